@@ -1,0 +1,4 @@
+// Tuning: the tuning values read from config.txt.
+#pragma once
+
+struct Tuning {};

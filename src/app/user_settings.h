@@ -1,0 +1,4 @@
+// tusersettings: the user settings stored in conf2.cfg.
+#pragma once
+
+struct tusersettings {};

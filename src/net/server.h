@@ -1,0 +1,4 @@
+// Server: the hosted server's tables and settings.
+#pragma once
+
+struct Server {};

@@ -1,0 +1,4 @@
+// Sound: loaded sounds, per-player channels and volumes.
+#pragma once
+
+struct Sound {};

@@ -1,0 +1,4 @@
+// World: textures, the arena and the model templates of the current level.
+#pragma once
+
+struct World {};
