@@ -1,4 +1,125 @@
-// Client: the client's copy of the game and its connection.
+// Client: what every player's machine (the host's too) knows of the game it joined: its own
+// player (`localPlayer`), the server's table copied in order (`clientPlayers`), the settings copy
+// (`clientSettings`, whose `running` is the connected flag), the per-player state mirrored from
+// the server, remote bullets and explosions to show, the event lines, the sound cues for the
+// sound system, and the servers heard on the LAN. Handlers and operations live in
+// client_session.h (joining and leaving) and client_receive.h (the handler of port 7051).
 #pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
-struct Client {};
+#include "net/wire_codec.h"
+
+struct Game;
+
+// The per-player state that the network writes and the game, renderer and sound read: one
+// entry per player index, created as players appear and removed as they leave.
+struct tplayerpresence {
+    bool isBot = false;
+    twirevec3 position;
+    float yaw = 0;
+    float aimPitch = 0;  // pitch of the HAND and BSTART parts
+    int8_t animation = -1;
+    float animationPace = 0;
+    bool dead = false;
+    uint32_t deathTime = 0;
+    uint32_t muzzleStartTime = 0;  // last shot, for the muzzle flash
+    int32_t headRestartFrame = 0;  // skin frame of the head
+    int32_t bodyRestartFrame = 0;  // team skin frame of body and shoulders (0: default skin)
+};
+
+// A bullet fired on another machine; it flies without collision until its owner reports its end.
+struct tremotebullet {
+    int32_t id = 0;
+    int32_t ownerIndex = 0;
+    twirevec3 position;
+    twirevec3 velocity;
+    float yaw = 0;
+    float pitch = 0;
+};
+
+// Where a remote bullet ended, for the explosion effect.
+struct tbulletimpact {
+    twirevec3 position;
+    int32_t hitKind = 0;
+    int32_t hitIndex = 0;
+    int32_t bulletId = 0;
+};
+
+// Per-player sound channels, and the two flag channels.
+enum class tsoundchannel { kFire, kWalk, kReload, kDeath, kSprint, kFlag };
+enum class tsoundaction { kPlayOnce, kRestart, kLoop, kStop, kSetLocalVolume };
+
+// A request to the sound system, played in the order queued.
+struct tsoundcue {
+    tsoundchannel channel = tsoundchannel::kFire;
+    int32_t index = 0;  // player index, or 0 blue / 1 red for the flag channel
+    tsoundaction action = tsoundaction::kPlayOnce;
+    std::string sound;  // file name for flag sounds; empty for a player's own channel buffer
+};
+
+struct tfoundserver {
+    tshortstring<16> address;
+    uint32_t lastHeard = 0;
+};
+
+struct tmessagelog {
+    static constexpr int kSlots = 10;
+    static constexpr int kMaxLines = 9;
+    static constexpr size_t kLineLength = 64;
+    std::array<std::string, kSlots> lines;
+    int32_t count = 0;
+    uint32_t lastChange = 0;
+};
+
+inline constexpr size_t kMaxFoundServers = 21;
+inline constexpr uint32_t kFoundServerLifetimeMs = 10000;
+inline constexpr uint32_t kJoinTimeoutMs = 1000;
+inline constexpr uint32_t kRestartDelayMs = 5000;
+// Used when the player joins without typing an address.
+inline constexpr std::string_view kDefaultServerAddress = "192.168.0.1";
+
+struct Client {
+    // 0 while the menus are shown, 1 while a game is played.
+    int32_t playState = 0;
+    bool connecting = false;
+    uint32_t connectStartTime = 0;
+    bool heardFromServer = false;
+    bool spawnConfirmed = true;
+    bool localDeathPending = false;
+    uint32_t levelEndTime = 0;
+    uint32_t levelStartTime = 0;
+    bool gameInfoEnabled = false;  // the 50 ms state reports
+    // The map the level on screen was built from; a repeated announcement does not reload it.
+    std::string loadedMap;
+
+    tplayerinfo localPlayer;
+    int32_t localPlayerIndex = 0;
+    std::vector<tplayerinfo> clientPlayers;
+    tgamesettings clientSettings;
+    // Where client messages go (port 7050); empty until an address is chosen.
+    std::string serverDestination;
+
+    std::vector<tplayerpresence> players;  // one per player model
+    std::vector<tremotebullet> bullets;
+    std::vector<tbulletimpact> impacts;
+    std::vector<tsoundcue> soundCues;
+    std::array<uint8_t, 2> previousFlagState = {kFlagAtBase, kFlagAtBase};
+
+    std::vector<tfoundserver> foundServers;
+    bool serverListChanged = false;
+    tmessagelog messageLog;
+
+    // Loads maps/<name> for play (models, arena, and the spawn points the server uses); set by
+    // the program and by tests. False when the map could not be loaded.
+    std::function<bool(Game&, const std::string& mapName)> startLevel;
+};
+
+bool IsConnected(const Client& client);
+int32_t FindClientPlayer(const Client& client, int32_t id);
+void AddMessageLine(Client& client, std::string_view text, uint32_t now);
+void DropMessageLine(Client& client);

@@ -17,13 +17,14 @@ struct Datagram {
 };
 
 class Network {
-public:
+  public:
     virtual ~Network() = default;
 
     // Starts listening on `port`; false when the port cannot be bound.
     virtual bool Listen(uint16_t port) = 0;
     // Sends to a dotted IPv4 address; an address that does not parse is dropped silently.
-    virtual void SendTo(const std::string& address, uint16_t port, std::span<const uint8_t> bytes) = 0;
+    virtual void SendTo(const std::string& address, uint16_t port,
+                        std::span<const uint8_t> bytes) = 0;
     virtual void Broadcast(uint16_t port, std::span<const uint8_t> bytes) = 0;
     // The next datagram that arrived on `port`, if any.
     virtual std::optional<Datagram> Receive(uint16_t port) = 0;

@@ -1,4 +1,114 @@
-// Server: the hosted server's tables and settings.
+// Server: the hosted game's authority, living inside the host's process. It owns the player table
+// (`serverPlayers`, in join order: an index is the same player on every machine), the game
+// settings, spawn choice, the end of a level and the map rotation, the bots' table entries, and
+// the two reliable deliveries ("added" resends, confirmed removals). Its handler runs once per
+// datagram received on port 7050; the frame loop calls the periodic duties while `hosting`.
 #pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
 
-struct Server {};
+#include "net/wire_codec.h"
+
+struct Game;
+struct Datagram;
+
+struct tpendingmessage {
+    int32_t id = 0;
+    tshortstring<15> address;
+    tdatagram datagram{};
+};
+
+// A departed player whose removal waits for every listed player to confirm it.
+struct tfeedbackrec {
+    int32_t departedId = 0;
+    std::vector<int32_t> recipients;
+};
+
+struct tvisitor {
+    int32_t id = 0;
+    std::string address;  // up to 64 characters
+    int32_t count = 0;
+};
+
+// Datagrams the server sent, by kind; written to log.txt at exit.
+struct tserverstatistics {
+    int32_t ginfo = 0;  // replies to "ginfo"
+    int32_t endlv = 0;  // "endlv" after a flag capture
+    int32_t addpl = 0;
+    int32_t added = 0;
+    int32_t bulst = 0;
+    int32_t bulfn = 0;
+    int32_t illim = 0;
+    int32_t endlv2 = 0;  // "endlv" after a kill
+    int32_t respl = 0;
+    int32_t delpl = 0;
+    int32_t srvcl = 0;
+    int32_t addlist = 0;  // resends of pendingMessages
+};
+
+struct tspawnpoint {
+    twirevec3 position;
+    float yaw = 0;
+    int32_t team = 0;
+};
+static_assert(sizeof(tspawnpoint) == 20);
+
+// A shuffled list of spawn point indices and the next one to use.
+struct tspawnorder {
+    std::vector<uint8_t> indices;
+    size_t cursor = 0;
+};
+
+enum tspawnlist { kSpawnAll = 0, kSpawnBlue = 1, kSpawnRed = 2 };
+
+struct Server {
+    bool hosting = false;
+    bool serverIdle = true;  // until the host starts a game, every datagram is ignored
+
+    std::vector<tplayerinfo> serverPlayers;
+    std::vector<uint32_t> lastHeard;  // one tick count per entry of serverPlayers
+    tgamesettings serverSettings;
+    std::array<int32_t, 2> teamCounts = {0, 0};
+
+    // Filled by the level loader for the current map.
+    std::vector<tspawnpoint> spawnPoints;
+    std::array<tspawnorder, 3> spawnOrder;
+
+    std::vector<std::string> mapList;
+    int32_t mapIndex = 0;
+
+    // Grows as needed; the original fixed table of 21 could be overrun by bots added to a
+    // server with several humans.
+    std::vector<tpendingmessage> pendingMessages;
+    std::vector<tfeedbackrec> departures;
+    std::vector<tvisitor> visitorList;
+    tserverstatistics serverStatistics;
+};
+
+inline constexpr uint32_t kJoinGraceMs = 10000;
+inline constexpr uint32_t kSilenceLimitMs = 3000;
+
+// The host starts the game chosen on the new-game screen (`mapList`, `mapIndex`, settings).
+void StartHostedGame(Game& game);
+// The server's receive handler: one call per datagram that arrived on port 7050.
+void UDPServUDPRead(Game& game, const Datagram& datagram);
+// Appends the host's bots to the table (called when the host's own join is accepted).
+void AddBots(Game& game);
+
+int32_t FindServerPlayer(const Server& server, int32_t id);
+// Shuffles the spawn orders for the spawn points of a freshly loaded level.
+void BuildSpawnOrder(Server& server, class Random& random);
+// The next spawn point for a player of `team` under the current game type; -1 without points.
+int32_t ChooseSpawnPoint(Server& server, uint8_t team);
+
+void QueueDeparture(Game& game, int32_t index);
+void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId);
+void BroadcastPresence(Game& game);
+void CloseServer(Game& game);
+
+// Every frame while hosting: removal notices, then resends of unacknowledged "added".
+void RunServerFrameDuties(Game& game);
+// Every 2000 ms while hosting and playing: the silent-player and departure checks.
+void RunServerTimeoutCheck(Game& game);

@@ -1,0 +1,346 @@
+#include "net/client_receive.h"
+
+#include <algorithm>
+
+#include "app/game.h"
+#include "net/client_session.h"
+#include "net/net_io.h"
+#include "net/server.h"
+
+namespace {
+
+using Bytes = std::span<const uint8_t>;
+
+void Cue(Client& client, tsoundchannel channel, int32_t index, tsoundaction action) {
+    client.soundCues.push_back({channel, index, action, {}});
+}
+
+void OnPresence(Game& game, const Datagram& datagram) {
+    Client& client = game.client;
+    uint32_t now = NetNow(game);
+    tshortstring<16> address;
+    address.Assign(datagram.fromAddress);
+    for (tfoundserver& server : client.foundServers) {
+        if (server.address == address) {
+            server.lastHeard = now;
+            return;
+        }
+    }
+    if (client.foundServers.size() >= kMaxFoundServers) return;  // no room: ignored
+    client.foundServers.push_back({address, now});
+    client.serverListChanged = true;
+}
+
+// The looping movement sounds follow the animation a player runs.
+void SwitchMovementSounds(Client& client, int32_t index, int8_t animation) {
+    switch (animation) {
+        case -1:
+        case 6:
+        case 10:
+        case 11:
+            Cue(client, tsoundchannel::kWalk, index, tsoundaction::kStop);
+            Cue(client, tsoundchannel::kSprint, index, tsoundaction::kStop);
+            break;
+        case 7:
+            Cue(client, tsoundchannel::kWalk, index, tsoundaction::kStop);
+            Cue(client, tsoundchannel::kSprint, index, tsoundaction::kLoop);
+            break;
+        default:
+            Cue(client, tsoundchannel::kSprint, index, tsoundaction::kStop);
+            Cue(client, tsoundchannel::kWalk, index, tsoundaction::kLoop);
+            break;
+    }
+}
+
+void ApplyRemoteState(Client& client, int32_t index, const tplayerinfo& record) {
+    tplayerpresence& player = client.players[static_cast<size_t>(index)];
+    player.position = record.position;
+    player.yaw = record.yaw;
+    player.dead = record.dead != 0;
+    if (record.animation != player.animation) SwitchMovementSounds(client, index, record.animation);
+    player.aimPitch = record.aimPitch;
+    player.animation = record.animation;
+    player.animationPace = record.animationPace;
+}
+
+// Settings from the server; the server's address is the client's own knowledge.
+void CopySettings(Client& client, const tgamesettings& settings) {
+    tshortstring<15> serverAddress = client.clientSettings.serverAddress;
+    client.clientSettings = settings;
+    client.clientSettings.serverAddress = serverAddress;
+}
+
+// A carried flag must name a player of the table the settings came with.
+bool FlagsFitTable(const tgamesettings& settings, size_t players) {
+    for (const tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
+        if (flag->state == kFlagCarried && flag->carrier >= players) return false;
+    }
+    return true;
+}
+
+void OnGameInfo(Game& game, Bytes bytes) {
+    Client& client = game.client;
+    std::optional<tplayertable> table = ParsePlayerTable(bytes, false);
+    if (!table || !FlagsFitTable(table->settings, table->players.size())) return;
+    if (client.clientPlayers.size() < table->players.size()) {
+        client.clientPlayers.resize(table->players.size());
+    }
+    for (size_t i = 0; i < table->players.size(); ++i) {
+        if (i >= client.players.size()) continue;  // its model comes with the next "added"
+        client.clientPlayers[i] = table->players[i];
+        bool local = static_cast<int32_t>(i) == client.localPlayerIndex;
+        bool hostRunBot = game.server.hosting && client.players[i].isBot;
+        if (!local && !hostRunBot) {
+            ApplyRemoteState(client, static_cast<int32_t>(i), table->players[i]);
+        }
+    }
+    CopySettings(client, table->settings);
+    ReportFlagEvents(game, client.clientSettings.blueFlag.state,
+                     client.clientSettings.redFlag.state);
+    client.heardFromServer = true;
+}
+
+tplayerpresence NewPresence(Game& game, const tplayerinfo& record) {
+    tplayerpresence player;
+    player.isBot = record.isBot != 0;
+    player.position = record.position;
+    player.yaw = record.yaw;
+    player.headRestartFrame = game.random.Below(6);
+    if (game.client.clientSettings.gameType != kDeathMatch) {
+        player.bodyRestartFrame = record.team == 0 ? 1 : 2;
+    }
+    return player;
+}
+
+void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
+    Client& client = game.client;
+    std::optional<tplayertable> table = ParsePlayerTable(datagram.bytes, !accepted);
+    if (!table || !FlagsFitTable(table->settings, table->players.size())) return;
+    const std::vector<tplayerinfo>& records = table->players;
+    if (accepted) {
+        // Only the answer to our own outstanding join; a repeat would add the bots twice.
+        bool listsUs = std::any_of(records.begin(), records.end(), [&](const tplayerinfo& p) {
+            return p.id == client.localPlayer.id;
+        });
+        if (!client.connecting || !listsUs) return;
+    }
+
+    if (client.clientPlayers.size() < records.size()) client.clientPlayers.resize(records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        client.clientPlayers[i] = records[i];
+        if (records[i].id == client.localPlayer.id) {
+            client.localPlayerIndex = static_cast<int32_t>(i);
+        }
+    }
+    CopySettings(client, table->settings);
+
+    // A repeated announcement of the same map does not rebuild the level under the players.
+    std::string map = client.clientSettings.mapName.Text();
+    if (!game.server.hosting && (accepted || map != client.loadedMap)) {
+        if (client.startLevel && !map.empty() && client.startLevel(game, map)) {
+            client.loadedMap = map;
+        }
+    }
+    for (size_t i = client.players.size(); i < records.size(); ++i) {
+        client.players.push_back(NewPresence(game, records[i]));
+    }
+    Cue(client, tsoundchannel::kFire, client.localPlayerIndex, tsoundaction::kSetLocalVolume);
+
+    if (accepted) {
+        client.clientSettings.running = 1;
+        client.clientSettings.serverAddress.Assign(datagram.fromAddress);
+        client.localPlayer.joined = 1;
+        client.localPlayer.active = 1;
+        EnterGame(game);
+        if (game.server.hosting) AddBots(game);
+    } else {
+        SendDatagram(game, client.clientSettings.serverAddress.View(), kServerPort,
+                     BuildAddedAck(table->messageId));
+        if (!records.empty()) {
+            std::string line = records.back().name.Text() + " joined the game";
+            AddMessageLine(client, line, NetNow(game));
+        }
+    }
+}
+
+void OnPlayerDeleted(Game& game, const Datagram& datagram) {
+    Client& client = game.client;
+    std::optional<int32_t> id = ParseSingleId(datagram.bytes);
+    if (!id) return;
+    int32_t d = FindClientPlayer(client, *id);
+    if (d < 0) return;
+    SendDatagram(game, datagram.fromAddress, kServerPort,
+                 BuildDeletedAck({*id, client.localPlayer.id}));
+    if (d == client.localPlayerIndex) {
+        // The server has dropped us: the game goes on without this machine.
+        client.clientSettings.running = 0;
+        return;
+    }
+    if (d < client.localPlayerIndex) --client.localPlayerIndex;
+    std::erase_if(client.bullets, [&](const tremotebullet& b) { return b.ownerIndex == d; });
+    for (tremotebullet& bullet : client.bullets) {
+        if (bullet.ownerIndex > d) --bullet.ownerIndex;
+    }
+    if (d < static_cast<int32_t>(client.players.size()))
+        client.players.erase(client.players.begin() + d);
+    std::string line =
+        client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
+    AddMessageLine(client, line, NetNow(game));
+    client.clientPlayers.erase(client.clientPlayers.begin() + d);
+}
+
+void OnBulletStart(Game& game, Bytes bytes) {
+    Client& client = game.client;
+    std::optional<tbulletstart> start = ParseBulletStart(bytes);
+    if (!start || start->ownerIndex < 0 ||
+        start->ownerIndex >= static_cast<int32_t>(client.players.size())) {
+        return;
+    }
+    tplayerpresence& owner = client.players[static_cast<size_t>(start->ownerIndex)];
+    tremotebullet bullet;
+    bullet.id = start->bulletId;
+    bullet.ownerIndex = start->ownerIndex;
+    bullet.position = start->position;
+    bullet.velocity = start->velocity;
+    bullet.yaw = owner.yaw + 180;
+    bullet.pitch = -owner.aimPitch;
+    client.bullets.push_back(bullet);
+    owner.muzzleStartTime = NetNow(game);
+    Cue(client, tsoundchannel::kFire, start->ownerIndex, tsoundaction::kRestart);
+}
+
+void OnBulletFinish(Game& game, Bytes bytes) {
+    Client& client = game.client;
+    std::optional<tbulletfinish> finish = ParseBulletFinish(bytes);
+    if (!finish || finish->hitKind < -1 || finish->hitKind > 1) return;
+    if (finish->hitKind == 1 &&
+        (finish->hitIndex < 0 || finish->hitIndex >= static_cast<int32_t>(client.players.size()))) {
+        return;
+    }
+    auto bullet = std::find_if(client.bullets.begin(), client.bullets.end(),
+                               [&](const tremotebullet& b) { return b.id == finish->bulletId; });
+    if (bullet == client.bullets.end()) return;
+    if (finish->hitIndex >= 0) {
+        client.impacts.push_back(
+            {bullet->position, finish->hitKind, finish->hitIndex, finish->bulletId});
+    }
+    client.bullets.erase(bullet);
+}
+
+void OnKill(Game& game, Bytes bytes) {
+    Client& client = game.client;
+    std::optional<tkillnotice> kill = ParseKill(bytes);
+    if (!kill) return;
+    int32_t k = FindClientPlayer(client, kill->killerId);
+    int32_t v = FindClientPlayer(client, kill->victimId);
+    if (k < 0 || v < 0) return;
+    uint32_t now = NetNow(game);
+
+    std::string line = client.clientPlayers[static_cast<size_t>(k)].name.Text() + " killed ";
+    line = line.substr(0, 24) + client.clientPlayers[static_cast<size_t>(v)].name.Text();
+    AddMessageLine(client, line.substr(0, 40), now);
+    Cue(client, tsoundchannel::kDeath, k, tsoundaction::kPlayOnce);
+
+    if (kill->victimId == client.localPlayer.id) {
+        if (v < static_cast<int32_t>(client.players.size())) {
+            client.players[static_cast<size_t>(v)].dead = true;
+            client.players[static_cast<size_t>(v)].deathTime = now;
+        }
+        ++client.localPlayer.deaths;
+        client.localDeathPending = true;
+    }
+    if (game.server.hosting) {
+        int32_t b = FindServerPlayer(game.server, kill->victimId);
+        if (b >= 0 && game.server.serverPlayers[static_cast<size_t>(b)].isBot &&
+            b < static_cast<int32_t>(client.players.size())) {
+            tplayerpresence& bot = client.players[static_cast<size_t>(b)];
+            bot.dead = true;
+            bot.deathTime = now;
+            bot.animation = 10;  // the death animation
+            ++game.server.serverPlayers[static_cast<size_t>(b)].deaths;
+        }
+    }
+}
+
+void OnEndLevel(Game& game, Bytes bytes) {
+    Client& client = game.client;
+    std::optional<tgamesettings> settings = ParseEndLevel(bytes);
+    if (!settings) return;
+    CopySettings(client, *settings);
+    client.levelEndTime = NetNow(game) + static_cast<uint32_t>(game.random.Below(200));
+    client.spawnConfirmed = false;
+    for (size_t i = 0; i < client.players.size(); ++i) {
+        Cue(client, tsoundchannel::kWalk, static_cast<int32_t>(i), tsoundaction::kStop);
+    }
+}
+
+void OnRespawnPlacement(Game& game, Bytes bytes) {
+    Client& client = game.client;
+    std::optional<tplayerinfo> placement = ParsePlayerRecord(bytes);
+    if (!placement) return;
+    auto place = [&](size_t index) {
+        if (index >= client.players.size()) return;
+        client.players[index].position = placement->position;
+        client.players[index].yaw = placement->yaw;
+    };
+    if (placement->id == client.localPlayer.id) {
+        if (client.localPlayerIndex >= 0) place(static_cast<size_t>(client.localPlayerIndex));
+        client.localPlayer.frags = placement->frags;
+        client.localPlayer.deaths = placement->deaths;
+        // Only our own placement ends the requests; a bot's answer may come first.
+        client.spawnConfirmed = true;
+    }
+    if (game.server.hosting) {
+        std::vector<tplayerinfo>& table = game.server.serverPlayers;
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (!table[i].isBot || table[i].id != placement->id) continue;
+            place(i);
+            table[i].frags = placement->frags;
+            table[i].deaths = placement->deaths;
+        }
+    }
+}
+
+}  // namespace
+
+void UDPServClUDPRead(Game& game, const Datagram& datagram) {
+    Bytes bytes = datagram.bytes;
+    if (!bytes.empty() && bytes[0] == 'm' && IsPresenceBroadcast(bytes)) {
+        OnPresence(game, datagram);
+        return;
+    }
+    switch (ReadTag(bytes)) {
+        case tmessagetag::kGameInfo:
+            OnGameInfo(game, bytes);
+            break;
+        case tmessagetag::kJoinAccepted:
+            OnPlayerTable(game, datagram, true);
+            break;
+        case tmessagetag::kAdded:
+            OnPlayerTable(game, datagram, false);
+            break;
+        case tmessagetag::kPlayerDeleted:
+            OnPlayerDeleted(game, datagram);
+            break;
+        case tmessagetag::kServerClosed:
+            game.client.clientSettings.running = 0;
+            break;
+        case tmessagetag::kBulletStart:
+            OnBulletStart(game, bytes);
+            break;
+        case tmessagetag::kBulletFinish:
+            OnBulletFinish(game, bytes);
+            break;
+        case tmessagetag::kKill:
+            OnKill(game, bytes);
+            break;
+        case tmessagetag::kEndLevel:
+            OnEndLevel(game, bytes);
+            break;
+        case tmessagetag::kRespawn:
+            OnRespawnPlacement(game, bytes);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,234 @@
+#include "net/client_session.h"
+
+#include <algorithm>
+
+#include "app/game.h"
+#include "net/net_io.h"
+#include "net/server.h"
+
+namespace {
+
+void SendToServer(Game& game, const tdatagram& datagram) {
+    SendDatagram(game, game.client.serverDestination, kServerPort, datagram);
+}
+
+// The local player's presence (its model), when the table already has it.
+tplayerpresence* LocalPresence(Client& client) {
+    if (client.localPlayerIndex < 0 ||
+        client.localPlayerIndex >= static_cast<int32_t>(client.players.size())) {
+        return nullptr;
+    }
+    return &client.players[static_cast<size_t>(client.localPlayerIndex)];
+}
+
+}  // namespace
+
+bool IsConnected(const Client& client) {
+    return client.clientSettings.running != 0;
+}
+
+int32_t FindClientPlayer(const Client& client, int32_t id) {
+    for (size_t i = 0; i < client.clientPlayers.size(); ++i) {
+        if (client.clientPlayers[i].id == id) return static_cast<int32_t>(i);
+    }
+    return -1;
+}
+
+void AddMessageLine(Client& client, std::string_view text, uint32_t now) {
+    tmessagelog& log = client.messageLog;
+    if (log.count >= tmessagelog::kMaxLines) DropMessageLine(client);
+    log.lines[static_cast<size_t>(log.count)] =
+        std::string(text.substr(0, tmessagelog::kLineLength));
+    ++log.count;
+    log.lastChange = now;
+}
+
+void DropMessageLine(Client& client) {
+    tmessagelog& log = client.messageLog;
+    if (log.count <= 0) return;
+    std::rotate(log.lines.begin(), log.lines.begin() + 1, log.lines.end());
+    log.lines.back().clear();
+    --log.count;
+}
+
+void Connect(Game& game) {
+    Client& client = game.client;
+    if (IsConnected(client)) Disconnect(game);
+    if (client.serverDestination.empty()) {
+        client.serverDestination = kDefaultServerAddress;
+        client.clientSettings.serverAddress.Assign(kDefaultServerAddress);
+    }
+    client.localPlayer.id = DrawNetId(game);
+    SendToServer(game, BuildConnect(client.localPlayer));
+    client.connecting = true;
+    client.connectStartTime = NetNow(game);
+}
+
+void Disconnect(Game& game) {
+    Client& client = game.client;
+    if (client.serverDestination.empty()) return;
+    SendToServer(game, BuildDisconnect(client.localPlayer.id));
+    client.playState = 0;
+    client.clientPlayers.clear();
+    client.players.clear();
+    client.bullets.clear();
+    client.loadedMap.clear();
+    if (game.server.hosting) {
+        game.server.serverPlayers.clear();
+        game.server.lastHeard.clear();
+    }
+    client.gameInfoEnabled = false;
+    // Without this a later Connect would first send a second "discn" for the old id.
+    client.clientSettings.running = 0;
+}
+
+void EnterGame(Game& game) {
+    Client& client = game.client;
+    client.playState = 1;
+    client.gameInfoEnabled = true;
+    client.levelStartTime = NetNow(game);
+    client.clientSettings.gameOver = 0;
+    if (game.server.hosting) {
+        tgamesettings& settings = game.server.serverSettings;
+        settings.gameOver = 0;
+        settings.blueFlag.score = 0;
+        settings.redFlag.score = 0;
+    }
+    client.heardFromServer = true;
+    client.connecting = false;
+}
+
+void SendGameInfo(Game& game) {
+    Client& client = game.client;
+    if (const tplayerpresence* self = LocalPresence(client)) {
+        client.localPlayer.position = self->position;
+        client.localPlayer.aimPitch = self->aimPitch;
+        client.localPlayer.yaw = self->yaw;
+        client.localPlayer.animation = self->animation;
+        client.localPlayer.animationPace = self->animationPace;
+        client.localPlayer.dead = self->dead ? 1 : 0;
+    }
+    SendToServer(game, BuildClientGameInfo(client.localPlayer.id, client.localPlayer));
+}
+
+void SendBulletStart(Game& game, const tbulletstart& bullet) {
+    SendToServer(game, BuildBulletStart(bullet));
+}
+
+void SendBulletFinish(Game& game, const tbulletfinish& finish) {
+    SendToServer(game, BuildBulletFinish(finish));
+}
+
+void SendKill(Game& game, int32_t killerId, int32_t victimId) {
+    SendToServer(game, BuildKill({killerId, victimId}));
+}
+
+void SendRespawnRequest(Game& game, int32_t playerId) {
+    SendToServer(game, BuildRespawnRequest(playerId));
+}
+
+void ClientTimerTick(Game& game) {
+    if (game.client.gameInfoEnabled && IsConnected(game.client)) SendGameInfo(game);
+}
+
+bool CheckJoinTimeout(Game& game) {
+    Client& client = game.client;
+    if (client.playState != 0 || !client.connecting) return false;
+    if (NetNow(game) - client.connectStartTime <= kJoinTimeoutMs) return false;
+    client.connecting = false;
+    return true;
+}
+
+void CheckConnectionLiveness(Game& game) {
+    Client& client = game.client;
+    if (!client.heardFromServer && !client.connecting) client.clientSettings.running = 0;
+    if (!client.connecting) client.heardFromServer = false;
+}
+
+bool ExpireFoundServers(Client& client, uint32_t now) {
+    size_t before = client.foundServers.size();
+    std::erase_if(client.foundServers, [&](const tfoundserver& server) {
+        return now - server.lastHeard > kFoundServerLifetimeMs;
+    });
+    if (client.foundServers.size() != before) client.serverListChanged = true;
+    return client.foundServers.size() != before;
+}
+
+void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState) {
+    struct FlagTexts {
+        const char* captured;
+        const char* returned;
+        const char* taken;
+        const char* dropped;
+    };
+    // The blue flag coming home from a carrier means the red team brought it in, and the other
+    // way round.
+    static constexpr FlagTexts kTexts[2] = {
+        {"Read team brings the flag", "Blue flag returned", "Blue flag taken", "Blue flag droped"},
+        {"Blue team brings the flag", "Red flag returned", "Red flag taken", "Red flag droped"},
+    };
+    Client& client = game.client;
+    uint32_t now = NetNow(game);
+    const uint8_t states[2] = {blueState, redState};
+    for (int flag = 0; flag < 2; ++flag) {
+        uint8_t before = client.previousFlagState[flag];
+        uint8_t after = states[flag];
+        if (before == after) continue;
+        const FlagTexts& texts = kTexts[flag];
+        auto cue = [&](tsoundaction action, const char* sound) {
+            client.soundCues.push_back({tsoundchannel::kFlag, flag, action, sound});
+        };
+        if (after == kFlagAtBase && before == kFlagCarried) {
+            AddMessageLine(client, texts.captured, now);
+            cue(tsoundaction::kRestart, "flagfrag.wav");
+        } else if (after == kFlagAtBase && before == kFlagDropped) {
+            AddMessageLine(client, texts.returned, now);
+            cue(tsoundaction::kRestart, "flagreturn.wav");
+        } else if (after == kFlagCarried) {
+            AddMessageLine(client, texts.taken, now);
+            cue(tsoundaction::kLoop, "flagalarm.wav");
+        } else if (after == kFlagDropped) {
+            AddMessageLine(client, texts.dropped, now);
+        }
+        client.previousFlagState[flag] = after;
+    }
+}
+
+bool LevelRestartDue(const Game& game, uint32_t now) {
+    const Client& client = game.client;
+    return client.clientSettings.gameOver && IsConnected(client) &&
+           static_cast<int32_t>(now - client.levelEndTime) > static_cast<int32_t>(kRestartDelayMs);
+}
+
+void RestartLevel(Game& game) {
+    Client& client = game.client;
+    Server& server = game.server;
+    client.messageLog = {};
+    std::string map = client.clientSettings.mapName.Text();
+    if (!map.empty()) {
+        if (client.startLevel && client.startLevel(game, map)) client.loadedMap = map;
+        client.bullets.clear();
+        EnterGame(game);
+        client.localPlayer.frags = 0;
+        client.localPlayer.deaths = 0;
+        SendRespawnRequest(game, client.localPlayer.id);
+        uint32_t now = NetNow(game);
+        server.lastHeard.assign(server.serverPlayers.size(), now);
+        for (size_t i = 0; server.hosting && i < server.serverPlayers.size(); ++i) {
+            tplayerinfo& bot = server.serverPlayers[i];
+            if (!bot.isBot) continue;
+            int32_t point = ChooseSpawnPoint(server, bot.team);
+            if (point < 0) continue;
+            const tspawnpoint& spawn = server.spawnPoints[static_cast<size_t>(point)];
+            bot.position = spawn.position;
+            bot.yaw = spawn.yaw;
+            bot.frags = 0;
+            bot.deaths = 0;
+            if (i < client.players.size()) {
+                client.players[i].position = spawn.position;
+                client.players[i].yaw = spawn.yaw;
+            }
+        }
+    }
+    client.clientSettings.gameOver = 0;
+}

@@ -1,0 +1,41 @@
+// Client session: joining and leaving a server, entering play, the client's outgoing messages and
+// its periodic checks (join time-out, liveness, stale servers), the message lines and the flag
+// announcements. Called by the menus, the frame loop, the 50 ms timer and the game rules.
+#pragma once
+#include <cstdint>
+
+#include "net/client.h"
+#include "net/messages.h"
+
+struct Game;
+
+// Joins the server at `client.serverDestination` (a default private address when none is set).
+void Connect(Game& game);
+// Leaves the game: tells the server, returns to the menus and forgets the tables.
+void Disconnect(Game& game);
+// Switches from the menus to play once a join (or a level restart) is complete.
+void EnterGame(Game& game);
+
+// The client's messages; none is sent while no server address is set.
+void SendGameInfo(Game& game);  // the 50 ms state report
+void SendBulletStart(Game& game, const tbulletstart& bullet);
+void SendBulletFinish(Game& game, const tbulletfinish& finish);
+void SendKill(Game& game, int32_t killerId, int32_t victimId);
+void SendRespawnRequest(Game& game, int32_t playerId);
+
+// The 50 ms timer: one state report while reports are on and the client is connected.
+void ClientTimerTick(Game& game);
+// Menus only: clears `connecting` when the server has not answered in time; true when it did
+// (the menu then shows "Сервер не отвечает").
+bool CheckJoinTimeout(Game& game);
+// Every 2000 ms while playing: a server silent for a whole period ends the connection.
+void CheckConnectionLiveness(Game& game);
+// Forgets servers not heard for 10 s; true when the list changed.
+bool ExpireFoundServers(Client& client, uint32_t now);
+
+// Announces flag state changes with a line and a sound on the flag's channel.
+void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState);
+
+// The restart into the next map, 5 s after the level ended (frame loop, while connected).
+bool LevelRestartDue(const Game& game, uint32_t now);
+void RestartLevel(Game& game);

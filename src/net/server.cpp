@@ -1,0 +1,256 @@
+// The server's receive handler: joins, state reports, kills, bullets, respawns and the end of a
+// level. Every payload is parsed whole before anything changes, so a malformed datagram leaves
+// the tables as they were.
+#include "net/server.h"
+
+#include <algorithm>
+
+#include "app/game.h"
+#include "net/client_session.h"
+#include "net/messages.h"
+#include "net/net_io.h"
+
+namespace {
+
+using Bytes = std::span<const uint8_t>;
+
+void EndLevel(Game& game, bool afterKill) {
+    Server& server = game.server;
+    tgamesettings& settings = server.serverSettings;
+    settings.gameOver = 1;
+    if (!server.mapList.empty()) {
+        int32_t last = static_cast<int32_t>(server.mapList.size()) - 1;
+        server.mapIndex = server.mapIndex >= 0 && server.mapIndex < last ? server.mapIndex + 1 : 0;
+        settings.mapName.Assign(server.mapList[static_cast<size_t>(server.mapIndex)]);
+    }
+    tdatagram endLevel = BuildEndLevel(settings);
+    for (const tplayerinfo& player : server.serverPlayers) {
+        SendDatagram(game, player.address.View(), kClientPort, endLevel);
+        ++(afterKill ? server.serverStatistics.endlv2 : server.serverStatistics.endlv);
+    }
+}
+
+void CountVisitor(Server& server, int32_t id, const std::string& address) {
+    bool found = false;
+    for (tvisitor& visitor : server.visitorList) {
+        if (visitor.id != id) continue;
+        ++visitor.count;
+        found = true;
+    }
+    if (!found) server.visitorList.push_back({id, address.substr(0, 64), 1});
+}
+
+void OnGameInfo(Game& game, const Datagram& datagram) {
+    Server& server = game.server;
+    std::optional<tclientgameinfo> report = ParseClientGameInfo(datagram.bytes);
+    if (!report) return;
+    CountVisitor(server, report->senderId, datagram.fromAddress);
+    int32_t i = FindServerPlayer(server, report->senderId);
+    if (i < 0) return;
+
+    server.lastHeard[static_cast<size_t>(i)] = NetNow(game);
+    tplayerinfo& entry = server.serverPlayers[static_cast<size_t>(i)];
+    tplayerinfo updated = report->player;
+    // The entry keeps the id it is known by; a report naming another id must not duplicate one.
+    updated.id = entry.id;
+    updated.address.Assign(datagram.fromAddress);
+    entry = updated;
+
+    SendDatagram(game, datagram.fromAddress, kClientPort,
+                 BuildServerGameInfo(server.serverPlayers, server.serverSettings));
+    ++server.serverStatistics.ginfo;
+
+    const tgamesettings& settings = server.serverSettings;
+    if (settings.gameType == kCaptureTheFlag && !settings.gameOver &&
+        (settings.fragLimit <= settings.blueFlag.score ||
+         settings.fragLimit <= settings.redFlag.score)) {
+        EndLevel(game, false);
+    }
+}
+
+void OnConnect(Game& game, const Datagram& datagram) {
+    Server& server = game.server;
+    if (static_cast<int32_t>(server.serverPlayers.size()) >= kJoinLimit) return;
+    std::optional<tplayerinfo> joining = ParsePlayerRecord(datagram.bytes);
+    if (!joining || FindServerPlayer(server, joining->id) >= 0) return;
+    // Without a spawn point there is nothing to offer; the joiner times out. (Keeping an empty
+    // entry would leave a nameless player whose removal is queued again every two seconds.)
+    if (server.spawnPoints.empty()) return;
+
+    uint8_t team = joining->team == 0 ? 0 : 1;
+    ++server.teamCounts[team];
+    const tspawnpoint& spawn = server.spawnPoints[ChooseSpawnPoint(server, team)];
+    tplayerinfo entry;
+    entry.id = joining->id;
+    entry.address.Assign(datagram.fromAddress);
+    entry.active = 1;
+    entry.joined = 1;
+    entry.name = joining->name;
+    entry.position = spawn.position;
+    entry.yaw = spawn.yaw;
+    entry.team = team;
+    server.serverPlayers.push_back(entry);
+    server.lastHeard.push_back(NetNow(game) + kJoinGraceMs);
+
+    SendDatagram(game, datagram.fromAddress, kClientPort,
+                 BuildJoinAccepted(server.serverPlayers, server.serverSettings));
+    ++server.serverStatistics.addpl;
+
+    tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, DrawNetId(game));
+    for (size_t i = 0; i + 1 < server.serverPlayers.size(); ++i) {
+        ++server.serverStatistics.added;
+        const tplayerinfo& other = server.serverPlayers[i];
+        if (!other.isBot) SendDatagram(game, other.address.View(), kClientPort, added);
+    }
+}
+
+void OnDisconnect(Game& game, const Datagram& datagram) {
+    std::optional<int32_t> id = ParseSingleId(datagram.bytes);
+    if (!id) return;
+    int32_t i = FindServerPlayer(game.server, *id);
+    if (i < 0) return;
+    game.server.serverPlayers[static_cast<size_t>(i)].joined = 0;
+    QueueDeparture(game, i);
+}
+
+// Bullet starts and ends go to every other machine, once per table entry on it (bots share the
+// host's address, so the host hears a remote shot once per bot and once for itself).
+void ForwardBulletMessage(Game& game, const Datagram& datagram, int32_t& counter) {
+    Server& server = game.server;
+    tdatagram copy{};
+    std::copy_n(datagram.bytes.begin(), std::min(datagram.bytes.size(), copy.size()), copy.begin());
+    for (const tplayerinfo& player : server.serverPlayers) {
+        if (player.address.View() == datagram.fromAddress) continue;
+        SendDatagram(game, player.address.View(), kClientPort, copy);
+        ++counter;
+    }
+}
+
+void OnBulletStart(Game& game, const Datagram& datagram) {
+    std::optional<tbulletstart> bullet = ParseBulletStart(datagram.bytes);
+    int32_t players = static_cast<int32_t>(game.server.serverPlayers.size());
+    if (!bullet || bullet->ownerIndex < 0 || bullet->ownerIndex >= players) return;
+    ForwardBulletMessage(game, datagram, game.server.serverStatistics.bulst);
+}
+
+void OnBulletFinish(Game& game, const Datagram& datagram) {
+    if (!ParseBulletFinish(datagram.bytes)) return;
+    ForwardBulletMessage(game, datagram, game.server.serverStatistics.bulfn);
+}
+
+void OnKill(Game& game, const Datagram& datagram) {
+    Server& server = game.server;
+    std::optional<tkillnotice> kill = ParseKill(datagram.bytes);
+    if (!kill) return;
+    int32_t k = FindServerPlayer(server, kill->killerId);
+    if (k < 0 || FindServerPlayer(server, kill->victimId) < 0) return;
+
+    tdatagram copy{};
+    std::copy_n(datagram.bytes.begin(), std::min(datagram.bytes.size(), copy.size()), copy.begin());
+    for (const tplayerinfo& player : server.serverPlayers) {
+        ++server.serverStatistics.illim;
+        if (!player.isBot) SendDatagram(game, player.address.View(), kClientPort, copy);
+    }
+
+    tgamesettings& settings = server.serverSettings;
+    const tplayerinfo& killer = server.serverPlayers[static_cast<size_t>(k)];
+    if (settings.gameType == kTeamDeathMatch) {
+        tteamflag& scoring = killer.team == 0 ? settings.blueFlag : settings.redFlag;
+        if (scoring.score < 255) ++scoring.score;
+    }
+    bool limitReached = false;
+    if (settings.gameType == kDeathMatch) {
+        // A human's entry still shows the frags before this kill; a bot's already counts it.
+        int32_t needed = killer.isBot ? settings.fragLimit : settings.fragLimit - 1;
+        limitReached = killer.frags >= needed;
+    } else if (settings.gameType == kTeamDeathMatch) {
+        limitReached = settings.fragLimit <= settings.blueFlag.score ||
+                       settings.fragLimit <= settings.redFlag.score;
+    }
+    if (limitReached && !settings.gameOver) EndLevel(game, true);
+}
+
+void OnRespawnRequest(Game& game, const Datagram& datagram) {
+    Server& server = game.server;
+    std::optional<int32_t> id = ParseSingleId(datagram.bytes);
+    if (!id) return;
+    int32_t i = FindServerPlayer(server, *id);
+    if (i < 0 || server.spawnPoints.empty()) return;
+    const tplayerinfo& player = server.serverPlayers[static_cast<size_t>(i)];
+    const tspawnpoint& spawn = server.spawnPoints[ChooseSpawnPoint(server, player.team)];
+    tplayerinfo placement;
+    placement.id = player.id;
+    placement.position = spawn.position;
+    placement.yaw = spawn.yaw;
+    SendDatagram(game, player.address.View(), kClientPort, BuildRespawnPlacement(placement));
+    ++server.serverStatistics.respl;
+}
+
+void OnAddedAck(Game& game, const Datagram& datagram) {
+    std::optional<int32_t> messageId = ParseSingleId(datagram.bytes);
+    if (!messageId) return;
+    std::vector<tpendingmessage>& pending = game.server.pendingMessages;
+    auto match = std::find_if(pending.begin(), pending.end(),
+                              [&](const tpendingmessage& entry) { return entry.id == *messageId; });
+    if (match != pending.end()) pending.erase(match);
+}
+
+}  // namespace
+
+// Defined with the other delivery duties.
+void OnDeletedAck(Game& game, const tplayerdeletedack& ack);
+
+void StartHostedGame(Game& game) {
+    Server& server = game.server;
+    Client& client = game.client;
+    server.hosting = true;
+    if (server.mapIndex < 0 || server.mapIndex >= static_cast<int32_t>(server.mapList.size())) {
+        server.mapIndex = 0;
+    }
+    std::string map = server.mapList.empty() ? std::string() : server.mapList[server.mapIndex];
+    if (client.startLevel && !map.empty() && client.startLevel(game, map)) client.loadedMap = map;
+    server.serverSettings.mapName.Assign(map);
+    server.serverSettings.running = 1;
+    client.clientSettings.serverAddress.Assign("127.0.0.1");
+    client.serverDestination = "127.0.0.1";
+    server.serverIdle = false;
+    Connect(game);
+}
+
+void UDPServUDPRead(Game& game, const Datagram& datagram) {
+    if (game.server.serverIdle) return;
+    Bytes bytes = datagram.bytes;
+    switch (ReadTag(bytes)) {
+        case tmessagetag::kGameInfo:
+            OnGameInfo(game, datagram);
+            break;
+        case tmessagetag::kConnect:
+            OnConnect(game, datagram);
+            break;
+        case tmessagetag::kDisconnect:
+            OnDisconnect(game, datagram);
+            break;
+        case tmessagetag::kBulletStart:
+            OnBulletStart(game, datagram);
+            break;
+        case tmessagetag::kBulletFinish:
+            OnBulletFinish(game, datagram);
+            break;
+        case tmessagetag::kKill:
+            OnKill(game, datagram);
+            break;
+        case tmessagetag::kRespawn:
+            OnRespawnRequest(game, datagram);
+            break;
+        case tmessagetag::kAddedAck:
+            OnAddedAck(game, datagram);
+            break;
+        case tmessagetag::kDeletedAck:
+            if (std::optional<tplayerdeletedack> ack = ParseDeletedAck(bytes)) {
+                OnDeletedAck(game, *ack);
+            }
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,141 @@
+// The server's reliable removals, resends, time-outs, presence and closing.
+#include <algorithm>
+
+#include "app/game.h"
+#include "net/messages.h"
+#include "net/net_io.h"
+#include "net/server.h"
+
+void OnDeletedAck(Game& game, const tplayerdeletedack& ack);
+
+namespace {
+
+bool AnotherHumanAt(const Server& server, const tshortstring<15>& address) {
+    return std::any_of(server.serverPlayers.begin(), server.serverPlayers.end(),
+                       [&](const tplayerinfo& p) { return !p.isBot && p.address == address; });
+}
+
+// Removes the departed player of departures[record] from the table, and the record itself.
+void CompleteDeparture(Game& game, size_t record) {
+    Server& server = game.server;
+    int32_t departedId = server.departures[record].departedId;
+    server.departures.erase(server.departures.begin() + static_cast<ptrdiff_t>(record));
+    int32_t index = FindServerPlayer(server, departedId);
+    if (index < 0) return;
+    tplayerinfo departed = server.serverPlayers[static_cast<size_t>(index)];
+    server.serverPlayers.erase(server.serverPlayers.begin() + index);
+    if (static_cast<size_t>(index) < server.lastHeard.size()) {
+        server.lastHeard.erase(server.lastHeard.begin() + index);
+    }
+    // Resends to a machine nobody plays on any more would never be acknowledged.
+    if (!departed.isBot && !AnotherHumanAt(server, departed.address)) {
+        std::erase_if(server.pendingMessages, [&](const tpendingmessage& message) {
+            return message.address == departed.address;
+        });
+    }
+}
+
+void CompleteEmptyDepartures(Game& game) {
+    std::vector<tfeedbackrec>& departures = game.server.departures;
+    for (size_t r = 0; r < departures.size();) {
+        if (departures[r].recipients.empty()) {
+            CompleteDeparture(game, r);
+        } else {
+            ++r;
+        }
+    }
+}
+
+}  // namespace
+
+void QueueDeparture(Game& game, int32_t index) {
+    Server& server = game.server;
+    if (index < 0 || index >= static_cast<int32_t>(server.serverPlayers.size())) return;
+    int32_t departedId = server.serverPlayers[static_cast<size_t>(index)].id;
+    // One removal per player: a second record would stay forever once the first completed.
+    for (const tfeedbackrec& record : server.departures) {
+        if (record.departedId == departedId) return;
+    }
+    tfeedbackrec record{departedId, {}};
+    for (const tplayerinfo& player : server.serverPlayers) {
+        if (!player.isBot && player.joined == 1 && player.id != departedId) {
+            record.recipients.push_back(player.id);
+        }
+    }
+    // A departed player can no longer confirm anybody else's removal.
+    for (tfeedbackrec& other : server.departures) std::erase(other.recipients, departedId);
+    server.departures.push_back(std::move(record));
+    CompleteEmptyDepartures(game);
+}
+
+void OnDeletedAck(Game& game, const tplayerdeletedack& ack) {
+    std::vector<tfeedbackrec>& departures = game.server.departures;
+    for (size_t r = 0; r < departures.size(); ++r) {
+        if (departures[r].departedId != ack.departedId) continue;
+        std::vector<int32_t>& recipients = departures[r].recipients;
+        auto sender = std::find(recipients.begin(), recipients.end(), ack.senderId);
+        if (sender != recipients.end()) recipients.erase(sender);
+        if (recipients.empty()) {
+            CompleteDeparture(game, r);
+            return;
+        }
+    }
+}
+
+void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId) {
+    Server& server = game.server;
+    int32_t index = FindServerPlayer(server, recipientId);
+    if (index < 0) return;
+    SendDatagram(game, server.serverPlayers[static_cast<size_t>(index)].address.View(), kClientPort,
+                 BuildPlayerDeleted(departedId));
+    ++server.serverStatistics.delpl;
+}
+
+void BroadcastPresence(Game& game) {
+    if (game.services.network) game.services.network->Broadcast(kClientPort, kPresenceBroadcast);
+}
+
+void CloseServer(Game& game) {
+    Server& server = game.server;
+    tdatagram closed = BuildServerClosed();
+    for (const tplayerinfo& player : server.serverPlayers) {
+        if (player.joined != 1) continue;
+        SendDatagram(game, player.address.View(), kClientPort, closed);
+        ++server.serverStatistics.srvcl;
+    }
+}
+
+void RunServerFrameDuties(Game& game) {
+    Server& server = game.server;
+    // Copies: a send never changes the tables, but keep the loops independent of them anyway.
+    for (const tfeedbackrec& record : server.departures) {
+        for (int32_t recipient : record.recipients) {
+            SendPlayerDeleted(game, record.departedId, recipient);
+        }
+    }
+    for (const tpendingmessage& message : server.pendingMessages) {
+        SendDatagram(game, message.address.View(), kClientPort, message.datagram);
+        ++server.serverStatistics.addlist;
+    }
+}
+
+void RunServerTimeoutCheck(Game& game) {
+    Server& server = game.server;
+    const Client& client = game.client;
+    uint32_t now = NetNow(game);
+    server.lastHeard.resize(server.serverPlayers.size(), now);
+    std::vector<int32_t> leaving;
+    for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
+        tplayerinfo& player = server.serverPlayers[i];
+        if (player.joined == 0 && !player.isBot) leaving.push_back(player.id);
+        if (player.active == 0) player.joined = 0;
+        // Signed: a joiner's grace period puts lastHeard in the future.
+        int32_t silence = static_cast<int32_t>(now - server.lastHeard[i]);
+        if (!player.isBot && silence >= static_cast<int32_t>(kSilenceLimitMs) &&
+            !client.clientSettings.gameOver && !client.connecting) {
+            player.active = 0;
+        }
+    }
+    // Queued after the walk: a removal with nobody left to confirm it completes at once.
+    for (int32_t id : leaving) QueueDeparture(game, FindServerPlayer(server, id));
+}
