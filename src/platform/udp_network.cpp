@@ -1,0 +1,83 @@
+#include "platform/udp_network.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <array>
+
+namespace {
+
+constexpr size_t kReceiveBufferSize = 1024;
+
+int OpenSocket() {
+    int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    if (fd < 0) return -1;
+    int on = 1;
+    setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL, 0) | O_NONBLOCK);
+    return fd;
+}
+
+}  // namespace
+
+UdpNetwork::UdpNetwork() : sender_(OpenSocket()) {}
+
+UdpNetwork::~UdpNetwork() {
+    if (sender_ >= 0) close(sender_);
+    for (auto& [port, fd] : listeners_) close(fd);
+}
+
+bool UdpNetwork::Listen(uint16_t port) {
+    if (listeners_.count(port)) return true;
+    int fd = OpenSocket();
+    if (fd < 0) return false;
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_port = htons(port);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
+        close(fd);
+        return false;
+    }
+    listeners_[port] = fd;
+    return true;
+}
+
+void UdpNetwork::SendFromSocket(uint32_t addressNetworkOrder, uint16_t port,
+                                std::span<const uint8_t> bytes) {
+    if (sender_ < 0) return;
+    sockaddr_in target{};
+    target.sin_family = AF_INET;
+    target.sin_addr.s_addr = addressNetworkOrder;
+    target.sin_port = htons(port);
+    // Result ignored: UDP gives no delivery promise, and a full buffer is the same as a loss.
+    sendto(sender_, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&target),
+           sizeof target);
+}
+
+void UdpNetwork::SendTo(const std::string& address, uint16_t port, std::span<const uint8_t> bytes) {
+    in_addr parsed{};
+    if (inet_pton(AF_INET, address.c_str(), &parsed) != 1) return;
+    SendFromSocket(parsed.s_addr, port, bytes);
+}
+
+void UdpNetwork::Broadcast(uint16_t port, std::span<const uint8_t> bytes) {
+    SendFromSocket(htonl(INADDR_BROADCAST), port, bytes);
+}
+
+std::optional<Datagram> UdpNetwork::Receive(uint16_t port) {
+    auto listener = listeners_.find(port);
+    if (listener == listeners_.end()) return std::nullopt;
+    std::array<uint8_t, kReceiveBufferSize> buffer;
+    sockaddr_in from{};
+    socklen_t fromLength = sizeof from;
+    ssize_t received = recvfrom(listener->second, buffer.data(), buffer.size(), 0,
+                                reinterpret_cast<sockaddr*>(&from), &fromLength);
+    if (received < 0) return std::nullopt;
+    char text[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &from.sin_addr, text, sizeof text);
+    return Datagram{text, std::vector<uint8_t>(buffer.begin(), buffer.begin() + received)};
+}

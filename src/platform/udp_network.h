@@ -1,0 +1,29 @@
+// UdpNetwork: the game's Network over non-blocking POSIX UDP sockets with broadcast enabled. One
+// bound socket per listened port (the server's 7050, the client's 7051) and one unbound socket
+// for sending; the frame loop drains the bound sockets between frames, so no thread ever touches
+// game state. Datagrams longer than 1024 bytes are cut to 1024, as the receivers expect.
+#pragma once
+#include <cstdint>
+#include <map>
+
+#include "net/network.h"
+
+class UdpNetwork final : public Network {
+  public:
+    UdpNetwork();
+    ~UdpNetwork() override;
+    UdpNetwork(const UdpNetwork&) = delete;
+    UdpNetwork& operator=(const UdpNetwork&) = delete;
+
+    bool Listen(uint16_t port) override;
+    void SendTo(const std::string& address, uint16_t port, std::span<const uint8_t> bytes) override;
+    void Broadcast(uint16_t port, std::span<const uint8_t> bytes) override;
+    std::optional<Datagram> Receive(uint16_t port) override;
+
+  private:
+    void SendFromSocket(uint32_t addressNetworkOrder, uint16_t port,
+                        std::span<const uint8_t> bytes);
+
+    int sender_ = -1;
+    std::map<uint16_t, int> listeners_;
+};

@@ -1,0 +1,73 @@
+#include "net_harness.h"
+
+namespace {
+
+// Four spawn points, two per team, far enough apart to tell apart.
+std::vector<tspawnpoint> TestSpawnPoints() {
+    return {{{10, 0, 10}, 0, 0},
+            {{20, 0, 10}, 90, 0},
+            {{-10, 0, -10}, 180, 1},
+            {{-20, 0, -10}, 270, 1}};
+}
+
+}  // namespace
+
+NetMachine& NetHarness::AddMachine(const std::string& address, uint64_t seed) {
+    auto machine = std::make_unique<NetMachine>();
+    machine->address = address;
+    machine->endpoint = bus.CreateEndpoint(address);
+    machine->game.services.clock = &clock;
+    machine->game.services.network = machine->endpoint.get();
+    machine->game.random.Seed(seed);
+    NetMachine* self = machine.get();
+    machine->game.client.startLevel = [self](Game& game, const std::string& map) {
+        if (map.rfind("arena", 0) != 0) return false;
+        self->levelsStarted.push_back(map);
+        game.server.spawnPoints = TestSpawnPoints();
+        BuildSpawnOrder(game.server, game.random);
+        return true;
+    };
+    OpenNetworkPorts(machine->game);
+    machines.push_back(std::move(machine));
+    return *machines.back();
+}
+
+void NetHarness::RunFrame(uint32_t ms) {
+    clock.Advance(ms);
+    for (auto& machine : machines) {
+        if (!machine->frozen) RunNetworkFrame(machine->game, machine->timers);
+    }
+}
+
+void NetHarness::RunFor(uint32_t totalMs, uint32_t frameMs) {
+    for (uint32_t t = 0; t < totalMs; t += frameMs) RunFrame(frameMs);
+}
+
+void HostGame(NetMachine& host, const HostOptions& options) {
+    Server& server = host.server();
+    server.mapList = options.maps;
+    server.mapIndex = 0;
+    server.serverSettings.gameName.Assign("ZarnokServer");
+    server.serverSettings.botCount = options.bots;
+    server.serverSettings.gameType = options.gameType;
+    server.serverSettings.fragLimit = options.fragLimit;
+    host.client().localPlayer.name.Assign(options.name);
+    host.client().localPlayer.team = options.team;
+    StartHostedGame(host.game);
+}
+
+void JoinGame(NetMachine& joiner, const std::string& serverAddress, const std::string& name,
+              uint8_t team) {
+    Client& client = joiner.client();
+    client.serverDestination = serverAddress;
+    client.clientSettings.serverAddress.Assign(serverAddress);
+    client.localPlayer.name.Assign(name);
+    client.localPlayer.team = team;
+    Connect(joiner.game);
+}
+
+std::vector<int32_t> IdsOf(const std::vector<tplayerinfo>& table) {
+    std::vector<int32_t> ids;
+    for (const tplayerinfo& player : table) ids.push_back(player.id);
+    return ids;
+}
