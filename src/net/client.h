@@ -77,6 +77,7 @@ struct tmessagelog {
 };
 
 inline constexpr size_t kMaxFoundServers = 21;
+inline constexpr size_t kRememberedDepartures = 16;
 inline constexpr uint32_t kFoundServerLifetimeMs = 10000;
 inline constexpr uint32_t kJoinTimeoutMs = 1000;
 inline constexpr uint32_t kRestartDelayMs = 5000;
@@ -96,6 +97,9 @@ struct Client {
     bool gameInfoEnabled = false;  // the 50 ms state reports
     // The map the level on screen was built from; a repeated announcement does not reload it.
     std::string loadedMap;
+    // Set by our own level restart until the server's settings show its new level too; until
+    // then a report still saying "game over" is old news, not a new level end.
+    bool awaitingServerRestart = false;
 
     tplayerinfo localPlayer;
     int32_t localPlayerIndex = 0;
@@ -105,6 +109,10 @@ struct Client {
     std::string serverDestination;
 
     std::vector<tplayerpresence> players;  // one per player model
+    // Players this client removed on the server's word; the server lists them until everyone
+    // confirmed, so their records are left out of its tables, and a repeated removal notice is
+    // confirmed again (the first confirmation may have been lost).
+    std::vector<int32_t> departedIds;
     std::vector<tremotebullet> bullets;
     std::vector<tbulletimpact> impacts;
     std::vector<tsoundcue> soundCues;

@@ -70,6 +70,44 @@ void CopySettings(Client& client, const tgamesettings& settings) {
     client.clientSettings.serverAddress = serverAddress;
 }
 
+void BeginLevelEnd(Game& game) {
+    Client& client = game.client;
+    client.clientSettings.gameOver = 1;
+    client.levelEndTime = NetNow(game) + static_cast<uint32_t>(game.random.Below(200));
+    client.spawnConfirmed = false;
+    for (size_t i = 0; i < client.players.size(); ++i) {
+        Cue(client, tsoundchannel::kWalk, static_cast<int32_t>(i), tsoundaction::kStop);
+    }
+}
+
+// Settings carried by the periodic and join messages. Their "game over" is the server's, and the
+// machines restart up to 200 ms apart: after our own restart it is stale until the host has
+// restarted too; while we wait for our restart, the host's earlier restart must not cancel ours;
+// and a "game over" we did not know of stands in for a lost "endlv".
+void MergeServerSettings(Game& game, const tgamesettings& settings) {
+    Client& client = game.client;
+    bool wasOver = client.clientSettings.gameOver != 0;
+    CopySettings(client, settings);
+    if (wasOver) {
+        // Only our own restart ends a level end, even when the host restarted first.
+        client.clientSettings.gameOver = 1;
+    } else if (!settings.gameOver) {
+        client.awaitingServerRestart = false;
+    } else if (client.awaitingServerRestart) {
+        client.clientSettings.gameOver = 0;
+    } else if (!wasOver && client.playState == 1) {
+        BeginLevelEnd(game);
+    }
+}
+
+// Leaves out the records of players this client already removed.
+void DropDepartedRecords(const Client& client, std::vector<tplayerinfo>& records) {
+    std::erase_if(records, [&](const tplayerinfo& record) {
+        return std::find(client.departedIds.begin(), client.departedIds.end(), record.id) !=
+               client.departedIds.end();
+    });
+}
+
 // A carried flag must name a player of the table the settings came with.
 bool FlagsFitTable(const tgamesettings& settings, size_t players) {
     for (const tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
@@ -82,11 +120,13 @@ void OnGameInfo(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tplayertable> table = ParsePlayerTable(bytes, false);
     if (!table || !FlagsFitTable(table->settings, table->players.size())) return;
-    if (client.clientPlayers.size() < table->players.size()) {
-        client.clientPlayers.resize(table->players.size());
-    }
+    DropDepartedRecords(client, table->players);
+    // Records without a model yet stay out until the "added" that brings the model.
+    size_t known = std::min(table->players.size(), client.players.size());
+    if (client.clientPlayers.size() < known) client.clientPlayers.resize(known);
     for (size_t i = 0; i < table->players.size(); ++i) {
-        if (i >= client.players.size()) continue;  // its model comes with the next "added"
+        // Its model comes with the next "added".
+        if (i >= client.players.size() || i >= client.clientPlayers.size()) continue;
         client.clientPlayers[i] = table->players[i];
         bool local = static_cast<int32_t>(i) == client.localPlayerIndex;
         bool hostRunBot = game.server.hosting && client.players[i].isBot;
@@ -94,7 +134,7 @@ void OnGameInfo(Game& game, Bytes bytes) {
             ApplyRemoteState(client, static_cast<int32_t>(i), table->players[i]);
         }
     }
-    CopySettings(client, table->settings);
+    MergeServerSettings(game, table->settings);
     ReportFlagEvents(game, client.clientSettings.blueFlag.state,
                      client.clientSettings.redFlag.state);
     client.heardFromServer = true;
@@ -116,6 +156,7 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     Client& client = game.client;
     std::optional<tplayertable> table = ParsePlayerTable(datagram.bytes, !accepted);
     if (!table || !FlagsFitTable(table->settings, table->players.size())) return;
+    DropDepartedRecords(client, table->players);
     const std::vector<tplayerinfo>& records = table->players;
     if (accepted) {
         // Only the answer to our own outstanding join; a repeat would add the bots twice.
@@ -132,7 +173,7 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
             client.localPlayerIndex = static_cast<int32_t>(i);
         }
     }
-    CopySettings(client, table->settings);
+    MergeServerSettings(game, table->settings);
 
     // A repeated announcement of the same map does not rebuild the level under the players.
     std::string map = client.clientSettings.mapName.Text();
@@ -168,9 +209,12 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
     if (!id) return;
     int32_t d = FindClientPlayer(client, *id);
-    if (d < 0) return;
+    bool removedBefore = std::find(client.departedIds.begin(), client.departedIds.end(), *id) !=
+                         client.departedIds.end();
+    if (d < 0 && !removedBefore) return;
     SendDatagram(game, datagram.fromAddress, kServerPort,
                  BuildDeletedAck({*id, client.localPlayer.id}));
+    if (d < 0) return;
     if (d == client.localPlayerIndex) {
         // The server has dropped us: the game goes on without this machine.
         client.clientSettings.running = 0;
@@ -187,6 +231,10 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
         client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
     AddMessageLine(client, line, NetNow(game));
     client.clientPlayers.erase(client.clientPlayers.begin() + d);
+    client.departedIds.push_back(*id);
+    if (client.departedIds.size() > kRememberedDepartures) {
+        client.departedIds.erase(client.departedIds.begin());
+    }
 }
 
 void OnBulletStart(Game& game, Bytes bytes) {
@@ -265,13 +313,12 @@ void OnKill(Game& game, Bytes bytes) {
 void OnEndLevel(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tgamesettings> settings = ParseEndLevel(bytes);
-    if (!settings) return;
+    // A copy of the end we already restarted from, or a repeat (the host hears one per bot):
+    // the level end is already under way.
+    if (!settings || client.awaitingServerRestart) return;
+    bool alreadyOver = client.clientSettings.gameOver != 0;
     CopySettings(client, *settings);
-    client.levelEndTime = NetNow(game) + static_cast<uint32_t>(game.random.Below(200));
-    client.spawnConfirmed = false;
-    for (size_t i = 0; i < client.players.size(); ++i) {
-        Cue(client, tsoundchannel::kWalk, static_cast<int32_t>(i), tsoundaction::kStop);
-    }
+    if (!alreadyOver) BeginLevelEnd(game);
 }
 
 void OnRespawnPlacement(Game& game, Bytes bytes) {

@@ -231,4 +231,5 @@ void RestartLevel(Game& game) {
         }
     }
     client.clientSettings.gameOver = 0;
+    client.awaitingServerRestart = !server.hosting;
 }

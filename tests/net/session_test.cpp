@@ -1,0 +1,235 @@
+// A host and joining players on one in-memory bus, through whole joins, leaves and level changes.
+#include <gtest/gtest.h>
+
+#include "net/client_receive.h"
+#include "net_harness.h"
+
+namespace {
+
+constexpr const char* kHostAddress = "10.0.0.1";
+
+struct TwoMachines : ::testing::Test {
+    NetHarness net;
+    NetMachine& host = net.AddMachine(kHostAddress, 11);
+    NetMachine& joiner = net.AddMachine("10.0.0.2", 22);
+};
+
+}  // namespace
+
+TEST_F(TwoMachines, HostEntersItsGameWithItsBotsAndTheResendsStop) {
+    HostGame(host, {.bots = 2});
+    net.RunFor(200);
+    EXPECT_TRUE(host.server().hosting);
+    EXPECT_EQ(host.client().playState, 1);
+    EXPECT_TRUE(IsConnected(host.client()));
+    ASSERT_EQ(host.server().serverPlayers.size(), 3u);
+    EXPECT_FALSE(host.server().serverPlayers[0].isBot);
+    EXPECT_TRUE(host.server().serverPlayers[1].isBot);
+    EXPECT_EQ(host.server().serverPlayers[2].address.View(), "127.0.0.1");
+    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(host.client().players.size(), 3u);
+    EXPECT_TRUE(host.client().players[2].isBot);
+    EXPECT_EQ(host.client().localPlayerIndex, 0);
+    EXPECT_TRUE(host.server().pendingMessages.empty());
+    EXPECT_EQ(host.server().serverStatistics.added, 2);
+    EXPECT_EQ(host.levelsStarted, std::vector<std::string>{"arena1.map"});
+}
+
+TEST_F(TwoMachines, JoinerSeesTheHostAndBothTablesAgreeInOrder) {
+    HostGame(host, {.bots = 1});
+    net.RunFor(2100);
+    ASSERT_EQ(joiner.client().foundServers.size(), 1u);
+    EXPECT_EQ(joiner.client().foundServers[0].address.View(), kHostAddress);
+
+    JoinGame(joiner, kHostAddress, "Joe");
+    net.RunFor(200);
+    EXPECT_EQ(joiner.client().playState, 1);
+    EXPECT_EQ(joiner.client().clientSettings.serverAddress.View(), kHostAddress);
+    ASSERT_EQ(host.server().serverPlayers.size(), 3u);
+    EXPECT_EQ(IdsOf(joiner.client().clientPlayers), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(joiner.client().localPlayerIndex, 2);
+    EXPECT_EQ(host.server().serverPlayers[2].address.View(), "10.0.0.2");
+    EXPECT_EQ(joiner.levelsStarted, std::vector<std::string>{"arena1.map"});
+    const auto& lines = host.client().messageLog.lines;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Joe joined the game"), lines.end());
+    EXPECT_EQ(host.client().players.size(), 3u);
+}
+
+TEST_F(TwoMachines, GameInfoMirrorsPositionsBothWays) {
+    HostGame(host, {});
+    net.RunFor(100);
+    JoinGame(joiner, kHostAddress, "Joe");
+    net.RunFor(100);
+    ASSERT_EQ(joiner.client().players.size(), 2u);
+    host.client().players[0].position = {5, 1, -5};
+    host.client().players[0].animation = 7;
+    joiner.client().players[1].position = {-3, 2, 8};
+    joiner.client().players[1].yaw = 45;
+    net.RunFor(200);
+    EXPECT_EQ(joiner.client().players[0].position, (twirevec3{5, 1, -5}));
+    EXPECT_EQ(joiner.client().players[0].animation, 7);
+    EXPECT_EQ(host.client().players[1].position, (twirevec3{-3, 2, 8}));
+    EXPECT_EQ(host.client().players[1].yaw, 45);
+    EXPECT_EQ(host.server().serverPlayers[1].position, (twirevec3{-3, 2, 8}));
+    EXPECT_EQ(host.server().visitorList.size(), 2u);
+}
+
+TEST_F(TwoMachines, BotsAndJoinsGetThroughThirtyPercentLoss) {
+    net.bus.SetFaults({.lossChance = 0.3f, .duplicateChance = 0.1f, .reorderChance = 0.2f});
+    HostGame(host, {.bots = 4});
+    // The host's own join may be lost like any other datagram; the player tries again.
+    for (int attempt = 0; attempt < 10 && host.client().playState == 0; ++attempt) {
+        net.RunFor(1100);
+        if (host.client().playState == 0) Connect(host.game);
+    }
+    ASSERT_EQ(host.client().playState, 1);
+    net.RunFor(500);
+    EXPECT_EQ(host.server().serverPlayers.size(), 5u);
+    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(host.client().players.size(), 5u);
+    EXPECT_TRUE(host.server().pendingMessages.empty());
+
+    JoinGame(joiner, kHostAddress, "Joe");
+    for (int attempt = 0; attempt < 10 && joiner.client().playState == 0; ++attempt) {
+        net.RunFor(1100);
+        if (joiner.client().playState == 0) Connect(joiner.game);
+    }
+    ASSERT_EQ(joiner.client().playState, 1);
+    net.RunFor(1000);
+    EXPECT_EQ(IdsOf(joiner.client().clientPlayers), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
+}
+
+TEST(ThreeMachines, LeavingPlayerIsRemovedOnEveryMachine) {
+    NetHarness net;
+    NetMachine& host = net.AddMachine(kHostAddress, 1);
+    NetMachine& joe = net.AddMachine("10.0.0.2", 2);
+    NetMachine& ann = net.AddMachine("10.0.0.3", 3);
+    HostGame(host, {.bots = 1});
+    net.RunFor(100);
+    JoinGame(joe, kHostAddress, "Joe");
+    net.RunFor(100);
+    JoinGame(ann, kHostAddress, "Ann");
+    net.RunFor(200);
+    ASSERT_EQ(host.server().serverPlayers.size(), 4u);
+    EXPECT_EQ(ann.client().localPlayerIndex, 3);
+
+    net.bus.SetFaults({.lossChance = 0.3f});
+    Disconnect(joe.game);
+    joe.frozen = true;
+    net.RunFor(1000);
+    std::vector<int32_t> expected = IdsOf(host.server().serverPlayers);
+    EXPECT_EQ(expected.size(), 3u);
+    EXPECT_EQ(IdsOf(host.client().clientPlayers), expected);
+    EXPECT_EQ(IdsOf(ann.client().clientPlayers), expected);
+    EXPECT_EQ(ann.client().localPlayerIndex, 2);
+    EXPECT_EQ(ann.client().players.size(), 3u);
+    EXPECT_TRUE(host.server().departures.empty());
+}
+
+TEST_F(TwoMachines, SilentPlayerGoesInactiveLeavesAndIsRemoved) {
+    HostGame(host, {});
+    net.RunFor(100);
+    JoinGame(joiner, kHostAddress, "Joe");
+    net.RunFor(100);
+    ASSERT_EQ(host.server().serverPlayers.size(), 2u);
+    joiner.frozen = true;
+    // Three two-second checks: marked inactive, then out of the game, then its removal queued.
+    bool sawInactive = false, sawLeft = false;
+    uint32_t silentFor = 0;
+    while (host.server().serverPlayers.size() == 2u && silentFor < 20000) {
+        const tplayerinfo& joe = host.server().serverPlayers[1];
+        sawInactive |= joe.active == 0 && joe.joined == 1;
+        sawLeft |= joe.joined == 0;
+        net.RunFrame(5);
+        silentFor += 5;
+    }
+    EXPECT_TRUE(sawInactive);
+    EXPECT_TRUE(sawLeft);
+    EXPECT_GE(silentFor, 7000u);
+    EXPECT_LE(silentFor, 9000u);
+    EXPECT_EQ(host.server().serverPlayers.size(), 1u);
+    EXPECT_EQ(host.client().clientPlayers.size(), 1u);
+    EXPECT_EQ(host.client().players.size(), 1u);
+    EXPECT_TRUE(host.server().departures.empty());
+}
+
+TEST_F(TwoMachines, LevelEndsAtTheFragLimitAndEveryoneRestartsOnTheNextMap) {
+    HostGame(host, {.maps = {"arena1.map", "arena2.map", "arena3.map"}, .fragLimit = 2});
+    net.RunFor(100);
+    JoinGame(joiner, kHostAddress, "Joe");
+    net.RunFor(100);
+    int32_t hostId = host.client().localPlayer.id;
+    int32_t joeId = joiner.client().localPlayer.id;
+
+    std::vector<std::string> played;
+    for (int level = 0; level < 4; ++level) {
+        // Joe's client counts its own frag before it reports the kill.
+        joiner.client().localPlayer.frags = 1;
+        net.RunFor(100);
+        SendKill(joiner.game, joeId, hostId);
+        net.RunFor(50);
+        ASSERT_TRUE(joiner.client().clientSettings.gameOver);
+        played.push_back(joiner.client().clientSettings.mapName.Text());
+        EXPECT_FALSE(joiner.client().spawnConfirmed);
+        net.RunFor(4900);
+        EXPECT_TRUE(host.client().clientSettings.gameOver);  // still waiting
+        net.RunFor(600);
+        EXPECT_FALSE(joiner.client().clientSettings.gameOver);
+        EXPECT_FALSE(host.client().clientSettings.gameOver);
+        EXPECT_TRUE(joiner.client().spawnConfirmed);
+        EXPECT_TRUE(host.client().spawnConfirmed);
+        EXPECT_EQ(joiner.client().localPlayer.frags, 0);
+    }
+    EXPECT_EQ(played,
+              (std::vector<std::string>{"arena2.map", "arena3.map", "arena1.map", "arena2.map"}));
+    EXPECT_EQ(joiner.levelsStarted.back(), "arena2.map");
+    EXPECT_EQ(host.levelsStarted.size(), 5u);
+    EXPECT_EQ(host.server().serverStatistics.endlv2, 8);  // two table entries, four levels
+}
+
+TEST_F(TwoMachines, FullServerIgnoresFurtherJoins) {
+    HostGame(host, {.bots = 8});
+    net.RunFor(300);
+    ASSERT_EQ(host.server().serverPlayers.size(), 9u);
+    JoinGame(joiner, kHostAddress, "Late");
+    net.RunFor(1100);
+    EXPECT_EQ(host.server().serverPlayers.size(), 9u);
+    EXPECT_EQ(joiner.client().playState, 0);
+    EXPECT_FALSE(joiner.client().connecting);
+}
+
+TEST_F(TwoMachines, UnansweredJoinTimesOutAfterOneSecond) {
+    JoinGame(joiner, "10.0.0.7", "Nobody");
+    bool timedOut = false;
+    net.RunFor(1000);
+    EXPECT_TRUE(joiner.client().connecting);
+    for (int i = 0; i < 3 && !timedOut; ++i) {
+        net.clock.Advance(5);
+        timedOut = RunNetworkFrame(joiner.game, joiner.timers).joinTimedOut;
+    }
+    EXPECT_TRUE(timedOut);
+}
+
+TEST_F(TwoMachines, ClosingServerEndsTheJoinersConnectionAndSilenceDoesToo) {
+    HostGame(host, {});
+    net.RunFor(100);
+    JoinGame(joiner, kHostAddress, "Joe");
+    net.RunFor(100);
+    CloseServer(host.game);
+    net.RunFor(10);
+    EXPECT_FALSE(IsConnected(joiner.client()));
+
+    NetHarness quiet;
+    NetMachine& h = quiet.AddMachine(kHostAddress, 1);
+    NetMachine& j = quiet.AddMachine("10.0.0.2", 2);
+    HostGame(h, {});
+    quiet.RunFor(100);
+    JoinGame(j, kHostAddress, "Joe");
+    quiet.RunFor(100);
+    ASSERT_TRUE(IsConnected(j.client()));
+    h.frozen = true;
+    quiet.RunFor(4100);
+    EXPECT_FALSE(IsConnected(j.client()));
+}
