@@ -1,0 +1,356 @@
+// The client's handler fed server datagrams directly: mirroring, events, and refusals.
+#include <gtest/gtest.h>
+
+#include "app/game.h"
+#include "net/client_receive.h"
+#include "net/client_session.h"
+#include "net/server.h"
+#include "recording_network.h"
+
+namespace {
+
+constexpr const char* kServer = "10.0.0.1";
+
+tplayerinfo Player(int32_t id, const char* name, uint8_t isBot = 0) {
+    tplayerinfo player;
+    player.id = id;
+    player.name.Assign(name);
+    player.address.Assign(isBot ? "127.0.0.1" : "10.0.0.9");
+    player.joined = isBot ? 0 : 1;
+    player.active = 1;
+    player.isBot = isBot;
+    return player;
+}
+
+struct ClientFixture : ::testing::Test {
+    ClientFixture() {
+        game.services.clock = &clock;
+        game.services.network = &network;
+        game.client.serverDestination = kServer;
+        game.client.clientSettings.serverAddress.Assign(kServer);
+        game.client.startLevel = [this](Game&, const std::string& map) {
+            levels.push_back(map);
+            return true;
+        };
+        settings.mapName.Assign("arena1.map");
+        settings.running = 1;
+        table = {Player(1, "Host"), Player(2, "Bot", 1)};
+    }
+
+    void Receive(const tdatagram& datagram, const std::string& from = kServer) {
+        UDPServClUDPRead(game, From(from, datagram));
+    }
+
+    // Joins as player 3 at the end of the table.
+    void Join() {
+        Connect(game);
+        table.push_back(Player(game.client.localPlayer.id, "Me"));
+        Receive(BuildJoinAccepted(table, settings));
+        network.sent.clear();
+    }
+
+    size_t CountCues(tsoundchannel channel, int32_t index, tsoundaction action) {
+        return static_cast<size_t>(std::count_if(
+            game.client.soundCues.begin(), game.client.soundCues.end(), [&](const tsoundcue& cue) {
+                return cue.channel == channel && cue.index == index && cue.action == action;
+            }));
+    }
+
+    ManualClock clock{5000};
+    RecordingNetwork network;
+    Game game;
+    tgamesettings settings;
+    std::vector<tplayerinfo> table;
+    std::vector<std::string> levels;
+};
+
+}  // namespace
+
+TEST_F(ClientFixture, AcceptedJoinBuildsTheTablesAndEntersPlay) {
+    Join();
+    Client& client = game.client;
+    EXPECT_EQ(client.playState, 1);
+    EXPECT_TRUE(IsConnected(client));
+    EXPECT_FALSE(client.connecting);
+    EXPECT_EQ(client.localPlayerIndex, 2);
+    EXPECT_EQ(client.players.size(), 3u);
+    EXPECT_TRUE(client.players[1].isBot);
+    EXPECT_EQ(client.localPlayer.joined, 1);
+    EXPECT_EQ(levels, std::vector<std::string>{"arena1.map"});
+    EXPECT_GE(client.players[0].headRestartFrame, 0);
+    EXPECT_LE(client.players[0].headRestartFrame, 5);
+    EXPECT_EQ(client.players[0].bodyRestartFrame, 0);  // deathmatch keeps the default skin
+
+    // A second copy of the acceptance changes nothing.
+    Receive(BuildJoinAccepted(table, settings));
+    EXPECT_EQ(client.players.size(), 3u);
+    EXPECT_EQ(levels.size(), 1u);
+}
+
+TEST_F(ClientFixture, TeamGamesGiveTeamSkins) {
+    settings.gameType = kTeamDeathMatch;
+    table[0].team = 0;
+    table[1].team = 1;
+    Join();
+    EXPECT_EQ(game.client.players[0].bodyRestartFrame, 1);
+    EXPECT_EQ(game.client.players[1].bodyRestartFrame, 2);
+}
+
+TEST_F(ClientFixture, AddedIsAcknowledgedEveryTimeButAppliedOnce) {
+    Join();
+    table.push_back(Player(4, "Ann"));
+    Receive(BuildAdded(table, settings, 77));
+    Receive(BuildAdded(table, settings, 77));
+    auto acks = network.Tagged(tmessagetag::kAddedAck);
+    ASSERT_EQ(acks.size(), 2u);
+    EXPECT_EQ(acks[0].address, kServer);
+    EXPECT_EQ(acks[0].port, kServerPort);
+    EXPECT_EQ(ParseSingleId(acks[0].bytes), 77);
+    EXPECT_EQ(game.client.players.size(), 4u);
+    EXPECT_EQ(game.client.messageLog.count, 2);
+    EXPECT_EQ(game.client.messageLog.lines[0], "Ann joined the game");
+    EXPECT_EQ(levels.size(), 1u);  // the same map is not rebuilt
+}
+
+TEST_F(ClientFixture, GameInfoMovesOthersAndSwitchesTheirMovementSounds) {
+    Join();
+    table[0].position = {3, 4, 5};
+    table[0].animation = 7;
+    table[2].position = {9, 9, 9};  // our own entry is ours to move
+    Receive(BuildServerGameInfo(table, settings));
+    EXPECT_EQ(game.client.players[0].position, (twirevec3{3, 4, 5}));
+    EXPECT_NE(game.client.players[2].position, (twirevec3{9, 9, 9}));
+    EXPECT_EQ(CountCues(tsoundchannel::kSprint, 0, tsoundaction::kLoop), 1u);
+    EXPECT_EQ(CountCues(tsoundchannel::kWalk, 0, tsoundaction::kStop), 1u);
+    EXPECT_TRUE(game.client.heardFromServer);
+
+    game.client.soundCues.clear();
+    table[0].animation = -1;
+    Receive(BuildServerGameInfo(table, settings));
+    EXPECT_EQ(CountCues(tsoundchannel::kSprint, 0, tsoundaction::kStop), 1u);
+    EXPECT_EQ(CountCues(tsoundchannel::kWalk, 0, tsoundaction::kStop), 1u);
+    game.client.soundCues.clear();
+    Receive(BuildServerGameInfo(table, settings));
+    EXPECT_TRUE(game.client.soundCues.empty());  // unchanged animation: no switch
+}
+
+TEST_F(ClientFixture, GameInfoRecordsWithoutAModelWaitForTheirAnnouncement) {
+    Join();
+    table.push_back(Player(4, "Ann"));
+    Receive(BuildServerGameInfo(table, settings));
+    EXPECT_EQ(game.client.clientPlayers.size(), 3u);
+    EXPECT_EQ(FindClientPlayer(game.client, 0), -1);
+}
+
+TEST_F(ClientFixture, KillLineOfTwoLongNamesIsExactlyForty) {
+    table[0].name.Assign("AAAAAAAAAAAAAAAA");
+    Join();
+    game.client.clientPlayers[1].name.Assign("BBBBBBBBBBBBBBBB");
+    Receive(BuildKill({1, 2}));
+    EXPECT_EQ(game.client.messageLog.lines[0], "AAAAAAAAAAAAAAAA killed BBBBBBBBBBBBBBBB");
+    EXPECT_EQ(game.client.messageLog.lines[0].size(), 40u);
+    EXPECT_EQ(CountCues(tsoundchannel::kDeath, 0, tsoundaction::kPlayOnce), 1u);
+
+    Receive(BuildKill({1, game.client.localPlayer.id}));
+    EXPECT_TRUE(game.client.players[2].dead);
+    EXPECT_EQ(game.client.localPlayer.deaths, 1);
+    EXPECT_TRUE(game.client.localDeathPending);
+
+    size_t lines = static_cast<size_t>(game.client.messageLog.count);
+    Receive(BuildKill({1, 999}));
+    EXPECT_EQ(static_cast<size_t>(game.client.messageLog.count), lines);
+}
+
+TEST_F(ClientFixture, HostDrawsARemoteBulletOncePerCopyAndEachEndRemovesOne) {
+    game.server.hosting = true;
+    Join();
+    // Forwarded once for the host and once for its bot: two copies reach this machine.
+    for (int copy = 0; copy < 2; ++copy) Receive(BuildBulletStart({42, 0, {0, 1, 0}, {0, 0, 1}}));
+    ASSERT_EQ(game.client.bullets.size(), 2u);
+    EXPECT_EQ(game.client.bullets[0].yaw, game.client.players[0].yaw + 180);
+    EXPECT_EQ(game.client.players[0].muzzleStartTime, 5000u);
+    EXPECT_EQ(CountCues(tsoundchannel::kFire, 0, tsoundaction::kRestart), 2u);
+    Receive(BuildBulletFinish({42, 0, 3}));
+    EXPECT_EQ(game.client.bullets.size(), 1u);
+    EXPECT_EQ(game.client.impacts.size(), 1u);
+    Receive(BuildBulletFinish({42, -1, -1}));
+    EXPECT_TRUE(game.client.bullets.empty());
+    EXPECT_EQ(game.client.impacts.size(), 1u);  // flew out of the arena: no explosion
+
+    Receive(BuildBulletStart({43, 3, {}, {}}));  // no player 3
+    Receive(BuildBulletStart({43, -1, {}, {}}));
+    EXPECT_TRUE(game.client.bullets.empty());
+}
+
+TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
+    Join();
+    table.push_back(Player(4, "Ann"));
+    Receive(BuildAdded(table, settings, 1));
+    Receive(BuildBulletStart({1, 0, {}, {}}));
+    Receive(BuildBulletStart({2, 3, {}, {}}));
+    network.sent.clear();
+
+    Receive(BuildPlayerDeleted(1), "10.0.0.1");
+    auto acks = network.Tagged(tmessagetag::kDeletedAck);
+    ASSERT_EQ(acks.size(), 1u);
+    EXPECT_EQ(ParseDeletedAck(acks[0].bytes)->senderId, game.client.localPlayer.id);
+    EXPECT_EQ(game.client.localPlayerIndex, 1);
+    ASSERT_EQ(game.client.bullets.size(), 1u);
+    EXPECT_EQ(game.client.bullets[0].ownerIndex, 2);
+    EXPECT_EQ(game.client.players.size(), 3u);
+    EXPECT_EQ(game.client.clientPlayers[0].id, 2);
+
+    // The server keeps listing the departed until all confirmed: its records are left out, and
+    // a repeated notice is confirmed again in case the first confirmation was lost.
+    Receive(BuildServerGameInfo(table, settings));
+    EXPECT_EQ(game.client.clientPlayers[0].id, 2);
+    EXPECT_EQ(game.client.clientPlayers.size(), 3u);
+    Receive(BuildPlayerDeleted(1));
+    EXPECT_EQ(network.Tagged(tmessagetag::kDeletedAck).size(), 2u);
+    EXPECT_EQ(game.client.players.size(), 3u);
+    Receive(BuildPlayerDeleted(12345));  // never known: not answered
+    EXPECT_EQ(network.Tagged(tmessagetag::kDeletedAck).size(), 2u);
+}
+
+TEST_F(ClientFixture, LevelEndWaitsFiveSecondsThenRestartsOnTheNewMap) {
+    Join();
+    tgamesettings next = settings;
+    next.mapName.Assign("arena2.map");
+    next.gameOver = 1;
+    Receive(BuildEndLevel(next));
+    EXPECT_TRUE(game.client.clientSettings.gameOver);
+    EXPECT_FALSE(game.client.spawnConfirmed);
+    EXPECT_EQ(game.client.clientSettings.serverAddress.View(), kServer);
+    uint32_t end = game.client.levelEndTime;
+    EXPECT_GE(end, 5000u);
+    EXPECT_LT(end, 5200u);
+    EXPECT_FALSE(LevelRestartDue(game, end + 5000));
+    EXPECT_TRUE(LevelRestartDue(game, end + 5001));
+    game.client.clientSettings.running = 0;
+    EXPECT_FALSE(LevelRestartDue(game, end + 60000));  // never while disconnected
+    game.client.clientSettings.running = 1;
+
+    RestartLevel(game);
+    EXPECT_EQ(levels.back(), "arena2.map");
+    EXPECT_FALSE(game.client.clientSettings.gameOver);
+    EXPECT_EQ(network.Tagged(tmessagetag::kRespawn).size(), 1u);
+    // The host has not restarted yet: its reports still say "over", which is old news now.
+    Receive(BuildServerGameInfo(table, next));
+    EXPECT_FALSE(game.client.clientSettings.gameOver);
+    Receive(BuildEndLevel(next));
+    EXPECT_FALSE(game.client.clientSettings.gameOver);
+}
+
+TEST_F(ClientFixture, LostLevelEndIsNoticedFromTheReports) {
+    Join();
+    settings.gameOver = 1;
+    Receive(BuildServerGameInfo(table, settings));
+    EXPECT_TRUE(game.client.clientSettings.gameOver);
+    EXPECT_FALSE(game.client.spawnConfirmed);
+    // The host restarting first does not cancel our own restart.
+    settings.gameOver = 0;
+    Receive(BuildServerGameInfo(table, settings));
+    EXPECT_TRUE(game.client.clientSettings.gameOver);
+}
+
+TEST_F(ClientFixture, OnlyOurOwnPlacementConfirmsTheSpawn) {
+    game.server.hosting = true;
+    Join();
+    game.server.serverPlayers = table;
+    game.client.spawnConfirmed = false;
+    tplayerinfo place;
+    place.id = 2;  // the bot
+    place.position = {7, 0, 7};
+    Receive(BuildRespawnPlacement(place));
+    EXPECT_EQ(game.client.players[1].position, (twirevec3{7, 0, 7}));
+    EXPECT_FALSE(game.client.spawnConfirmed);
+    place.id = game.client.localPlayer.id;
+    place.position = {1, 0, 1};
+    Receive(BuildRespawnPlacement(place));
+    EXPECT_EQ(game.client.players[2].position, (twirevec3{1, 0, 1}));
+    EXPECT_TRUE(game.client.spawnConfirmed);
+}
+
+TEST_F(ClientFixture, ServersOnTheLanAreListedOnceAndAtMostTwentyOne) {
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 1; i <= 22; ++i) {
+            UDPServClUDPRead(game,
+                             Datagram{"10.0.1." + std::to_string(i),
+                                      {kPresenceBroadcast.begin(), kPresenceBroadcast.end()}});
+        }
+    }
+    EXPECT_EQ(game.client.foundServers.size(), kMaxFoundServers);
+    EXPECT_EQ(game.client.foundServers[0].address.View(), "10.0.1.1");
+    EXPECT_TRUE(game.client.serverListChanged);
+    clock.Advance(10000);
+    EXPECT_FALSE(ExpireFoundServers(game.client, clock.now));
+    clock.Advance(1);
+    EXPECT_TRUE(ExpireFoundServers(game.client, clock.now));
+    EXPECT_TRUE(game.client.foundServers.empty());
+}
+
+TEST_F(ClientFixture, FlagChangesAreAnnouncedOnce) {
+    ReportFlagEvents(game, kFlagCarried, kFlagAtBase);
+    ReportFlagEvents(game, kFlagCarried, kFlagAtBase);
+    ReportFlagEvents(game, kFlagDropped, kFlagCarried);
+    ReportFlagEvents(game, kFlagAtBase, kFlagAtBase);
+    const auto& lines = game.client.messageLog.lines;
+    EXPECT_EQ(lines[0], "Blue flag taken");
+    EXPECT_EQ(lines[1], "Blue flag droped");
+    EXPECT_EQ(lines[2], "Red flag taken");
+    EXPECT_EQ(lines[3], "Blue flag returned");
+    EXPECT_EQ(lines[4], "Blue team brings the flag");
+    EXPECT_EQ(game.client.messageLog.count, 5);
+    std::vector<std::string> sounds;
+    for (const tsoundcue& cue : game.client.soundCues) sounds.push_back(cue.sound);
+    EXPECT_EQ(sounds, (std::vector<std::string>{"flagalarm.wav", "flagalarm.wav", "flagreturn.wav",
+                                                "flagfrag.wav"}));
+}
+
+TEST_F(ClientFixture, MessageLogHoldsNineLinesCutToSixtyFour) {
+    for (int i = 0; i < 12; ++i) AddMessageLine(game.client, "line " + std::to_string(i), 1);
+    EXPECT_EQ(game.client.messageLog.count, 9);
+    EXPECT_EQ(game.client.messageLog.lines[0], "line 3");
+    AddMessageLine(game.client, std::string(100, 'x'), 1);
+    EXPECT_EQ(game.client.messageLog.lines[8].size(), 64u);
+}
+
+TEST_F(ClientFixture, MalformedServerDatagramsChangeNothing) {
+    Join();
+    std::vector<tplayerinfo> before = game.client.clientPlayers;
+    tgamesettings carried = settings;
+    carried.blueFlag.state = kFlagCarried;
+    carried.blueFlag.carrier = 5;  // beyond the table
+    Receive(BuildServerGameInfo(table, carried));
+    tgamesettings escape = settings;
+    escape.mapName.Assign("../../x");
+    Receive(BuildEndLevel(escape));
+    tdatagram huge = BuildAdded(table, settings, 1);
+    huge[6] = 200;
+    Receive(huge);
+    EXPECT_FALSE(game.client.clientSettings.gameOver);
+    EXPECT_EQ(game.client.clientSettings.blueFlag.state, kFlagAtBase);
+    EXPECT_EQ(game.client.clientPlayers.size(), before.size());
+    EXPECT_TRUE(network.sent.empty());
+    EXPECT_EQ(levels.size(), 1u);
+}
+
+TEST_F(ClientFixture, ClientMessagesNeedAServerAddress) {
+    game.client.serverDestination.clear();
+    SendKill(game, 1, 2);
+    SendGameInfo(game);
+    Disconnect(game);
+    EXPECT_TRUE(network.sent.empty());
+    Connect(game);  // falls back to the default private address
+    ASSERT_EQ(network.sent.size(), 1u);
+    EXPECT_EQ(network.sent[0].address, kDefaultServerAddress);
+    EXPECT_TRUE(game.client.connecting);
+}
+
+TEST_F(ClientFixture, LivenessNeedsAReplyEveryPeriod) {
+    Join();
+    CheckConnectionLiveness(game);  // heard since the join
+    EXPECT_TRUE(IsConnected(game.client));
+    CheckConnectionLiveness(game);  // a whole period of silence
+    EXPECT_FALSE(IsConnected(game.client));
+}
