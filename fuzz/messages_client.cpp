@@ -1,0 +1,38 @@
+// The client's receive handler fed arbitrary datagrams on the host of a game in progress; the
+// per-player tables must stay aligned and every index they hold must stay inside them.
+#include "fuzz_net_state.h"
+#include "net/client_receive.h"
+#include "net/client_session.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static ManualClock clock(1000);
+    static DiscardingNetwork network;
+    static const Game start = [] {
+        Game game = HostedGameInProgress(clock, network);
+        game.client.startLevel = [](Game&, const std::string& map) {
+            // A map name that reaches the loader is a bare file name.
+            Require(IsBareMapName(map));
+            return true;
+        };
+        game.client.connecting = true;  // lets an "addpl" through, and the host's bots with it
+        return game;
+    }();
+    Game game = start;
+    ForEachDatagram(data, size, [&](const Datagram& datagram, uint8_t sender) {
+        UDPServClUDPRead(game, datagram);
+        if (sender & 0x80) {
+            clock.Advance(6000);
+            if (LevelRestartDue(game, clock.now)) RestartLevel(game);
+        }
+        const Client& client = game.client;
+        Require(client.players.size() <= client.clientPlayers.size());
+        Require(client.clientPlayers.size() <= static_cast<size_t>(kMaxPlayers));
+        Require(client.foundServers.size() <= kMaxFoundServers);
+        Require(client.messageLog.count >= 0 && client.messageLog.count <= 9);
+        for (const tremotebullet& bullet : client.bullets) {
+            Require(bullet.ownerIndex >= 0 &&
+                    bullet.ownerIndex < static_cast<int32_t>(client.players.size()));
+        }
+    });
+    return 0;
+}
