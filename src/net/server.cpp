@@ -197,12 +197,11 @@ void OnAddedAck(Game& game, const Datagram& datagram) {
 
 }  // namespace
 
-// Defined with the other delivery duties.
-void OnDeletedAck(Game& game, const tplayerdeletedack& ack);
-
 void StartHostedGame(Game& game) {
     Server& server = game.server;
     Client& client = game.client;
+    // Leave a game joined elsewhere while its server is still the destination.
+    if (IsConnected(client)) Disconnect(game);
     server.hosting = true;
     if (server.mapIndex < 0 || server.mapIndex >= static_cast<int32_t>(server.mapList.size())) {
         server.mapIndex = 0;
@@ -247,7 +246,7 @@ void UDPServUDPRead(Game& game, const Datagram& datagram) {
             break;
         case tmessagetag::kDeletedAck:
             if (std::optional<tplayerdeletedack> ack = ParseDeletedAck(bytes)) {
-                OnDeletedAck(game, *ack);
+                ConfirmRemoval(game, ack->departedId, ack->senderId);
             }
             break;
         default:

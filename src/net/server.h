@@ -104,6 +104,8 @@ void BuildSpawnOrder(Server& server, class Random& random);
 int32_t ChooseSpawnPoint(Server& server, uint8_t team);
 
 void QueueDeparture(Game& game, int32_t index);
+// A player's "pldel": `senderId` has removed `departedId`; the last confirmation removes it here.
+void ConfirmRemoval(Game& game, int32_t departedId, int32_t senderId);
 void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId);
 void BroadcastPresence(Game& game);
 void CloseServer(Game& game);

@@ -6,8 +6,6 @@
 #include "net/net_io.h"
 #include "net/server.h"
 
-void OnDeletedAck(Game& game, const tplayerdeletedack& ack);
-
 namespace {
 
 bool AnotherHumanAt(const Server& server, const tshortstring<15>& address) {
@@ -68,12 +66,12 @@ void QueueDeparture(Game& game, int32_t index) {
     CompleteEmptyDepartures(game);
 }
 
-void OnDeletedAck(Game& game, const tplayerdeletedack& ack) {
+void ConfirmRemoval(Game& game, int32_t departedId, int32_t senderId) {
     std::vector<tfeedbackrec>& departures = game.server.departures;
     for (size_t r = 0; r < departures.size(); ++r) {
-        if (departures[r].departedId != ack.departedId) continue;
+        if (departures[r].departedId != departedId) continue;
         std::vector<int32_t>& recipients = departures[r].recipients;
-        auto sender = std::find(recipients.begin(), recipients.end(), ack.senderId);
+        auto sender = std::find(recipients.begin(), recipients.end(), senderId);
         if (sender != recipients.end()) recipients.erase(sender);
         if (recipients.empty()) {
             CompleteDeparture(game, r);

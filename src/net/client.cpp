@@ -1,0 +1,31 @@
+#include "net/client.h"
+
+#include <algorithm>
+
+bool IsConnected(const Client& client) {
+    return client.clientSettings.running != 0;
+}
+
+int32_t FindClientPlayer(const Client& client, int32_t id) {
+    for (size_t i = 0; i < client.clientPlayers.size(); ++i) {
+        if (client.clientPlayers[i].id == id) return static_cast<int32_t>(i);
+    }
+    return -1;
+}
+
+void AddMessageLine(Client& client, std::string_view text, uint32_t now) {
+    tmessagelog& log = client.messageLog;
+    if (log.count >= tmessagelog::kMaxLines) DropMessageLine(client);
+    log.lines[static_cast<size_t>(log.count)] =
+        std::string(text.substr(0, tmessagelog::kLineLength));
+    ++log.count;
+    log.lastChange = now;
+}
+
+void DropMessageLine(Client& client) {
+    tmessagelog& log = client.messageLog;
+    if (log.count <= 0) return;
+    std::rotate(log.lines.begin(), log.lines.begin() + 1, log.lines.end());
+    log.lines.back().clear();
+    --log.count;
+}
