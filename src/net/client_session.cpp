@@ -45,10 +45,7 @@ void Disconnect(Game& game) {
     client.players.clear();
     client.bullets.clear();
     client.loadedMap.clear();
-    if (game.server.hosting) {
-        game.server.serverPlayers.clear();
-        game.server.lastHeard.clear();
-    }
+    if (game.server.hosting) StopHosting(game);
     client.gameInfoEnabled = false;
     // Without this a later Connect would first send a second "discn" for the old id.
     client.clientSettings.running = 0;

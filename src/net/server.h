@@ -109,6 +109,9 @@ void ConfirmRemoval(Game& game, int32_t departedId, int32_t senderId);
 void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId);
 void BroadcastPresence(Game& game);
 void CloseServer(Game& game);
+// The host leaves its own game: the other players are told, and the server stops listening, so
+// nobody joins a game without a host and a later join elsewhere is not mistaken for hosting.
+void StopHosting(Game& game);
 
 // Every frame while hosting: removal notices, then resends of unacknowledged "added".
 void RunServerFrameDuties(Game& game);

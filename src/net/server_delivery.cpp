@@ -103,6 +103,18 @@ void CloseServer(Game& game) {
     }
 }
 
+void StopHosting(Game& game) {
+    Server& server = game.server;
+    CloseServer(game);
+    server.serverPlayers.clear();
+    server.lastHeard.clear();
+    // Resends and removals of the game that ended would otherwise reach the next one.
+    server.pendingMessages.clear();
+    server.departures.clear();
+    server.hosting = false;
+    server.serverIdle = true;
+}
+
 void RunServerFrameDuties(Game& game) {
     Server& server = game.server;
     // Copies: a send never changes the tables, but keep the loops independent of them anyway.

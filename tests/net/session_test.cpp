@@ -233,3 +233,30 @@ TEST_F(TwoMachines, ClosingServerEndsTheJoinersConnectionAndSilenceDoesToo) {
     quiet.RunFor(4100);
     EXPECT_FALSE(IsConnected(j.client()));
 }
+
+TEST(ThreeMachines, HostLeavingEndsItsGameAndCanJoinAnother) {
+    NetHarness net;
+    NetMachine& host = net.AddMachine(kHostAddress, 1);
+    NetMachine& joe = net.AddMachine("10.0.0.2", 2);
+    NetMachine& other = net.AddMachine("10.0.0.3", 3);
+    HostGame(host, {.bots = 2});
+    HostGame(other, {.maps = {"arena5.map"}, .bots = 1});
+    net.RunFor(100);
+    JoinGame(joe, kHostAddress, "Joe");
+    net.RunFor(100);
+    ASSERT_TRUE(IsConnected(joe.client()));
+
+    Disconnect(host.game);
+    net.RunFor(10);
+    EXPECT_FALSE(IsConnected(joe.client()));
+    EXPECT_FALSE(host.server().hosting);
+    EXPECT_TRUE(host.server().serverPlayers.empty());
+
+    JoinGame(host, "10.0.0.3", "Host");
+    net.RunFor(200);
+    EXPECT_EQ(host.client().playState, 1);
+    EXPECT_EQ(other.server().serverPlayers.size(), 3u);  // its host, its bot, our former host
+    EXPECT_TRUE(host.server().serverPlayers.empty());    // no bots of its own this time
+    EXPECT_EQ(host.levelsStarted.back(), "arena5.map");
+    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(other.server().serverPlayers));
+}
