@@ -5,7 +5,9 @@
 #include "app/game.h"
 #include "net/client_session.h"
 #include "net/net_io.h"
+#include "net/player_models.h"
 #include "net/server.h"
+#include "world/animation.h"
 
 namespace {
 
@@ -52,7 +54,8 @@ void SwitchMovementSounds(Client& client, int32_t index, int8_t animation) {
     }
 }
 
-void ApplyRemoteState(Client& client, int32_t index, const tplayerinfo& record) {
+void ApplyRemoteState(Game& game, int32_t index, const tplayerinfo& record) {
+    Client& client = game.client;
     tplayerpresence& player = client.players[static_cast<size_t>(index)];
     player.position = record.position;
     player.yaw = record.yaw;
@@ -61,6 +64,7 @@ void ApplyRemoteState(Client& client, int32_t index, const tplayerinfo& record) 
     player.aimPitch = record.aimPitch;
     player.animation = record.animation;
     player.animationPace = record.animationPace;
+    ApplyPresenceToModel(game, index);
 }
 
 // Settings from the server; the server's address is the client's own knowledge.
@@ -131,7 +135,7 @@ void OnGameInfo(Game& game, Bytes bytes) {
         bool local = static_cast<int32_t>(i) == client.localPlayerIndex;
         bool hostRunBot = game.server.hosting && client.players[i].isBot;
         if (!local && !hostRunBot) {
-            ApplyRemoteState(client, static_cast<int32_t>(i), table->players[i]);
+            ApplyRemoteState(game, static_cast<int32_t>(i), table->players[i]);
         }
     }
     MergeServerSettings(game, table->settings);
@@ -184,6 +188,7 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     }
     for (size_t i = client.players.size(); i < records.size(); ++i) {
         client.players.push_back(NewPresence(game, records[i]));
+        CreatePlayerModel(game, static_cast<int32_t>(i));
     }
     Cue(client, tsoundchannel::kFire, client.localPlayerIndex, tsoundaction::kSetLocalVolume);
 
@@ -225,6 +230,7 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
     for (tremotebullet& bullet : client.bullets) {
         if (bullet.ownerIndex > d) --bullet.ownerIndex;
     }
+    RemovePlayerModel(game, d);
     if (d < static_cast<int32_t>(client.players.size()))
         client.players.erase(client.players.begin() + d);
     std::string line =
@@ -254,6 +260,10 @@ void OnBulletStart(Game& game, Bytes bytes) {
     bullet.pitch = -owner.aimPitch;
     client.bullets.push_back(bullet);
     owner.muzzleStartTime = NetNow(game);
+    if (static_cast<size_t>(start->ownerIndex) < game.play.muzzleModels.size()) {
+        game.play.muzzleModels[static_cast<size_t>(start->ownerIndex)].startTime =
+            owner.muzzleStartTime;
+    }
     Cue(client, tsoundchannel::kFire, start->ownerIndex, tsoundaction::kRestart);
 }
 
@@ -305,6 +315,9 @@ void OnKill(Game& game, Bytes bytes) {
             bot.dead = true;
             bot.deathTime = now;
             bot.animation = 10;  // the death animation
+            if (static_cast<size_t>(b) < game.play.playerModels.size()) {
+                SelectAnimation(game.play.playerModels[static_cast<size_t>(b)], 10);
+            }
             ++game.server.serverPlayers[static_cast<size_t>(b)].deaths;
         }
     }
@@ -329,6 +342,11 @@ void OnRespawnPlacement(Game& game, Bytes bytes) {
         if (index >= client.players.size()) return;
         client.players[index].position = placement->position;
         client.players[index].yaw = placement->yaw;
+        if (index < game.play.playerModels.size()) {
+            tgeomobject& model = game.play.playerModels[index];
+            model.position = {placement->position.x, placement->position.y, placement->position.z};
+            model.yaw = placement->yaw;
+        }
     };
     if (placement->id == client.localPlayer.id) {
         if (client.localPlayerIndex >= 0) place(static_cast<size_t>(client.localPlayerIndex));

@@ -4,6 +4,7 @@
 
 #include "app/game.h"
 #include "net/net_io.h"
+#include "net/player_models.h"
 #include "net/server.h"
 
 namespace {
@@ -43,6 +44,8 @@ void Disconnect(Game& game) {
     client.playState = 0;
     client.clientPlayers.clear();
     client.players.clear();
+    game.play.playerModels.clear();
+    game.play.muzzleModels.clear();
     client.bullets.clear();
     client.loadedMap.clear();
     if (game.server.hosting) StopHosting(game);
@@ -69,6 +72,7 @@ void EnterGame(Game& game) {
 
 void SendGameInfo(Game& game) {
     Client& client = game.client;
+    ReadModelIntoPresence(game, client.localPlayerIndex);
     if (const tplayerpresence* self = LocalPresence(client)) {
         client.localPlayer.position = self->position;
         client.localPlayer.aimPitch = self->aimPitch;
@@ -175,7 +179,10 @@ void RestartLevel(Game& game) {
     client.messageLog = {};
     std::string map = client.clientSettings.mapName.Text();
     if (!map.empty()) {
+        SaveModelTextures(game);
         if (client.startLevel && client.startLevel(game, map)) client.loadedMap = map;
+        ReloadPlayerModels(game);
+        RestoreModelTextures(game);
         client.bullets.clear();
         EnterGame(game);
         client.localPlayer.frags = 0;
@@ -196,6 +203,11 @@ void RestartLevel(Game& game) {
             if (i < client.players.size()) {
                 client.players[i].position = spawn.position;
                 client.players[i].yaw = spawn.yaw;
+            }
+            if (i < game.play.playerModels.size()) {
+                game.play.playerModels[i].position = {spawn.position.x, spawn.position.y,
+                                                      spawn.position.z};
+                game.play.playerModels[i].yaw = spawn.yaw;
             }
         }
     }

@@ -1,0 +1,142 @@
+// Player and muzzle models made as players appear, removed as they leave, kept through restarts.
+#include "net/player_models.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "net_harness.h"
+#include "support/fake_gpu.h"
+#include "support/temp_dir.h"
+#include "world/model_file.h"
+#include "world/model_loader.h"
+
+namespace {
+
+std::string FigureModelText() {
+    std::ifstream in(std::string(ZARNOK_SOURCE_DIR) + "/fuzz/corpus/model/figure.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+tgeomobject FigureModel() {
+    ModelVertexCounters counters;
+    tgeomobject model;
+    BuildModel(ParseModelFile(FigureModelText(), "figure.txt"), counters, "figure.txt", model);
+    return model;
+}
+
+// Runs the test inside a folder holding player.txt, as the game runs in its run folder.
+class RunFolder {
+  public:
+    RunFolder() : previous_(std::filesystem::current_path()) {
+        folder_.Write(kPlayerModelFile, FigureModelText());
+        std::filesystem::current_path(folder_.path());
+    }
+    ~RunFolder() { std::filesystem::current_path(previous_); }
+
+  private:
+    TempDir folder_;
+    std::filesystem::path previous_;
+};
+
+}  // namespace
+
+TEST(MuzzleModel, OneFlashQuadPerPoseOfTheMuzzlePart) {
+    tgeomobject player = FigureModel();
+    int32_t bstart = FindPart(player, "bstart");
+    ASSERT_GE(bstart, 0);
+    const tmeshpart& source = player.triangleParts[static_cast<size_t>(bstart)];
+    TextureTable textures;
+    FakeGpu gpu;
+
+    tgeomobject side = BuildMuzzleModel(player, false, textures, gpu);
+    ASSERT_EQ(side.quadParts.size(), 1u);
+    const tmeshpart& fire = side.quadParts[0];
+    EXPECT_EQ(fire.name, "fire");
+    EXPECT_EQ(fire.currentAnimation, -2);
+    EXPECT_EQ(fire.frames.size(), source.frames.size());
+    EXPECT_EQ(fire.animations.size(), source.frames.size());
+    ASSERT_EQ(side.quads->size(), 4 * source.frames.size());
+    tvec3 f = source.frames[0].shift;
+    EXPECT_EQ((*side.quads)[0].position, (tvec3{f.x, f.y + 0.5f, f.z - 1}));
+    EXPECT_EQ((*side.quads)[2].position, (tvec3{f.x, f.y - 0.5f, f.z}));
+    EXPECT_EQ((*side.quads)[0].normal, (tvec3{-1, 0, 0}));
+    ASSERT_EQ(fire.quadRuns.size(), 1u);
+    EXPECT_EQ(fire.quadRuns[0].textureFrames, 2);
+    EXPECT_EQ(fire.quadRuns[0].textureInterval, 100);
+
+    tgeomobject top = BuildMuzzleModel(player, true, textures, gpu);
+    EXPECT_EQ((*top.quads)[1].position, (tvec3{f.x - 0.5f, f.y, f.z - 1}));
+    EXPECT_EQ((*top.quads)[1].normal, (tvec3{0, 1, 0}));
+    size_t fireTextures = 0;
+    for (const tteximage& image : textures.textureList) fireTextures += image.name == "mi_fire";
+    EXPECT_EQ(fireTextures, 1u);
+
+    tgeomobject unarmed;
+    EXPECT_TRUE(BuildMuzzleModel(unarmed, false, textures, gpu).quadParts.empty());
+}
+
+TEST(PlayerModels, AppearWithTheirPlayersFollowReportsAndLeaveWithThem) {
+    RunFolder folder;
+    NetHarness net;
+    NetMachine& host = net.AddMachine("10.0.0.1", 1);
+    NetMachine& joiner = net.AddMachine("10.0.0.2", 2);
+    FakeGpu hostGpu, joinerGpu;
+    host.game.services.gpu = &hostGpu;
+    joiner.game.services.gpu = &joinerGpu;
+
+    HostGame(host, {.bots = 1, .gameType = kTeamDeathMatch});
+    net.RunFor(100);
+    JoinGame(joiner, "10.0.0.1", "Joe", 1);
+    net.RunFor(100);
+    PlayState& play = host.game.play;
+    ASSERT_EQ(play.playerModels.size(), 3u);
+    ASSERT_EQ(play.muzzleModels.size(), 3u);
+    EXPECT_FALSE(play.muzzleModels[2].side.quadParts.empty());
+    EXPECT_EQ(joiner.game.play.playerModels.size(), 3u);
+
+    const tgeomobject& joe = play.playerModels[2];
+    int32_t body = FindPart(joe, "body");
+    ASSERT_GE(body, 0);
+    EXPECT_EQ(joe.triangleParts[static_cast<size_t>(body)].triangleRuns.front().textureRestartFrame,
+              2);  // red team skin
+
+    joiner.game.play.playerModels[2].position = {6, 0, -6};
+    net.RunFor(100);
+    EXPECT_EQ(play.playerModels[2].position, (tvec3{6, 0, -6}));
+
+    Disconnect(joiner.game);
+    joiner.frozen = true;
+    net.RunFor(100);
+    EXPECT_EQ(play.playerModels.size(), 2u);
+    EXPECT_EQ(play.muzzleModels.size(), 2u);
+    EXPECT_TRUE(joiner.game.play.playerModels.empty());
+}
+
+TEST(PlayerModels, SkinsSurviveTheReloadOfALevelRestart) {
+    RunFolder folder;
+    NetHarness net;
+    NetMachine& host = net.AddMachine("10.0.0.1", 1);
+    FakeGpu gpu;
+    host.game.services.gpu = &gpu;
+    HostGame(host, {.bots = 2});
+    net.RunFor(100);
+    std::vector<tgeomobject>& models = host.game.play.playerModels;
+    ASSERT_EQ(models.size(), 3u);
+    int32_t head = FindPart(models[1], "head");
+    ASSERT_GE(head, 0);
+    models[1].triangleParts[static_cast<size_t>(head)].triangleRuns.front().textureRestartFrame = 4;
+    models[1].position = {3, 0, 3};
+
+    SaveModelTextures(host.game);
+    ReloadPlayerModels(host.game);
+    RestoreModelTextures(host.game);
+    EXPECT_EQ(
+        models[1].triangleParts[static_cast<size_t>(head)].triangleRuns.front().textureRestartFrame,
+        4);
+    EXPECT_EQ(models[1].position, (tvec3{3, 0, 3}));
+    EXPECT_EQ(host.game.play.muzzleModels.size(), 3u);
+}
