@@ -49,7 +49,8 @@ void BM_ServerGameInfoWithNinePlayers(benchmark::State& state) {
 }
 BENCHMARK(BM_ServerGameInfoWithNinePlayers);
 
-// Ten simulated seconds of a host with three bots and four remote players (a full table) on the bus.
+// Ten simulated seconds of a host with three bots and four remote players (a full table) on the
+// bus.
 void BM_TrafficPerPlayer(benchmark::State& state) {
     double bytesPerSecondPerPlayer = 0;
     for (auto _ : state) {

@@ -20,7 +20,7 @@ struct Game;
 // entry per player index, created as players appear and removed as they leave.
 struct tplayerpresence {
     bool isBot = false;
-    twirevec3 position;
+    tvec3 position;
     float yaw = 0;
     float aimPitch = 0;  // pitch of the HAND and BSTART parts
     int8_t animation = -1;
@@ -36,15 +36,15 @@ struct tplayerpresence {
 struct tremotebullet {
     int32_t id = 0;
     int32_t ownerIndex = 0;
-    twirevec3 position;
-    twirevec3 velocity;
+    tvec3 position;
+    tvec3 velocity;
     float yaw = 0;
     float pitch = 0;
 };
 
 // Where a remote bullet ended, for the explosion effect.
 struct tbulletimpact {
-    twirevec3 position;
+    tvec3 position;
     int32_t hitKind = 0;
     int32_t hitIndex = 0;
     int32_t bulletId = 0;

@@ -344,7 +344,7 @@ void OnRespawnPlacement(Game& game, Bytes bytes) {
         client.players[index].yaw = placement->yaw;
         if (index < game.play.playerModels.size()) {
             tgeomobject& model = game.play.playerModels[index];
-            model.position = {placement->position.x, placement->position.y, placement->position.z};
+            model.position = placement->position;
             model.yaw = placement->yaw;
         }
     };

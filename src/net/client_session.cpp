@@ -205,8 +205,7 @@ void RestartLevel(Game& game) {
                 client.players[i].yaw = spawn.yaw;
             }
             if (i < game.play.playerModels.size()) {
-                game.play.playerModels[i].position = {spawn.position.x, spawn.position.y,
-                                                      spawn.position.z};
+                game.play.playerModels[i].position = spawn.position;
                 game.play.playerModels[i].yaw = spawn.yaw;
             }
         }

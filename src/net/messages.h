@@ -38,8 +38,8 @@ inline constexpr std::array<uint8_t, 5> kPresenceBroadcast = {'m', 'y', '_', 'i'
 struct tbulletstart {
     int32_t bulletId = 0;
     int32_t ownerIndex = 0;
-    twirevec3 position;
-    twirevec3 velocity;
+    tvec3 position;
+    tvec3 velocity;
 };
 
 struct tbulletfinish {

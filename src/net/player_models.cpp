@@ -11,12 +11,6 @@
 
 namespace {
 
-tvec3 ToVec(const twirevec3& v) {
-    return {v.x, v.y, v.z};
-}
-twirevec3 ToWire(const tvec3& v) {
-    return {v.x, v.y, v.z};
-}
 
 bool HasModel(const Game& game, int32_t index) {
     return index >= 0 && static_cast<size_t>(index) < game.play.playerModels.size();
@@ -154,7 +148,7 @@ void CreatePlayerModel(Game& game, int32_t index) {
     std::optional<tgeomobject> model = LoadPlayerModel(game);
     if (!model) return;
     const tplayerpresence& player = players[static_cast<size_t>(index)];
-    model->position = ToVec(player.position);
+    model->position = player.position;
     model->yaw = player.yaw;
     ApplySkins(*model, player);
     play.muzzleModels.push_back(BuildMuzzles(game, *model));
@@ -174,7 +168,7 @@ void ApplyPresenceToModel(Game& game, int32_t index) {
     if (!HasModel(game, index) || static_cast<size_t>(index) >= game.client.players.size()) return;
     const tplayerpresence& player = game.client.players[static_cast<size_t>(index)];
     tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
-    model.position = ToVec(player.position);
+    model.position = player.position;
     model.yaw = player.yaw;
     model.animationPace = player.animationPace;
     SetPartPitch(model.triangleParts, player.aimPitch, player.animation);
@@ -188,7 +182,7 @@ void ReadModelIntoPresence(Game& game, int32_t index) {
     if (!HasModel(game, index) || static_cast<size_t>(index) >= game.client.players.size()) return;
     const tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
     tplayerpresence& player = game.client.players[static_cast<size_t>(index)];
-    player.position = ToWire(model.position);
+    player.position = model.position;
     player.yaw = model.yaw;
     player.animationPace = model.animationPace;
     int32_t hand = FindPart(model, "HAND");

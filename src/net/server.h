@@ -49,7 +49,7 @@ struct tserverstatistics {
 };
 
 struct tspawnpoint {
-    twirevec3 position;
+    tvec3 position;
     float yaw = 0;
     int32_t team = 0;
 };

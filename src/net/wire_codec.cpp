@@ -49,8 +49,8 @@ int32_t WireReader::Count(int32_t maxCount, size_t recordSize) {
     return ok() ? count : 0;
 }
 
-twirevec3 WireReader::Vec3() {
-    twirevec3 value;
+tvec3 WireReader::Vec3() {
+    tvec3 value;
     value.x = F32();
     value.y = F32();
     value.z = F32();
@@ -130,7 +130,7 @@ void WireWriter::Zeros(size_t count) {
     if (Has(count)) offset_ += count;  // the buffer is zero-filled from the start
 }
 
-void WireWriter::Vec3(const twirevec3& value) {
+void WireWriter::Vec3(const tvec3& value) {
     F32(value.x);
     F32(value.y);
     F32(value.z);

@@ -43,7 +43,7 @@ class WireReader {
         return text;
     }
 
-    twirevec3 Vec3();
+    tvec3 Vec3();
     tplayerinfo PlayerInfo();
     tteamflag TeamFlag();
     tgamesettings GameSettings();
@@ -80,7 +80,7 @@ class WireWriter {
         for (size_t i = 0; i < N; ++i) U8(i < length ? static_cast<uint8_t>(text.chars[i]) : 0);
     }
 
-    void Vec3(const twirevec3& value);
+    void Vec3(const tvec3& value);
     void PlayerInfo(const tplayerinfo& info);
     void TeamFlag(const tteamflag& flag);
     void GameSettings(const tgamesettings& settings);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "world/vec_math.h"
+
 // A length byte followed by up to Capacity characters; bytes past the length are ignored.
 template <size_t Capacity>
 struct tshortstring {
@@ -29,11 +31,7 @@ struct tshortstring {
     bool operator==(const tshortstring& other) const { return View() == other.View(); }
 };
 
-// Three reals as they travel; converted to the world's vector type at the model boundary.
-struct twirevec3 {
-    float x = 0, y = 0, z = 0;
-    bool operator==(const twirevec3&) const = default;
-};
+static_assert(sizeof(tvec3) == 12, "a vector travels as three reals");
 
 struct tplayerinfo {
     tshortstring<16> name;
@@ -43,7 +41,7 @@ struct tplayerinfo {
     uint8_t joined = 0;
     uint8_t active = 0;
     uint8_t padding1[2] = {};
-    twirevec3 position;
+    tvec3 position;
     float aimPitch = 0;
     float yaw = 0;
     int8_t animation = 0;
@@ -77,7 +75,7 @@ static_assert(offsetof(tplayerinfo, isBot) == 76);
 enum tflagstate : uint8_t { kFlagAtBase = 0, kFlagCarried = 1, kFlagDropped = 2 };
 
 struct tteamflag {
-    twirevec3 position;
+    tvec3 position;
     uint8_t carrier = 0;
     uint8_t state = kFlagAtBase;
     uint8_t score = 0;

@@ -118,8 +118,8 @@ TEST_F(ClientFixture, GameInfoMovesOthersAndSwitchesTheirMovementSounds) {
     table[0].animation = 7;
     table[2].position = {9, 9, 9};  // our own entry is ours to move
     Receive(BuildServerGameInfo(table, settings));
-    EXPECT_EQ(game.client.players[0].position, (twirevec3{3, 4, 5}));
-    EXPECT_NE(game.client.players[2].position, (twirevec3{9, 9, 9}));
+    EXPECT_EQ(game.client.players[0].position, (tvec3{3, 4, 5}));
+    EXPECT_NE(game.client.players[2].position, (tvec3{9, 9, 9}));
     EXPECT_EQ(CountCues(tsoundchannel::kSprint, 0, tsoundaction::kLoop), 1u);
     EXPECT_EQ(CountCues(tsoundchannel::kWalk, 0, tsoundaction::kStop), 1u);
     EXPECT_TRUE(game.client.heardFromServer);
@@ -262,12 +262,12 @@ TEST_F(ClientFixture, OnlyOurOwnPlacementConfirmsTheSpawn) {
     place.id = 2;  // the bot
     place.position = {7, 0, 7};
     Receive(BuildRespawnPlacement(place));
-    EXPECT_EQ(game.client.players[1].position, (twirevec3{7, 0, 7}));
+    EXPECT_EQ(game.client.players[1].position, (tvec3{7, 0, 7}));
     EXPECT_FALSE(game.client.spawnConfirmed);
     place.id = game.client.localPlayer.id;
     place.position = {1, 0, 1};
     Receive(BuildRespawnPlacement(place));
-    EXPECT_EQ(game.client.players[2].position, (twirevec3{1, 0, 1}));
+    EXPECT_EQ(game.client.players[2].position, (tvec3{1, 0, 1}));
     EXPECT_TRUE(game.client.spawnConfirmed);
 }
 

@@ -141,7 +141,7 @@ TEST(MessageParsing, RoundTripsEveryPayload) {
         ParseBulletStart(BuildBulletStart({9, 2, {1, 2, 3}, {0, -1, 0.5f}}));
     ASSERT_TRUE(bullet);
     EXPECT_EQ(bullet->ownerIndex, 2);
-    EXPECT_EQ(bullet->velocity, (twirevec3{0, -1, 0.5f}));
+    EXPECT_EQ(bullet->velocity, (tvec3{0, -1, 0.5f}));
 
     std::optional<tkillnotice> kill = ParseKill(BuildKill({11, 12}));
     ASSERT_TRUE(kill);

@@ -205,7 +205,7 @@ TEST_F(ServerFixture, StateReportUpdatesTheEntryAndCountsTheVisitor) {
     Receive("10.0.0.2", BuildClientGameInfo(300, report));
     Receive("10.0.0.9", BuildClientGameInfo(999, report));
     const tplayerinfo& joe = game.server.serverPlayers[3];
-    EXPECT_EQ(joe.position, (twirevec3{4, 5, 6}));
+    EXPECT_EQ(joe.position, (tvec3{4, 5, 6}));
     EXPECT_EQ(joe.address.View(), "10.0.0.2");
     EXPECT_EQ(joe.id, 300);
     EXPECT_EQ(game.server.lastHeard[3], 1500u);

@@ -67,11 +67,11 @@ TEST_F(TwoMachines, GameInfoMirrorsPositionsBothWays) {
     joiner.client().players[1].position = {-3, 2, 8};
     joiner.client().players[1].yaw = 45;
     net.RunFor(200);
-    EXPECT_EQ(joiner.client().players[0].position, (twirevec3{5, 1, -5}));
+    EXPECT_EQ(joiner.client().players[0].position, (tvec3{5, 1, -5}));
     EXPECT_EQ(joiner.client().players[0].animation, 7);
-    EXPECT_EQ(host.client().players[1].position, (twirevec3{-3, 2, 8}));
+    EXPECT_EQ(host.client().players[1].position, (tvec3{-3, 2, 8}));
     EXPECT_EQ(host.client().players[1].yaw, 45);
-    EXPECT_EQ(host.server().serverPlayers[1].position, (twirevec3{-3, 2, 8}));
+    EXPECT_EQ(host.server().serverPlayers[1].position, (tvec3{-3, 2, 8}));
     EXPECT_EQ(host.server().visitorList.size(), 2u);
 }
 
