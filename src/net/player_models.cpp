@@ -11,7 +11,6 @@
 
 namespace {
 
-
 bool HasModel(const Game& game, int32_t index) {
     return index >= 0 && static_cast<size_t>(index) < game.play.playerModels.size();
 }
