@@ -29,3 +29,8 @@ void DropMessageLine(Client& client) {
     log.lines.back().clear();
     --log.count;
 }
+
+void QueueSoundCue(Client& client, tsoundcue cue) {
+    if (client.soundCues.size() >= kMaxSoundCues) client.soundCues.erase(client.soundCues.begin());
+    client.soundCues.push_back(std::move(cue));
+}

@@ -77,6 +77,10 @@ struct tmessagelog {
 };
 
 inline constexpr size_t kMaxFoundServers = 21;
+// Bounds of the lists the game loop consumes; the oldest entry goes first.
+inline constexpr size_t kMaxSoundCues = 256;
+inline constexpr size_t kMaxImpacts = 64;
+inline constexpr size_t kMaxRemoteBullets = 512;
 inline constexpr size_t kRememberedDepartures = 16;
 inline constexpr uint32_t kFoundServerLifetimeMs = 10000;
 inline constexpr uint32_t kJoinTimeoutMs = 1000;
@@ -131,3 +135,4 @@ bool IsConnected(const Client& client);
 int32_t FindClientPlayer(const Client& client, int32_t id);
 void AddMessageLine(Client& client, std::string_view text, uint32_t now);
 void DropMessageLine(Client& client);
+void QueueSoundCue(Client& client, tsoundcue cue);

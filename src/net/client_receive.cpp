@@ -14,7 +14,14 @@ namespace {
 using Bytes = std::span<const uint8_t>;
 
 void Cue(Client& client, tsoundchannel channel, int32_t index, tsoundaction action) {
-    client.soundCues.push_back({channel, index, action, {}});
+    QueueSoundCue(client, {channel, index, action, {}});
+}
+
+// Keeps a list the frame loop consumes from growing without bound when nothing consumes it.
+template <typename T>
+void AppendBounded(std::vector<T>& list, T item, size_t limit) {
+    if (list.size() >= limit) list.erase(list.begin());
+    list.push_back(std::move(item));
 }
 
 void OnPresence(Game& game, const Datagram& datagram) {
@@ -99,7 +106,7 @@ void MergeServerSettings(Game& game, const tgamesettings& settings) {
         client.awaitingServerRestart = false;
     } else if (client.awaitingServerRestart) {
         client.clientSettings.gameOver = 0;
-    } else if (!wasOver && client.playState == 1) {
+    } else if (client.playState == 1) {
         BeginLevelEnd(game);
     }
 }
@@ -258,7 +265,7 @@ void OnBulletStart(Game& game, Bytes bytes) {
     bullet.velocity = start->velocity;
     bullet.yaw = owner.yaw + 180;
     bullet.pitch = -owner.aimPitch;
-    client.bullets.push_back(bullet);
+    AppendBounded(client.bullets, bullet, kMaxRemoteBullets);
     owner.muzzleStartTime = NetNow(game);
     if (static_cast<size_t>(start->ownerIndex) < game.play.muzzleModels.size()) {
         game.play.muzzleModels[static_cast<size_t>(start->ownerIndex)].startTime =
@@ -279,8 +286,9 @@ void OnBulletFinish(Game& game, Bytes bytes) {
                                [&](const tremotebullet& b) { return b.id == finish->bulletId; });
     if (bullet == client.bullets.end()) return;
     if (finish->hitIndex >= 0) {
-        client.impacts.push_back(
-            {bullet->position, finish->hitKind, finish->hitIndex, finish->bulletId});
+        AppendBounded(client.impacts,
+                      {bullet->position, finish->hitKind, finish->hitIndex, finish->bulletId},
+                      kMaxImpacts);
     }
     client.bullets.erase(bullet);
 }

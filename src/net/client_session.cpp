@@ -149,7 +149,7 @@ void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState) {
         if (before == after) continue;
         const FlagTexts& texts = kTexts[flag];
         auto cue = [&](tsoundaction action, const char* sound) {
-            client.soundCues.push_back({tsoundchannel::kFlag, flag, action, sound});
+            QueueSoundCue(client, {tsoundchannel::kFlag, flag, action, sound});
         };
         if (after == kFlagAtBase && before == kFlagCarried) {
             AddMessageLine(client, texts.captured, now);

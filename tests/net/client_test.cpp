@@ -354,3 +354,15 @@ TEST_F(ClientFixture, LivenessNeedsAReplyEveryPeriod) {
     CheckConnectionLiveness(game);  // a whole period of silence
     EXPECT_FALSE(IsConnected(game.client));
 }
+
+TEST_F(ClientFixture, QueuesForTheGameLoopStayBoundedWhenNobodyConsumesThem) {
+    Join();
+    for (int i = 0; i < 600; ++i) {
+        table[0].animation = static_cast<int8_t>(i % 2 ? 7 : -1);
+        Receive(BuildServerGameInfo(table, settings));
+        Receive(BuildBulletStart({i, 0, {}, {0, 0, 1}}));
+    }
+    EXPECT_EQ(game.client.soundCues.size(), kMaxSoundCues);
+    EXPECT_EQ(game.client.bullets.size(), kMaxRemoteBullets);
+    EXPECT_EQ(game.client.bullets.back().id, 599);  // the newest are kept
+}
