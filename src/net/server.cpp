@@ -51,8 +51,10 @@ void OnGameInfo(Game& game, const Datagram& datagram) {
     server.lastHeard[static_cast<size_t>(i)] = NetNow(game);
     tplayerinfo& entry = server.serverPlayers[static_cast<size_t>(i)];
     tplayerinfo updated = report->player;
-    // The entry keeps the id it is known by; a report naming another id must not duplicate one.
+    // The entry keeps the id it is known by (a report naming another id must not duplicate one)
+    // and stays a human: the sends to humans skip bots.
     updated.id = entry.id;
+    updated.isBot = entry.isBot;
     updated.address.Assign(datagram.fromAddress);
     entry = updated;
 

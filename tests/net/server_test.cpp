@@ -199,7 +199,8 @@ TEST_F(ServerFixture, MapRotationOfThreeMapsPlaysOneTwoZeroOne) {
 TEST_F(ServerFixture, StateReportUpdatesTheEntryAndCountsTheVisitor) {
     tplayerinfo report = Human(300, "Joe", "1.1.1.1", 1);
     report.position = {4, 5, 6};
-    report.id = 100;  // a report may not take another player's id
+    report.id = 100;   // a report may not take another player's id
+    report.isBot = 1;  // nor turn its sender into a bot
     clock.Advance(500);
     Receive("10.0.0.2", BuildClientGameInfo(300, report));
     Receive("10.0.0.2", BuildClientGameInfo(300, report));
@@ -208,6 +209,7 @@ TEST_F(ServerFixture, StateReportUpdatesTheEntryAndCountsTheVisitor) {
     EXPECT_EQ(joe.position, (tvec3{4, 5, 6}));
     EXPECT_EQ(joe.address.View(), "10.0.0.2");
     EXPECT_EQ(joe.id, 300);
+    EXPECT_EQ(joe.isBot, 0);
     EXPECT_EQ(game.server.lastHeard[3], 1500u);
     ASSERT_EQ(game.server.visitorList.size(), 2u);
     EXPECT_EQ(game.server.visitorList[0].count, 2);
