@@ -37,7 +37,10 @@ void CountVisitor(Server& server, int32_t id, const std::string& address) {
         ++visitor.count;
         found = true;
     }
-    if (!found) server.visitorList.push_back({id, address.substr(0, 64), 1});
+    // Far more than ever play on one LAN; a flood of made-up ids must not grow it further.
+    if (!found && server.visitorList.size() < kMaxVisitors) {
+        server.visitorList.push_back({id, address.substr(0, 64), 1});
+    }
 }
 
 void OnGameInfo(Game& game, const Datagram& datagram) {

@@ -88,6 +88,7 @@ struct Server {
 };
 
 inline constexpr uint32_t kJoinGraceMs = 10000;
+inline constexpr size_t kMaxVisitors = 256;
 inline constexpr uint32_t kSilenceLimitMs = 3000;
 
 // The host starts the game chosen on the new-game screen (`mapList`, `mapIndex`, settings).

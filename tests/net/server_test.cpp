@@ -361,3 +361,11 @@ TEST_F(ServerFixture, FullTableRefusesJoins) {
     EXPECT_EQ(game.server.serverPlayers.size(), 8u);
     EXPECT_TRUE(network.sent.empty());
 }
+
+TEST_F(ServerFixture, VisitorListStopsGrowingAtItsBound) {
+    for (int32_t id = 0; id < 300; ++id) {
+        Receive("10.0.0.9", BuildClientGameInfo(5000 + id, Human(5000 + id, "Ghost", "")));
+    }
+    EXPECT_EQ(game.server.visitorList.size(), kMaxVisitors);
+    EXPECT_TRUE(network.sent.empty());  // none of them is a player
+}
