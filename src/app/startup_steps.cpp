@@ -1,10 +1,15 @@
 #include "app/startup_steps.h"
 
 #include "app/game.h"
+#include "ui/menu_build.h"
 
 void StartSoundDevice(Game&) {}  // sound: InitSound
-void ShowMainMenu(Game&) {}      // menus: screen state 1
-void BuildMainMenus(Game&) {}    // menus: BuildMenus
+void ShowMainMenu(Game& game) {
+    game.menus.screenState = kMainMenu;
+}
+void BuildMainMenus(Game& game) {
+    BuildMenus(game, MenuVariant::Main);
+}
 void LoadGameSounds(Game&) {}    // sound: the start-up sounds
 void PrepareHud(Game&) {}        // HUD: reload bar rate
 void ApplySoundVolume(Game&) {}  // sound: volumes after the options changed

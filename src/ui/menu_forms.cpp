@@ -8,12 +8,6 @@ namespace {
 
 constexpr const char* kLoopbackAddress = "127.0.0.1";
 
-int32_t DetailLevelOf(const std::string& text) {
-    if (text == "Low") return 2;
-    if (text == "Medium") return 1;
-    return 0;
-}
-
 }  // namespace
 
 int32_t LeadingNumber(const std::string& text) {
@@ -25,24 +19,9 @@ int32_t LeadingNumber(const std::string& text) {
     return value;
 }
 
-bool FindResolution(const std::vector<ScreenSize>& modes, const std::string& text,
-                    ScreenSize& found) {
-    for (ScreenSize mode : modes) {
-        if (ResolutionText(mode) == text) {
-            found = mode;
-            return true;
-        }
-    }
-    return false;
-}
-
-OptionsForm ReadOptionsForm(const tgoptions& screen) {
-    OptionsForm form;
-    form.mouseSensitivity = LeadingNumber(screen.sensitivity.valueText);
-    form.resolution = screen.resolution.valueText;
-    form.detailLevel = DetailLevelOf(screen.detail.valueText);
-    form.soundVolume = LeadingNumber(screen.volume.valueText);
-    return form;
+OptionsChoice ReadOptionsChoice(const tgoptions& screen) {
+    return {screen.sensitivity.valueText, screen.resolution.valueText, screen.detail.valueText,
+            screen.volume.valueText};
 }
 
 ConnectForm ReadConnectForm(const tgnetwork& screen) {

@@ -1,23 +1,17 @@
 // Menu forms: the values a screen hands on when it is accepted, read from its widgets. The
-// options go to ApplyOptions, the join form to the client, the new-game form to the server.
+// options go to ApplyOptions (as the chosen texts), the join form to the client, the new-game
+// form to the server.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "ui/menu_layout.h"
+#include "app/options.h"
 #include "ui/menus.h"
 
 inline constexpr std::size_t kPlayerNameLimit = 16;
 inline constexpr std::size_t kServerNameLimit = 16;
 inline constexpr int32_t kMaxBots = 8;
-
-struct OptionsForm {
-    int32_t mouseSensitivity = 100;  // percent
-    std::string resolution;          // "1024x768", as listed
-    int32_t detailLevel = 0;         // 0 high, 1 medium, 2 low
-    int32_t soundVolume = 100;       // percent
-};
 
 struct ConnectForm {
     std::string playerName;  // at most 16 characters
@@ -35,12 +29,9 @@ struct NewGameForm {
     std::vector<std::string> maps;  // the rotation, in list order
 };
 
-OptionsForm ReadOptionsForm(const tgoptions& screen);
+OptionsChoice ReadOptionsChoice(const tgoptions& screen);
 ConnectForm ReadConnectForm(const tgnetwork& screen);
 NewGameForm ReadNewGameForm(const tgnewgame& screen);
 
 // The leading decimal digits of a text as a number (0 when there are none), saturating.
 int32_t LeadingNumber(const std::string& text);
-// The display mode whose listed text equals `text`, if any.
-bool FindResolution(const std::vector<ScreenSize>& modes, const std::string& text,
-                    ScreenSize& found);

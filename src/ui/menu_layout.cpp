@@ -68,10 +68,11 @@ void BuildOptions(tgoptions& screen, const MenuSources& sources) {
         IndexOf(sensitivities, sensitivity, IndexOf(sensitivities, "100%", 0)), ListStyle::Options);
 
     std::vector<std::string> resolutions;
-    for (ScreenSize mode : sources.displayModes) resolutions.push_back(ResolutionText(mode));
+    for (const tdisplaymode& mode : sources.displayModes)
+        resolutions.push_back(DisplayModeText(mode));
     const int32_t resolution =
-        IndexOf(resolutions, ResolutionText(sources.savedResolution),
-                IndexOf(resolutions, ResolutionText(sources.currentScreen), 0));
+        IndexOf(resolutions, DisplayModeText(sources.savedResolution),
+                IndexOf(resolutions, DisplayModeText(sources.currentScreen), 0));
     screen.resolution = MakeOptionList("Resolution", -0.45f, 0.35f, 0.9f, resolutions, resolution,
                                        ListStyle::Options);
 
@@ -143,10 +144,6 @@ void BuildMessage(tgmes& screen, ClientSize client) {
 }
 
 }  // namespace
-
-std::string ResolutionText(ScreenSize size) {
-    return std::to_string(size.width) + "x" + std::to_string(size.height);
-}
 
 void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
     menus.variant = sources.variant;

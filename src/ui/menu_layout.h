@@ -5,24 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "app/display_modes.h"
 #include "ui/menus.h"
-
-struct ScreenSize {
-    int32_t width = 0;
-    int32_t height = 0;
-};
 
 // Everything the screens are filled from.
 struct MenuSources {
     MenuVariant variant = MenuVariant::Main;
     ClientSize client;
     int32_t mouseSensitivity = 100;
-    ScreenSize savedResolution;
+    tdisplaymode savedResolution;
     int32_t detailLevel = 0;  // 0 high, 1 medium, 2 low
     int32_t soundVolume = 100;
     std::string playerName, serverName, serverAddress;
-    std::vector<ScreenSize> displayModes;
-    ScreenSize currentScreen;
+    std::vector<tdisplaymode> displayModes;
+    tdisplaymode currentScreen;
     std::vector<std::string> mapNames;
     std::vector<std::string> serverAddresses;
     bool showBots = false;
@@ -32,6 +28,3 @@ void BuildMenuScreens(Menus& menus, const MenuSources& sources);
 
 // Fills the join screen's server list (rows 0.05 apart, scrolled to the top).
 void SetServerRows(Menus& menus, const std::vector<std::string>& addresses);
-
-// "1024x768": how a display mode appears in the resolution list.
-std::string ResolutionText(ScreenSize size);

@@ -84,18 +84,11 @@ struct MenuPictures {
     int32_t gameLogo = -1, loadLogo = -1;
 };
 
-// Tab focus stepping in the join and new-game screens: one step per tap, or about five a
-// second while Tab is held.
-struct TabRepeat {
-    bool armed = true;
-    uint32_t lastStep = 0;
-};
-
 struct Menus {
     int32_t screenState = kMainMenu;
     MenuVariant variant = MenuVariant::Main;
-    ClientSize client;
-    PixelPoint pointer;  // last position a mouse move reported
+    ClientSize client{0, 0};  // the window's client size; 0 until known
+    PixelPoint pointer;       // last position a mouse move reported
 
     std::vector<tmenuitem> entries;  // entry 0 is the highlight bar
     std::vector<EntryAction> entryActions;
@@ -106,9 +99,8 @@ struct Menus {
     tgmes message;
 
     MenuPictures pictures;
-    TabRepeat tab;
     bool built = false;
-    bool exitRequested = false;  // Exit was chosen: the shell closes the window
+    bool cursorShown = true;  // as last told to the window
 
     // Draws one menu frame and one loading frame at once, before a slow level load; set by the
     // program (drawing is not part of the core), absent in tests.

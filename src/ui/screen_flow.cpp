@@ -154,7 +154,6 @@ MenuRequest PerformEntry(Menus& menus, int32_t entry, int32_t& playState) {
             OpenScreen(menus, Overlay::Options);
             break;
         case EntryAction::Exit:
-            menus.exitRequested = true;
             return MenuRequest::Exit;
         case EntryAction::Continue:
             menus.screenState = kPlaying;
@@ -237,4 +236,25 @@ void RemoveChosenMap(tgnewgame& screen) {
     const int32_t selected = screen.chosen.selected;
     if (selected < 0 || selected >= static_cast<int32_t>(screen.chosen.items.size())) return;
     RemoveSelectItem(screen.chosen, selected);
+}
+
+ActiveEdit FindActiveEdit(Menus& menus) {
+    const auto first = [](std::initializer_list<ActiveEdit> boxes) {
+        for (const ActiveEdit& each : boxes) {
+            if (each.box->active) return each;
+        }
+        return ActiveEdit{};
+    };
+    switch (OverlayOf(menus.screenState)) {
+        case Overlay::Join:
+            return first({{&menus.join.playerName, EditMode::Text},
+                          {&menus.join.address, EditMode::Address}});
+        case Overlay::NewGame:
+            return first({{&menus.newGame.serverName, EditMode::Text},
+                          {&menus.newGame.bots, EditMode::Number},
+                          {&menus.newGame.playerName, EditMode::Text},
+                          {&menus.newGame.fragLimit, EditMode::Number}});
+        default:
+            return {};
+    }
 }

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 
+#include "ui/edit_box.h"
 #include "ui/menus.h"
 
 enum class Overlay { None, Options, Join, NewGame, Message };
@@ -48,6 +49,13 @@ void FocusJoinBox(tgnetwork& screen, uint8_t box);
 void FocusNewGameBox(tgnewgame& screen, uint8_t box);
 // Tab: the next box of the open join or new-game screen.
 void AdvanceFocus(Menus& menus);
+
+// The edit box that takes typed keys: the active box of the open join or new-game screen.
+struct ActiveEdit {
+    tgedit* box = nullptr;
+    EditMode mode = EditMode::Text;
+};
+ActiveEdit FindActiveEdit(Menus& menus);
 
 // The new-game screen's ">>" and "<<".
 void AddChosenMap(tgnewgame& screen);

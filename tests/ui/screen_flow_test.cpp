@@ -105,7 +105,6 @@ TEST_F(ScreenFlowTest, HighlightBarStopsAtTheTopEntryAndAtExit) {
     EXPECT_NEAR(BarY(), -0.1f, 1e-4);
     EXPECT_EQ(menus.entryActions[EntryUnderBar(menus)], EntryAction::Exit);
     EXPECT_EQ(HandleEnter(menus, playState), MenuRequest::Exit);
-    EXPECT_TRUE(menus.exitRequested);
 
     Build(MenuVariant::InGame);
     for (int i = 0; i < 5; ++i) MoveBarUp(menus);
@@ -197,11 +196,11 @@ TEST_F(ScreenFlowTest, OptionsArrowClickChangesTheVolumeAndOkAsksToApply) {
     EXPECT_EQ(ClickAt(Centre(menus.options.ok)), MenuRequest::ApplyOptions);
     EXPECT_EQ(menus.screenState, kMainMenu);
     EXPECT_FALSE(menus.options.open);
-    const OptionsForm form = ReadOptionsForm(menus.options);
-    EXPECT_EQ(form.soundVolume, 50);
-    EXPECT_EQ(form.mouseSensitivity, 70);
-    EXPECT_EQ(form.detailLevel, 1);
-    EXPECT_EQ(form.resolution, "1024x768");
+    const OptionsChoice choice = ReadOptionsChoice(menus.options);
+    EXPECT_EQ(choice.volume, "50%");
+    EXPECT_EQ(choice.sensitivity, "70%");
+    EXPECT_EQ(choice.detail, "Medium");
+    EXPECT_EQ(choice.resolution, "1024x768");
 }
 
 TEST_F(ScreenFlowTest, JoinScreenCopiesAServerRowAndConnectsWithTheLoopbackWhenEmpty) {
