@@ -15,4 +15,7 @@ struct Renderer {
     tviewcamera topView;
     tviewcamera sideView;
     bool chaseView = false;  // draw the chase view instead of the split view
+    // First display list of the 18 and 36 pixel glyph sets (codes 0..254), 0 before start-up.
+    uint32_t smallFont = 0;
+    uint32_t largeFont = 0;
 };
