@@ -105,6 +105,8 @@ void SdlMainWindow::SetCursorVisible(bool visible) {
     if (visible == cursorVisible_) return;
     cursorVisible_ = visible;
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+    // Without a cursor the mouse turns the view: relative motion, not stopped by the screen edge.
+    SDL_SetRelativeMouseMode(visible ? SDL_FALSE : SDL_TRUE);
 }
 
 void SdlMainWindow::ShowMessage(std::string_view text) {

@@ -84,11 +84,20 @@ struct MenuPictures {
     int32_t gameLogo = -1, loadLogo = -1;
 };
 
+// The left button's last press, to tell double clicks.
+struct ClickTracker {
+    bool pressSeen = false;
+    uint32_t lastPressTime = 0;
+    PixelPoint lastPress;
+    bool doublePress = false;  // the current press is a double click's second
+};
+
 struct Menus {
     int32_t screenState = kMainMenu;
     MenuVariant variant = MenuVariant::Main;
     ClientSize client{0, 0};  // the window's client size; 0 until known
     PixelPoint pointer;       // last position a mouse move reported
+    ClickTracker clicks;
 
     std::vector<tmenuitem> entries;  // entry 0 is the highlight bar
     std::vector<EntryAction> entryActions;

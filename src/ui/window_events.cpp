@@ -1,5 +1,7 @@
 #include "ui/window_events.h"
 
+#include <cstdlib>
+
 #include "app/game.h"
 #include "ui/edit_box.h"
 #include "ui/menu_requests.h"
@@ -9,6 +11,9 @@
 namespace {
 
 constexpr uint8_t kFirstPrintable = 20;
+// A second press this soon and this close to the first makes a double click.
+constexpr uint32_t kDoubleClickTime = 500;
+constexpr int32_t kDoubleClickDistance = 4;
 
 // Q and R, Latin or on the Russian layout (Й and К share their keys).
 bool IsViewKey(uint8_t c) {
@@ -62,4 +67,42 @@ void FormMouseUp(Game& game, PixelPoint pointer) {
 
 void FormDblClick(Game& game) {
     MenuDoubleClick(game.menus, game.menus.pointer);
+}
+
+void FormLeftButton(Game& game, bool pressed, PixelPoint pointer) {
+    ClickTracker& clicks = game.menus.clicks;
+    game.menus.pointer = pointer;
+    if (!pressed) {
+        if (!clicks.doublePress) FormClick(game);
+        clicks.doublePress = false;
+        FormMouseUp(game, pointer);
+        return;
+    }
+    const uint32_t now = game.services.clock ? game.services.clock->Ticks() : 0;
+    const bool near = std::abs(pointer.x - clicks.lastPress.x) <= kDoubleClickDistance &&
+                      std::abs(pointer.y - clicks.lastPress.y) <= kDoubleClickDistance;
+    clicks.doublePress = clicks.pressSeen && near && now - clicks.lastPressTime <= kDoubleClickTime;
+    // A third press starts over rather than making a second double click.
+    clicks.pressSeen = !clicks.doublePress;
+    clicks.lastPressTime = now;
+    clicks.lastPress = pointer;
+    FormMouseDown(game, pointer);
+    if (clicks.doublePress) FormDblClick(game);
+}
+
+void FormScanKeyDown(Game& game, uint8_t dik) {
+    switch (dik) {
+        case DIK_RETURN:
+        case DIK_NUMPADENTER:
+            FormKeyDown(game, kVirtualKeyEnter);
+            break;
+        case DIK_UP:
+            FormKeyDown(game, kVirtualKeyUp);
+            break;
+        case DIK_DOWN:
+            FormKeyDown(game, kVirtualKeyDown);
+            break;
+        default:
+            break;
+    }
 }

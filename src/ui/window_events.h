@@ -21,3 +21,10 @@ void FormClick(Game& game);
 void FormMouseDown(Game& game, PixelPoint pointer);
 void FormMouseUp(Game& game, PixelPoint pointer);
 void FormDblClick(Game& game);
+
+// A left button press or release as the window reports it: press -> FormMouseDown, and
+// FormDblClick for the second press of a double click; release -> FormClick (not after a
+// double click's second press) and FormMouseUp.
+void FormLeftButton(Game& game, bool pressed, PixelPoint pointer);
+// A DirectInput key went down (repeating while held): Enter, Up and Down reach FormKeyDown.
+void FormScanKeyDown(Game& game, uint8_t dik);

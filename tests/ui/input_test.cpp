@@ -26,6 +26,7 @@ class MenuInputTest : public ::testing::Test {
         window.screenHeight = 600;
         window.modes = {{640, 480, 32}, {800, 600, 32}};
         game.services.window = &window;
+        game.services.clock = &clock;
         game.paths.mapsDir = dir.Path() / "maps";
         game.paths.settingsFile = dir.File("conf2.cfg");
         std::filesystem::create_directories(game.paths.mapsDir);
@@ -49,6 +50,7 @@ class MenuInputTest : public ::testing::Test {
     }
 
     TempDir dir;
+    ManualClock clock{1000};
     FakeMainWindow window;
     Game game;
 };
@@ -255,4 +257,31 @@ TEST_F(MenuInputTest, CursorShowsInMenusOnly) {
     game.state.playState = 0;
     Poll();
     EXPECT_TRUE(window.cursorVisible);
+}
+
+TEST_F(MenuInputTest, DoubleClickOnAMapRowAddsItOnceAndSlowClicksDoNot) {
+    OpenScreen(game.menus, Overlay::NewGame);
+    tgnewgame& screen = game.menus.newGame;
+    const PixelPoint row = {static_cast<int32_t>((screen.available.x + 0.1f + 1) * 400),
+                            static_cast<int32_t>((1 - screen.available.y + 0.02f) * 300)};
+    FormMouseMove(game, row);
+    for (int press = 0; press < 2; ++press) {
+        FormLeftButton(game, true, row);
+        clock.Advance(100);
+        FormLeftButton(game, false, row);
+        clock.Advance(100);
+    }
+    EXPECT_EQ(screen.chosen.items.size(), 1u);
+
+    // The ">>" button adds once per click; a double click's second press is not a click.
+    const PixelPoint add = Centre(screen.add, game.menus.client);
+    for (int press = 0; press < 2; ++press) {
+        FormLeftButton(game, true, add);
+        FormLeftButton(game, false, add);
+    }
+    EXPECT_EQ(screen.chosen.items.size(), 2u);
+    clock.Advance(600);
+    FormLeftButton(game, true, add);
+    FormLeftButton(game, false, add);
+    EXPECT_EQ(screen.chosen.items.size(), 3u);
 }

@@ -90,6 +90,7 @@ int RunGame() {
     int width = 0, height = 0;
     window.DrawableSize(width, height);
     FormResize(game->renderer, width, height);
+    game->menus.client = {width, height};
     SDL_StartTextInput();
     game->state.startupComplete = true;
 
