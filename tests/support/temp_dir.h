@@ -1,9 +1,12 @@
-// TempDir: a fresh directory under the system's temporary folder, removed with its contents.
+// TempDir: a fresh directory under the system's temporary folder for one test, removed with its
+// contents afterwards, with helpers to write and read files in it.
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <unistd.h>
 
@@ -22,9 +25,22 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
     std::filesystem::path File(std::string_view name) const { return path_ / name; }
-    void Write(std::string_view name, std::string_view contents) const {
-        std::ofstream(File(name), std::ios::binary) << contents;
+
+    std::filesystem::path Write(const std::filesystem::path& relative,
+                                std::string_view text) const {
+        return WriteBytes(relative, {reinterpret_cast<const uint8_t*>(text.data()),
+                                     reinterpret_cast<const uint8_t*>(text.data()) + text.size()});
+    }
+    std::filesystem::path WriteBytes(const std::filesystem::path& relative,
+                                     const std::vector<uint8_t>& bytes) const {
+        const auto full = path_ / relative;
+        std::filesystem::create_directories(full.parent_path());
+        std::ofstream out(full, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        return full;
     }
     std::string Read(std::string_view name) const {
         std::ifstream file(File(name), std::ios::binary);
