@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "ui/map_list.h"
 #include "ui/menu_layout.h"
+#include "ui/menu_textures.h"
 
 namespace {
 
@@ -31,6 +32,10 @@ MenuSources SourcesOf(Game& game, MenuVariant variant) {
 }  // namespace
 
 void BuildMenus(Game& game, MenuVariant variant) {
+    if (game.services.gpu) {
+        game.world.textures.texturesDir = game.paths.texturesDir;
+        LoadMenuTextures(game.world.textures, *game.services.gpu, variant, game.menus.pictures);
+    }
     ClientSize& client = game.menus.client;
     if (MainWindow* window = game.services.window) {
         EnumerateDisplayModes(*window, game.displayModes);

@@ -3,7 +3,7 @@
 #include <SDL_opengl.h>
 
 #include "app/game.h"
-#include "platform/bitmap_font.h"
+#include "ui/draw/menu_frame.h"
 
 namespace {
 
@@ -19,17 +19,6 @@ void DrawScene(Game& game) {
     ClearWindow(game);
 }
 
-// menus: DrawMenuFrame. Until then the title shows that the window and fonts are up.
-void DrawMenus(Game& game) {
-    ClearWindow(game);
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glColor3f(0.9f, 0.8f, 0.3f);
-    DrawText(game.renderer.largeFont, -0.1f, 0.0f, "zarnok");
-    glEnable(GL_LIGHTING);
-}
-
 }  // namespace
 
 void DrawFrame(Game& game, FrameDraw draw) {
@@ -39,7 +28,7 @@ void DrawFrame(Game& game, FrameDraw draw) {
             DrawScene(game);
             break;
         case FrameDraw::Menus:
-            DrawMenus(game);
+            DrawMenuFrame(game);
             break;
         case FrameDraw::Nothing:
             break;

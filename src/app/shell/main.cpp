@@ -18,11 +18,13 @@
 #include "app/view_layout.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
+#include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
 #include "platform/input_devices.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_window.h"
+#include "ui/draw/menu_frame.h"
 
 namespace {
 
@@ -59,6 +61,7 @@ int RunGame() {
     InputDevices devices;
     game->services.clock = &clock;
     game->services.window = &window;
+    game->menus.paintLoading = PaintMenuAndLoadingFrames;
 
     auto splash = std::make_unique<SplashWindow>();
     splash->Show();
@@ -72,6 +75,13 @@ int RunGame() {
         return FailStartUp("the graphics driver lacks ARB vertex buffer objects");
     }
     SetUpLightsAndStencil();
+    std::unique_ptr<GlGpu> gpu;
+    try {
+        gpu = std::make_unique<GlGpu>();
+    } catch (const std::exception& error) {
+        return FailStartUp(error.what());
+    }
+    game->services.gpu = gpu.get();
     GraphicsResources graphics;
     if (!graphics.smallFont.Build(kSmallFontPixels) ||
         !graphics.largeFont.Build(kLargeFontPixels)) {
