@@ -17,6 +17,14 @@ void BindSlot(const Game& game, int32_t slot) {
     glBindTexture(GL_TEXTURE_2D, slot >= 0 ? TextureNameForSlot(game.world.textures, slot) : 0);
 }
 
+// A full-window picture that is missing would be a glaring white quad; the black clear shows.
+bool PictureLoaded(const Game& game, int32_t slot) {
+    for (const tteximage& image : game.world.textures.textureList) {
+        if (image.firstSlot == slot) return image.width > 0;
+    }
+    return false;
+}
+
 void DrawPanel(const WidgetPainter& painter, tgform& form) {
     glColor3f(1, 1, 1);
     BindTexture(painter, form.background);
@@ -88,7 +96,7 @@ void DrawMenuFrame(Game& game) {
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
-    if (game.world.textures.nextTextureSlot > 0) {
+    if (game.world.textures.nextTextureSlot > 0 && PictureLoaded(game, menus.pictures.gameLogo)) {
         BindSlot(game, menus.pictures.gameLogo);
         glBegin(GL_QUADS);
         glNormal3f(0, 1, 0);
