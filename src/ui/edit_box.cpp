@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr uint8_t kFirstPrintable = 20;
 constexpr std::size_t kAddressGroupDigits = 3;
 
 bool IsDigit(char c) {

@@ -14,6 +14,8 @@ enum class EditMode : uint8_t { Text = 0, Number = 1, Address = 2 };
 enum class EditCommand : uint8_t { Delete = 247, Copy = 248, Cut = 249, Paste = 250 };
 
 inline constexpr uint8_t kBackspace = 8;
+// Codes below this (other than Backspace) are control keys, never text.
+inline constexpr uint8_t kFirstPrintable = 20;
 // A typed text stops growing here; a paste may fill the whole field.
 inline constexpr std::size_t kTypedTextLimit = 20;
 

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr uint8_t kFirstPrintable = 20;
 // A second press this soon and this close to the first makes a double click.
 constexpr uint32_t kDoubleClickTime = 500;
 constexpr int32_t kDoubleClickDistance = 4;
@@ -26,11 +25,14 @@ bool IsReloadKey(uint8_t c) {
 }  // namespace
 
 void FormKeyPress(Game& game, uint8_t character) {
-    if (character == kEscapeCharacter) HandleEscape(game.menus, game.state.playState);
+    if (character == kEscapeCharacter) {
+        HandleEscape(game.menus, game.state.playState);
+        return;
+    }
     if (IsViewKey(character)) game.renderer.chaseView = !game.renderer.chaseView;
     if (IsReloadKey(character) && game.state.playState == 1) game.input.reloadRequest = true;
-    // Ctrl+letter combinations are commands, and control keys other than Backspace (Enter, Tab,
-    // Esc) are not text.
+    // Ctrl+letter combinations are commands, and control keys other than Backspace (Enter, Tab)
+    // are not text.
     if (game.input.KeyHeld(DIK_LCONTROL)) return;
     if (character != kBackspace && character < kFirstPrintable) return;
     const ActiveEdit edit = FindActiveEdit(game.menus);
