@@ -27,7 +27,7 @@ class MenuInputTest : public ::testing::Test {
         window.modes = {{640, 480, 32}, {800, 600, 32}};
         game.services.window = &window;
         game.services.clock = &clock;
-        game.paths.mapsDir = dir.Path() / "maps";
+        game.paths.mapsDir = dir.path() / "maps";
         game.paths.settingsFile = dir.File("conf2.cfg");
         std::filesystem::create_directories(game.paths.mapsDir);
         std::ofstream(game.paths.mapsDir / "duel.map") << "x";
