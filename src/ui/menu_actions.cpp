@@ -7,5 +7,9 @@ void ConnectFromMenu(Game&, const ConnectForm&) {}
 void StartGameFromMenu(Game&, const NewGameForm&) {}
 
 void ShowLoadingFrames(Game& game) {
+    if (game.menus.paintMenuAndLoading) game.menus.paintMenuAndLoading(game);
+}
+
+void ShowLoadingFrame(Game& game) {
     if (game.menus.paintLoading) game.menus.paintLoading(game);
 }

@@ -18,3 +18,5 @@ void StartGameFromMenu(Game& game, const NewGameForm& form);
 
 // One menu frame and one loading frame, drawn at once (nothing without a window).
 void ShowLoadingFrames(Game& game);
+// The loading frame alone, as a level restart shows it.
+void ShowLoadingFrame(Game& game);

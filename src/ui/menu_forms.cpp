@@ -8,8 +8,7 @@ namespace {
 
 constexpr const char* kLoopbackAddress = "127.0.0.1";
 
-}  // namespace
-
+// The leading decimal digits of a text as a number (0 when there are none), saturating.
 int32_t LeadingNumber(const std::string& text) {
     int32_t value = 0;
     for (char c : text) {
@@ -18,6 +17,8 @@ int32_t LeadingNumber(const std::string& text) {
     }
     return value;
 }
+
+}  // namespace
 
 OptionsChoice ReadOptionsChoice(const tgoptions& screen) {
     return {screen.sensitivity.valueText, screen.resolution.valueText, screen.detail.valueText,

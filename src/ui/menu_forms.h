@@ -32,6 +32,3 @@ struct NewGameForm {
 OptionsChoice ReadOptionsChoice(const tgoptions& screen);
 ConnectForm ReadConnectForm(const tgnetwork& screen);
 NewGameForm ReadNewGameForm(const tgnewgame& screen);
-
-// The leading decimal digits of a text as a number (0 when there are none), saturating.
-int32_t LeadingNumber(const std::string& text);

@@ -153,7 +153,6 @@ void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
     BuildJoin(menus.join, sources);
     BuildNewGame(menus.newGame, sources);
     BuildMessage(menus.message, sources.client);
-    menus.built = true;
 }
 
 void SetServerRows(Menus& menus, const std::vector<std::string>& addresses) {

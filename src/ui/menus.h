@@ -108,10 +108,10 @@ struct Menus {
     tgmes message;
 
     MenuPictures pictures;
-    bool built = false;
     bool cursorShown = true;  // as last told to the window
 
-    // Draws one menu frame and one loading frame at once, before a slow level load; set by the
-    // program (drawing is not part of the core), absent in tests.
-    void (*paintLoading)(Game&) = nullptr;
+    // Show frames at once, outside the frame loop, before a slow level load; set by the program
+    // (drawing is not part of the core), absent in tests.
+    void (*paintMenuAndLoading)(Game&) = nullptr;  // one menu frame, then the loading frame
+    void (*paintLoading)(Game&) = nullptr;         // the loading frame alone
 };

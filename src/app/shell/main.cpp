@@ -61,7 +61,8 @@ int RunGame() {
     InputDevices devices;
     game->services.clock = &clock;
     game->services.window = &window;
-    game->menus.paintLoading = PaintMenuAndLoadingFrames;
+    game->menus.paintMenuAndLoading = PaintMenuAndLoadingFrames;
+    game->menus.paintLoading = PaintLoadingFrame;
 
     auto splash = std::make_unique<SplashWindow>();
     splash->Show();

@@ -149,6 +149,10 @@ void DrawLoadingFrame(Game& game) {
 void PaintMenuAndLoadingFrames(Game& game) {
     DrawMenuFrame(game);
     SwapWindow();
+    PaintLoadingFrame(game);
+}
+
+void PaintLoadingFrame(Game& game) {
     DrawLoadingFrame(game);
     SwapWindow();
 }

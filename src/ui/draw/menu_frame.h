@@ -9,3 +9,5 @@ void DrawMenuFrame(Game& game);
 void DrawLoadingFrame(Game& game);
 // One menu frame and one loading frame, each swapped to the window.
 void PaintMenuAndLoadingFrames(Game& game);
+// The loading frame alone, swapped to the window.
+void PaintLoadingFrame(Game& game);
