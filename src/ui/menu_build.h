@@ -1,6 +1,8 @@
-// BuildMenus: builds the menu entries and screens of a running game from its user settings,
-// display modes, map files and found servers. Called at start-up (main-menu variant) and at every
-// level start (in-game variant); the screens' contents return to what the settings say.
+// BuildMenus: loads the menu pictures into fresh texture slots and builds the menu entries and
+// screens of a running game from its user settings, display modes and map files. Called at
+// start-up (main-menu variant) and at every level start (in-game variant, as the level start's
+// menu rebuild); the screens' contents return to what the settings say. The join screen's server
+// rows follow the client's found servers through SetServerRows (ui/menu_layout.h).
 #pragma once
 #include "ui/menus.h"
 
