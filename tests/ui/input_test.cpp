@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/frame_loop.h"
 #include "app/game.h"
 #include "app/user_settings.h"
 #include "support/fake_main_window.h"
@@ -284,4 +285,25 @@ TEST_F(MenuInputTest, DoubleClickOnAMapRowAddsItOnceAndSlowClicksDoNot) {
     FormLeftButton(game, true, add);
     FormLeftButton(game, false, add);
     EXPECT_EQ(screen.chosen.items.size(), 3u);
+}
+
+TEST_F(MenuInputTest, HeldTabStepsTheFocusAboutFiveTimesASecondThroughTheFrameLoop) {
+    OpenScreen(game.menus, Overlay::NewGame);
+    game.state.startupComplete = true;
+    Hold(DIK_TAB);
+    std::vector<int> focus;
+    for (int frame = 0; frame < 45; ++frame) {  // 450 ms in 10 ms frames
+        clock.Advance(10);
+        RunFrame(game);
+        if (focus.empty() || focus.back() != game.menus.newGame.focus)
+            focus.push_back(game.menus.newGame.focus);
+    }
+    EXPECT_EQ(focus, (std::vector<int>{0, 1, 2}));
+    Release(DIK_TAB);
+    clock.Advance(10);
+    RunFrame(game);
+    Hold(DIK_TAB);  // a fresh tap steps at once
+    clock.Advance(10);
+    RunFrame(game);
+    EXPECT_EQ(game.menus.newGame.focus, 3);
 }
