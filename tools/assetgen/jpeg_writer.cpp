@@ -1,8 +1,9 @@
 #include "jpeg_writer.h"
 
-#include <jpeglib.h>
 #include <cstdio>
 #include <cstdlib>
+
+#include <jpeglib.h>
 
 std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height,
                                 int quality) {
