@@ -72,11 +72,16 @@ Image Panel() {
     return image;
 }
 
+// Drawn over the running game under the statistics text: dark, but never opaque.
 Image StatisticsBackground() {
     Image image(128, 128);
-    image.FillRoundRect(0, 0, 128, 128, 8, Rgb(8, 10, 20, 0.72f));
-    image.FillRoundRect(2, 2, 126, 126, 7, Rgb(40, 50, 80, 0.25f));
-    image.FillRoundRect(4, 4, 124, 124, 6, Rgb(8, 10, 20, 0.5f));
+    image.Paint([&](float x, float y) {
+        float rim =
+            RoundRectCoverage(x, y, 0, 0, 128, 128, 8) - RoundRectCoverage(x, y, 3, 3, 125, 125, 6);
+        Color c = Mix(Rgb(8, 10, 20), Rgb(70, 90, 140), rim);
+        c.a = RoundRectCoverage(x, y, 0, 0, 128, 128, 8) * 0.58f;
+        return c;
+    });
     return image;
 }
 
