@@ -116,7 +116,7 @@ def towers():
     for x, z in ring(12, 30, 15):
         m.cylinder(x, z, 1.5, 6 + 4 * (round(x + z) % 3))     # scattered pillars
     for x, z in ring(42, 64):
-        m.cylinder(x, z, 5, 20)      # outer wall
+        m.cylinder(x, z, 5, 24)      # outer wall
     for x, z in ring(8, 50, 22.5):
         m.spawn(x, z)
     for sx in (-1, 1):
@@ -151,12 +151,12 @@ def ctf():
         m.cylinder(x, z, 2.2, 7)                               # cover pillars
     for k in range(25):                                         # long walls
         x = -60 + 5 * k
-        m.cylinder(x, -30, 2.6, 14)
-        m.cylinder(x, 30, 2.6, 14)
+        m.cylinder(x, -30, 2.6, 24)
+        m.cylinder(x, 30, 2.6, 24)
     for k in range(1, 12):                                      # end walls
         z = -30 + 5 * k
-        m.cylinder(-62, z, 2.6, 14)
-        m.cylinder(62, z, 2.6, 14)
+        m.cylinder(-62, z, 2.6, 24)
+        m.cylinder(62, z, 2.6, 24)
     for team, sx in ((0, -1), (1, 1)):
         for x, z in ((40, -5), (40, 5), (36, -12), (36, 12), (32, 0)):
             m.spawn(sx * x, z, team=team, look=(0, z))
