@@ -149,6 +149,54 @@ TEST_F(GeneratedContent, OnlyBlendedPicturesCarryTransparency) {
     }
 }
 
+// Mean colour difference between column a and column b (or rows, when `rows`).
+float LineDifference(const Image& image, int a, int b, bool rows) {
+    int n = rows ? image.width() : image.height();
+    float sum = 0;
+    for (int i = 0; i < n; ++i) {
+        const Color& p = rows ? image.at(i, a) : image.at(a, i);
+        const Color& q = rows ? image.at(i, b) : image.at(b, i);
+        sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
+    }
+    return sum / n;
+}
+
+TEST_F(GeneratedContent, RepeatedTexturesHaveNoVisibleSeam) {
+    // The floor repeats every 10 units, cylinder sides twice around and several times upward,
+    // and the sky wraps around the horizon. Across each edge the picture changes no more than
+    // between any two neighbouring lines inside (panel joints are drawn on purpose); pictures
+    // without joints change there about as little as they do on average.
+    struct Tiled {
+        const char* name;
+        bool bothWays, smooth;
+    };
+    const Tiled tiled[] = {{"floortex", true, false},   {"floorsand", true, true},
+                           {"floormetal", true, false}, {"cylside", true, false},
+                           {"sidestone", true, false},  {"sidemetal", true, false},
+                           {"sideblue", true, false},   {"sidered", true, false},
+                           {"skytex", false, true},     {"skydusk", false, true}};
+    for (const Tiled& tile : tiled) {
+        const TextureFile* t = Find(tile.name);
+        ASSERT_NE(t, nullptr) << tile.name;
+        for (bool rows : {false, true}) {
+            if (rows && !tile.bothWays) continue;
+            const Image& image = t->image;
+            int last = (rows ? image.height() : image.width()) - 1;
+            float mean = 0, most = 0;
+            for (int k = 0; k < last; ++k) {
+                float d = LineDifference(image, k, k + 1, rows);
+                mean += d / last, most = std::max(most, d);
+            }
+            float edge = LineDifference(image, last, 0, rows);
+            const char* where = rows ? " top and bottom" : " left and right";
+            EXPECT_LE(edge, most * 1.1f + 0.01f) << tile.name << where;
+            if (tile.smooth) {
+                EXPECT_LE(edge, 3 * mean + 0.01f) << tile.name << where;
+            }
+        }
+    }
+}
+
 TEST_F(GeneratedContent, TwoRunsEncodeIdenticalBytes) {
     std::vector<TextureFile> again = AllTextures(*text_);
     ASSERT_EQ(again.size(), textures_->size());

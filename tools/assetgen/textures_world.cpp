@@ -135,7 +135,8 @@ Image PanelSide(Color base, Color accent, uint32_t seed) {
         Color c = Grain(base, x, y, 16, seed, size, 0.22f);
         int course = static_cast<int>(y) / 64;
         float gx = std::fmod(x + (course % 2) * 64, 128.0f), gy = std::fmod(y, 64.0f);
-        c = Scale(c, 0.94f + 0.12f * HashUnit(int(x + (course % 2) * 64) / 128, course, seed));
+        c = Scale(c, 0.94f + 0.12f * HashUnit(int(std::fmod(x + (course % 2) * 64, 256.0f)) / 128,
+                                              course, seed));
         if (gy < 2 || gx < 2) return Scale(base, 0.45f);
         if (gy > 26 && gy < 34) return Grain(accent, x, y, 8, seed + 1, size, 0.15f);
         if (gy < 5 || gx < 5) return Scale(c, 1.12f);
