@@ -1,0 +1,19 @@
+#include "app/startup_steps.h"
+
+#include "app/game.h"
+#include "ui/menu_build.h"
+
+void StartSoundDevice(Game&) {}  // sound: InitSound
+void ShowMainMenu(Game& game) {
+    game.menus.screenState = kMainMenu;
+}
+void BuildMainMenus(Game& game) {
+    BuildMenus(game, MenuVariant::Main);
+}
+void LoadGameSounds(Game&) {}    // sound: the start-up sounds
+void PrepareHud(Game&) {}        // HUD: reload bar rate
+void ApplySoundVolume(Game&) {}  // sound: volumes after the options changed
+
+void CloseHostedServer(Game&) {}  // net: CloseServer
+void DisconnectClient(Game&) {}   // net: Disconnect
+void ReleaseSounds(Game&) {}      // sound: release every buffer and the device
