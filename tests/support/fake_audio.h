@@ -30,6 +30,9 @@ class FakeAudio : public Audio {
     bool deviceAvailable = true;
     bool open = false;
     int closeCount = 0;
+    // What the game had not released itself when it closed the device.
+    size_t channelsLeftAtClose = 0;
+    size_t buffersLeftAtClose = 0;
     std::map<uint32_t, Buffer> buffers;
     std::map<uint32_t, Channel> channels;
 
@@ -39,6 +42,8 @@ class FakeAudio : public Audio {
     }
     void Close() override {
         ++closeCount;
+        channelsLeftAtClose = channels.size();
+        buffersLeftAtClose = buffers.size();
         open = false;
         channels.clear();
         buffers.clear();
