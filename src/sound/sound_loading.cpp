@@ -1,5 +1,7 @@
 #include "sound/sound_loading.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "sound/player_channels.h"
@@ -8,20 +10,40 @@
 
 namespace {
 
+bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 int32_t LoadBaseSound(Sound& sound, const std::string& fileName, SoundBuffer& buffer) {
-    int32_t result = CreateSoundBuffer(sound, sound.soundDir + fileName, buffer);
+    int32_t result = CreateSoundBuffer(sound, SoundFilePath(sound.soundDir, fileName), buffer);
     if (result != kSoundOk) return result;
     return FillBuffer(sound, buffer);
 }
 
-void LoadIfPresent(Sound& sound, const std::string& fileName, SoundBuffer& buffer) {
+bool SoundFileExists(const Sound& sound, const std::string& fileName) {
     std::error_code error;
-    if (std::filesystem::exists(sound.soundDir + fileName, error)) {
-        LoadBaseSound(sound, fileName, buffer);
-    }
+    return std::filesystem::exists(SoundFilePath(sound.soundDir, fileName), error);
+}
+
+void LoadIfPresent(Sound& sound, const std::string& fileName, SoundBuffer& buffer) {
+    if (SoundFileExists(sound, fileName)) LoadBaseSound(sound, fileName, buffer);
 }
 
 }  // namespace
+
+std::string SoundFilePath(const std::string& soundDir, const std::string& fileName) {
+    std::string exact = soundDir + fileName;
+    std::error_code error;
+    if (std::filesystem::exists(exact, error)) return exact;
+    for (const auto& entry : std::filesystem::directory_iterator(soundDir, error)) {
+        std::string name = entry.path().filename().string();
+        if (SameNameIgnoringCase(name, fileName)) return soundDir + name;
+    }
+    return exact;
+}
 
 void LoadSounds(Sound& sound, const std::string& soundDir, int32_t soundVolume) {
     sound.soundDir = soundDir;
@@ -38,11 +60,11 @@ void LoadSounds(Sound& sound, const std::string& soundDir, int32_t soundVolume) 
     LoadIfPresent(sound, "death.wav", sound.deathSound);
     LoadIfPresent(sound, "Sprint.wav", sound.sprintSound);
     LoadIfPresent(sound, "gunpickup2.wav", sound.pickupSound);
-    std::error_code error;
-    if (std::filesystem::exists(sound.soundDir + "flagfrag.wav", error)) {
+    if (SoundFileExists(sound, "flagfrag.wav")) {
+        std::string path = SoundFilePath(sound.soundDir, "flagfrag.wav");
         for (SoundBuffer& flag : sound.flagChannel) {
-            if (CreateStreamBuffer(sound, sound.soundDir + "flagfrag.wav", flag) == kSoundOk) {
-                LoadIntoBuffer(sound, flag, sound.soundDir + "flagfrag.wav");
+            if (CreateStreamBuffer(sound, path, flag) == kSoundOk) {
+                LoadIntoBuffer(sound, flag, path);
             }
         }
     }
@@ -53,7 +75,7 @@ int32_t PlayFlagSound(Sound& sound, const std::string& fileName, bool looping, i
     if (channel < 0 || channel >= int32_t(sound.flagChannel.size())) return kSoundNoBuffer;
     SoundBuffer& flag = sound.flagChannel[size_t(channel)];
     StopSound(true, flag);
-    int32_t result = LoadIntoBuffer(sound, flag, sound.soundDir + fileName);
+    int32_t result = LoadIntoBuffer(sound, flag, SoundFilePath(sound.soundDir, fileName));
     // Better silence than the previous announcement played again.
     if (result != kSoundOk) return result;
     return PlaySound(looping, flag);

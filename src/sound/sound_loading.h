@@ -13,6 +13,10 @@
 // the volume of the flag channels and the pickup sound. Without a device it only keeps the folder.
 void LoadSounds(Sound& sound, const std::string& soundDir, int32_t soundVolume);
 
+// The path of `fileName` in the sound folder; a file whose name differs only in letter case is
+// found too, as sound files copied from a case-blind system may be named either way.
+std::string SoundFilePath(const std::string& soundDir, const std::string& fileName);
+
 // Plays `fileName` from the sound folder on flag channel 0 (blue) or 1 (red), stopping whatever
 // that channel played. The channel keeps the size of its first file. A missing or bad file
 // leaves the channel silent.

@@ -77,6 +77,19 @@ TEST_F(SoundLoading, BrokenFire2FallsBackToo) {
     EXPECT_EQ(FirstSampleOf(sound_.fire2Sound), 10);
 }
 
+TEST_F(SoundLoading, FileNamesDifferingOnlyInLetterCaseAreFound) {
+    WriteAllExcept({"fire.wav", "Sprint.wav", "flagfrag.wav"});
+    scratch_.Write("FIRE.WAV", PcmWave(Ramp(32, 11)));
+    scratch_.Write("sprint.wav", PcmWave(Ramp(32, 61)));
+    scratch_.Write("FlagFrag.wav", PcmWave(Ramp(32, 81)));
+    LoadSounds(sound_, scratch_.Path().string(), 100);
+    EXPECT_EQ(FirstSampleOf(sound_.fireSound), 11);
+    EXPECT_EQ(FirstSampleOf(sound_.sprintSound), 61);
+    EXPECT_EQ(FirstSampleOf(sound_.flagChannel[0]), 81);
+    EXPECT_EQ(PlayFlagSound(sound_, "flagfrag.wav", false, 1), kSoundOk);
+    EXPECT_EQ(SoundFilePath(sound_.soundDir, "nothing.wav"), sound_.soundDir + "nothing.wav");
+}
+
 TEST_F(SoundLoading, AnEmptyFolderOrNoDeviceLeavesEverythingSilent) {
     LoadSounds(sound_, scratch_.Path().string(), 100);
     EXPECT_FALSE(sound_.fireSound.Present());
