@@ -7,13 +7,14 @@
 #include <span>
 
 class Gpu {
-public:
+  public:
     virtual ~Gpu() = default;
 
     // Texture objects: names are generated in bulk (the texture slot table) and deleted in bulk.
     virtual void GenerateTextures(std::span<uint32_t> names) = 0;
     virtual void DeleteTextures(std::span<const uint32_t> names) = 0;
-    // Uploads a width x height RGBA picture (4 bytes a pixel, row 0 first) into `name`, linear filtering.
+    // Uploads a width x height RGBA picture (4 bytes a pixel, row 0 first) into `name`, linear
+    // filtering.
     virtual void UploadTexture(uint32_t name, int32_t width, int32_t height,
                                std::span<const uint8_t> rgba) = 0;
 

@@ -1,0 +1,65 @@
+// How long LoadModel takes for a player-sized model: 20 parts, 12 animations, 8 poses a part.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "world/gpu.h"
+#include "world/model_loader.h"
+
+namespace {
+
+class NullGpu final : public Gpu {
+  public:
+    void GenerateTextures(std::span<uint32_t> names) override {
+        for (uint32_t& name : names) name = 1;
+    }
+    void DeleteTextures(std::span<const uint32_t>) override {}
+    void UploadTexture(uint32_t, int32_t, int32_t, std::span<const uint8_t>) override {}
+    uint32_t CreateBuffer(std::span<const std::byte>) override { return 1; }
+    void DeleteBuffer(uint32_t) override {}
+};
+
+std::string BigModel() {
+    std::string text;
+    for (int part = 0; part < 20; ++part) {
+        const bool sphere = part % 5 == 4;
+        text += sphere ? "TYPE\nSPHERE\n" : "TYPE\nCYLINDER\n";
+        text += "NAME\npart" + std::to_string(part) + "\nTEXNAME\nPLTEX1\n";
+        text += "POSITION\n0 " + std::to_string(part * 0.1) + " 0 0.2 0.8\nSEGS\n12 3\n";
+        for (int pose = 0; pose < 8; ++pose) {
+            text += "SHIFT\n0.1 " + std::to_string(pose * 0.05) + " 0\n";
+            if (!sphere) text += "ROTATIONZ\n" + std::to_string(pose * 5) + " 10 3\n";
+        }
+        text += "ANIMATIONS\n12\n";
+        for (int animation = 0; animation < 12; ++animation) {
+            text += "ANIMNAME\nanim" + std::to_string(animation) + "\nINTERVAL\n100\n";
+            text += "ANIM\n8 0 1 2 3 4 5 6 7\n";
+        }
+    }
+    return text;
+}
+
+void BM_LoadModel(benchmark::State& state) {
+    const auto dir = std::filesystem::temp_directory_path() / "zarnok-bench-model";
+    std::filesystem::create_directories(dir);
+    const auto file = dir / "player.txt";
+    std::ofstream(file) << BigModel();
+    NullGpu gpu;
+    TextureTable textures;
+    textures.texturesDir = dir;
+    ModelVertexCounters counters;
+    SharedMesh shared;
+    for (auto _ : state) {
+        ResetTextureSlots(textures, gpu);
+        auto model = LoadModel(file, {textures, gpu, counters}, false, shared);
+        benchmark::DoNotOptimize(model);
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_LoadModel)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,39 @@
+// Vector math: tvec3 and the row-major 4x4 tmatrix the model loader bakes geometry with.
+// Angles are in degrees everywhere; Y is up and yaw 0 looks along -z.
+#pragma once
+#include <array>
+
+struct tvec3 {
+    float x = 0, y = 0, z = 0;
+};
+
+inline tvec3 operator+(tvec3 a, tvec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline tvec3 operator-(tvec3 a, tvec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline bool operator==(tvec3 a, tvec3 b) {
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
+// Element (row r, column c) is m[4r + c]; points are column vectors (p' = M p), so entries
+// 3, 7, 11 are the translation and 12..15 the projective row.
+struct tmatrix {
+    std::array<float, 16> m{};
+};
+
+// Degrees to radians, rounded to single precision before any sine or cosine is taken.
+float DegToRad(float degrees);
+
+tmatrix IdentityMatrix();
+tmatrix RotationX(float degrees);
+tmatrix RotationY(float degrees);  // x' = c x - s z, z' = s x + c z
+tmatrix RotationZ(float degrees);
+
+// A * B. Both inputs are read before the result exists, so it may be assigned to either.
+tmatrix MultiplyMatrix(const tmatrix& a, const tmatrix& b);
+
+// p = M p in place, divided by w unless w is 0.
+void TransformPoint(float& x, float& y, float& z, const tmatrix& matrix);
+void TransformPoint(tvec3& p, const tmatrix& matrix);

@@ -1,0 +1,76 @@
+// GlGpu on a real (Mesa, Xvfb) OpenGL context: what goes up can be read back.
+#include "platform/gl_gpu.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#define GL_GLEXT_PROTOTYPES 0
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <vector>
+
+namespace {
+
+class GlGpuTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        window_ =
+            SDL_CreateWindow("gl_gpu_test", 0, 0, 64, 64, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+        ASSERT_NE(window_, nullptr) << SDL_GetError();
+        context_ = SDL_GL_CreateContext(window_);
+        ASSERT_NE(context_, nullptr) << SDL_GetError();
+    }
+    void TearDown() override {
+        if (context_) SDL_GL_DeleteContext(context_);
+        if (window_) SDL_DestroyWindow(window_);
+        SDL_Quit();
+    }
+
+    SDL_Window* window_ = nullptr;
+    SDL_GLContext context_ = nullptr;
+};
+
+TEST_F(GlGpuTest, UploadedTextureReadsBackWithLinearFiltering) {
+    GlGpu gpu;
+    std::vector<uint32_t> names(3);
+    gpu.GenerateTextures(names);
+    EXPECT_NE(names[0], 0u);
+    EXPECT_NE(names[0], names[1]);
+    // Three pixels a row: an unaligned row length must not be padded.
+    const std::vector<uint8_t> rgba = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                                       13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
+    gpu.UploadTexture(names[1], 3, 2, rgba);
+    glBindTexture(GL_TEXTURE_2D, names[1]);
+    std::vector<uint8_t> back(rgba.size());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, back.data());
+    EXPECT_EQ(back, rgba);
+    GLint filter = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_LINEAR);
+    gpu.DeleteTextures(names);
+    EXPECT_EQ(glIsTexture(names[1]), GL_FALSE);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(GlGpuTest, BufferHoldsTheBytesGiven) {
+    GlGpu gpu;
+    const std::vector<float> floats = {1.5f, -2, 3, 4, 5, 6};
+    const uint32_t name = gpu.CreateBuffer(std::as_bytes(std::span(floats)));
+    ASSERT_NE(name, 0u);
+    auto bind = reinterpret_cast<PFNGLBINDBUFFERARBPROC>(SDL_GL_GetProcAddress("glBindBufferARB"));
+    auto read = reinterpret_cast<PFNGLGETBUFFERSUBDATAARBPROC>(
+        SDL_GL_GetProcAddress("glGetBufferSubDataARB"));
+    auto isBuffer = reinterpret_cast<PFNGLISBUFFERARBPROC>(SDL_GL_GetProcAddress("glIsBufferARB"));
+    bind(GL_ARRAY_BUFFER_ARB, name);
+    std::vector<float> back(floats.size());
+    read(GL_ARRAY_BUFFER_ARB, 0, static_cast<GLsizeiptrARB>(back.size() * sizeof(float)),
+         back.data());
+    bind(GL_ARRAY_BUFFER_ARB, 0);
+    EXPECT_EQ(back, floats);
+    gpu.DeleteBuffer(name);
+    EXPECT_EQ(isBuffer(name), GL_FALSE);
+}
+
+}  // namespace
