@@ -44,12 +44,12 @@ void BM_ReadWaveFile(benchmark::State& state) {
 BENCHMARK(BM_ReadWaveFile)->Arg(5)->Arg(30);  // half a second, three seconds
 
 void BM_DistanceVolumeOfSevenPlayers(benchmark::State& state) {
-    SoundPosition local{1, 2, 3};
-    SoundPosition others[7];
+    tvec3 local{1, 2, 3};
+    tvec3 others[7];
     for (int i = 0; i < 7; ++i) others[i] = {float(i * 13), 0, float(-i * 7)};
     for (auto _ : state) {
         int32_t sum = 0;
-        for (const SoundPosition& other : others) sum += DistanceAttenuation(80, local, other);
+        for (const tvec3& other : others) sum += DistanceAttenuation(80, local, other);
         benchmark::DoNotOptimize(sum);
     }
 }

@@ -19,7 +19,7 @@ int32_t VolumeAttenuation(double percent) {
     return static_cast<int32_t>(std::clamp<long>(attenuation, kSilentAttenuation, 0));
 }
 
-int32_t DistanceAttenuation(int32_t soundVolume, SoundPosition local, SoundPosition remote) {
+int32_t DistanceAttenuation(int32_t soundVolume, tvec3 local, tvec3 remote) {
     double dx = double(remote.x) - local.x;
     double dz = double(remote.z) - local.z;
     double distance = std::sqrt(dx * dx + dz * dz);
@@ -33,7 +33,7 @@ void ApplySoundVolume(Sound& sound, int32_t soundVolume, int32_t localPlayerInde
     if (localPlayerIndex >= 0) SetPlayerVolume(sound, size_t(localPlayerIndex), attenuation);
 }
 
-void ApplyDistanceVolume(Sound& sound, size_t playerIndex, int32_t soundVolume, SoundPosition local,
-                         SoundPosition remote) {
+void ApplyDistanceVolume(Sound& sound, size_t playerIndex, int32_t soundVolume, tvec3 local,
+                         tvec3 remote) {
     SetPlayerVolume(sound, playerIndex, DistanceAttenuation(soundVolume, local, remote));
 }

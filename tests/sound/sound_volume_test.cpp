@@ -24,7 +24,7 @@ TEST(SoundVolume, SettingsOutsideTheRangeAreHeldToIt) {
 }
 
 TEST(SoundVolume, DistantPlayersAreQuieterByHorizontalDistanceOnly) {
-    SoundPosition local{10, 0, -5};
+    tvec3 local{10, 0, -5};
     EXPECT_EQ(DistanceAttenuation(70, local, local), VolumeAttenuation(70));
     // Height makes no difference.
     EXPECT_EQ(DistanceAttenuation(70, local, {10, 500, -5}), VolumeAttenuation(70));
