@@ -25,7 +25,7 @@ void BM_ServerGameInfoWithNinePlayers(benchmark::State& state) {
     Game game;
     game.services.clock = &clock;
     game.services.network = &network;
-    game.server.hosting = true;
+    game.state.hosting = true;
     game.server.serverIdle = false;
     for (int32_t i = 0; i < kMaxPlayers; ++i) {
         tplayerinfo player;

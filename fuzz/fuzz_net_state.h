@@ -38,7 +38,7 @@ inline Game HostedGameInProgress(Clock& clock, Network& network) {
     game.services.clock = &clock;
     game.services.network = &network;
     Server& server = game.server;
-    server.hosting = true;
+    game.state.hosting = true;
     server.serverIdle = false;
     server.mapList = {"arena1.map", "arena2.map", "arena3.map"};
     server.serverSettings.mapName.Assign("arena1.map");
@@ -58,8 +58,8 @@ inline Game HostedGameInProgress(Clock& clock, Network& network) {
     client.players.resize(server.serverPlayers.size());
     client.players[1].isBot = client.players[2].isBot = true;
     client.localPlayer = server.serverPlayers[0];
-    client.localPlayerIndex = 0;
-    client.playState = 1;
+    game.state.localPlayerIndex = 0;
+    game.state.playState = 1;
     return game;
 }
 

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             Require(IsBareMapName(map));
             return true;
         };
-        game.client.connecting = true;  // lets an "addpl" through, and the host's bots with it
+        game.state.connecting = true;  // lets an "addpl" through, and the host's bots with it
         return game;
     }();
     Game game = start;

@@ -1,19 +1,50 @@
 #include "app/frame_steps.h"
 
 #include "app/game.h"
+#include "net/client_session.h"
+#include "net/net_frame.h"
+#include "net/server.h"
 #include "ui/input_poll.h"
+#include "ui/menu_layout.h"
 #include "ui/menu_requests.h"
 #include "ui/screen_flow.h"
 
-void DrainReceivedDatagrams(Game&) {}     // net: server and client receive handlers
-void RunTwoSecondNetworkDuties(Game&) {}  // net: BroadcastPresence, foundServers
-void CheckPlayerTimeouts(Game&) {}        // net: server player time-out check
-void ResendServerMessages(Game&) {}       // net: departures, pendingMessages
-void SendTimerStateReport(Game&) {}       // net: client state report
-void RestartLevel(Game&) {}               // net + world: level restart
-bool LevelOver(const Game&) {
-    return false;
-}  // net: clientSettings.gameOver
+namespace {
+
+// The join screen lists the servers the client heard; it is rebuilt when that list changes.
+void RefreshServerRows(Game& game) {
+    Client& client = game.client;
+    if (!client.serverListChanged) return;
+    client.serverListChanged = false;
+    std::vector<std::string> addresses;
+    for (const tfoundserver& server : client.foundServers)
+        addresses.push_back(server.address.Text());
+    SetServerRows(game.menus, addresses);
+}
+
+}  // namespace
+
+void DrainReceivedDatagrams(Game& game) {
+    DrainNetwork(game);
+    RefreshServerRows(game);
+}
+void RunTwoSecondNetworkDuties(Game& game) {
+    RunNetworkHousekeeping(game);
+    RefreshServerRows(game);
+}
+void CheckPlayerTimeouts(Game& game) {
+    RunServerTimeoutCheck(game);
+}
+void ResendServerMessages(Game& game) {
+    RunServerFrameDuties(game);
+}
+void SendTimerStateReport(Game& game) {
+    ClientTimerTick(game);
+}
+// RestartLevel is the client's (net/client_session).
+bool LevelOver(const Game& game) {
+    return game.client.clientSettings.gameOver != 0;
+}
 
 void ApplyPolledInput(Game& game) {
     PollInput(game);
@@ -25,20 +56,27 @@ void FocusNextEditField(Game& game) {
     AdvanceFocus(game.menus);
 }
 
-bool PlayerModelsLoaded(const Game&) {
-    return false;
-}  // game: playerModels
-void ExpireOldestMessageLine(Game&) {}  // HUD: DropMessageLine
-void RemoveOldExplosions(Game&) {}      // effects: explosion expiry
+// The per-player table the network keeps in step with the player models.
+bool PlayerModelsLoaded(const Game& game) {
+    return !game.client.players.empty();
+}
+void ExpireOldestMessageLine(Game& game) {
+    DropMessageLine(game.client);
+}
+void RemoveOldExplosions(Game&) {}  // effects: explosion expiry
 
-void RequestPendingRespawns(Game&) {}  // net: SendRespawnRequest
-void StepBotBullets(Game&) {}          // game: UpdateBotBullets
-void StepBots(Game&) {}                // game: bot physics, UpdateBots
-void StepFlags(Game&) {}               // game: RunFlagRules, flag models
-void UpdateRemoteVolumes(Game&) {}     // sound: distance volume
-void StepLocalPlayer(Game&) {}         // game: MovePlayer, UpdateLocalWeapon, death pose
-void StepLocalBullets(Game&) {}        // game: UpdateLocalBullets, first pass
-void PlaceMuzzleModels(Game&) {}       // effects: muzzle models
-void DropDistantBullets(Game&) {}      // game: UpdateLocalBullets, second pass
-void MoveRemoteBullets(Game&) {}       // game: UpdateLocalBullets, third pass
-void IntegrateLocalPlayer(Game&) {}    // game: integration and respawn
+void RequestPendingRespawns(Game& game) {
+    RequestSpawnsUntilConfirmed(game);
+}
+void StepBotBullets(Game&) {}       // game: UpdateBotBullets
+void StepBots(Game&) {}             // game: bot physics, UpdateBots
+void StepFlags(Game&) {}            // game: RunFlagRules, flag models
+void UpdateRemoteVolumes(Game&) {}  // sound: distance volume
+void StepLocalPlayer(Game&) {}      // game: MovePlayer, UpdateLocalWeapon, death pose
+void StepLocalBullets(Game&) {}     // game: UpdateLocalBullets, first pass
+void PlaceMuzzleModels(Game&) {}    // effects: muzzle models
+void DropDistantBullets(Game&) {}   // game: UpdateLocalBullets, second pass
+void MoveRemoteBullets(Game& game) {
+    FlyRemoteBullets(game.client, game.frame.speedFactor);
+}
+void IntegrateLocalPlayer(Game&) {}  // game: integration and respawn

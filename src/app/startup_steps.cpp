@@ -1,6 +1,8 @@
 #include "app/startup_steps.h"
 
 #include "app/game.h"
+#include "net/client_session.h"
+#include "net/server.h"
 #include "ui/menu_build.h"
 
 void StartSoundDevice(Game&) {}  // sound: InitSound
@@ -14,6 +16,10 @@ void LoadGameSounds(Game&) {}    // sound: the start-up sounds
 void PrepareHud(Game&) {}        // HUD: reload bar rate
 void ApplySoundVolume(Game&) {}  // sound: volumes after the options changed
 
-void CloseHostedServer(Game&) {}  // net: CloseServer
-void DisconnectClient(Game&) {}   // net: Disconnect
-void ReleaseSounds(Game&) {}      // sound: release every buffer and the device
+void CloseHostedServer(Game& game) {
+    CloseServer(game);
+}
+void DisconnectClient(Game& game) {
+    Disconnect(game);
+}
+void ReleaseSounds(Game&) {}  // sound: release every buffer and the device

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-bool IsConnected(const Client& client) {
-    return client.clientSettings.running != 0;
+#include "app/game.h"
+
+bool IsConnected(const Game& game) {
+    return game.state.connected;
 }
 
 int32_t FindClientPlayer(const Client& client, int32_t id) {
@@ -28,9 +30,4 @@ void DropMessageLine(Client& client) {
     std::rotate(log.lines.begin(), log.lines.begin() + 1, log.lines.end());
     log.lines.back().clear();
     --log.count;
-}
-
-void QueueSoundCue(Client& client, tsoundcue cue) {
-    if (client.soundCues.size() >= kMaxSoundCues) client.soundCues.erase(client.soundCues.begin());
-    client.soundCues.push_back(std::move(cue));
 }

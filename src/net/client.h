@@ -1,8 +1,9 @@
 // Client: what every player's machine (the host's too) knows of the game it joined: its own
 // player (`localPlayer`), the server's table copied in order (`clientPlayers`), the settings copy
 // (`clientSettings`, whose `running` is the connected flag), the per-player state mirrored from
-// the server, remote bullets and explosions to show, the event lines, the sound cues for the
-// sound system, and the servers heard on the LAN. Handlers and operations live in
+// the server, remote bullets and explosions to show, the event lines and the servers heard on
+// the LAN. The program-wide flags it shares with the frame loop (connected, connecting, playState,
+// localPlayerIndex...) live in the Game's ProgramState. Handlers and operations live in
 // client_session.h (joining and leaving) and client_receive.h (the handler of port 7051).
 #pragma once
 #include <array>
@@ -50,18 +51,6 @@ struct tbulletimpact {
     int32_t bulletId = 0;
 };
 
-// Per-player sound channels, and the two flag channels.
-enum class tsoundchannel { kFire, kWalk, kReload, kDeath, kSprint, kFlag };
-enum class tsoundaction { kPlayOnce, kRestart, kLoop, kStop, kSetLocalVolume };
-
-// A request to the sound system, played in the order queued.
-struct tsoundcue {
-    tsoundchannel channel = tsoundchannel::kFire;
-    int32_t index = 0;  // player index, or 0 blue / 1 red for the flag channel
-    tsoundaction action = tsoundaction::kPlayOnce;
-    std::string sound;  // file name for flag sounds; empty for a player's own channel buffer
-};
-
 struct tfoundserver {
     tshortstring<16> address;
     uint32_t lastHeard = 0;
@@ -78,7 +67,6 @@ struct tmessagelog {
 
 inline constexpr size_t kMaxFoundServers = 21;
 // Bounds of the lists the game loop consumes; the oldest entry goes first.
-inline constexpr size_t kMaxSoundCues = 256;
 inline constexpr size_t kMaxImpacts = 64;
 inline constexpr size_t kMaxRemoteBullets = 512;
 inline constexpr size_t kRememberedDepartures = 16;
@@ -89,14 +77,6 @@ inline constexpr uint32_t kRestartDelayMs = 5000;
 inline constexpr std::string_view kDefaultServerAddress = "192.168.0.1";
 
 struct Client {
-    // 0 while the menus are shown, 1 while a game is played.
-    int32_t playState = 0;
-    bool connecting = false;
-    uint32_t connectStartTime = 0;
-    bool heardFromServer = false;
-    bool spawnConfirmed = true;
-    bool localDeathPending = false;
-    uint32_t levelEndTime = 0;
     uint32_t levelStartTime = 0;
     bool gameInfoEnabled = false;  // the 50 ms state reports
     // The map the level on screen was built from; a repeated announcement does not reload it.
@@ -106,7 +86,6 @@ struct Client {
     bool awaitingServerRestart = false;
 
     tplayerinfo localPlayer;
-    int32_t localPlayerIndex = 0;
     std::vector<tplayerinfo> clientPlayers;
     tgamesettings clientSettings;
     // Where client messages go (port 7050); empty until an address is chosen.
@@ -119,7 +98,6 @@ struct Client {
     std::vector<int32_t> departedIds;
     std::vector<tremotebullet> bullets;
     std::vector<tbulletimpact> impacts;
-    std::vector<tsoundcue> soundCues;
     std::array<uint8_t, 2> previousFlagState = {kFlagAtBase, kFlagAtBase};
 
     std::vector<tfoundserver> foundServers;
@@ -131,8 +109,8 @@ struct Client {
     std::function<bool(Game&, const std::string& mapName)> startLevel;
 };
 
-bool IsConnected(const Client& client);
+// The client is in a running game (the program's `connected` flag).
+bool IsConnected(const Game& game);
 int32_t FindClientPlayer(const Client& client, int32_t id);
 void AddMessageLine(Client& client, std::string_view text, uint32_t now);
 void DropMessageLine(Client& client);
-void QueueSoundCue(Client& client, tsoundcue cue);

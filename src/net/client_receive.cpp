@@ -7,15 +7,14 @@
 #include "net/net_io.h"
 #include "net/player_models.h"
 #include "net/server.h"
+#include "sound/player_channels.h"
+#include "sound/sound_buffers.h"
+#include "sound/sound_volume.h"
 #include "world/animation.h"
 
 namespace {
 
 using Bytes = std::span<const uint8_t>;
-
-void Cue(Client& client, tsoundchannel channel, int32_t index, tsoundaction action) {
-    QueueSoundCue(client, {channel, index, action, {}});
-}
 
 // Keeps a list the frame loop consumes from growing without bound when nothing consumes it.
 template <typename T>
@@ -40,34 +39,16 @@ void OnPresence(Game& game, const Datagram& datagram) {
     client.serverListChanged = true;
 }
 
-// The looping movement sounds follow the animation a player runs.
-void SwitchMovementSounds(Client& client, int32_t index, int8_t animation) {
-    switch (animation) {
-        case -1:
-        case 6:
-        case 10:
-        case 11:
-            Cue(client, tsoundchannel::kWalk, index, tsoundaction::kStop);
-            Cue(client, tsoundchannel::kSprint, index, tsoundaction::kStop);
-            break;
-        case 7:
-            Cue(client, tsoundchannel::kWalk, index, tsoundaction::kStop);
-            Cue(client, tsoundchannel::kSprint, index, tsoundaction::kLoop);
-            break;
-        default:
-            Cue(client, tsoundchannel::kSprint, index, tsoundaction::kStop);
-            Cue(client, tsoundchannel::kWalk, index, tsoundaction::kLoop);
-            break;
-    }
-}
-
 void ApplyRemoteState(Game& game, int32_t index, const tplayerinfo& record) {
     Client& client = game.client;
     tplayerpresence& player = client.players[static_cast<size_t>(index)];
     player.position = record.position;
     player.yaw = record.yaw;
     player.dead = record.dead != 0;
-    if (record.animation != player.animation) SwitchMovementSounds(client, index, record.animation);
+    // The looping movement sounds follow the animation a player runs.
+    if (record.animation != player.animation) {
+        SwitchLoopingSounds(game.sound, static_cast<size_t>(index), record.animation);
+    }
     player.aimPitch = record.aimPitch;
     player.animation = record.animation;
     player.animationPace = record.animationPace;
@@ -84,10 +65,10 @@ void CopySettings(Client& client, const tgamesettings& settings) {
 void BeginLevelEnd(Game& game) {
     Client& client = game.client;
     client.clientSettings.gameOver = 1;
-    client.levelEndTime = NetNow(game) + static_cast<uint32_t>(game.random.Below(200));
-    client.spawnConfirmed = false;
-    for (size_t i = 0; i < client.players.size(); ++i) {
-        Cue(client, tsoundchannel::kWalk, static_cast<int32_t>(i), tsoundaction::kStop);
+    game.state.levelEndTime = NetNow(game) + static_cast<uint32_t>(game.random.Below(200));
+    game.state.spawnConfirmed = false;
+    for (PlayerChannels& channels : game.sound.playerChannels) {
+        if (IsPlaying(channels.walk)) StopSound(false, channels.walk);
     }
 }
 
@@ -106,7 +87,7 @@ void MergeServerSettings(Game& game, const tgamesettings& settings) {
         client.awaitingServerRestart = false;
     } else if (client.awaitingServerRestart) {
         client.clientSettings.gameOver = 0;
-    } else if (client.playState == 1) {
+    } else if (game.state.playState == 1) {
         BeginLevelEnd(game);
     }
 }
@@ -139,8 +120,8 @@ void OnGameInfo(Game& game, Bytes bytes) {
         // Its model comes with the next "added".
         if (i >= client.players.size() || i >= client.clientPlayers.size()) continue;
         client.clientPlayers[i] = table->players[i];
-        bool local = static_cast<int32_t>(i) == client.localPlayerIndex;
-        bool hostRunBot = game.server.hosting && client.players[i].isBot;
+        bool local = static_cast<int32_t>(i) == game.state.localPlayerIndex;
+        bool hostRunBot = game.state.hosting && client.players[i].isBot;
         if (!local && !hostRunBot) {
             ApplyRemoteState(game, static_cast<int32_t>(i), table->players[i]);
         }
@@ -148,7 +129,7 @@ void OnGameInfo(Game& game, Bytes bytes) {
     MergeServerSettings(game, table->settings);
     ReportFlagEvents(game, client.clientSettings.blueFlag.state,
                      client.clientSettings.redFlag.state);
-    client.heardFromServer = true;
+    game.state.heardFromServer = true;
 }
 
 tplayerpresence NewPresence(Game& game, const tplayerinfo& record) {
@@ -174,21 +155,21 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
         bool listsUs = std::any_of(records.begin(), records.end(), [&](const tplayerinfo& p) {
             return p.id == client.localPlayer.id;
         });
-        if (!client.connecting || !listsUs) return;
+        if (!game.state.connecting || !listsUs) return;
     }
 
     if (client.clientPlayers.size() < records.size()) client.clientPlayers.resize(records.size());
     for (size_t i = 0; i < records.size(); ++i) {
         client.clientPlayers[i] = records[i];
         if (records[i].id == client.localPlayer.id) {
-            client.localPlayerIndex = static_cast<int32_t>(i);
+            game.state.localPlayerIndex = static_cast<int32_t>(i);
         }
     }
     MergeServerSettings(game, table->settings);
 
     // A repeated announcement of the same map does not rebuild the level under the players.
     std::string map = client.clientSettings.mapName.Text();
-    if (!game.server.hosting && (accepted || map != client.loadedMap)) {
+    if (!game.state.hosting && (accepted || map != client.loadedMap)) {
         if (client.startLevel && !map.empty() && client.startLevel(game, map)) {
             client.loadedMap = map;
         }
@@ -196,16 +177,17 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     for (size_t i = client.players.size(); i < records.size(); ++i) {
         client.players.push_back(NewPresence(game, records[i]));
         CreatePlayerModel(game, static_cast<int32_t>(i));
+        AddPlayerChannels(game.sound, records[i].team);
     }
-    Cue(client, tsoundchannel::kFire, client.localPlayerIndex, tsoundaction::kSetLocalVolume);
+    ApplySoundVolume(game.sound, game.userSettings.soundVolume, game.state.localPlayerIndex);
 
     if (accepted) {
-        client.clientSettings.running = 1;
+        game.state.connected = true;
         client.clientSettings.serverAddress.Assign(datagram.fromAddress);
         client.localPlayer.joined = 1;
         client.localPlayer.active = 1;
         EnterGame(game);
-        if (game.server.hosting) AddBots(game);
+        if (game.state.hosting) AddBots(game);
     } else {
         SendDatagram(game, client.clientSettings.serverAddress.View(), kServerPort,
                      BuildAddedAck(table->messageId));
@@ -227,17 +209,18 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
     SendDatagram(game, datagram.fromAddress, kServerPort,
                  BuildDeletedAck({*id, client.localPlayer.id}));
     if (d < 0) return;
-    if (d == client.localPlayerIndex) {
+    if (d == game.state.localPlayerIndex) {
         // The server has dropped us: the game goes on without this machine.
-        client.clientSettings.running = 0;
+        game.state.connected = false;
         return;
     }
-    if (d < client.localPlayerIndex) --client.localPlayerIndex;
+    if (d < game.state.localPlayerIndex) --game.state.localPlayerIndex;
     std::erase_if(client.bullets, [&](const tremotebullet& b) { return b.ownerIndex == d; });
     for (tremotebullet& bullet : client.bullets) {
         if (bullet.ownerIndex > d) --bullet.ownerIndex;
     }
     RemovePlayerModel(game, d);
+    RemovePlayerChannels(game.sound, static_cast<size_t>(d));
     if (d < static_cast<int32_t>(client.players.size()))
         client.players.erase(client.players.begin() + d);
     std::string line =
@@ -271,7 +254,9 @@ void OnBulletStart(Game& game, Bytes bytes) {
         game.play.muzzleModels[static_cast<size_t>(start->ownerIndex)].startTime =
             owner.muzzleStartTime;
     }
-    Cue(client, tsoundchannel::kFire, start->ownerIndex, tsoundaction::kRestart);
+    if (PlayerChannels* channels = ChannelsOf(game.sound, static_cast<size_t>(start->ownerIndex))) {
+        RestartSound(channels->fire);
+    }
 }
 
 void OnBulletFinish(Game& game, Bytes bytes) {
@@ -305,7 +290,9 @@ void OnKill(Game& game, Bytes bytes) {
     std::string line = client.clientPlayers[static_cast<size_t>(k)].name.Text() + " killed ";
     line = line.substr(0, 24) + client.clientPlayers[static_cast<size_t>(v)].name.Text();
     AddMessageLine(client, line.substr(0, 40), now);
-    Cue(client, tsoundchannel::kDeath, k, tsoundaction::kPlayOnce);
+    if (PlayerChannels* channels = ChannelsOf(game.sound, static_cast<size_t>(k))) {
+        PlaySound(false, channels->death);
+    }
 
     if (kill->victimId == client.localPlayer.id) {
         if (v < static_cast<int32_t>(client.players.size())) {
@@ -313,9 +300,9 @@ void OnKill(Game& game, Bytes bytes) {
             client.players[static_cast<size_t>(v)].deathTime = now;
         }
         ++client.localPlayer.deaths;
-        client.localDeathPending = true;
+        game.state.localDeathPending = true;
     }
-    if (game.server.hosting) {
+    if (game.state.hosting) {
         int32_t b = FindServerPlayer(game.server, kill->victimId);
         if (b >= 0 && game.server.serverPlayers[static_cast<size_t>(b)].isBot &&
             b < static_cast<int32_t>(client.players.size())) {
@@ -357,13 +344,14 @@ void OnRespawnPlacement(Game& game, Bytes bytes) {
         }
     };
     if (placement->id == client.localPlayer.id) {
-        if (client.localPlayerIndex >= 0) place(static_cast<size_t>(client.localPlayerIndex));
+        if (game.state.localPlayerIndex >= 0)
+            place(static_cast<size_t>(game.state.localPlayerIndex));
         client.localPlayer.frags = placement->frags;
         client.localPlayer.deaths = placement->deaths;
         // Only our own placement ends the requests; a bot's answer may come first.
-        client.spawnConfirmed = true;
+        game.state.spawnConfirmed = true;
     }
-    if (game.server.hosting) {
+    if (game.state.hosting) {
         std::vector<tplayerinfo>& table = game.server.serverPlayers;
         for (size_t i = 0; i < table.size(); ++i) {
             if (!table[i].isBot || table[i].id != placement->id) continue;
@@ -396,7 +384,7 @@ void UDPServClUDPRead(Game& game, const Datagram& datagram) {
             OnPlayerDeleted(game, datagram);
             break;
         case tmessagetag::kServerClosed:
-            game.client.clientSettings.running = 0;
+            game.state.connected = false;
             break;
         case tmessagetag::kBulletStart:
             OnBulletStart(game, bytes);

@@ -6,6 +6,8 @@
 #include "net/net_io.h"
 #include "net/player_models.h"
 #include "net/server.h"
+#include "sound/player_channels.h"
+#include "sound/sound_loading.h"
 
 namespace {
 
@@ -14,66 +16,65 @@ void SendToServer(Game& game, const tdatagram& datagram) {
 }
 
 // The local player's presence (its model), when the table already has it.
-tplayerpresence* LocalPresence(Client& client) {
-    if (client.localPlayerIndex < 0 ||
-        client.localPlayerIndex >= static_cast<int32_t>(client.players.size())) {
-        return nullptr;
-    }
-    return &client.players[static_cast<size_t>(client.localPlayerIndex)];
+tplayerpresence* LocalPresence(Game& game) {
+    int32_t index = game.state.localPlayerIndex;
+    if (index < 0 || index >= static_cast<int32_t>(game.client.players.size())) return nullptr;
+    return &game.client.players[static_cast<size_t>(index)];
 }
 
 }  // namespace
 
 void Connect(Game& game) {
     Client& client = game.client;
-    if (IsConnected(client)) Disconnect(game);
+    if (IsConnected(game)) Disconnect(game);
     if (client.serverDestination.empty()) {
         client.serverDestination = kDefaultServerAddress;
         client.clientSettings.serverAddress.Assign(kDefaultServerAddress);
     }
     client.localPlayer.id = DrawNetId(game);
     SendToServer(game, BuildConnect(client.localPlayer));
-    client.connecting = true;
-    client.connectStartTime = NetNow(game);
+    game.state.connecting = true;
+    game.state.connectionStartTime = NetNow(game);
 }
 
 void Disconnect(Game& game) {
     Client& client = game.client;
     if (client.serverDestination.empty()) return;
     SendToServer(game, BuildDisconnect(client.localPlayer.id));
-    client.playState = 0;
+    game.state.playState = 0;
     client.clientPlayers.clear();
     client.players.clear();
+    ReleasePlayerChannels(game.sound);
     game.play.playerModels.clear();
     game.play.muzzleModels.clear();
     client.bullets.clear();
     client.loadedMap.clear();
-    if (game.server.hosting) StopHosting(game);
+    if (game.state.hosting) StopHosting(game);
     client.gameInfoEnabled = false;
     // Without this a later Connect would first send a second "discn" for the old id.
-    client.clientSettings.running = 0;
+    game.state.connected = false;
 }
 
 void EnterGame(Game& game) {
     Client& client = game.client;
-    client.playState = 1;
+    game.state.playState = 1;
     client.gameInfoEnabled = true;
     client.levelStartTime = NetNow(game);
     client.clientSettings.gameOver = 0;
-    if (game.server.hosting) {
+    if (game.state.hosting) {
         tgamesettings& settings = game.server.serverSettings;
         settings.gameOver = 0;
         settings.blueFlag.score = 0;
         settings.redFlag.score = 0;
     }
-    client.heardFromServer = true;
-    client.connecting = false;
+    game.state.heardFromServer = true;
+    game.state.connecting = false;
 }
 
 void SendGameInfo(Game& game) {
     Client& client = game.client;
-    ReadModelIntoPresence(game, client.localPlayerIndex);
-    if (const tplayerpresence* self = LocalPresence(client)) {
+    ReadModelIntoPresence(game, game.state.localPlayerIndex);
+    if (const tplayerpresence* self = LocalPresence(game)) {
         client.localPlayer.position = self->position;
         client.localPlayer.aimPitch = self->aimPitch;
         client.localPlayer.yaw = self->yaw;
@@ -101,21 +102,7 @@ void SendRespawnRequest(Game& game, int32_t playerId) {
 }
 
 void ClientTimerTick(Game& game) {
-    if (game.client.gameInfoEnabled && IsConnected(game.client)) SendGameInfo(game);
-}
-
-bool CheckJoinTimeout(Game& game) {
-    Client& client = game.client;
-    if (client.playState != 0 || !client.connecting) return false;
-    if (NetNow(game) - client.connectStartTime <= kJoinTimeoutMs) return false;
-    client.connecting = false;
-    return true;
-}
-
-void CheckConnectionLiveness(Game& game) {
-    Client& client = game.client;
-    if (!client.heardFromServer && !client.connecting) client.clientSettings.running = 0;
-    if (!client.connecting) client.heardFromServer = false;
+    if (game.client.gameInfoEnabled && IsConnected(game)) SendGameInfo(game);
 }
 
 bool ExpireFoundServers(Client& client, uint32_t now) {
@@ -148,18 +135,18 @@ void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState) {
         uint8_t after = states[flag];
         if (before == after) continue;
         const FlagTexts& texts = kTexts[flag];
-        auto cue = [&](tsoundaction action, const char* sound) {
-            QueueSoundCue(client, {tsoundchannel::kFlag, flag, action, sound});
+        auto play = [&](const char* sound, bool looping) {
+            PlayFlagSound(game.sound, sound, looping, flag);
         };
         if (after == kFlagAtBase && before == kFlagCarried) {
             AddMessageLine(client, texts.captured, now);
-            cue(tsoundaction::kRestart, "flagfrag.wav");
+            play("flagfrag.wav", false);
         } else if (after == kFlagAtBase && before == kFlagDropped) {
             AddMessageLine(client, texts.returned, now);
-            cue(tsoundaction::kRestart, "flagreturn.wav");
+            play("flagreturn.wav", false);
         } else if (after == kFlagCarried) {
             AddMessageLine(client, texts.taken, now);
-            cue(tsoundaction::kLoop, "flagalarm.wav");
+            play("flagalarm.wav", true);
         } else if (after == kFlagDropped) {
             AddMessageLine(client, texts.dropped, now);
         }
@@ -169,8 +156,9 @@ void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState) {
 
 bool LevelRestartDue(const Game& game, uint32_t now) {
     const Client& client = game.client;
-    return client.clientSettings.gameOver && IsConnected(client) &&
-           static_cast<int32_t>(now - client.levelEndTime) > static_cast<int32_t>(kRestartDelayMs);
+    return client.clientSettings.gameOver && IsConnected(game) &&
+           static_cast<int32_t>(now - game.state.levelEndTime) >
+               static_cast<int32_t>(kRestartDelayMs);
 }
 
 void RestartLevel(Game& game) {
@@ -190,7 +178,7 @@ void RestartLevel(Game& game) {
         SendRespawnRequest(game, client.localPlayer.id);
         uint32_t now = NetNow(game);
         server.lastHeard.assign(server.serverPlayers.size(), now);
-        for (size_t i = 0; server.hosting && i < server.serverPlayers.size(); ++i) {
+        for (size_t i = 0; game.state.hosting && i < server.serverPlayers.size(); ++i) {
             tplayerinfo& bot = server.serverPlayers[i];
             if (!bot.isBot) continue;
             int32_t point = ChooseSpawnPoint(server, bot.team);
@@ -211,5 +199,5 @@ void RestartLevel(Game& game) {
         }
     }
     client.clientSettings.gameOver = 0;
-    client.awaitingServerRestart = !server.hosting;
+    client.awaitingServerRestart = !game.state.hosting;
 }

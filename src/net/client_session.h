@@ -1,6 +1,6 @@
-// Client session: joining and leaving a server, entering play, the client's outgoing messages and
-// its periodic checks (join time-out, liveness, stale servers), the message lines and the flag
-// announcements. Called by the menus, the frame loop, the 50 ms timer and the game rules.
+// Client session: joining and leaving a server, entering play, the client's outgoing messages,
+// the forgetting of stale servers, the flag announcements and the level restart. Called by the
+// menus, the frame loop, the 50 ms timer and the game rules.
 #pragma once
 #include <cstdint>
 
@@ -25,11 +25,6 @@ void SendRespawnRequest(Game& game, int32_t playerId);
 
 // The 50 ms timer: one state report while reports are on and the client is connected.
 void ClientTimerTick(Game& game);
-// Menus only: clears `connecting` when the server has not answered in time; true when it did
-// (the menu then shows "Сервер не отвечает").
-bool CheckJoinTimeout(Game& game);
-// Every 2000 ms while playing: a server silent for a whole period ends the connection.
-void CheckConnectionLiveness(Game& game);
 // Forgets servers not heard for 10 s; true when the list changed.
 bool ExpireFoundServers(Client& client, uint32_t now);
 

@@ -206,7 +206,7 @@ void ReloadPlayerModels(Game& game) {
     if (!game.services.gpu || play.playerModels.empty()) return;
     // The level start replaced the template mesh; the models are reloaded against it.
     std::vector<int32_t> order;
-    int32_t local = game.client.localPlayerIndex;
+    int32_t local = game.state.localPlayerIndex;
     if (HasModel(game, local)) order.push_back(local);
     for (int32_t bots = 0; bots < 2; ++bots) {
         for (size_t i = 0; i < play.playerModels.size() && i < players.size(); ++i) {

@@ -26,20 +26,20 @@ void EndLevel(Game& game, bool afterKill) {
     tdatagram endLevel = BuildEndLevel(settings);
     for (const tplayerinfo& player : server.serverPlayers) {
         SendDatagram(game, player.address.View(), kClientPort, endLevel);
-        ++(afterKill ? server.serverStatistics.endlv2 : server.serverStatistics.endlv);
+        ++(afterKill ? game.traffic.serverStatistics.endlv2 : game.traffic.serverStatistics.endlv);
     }
 }
 
-void CountVisitor(Server& server, int32_t id, const std::string& address) {
+void CountVisitor(TrafficLog& traffic, int32_t id, const std::string& address) {
     bool found = false;
-    for (tvisitor& visitor : server.visitorList) {
+    for (Visitor& visitor : traffic.visitorList) {
         if (visitor.id != id) continue;
         ++visitor.count;
         found = true;
     }
     // Far more than ever play on one LAN; a flood of made-up ids must not grow it further.
-    if (!found && server.visitorList.size() < kMaxVisitors) {
-        server.visitorList.push_back({id, address.substr(0, 64), 1});
+    if (!found && traffic.visitorList.size() < kMaxVisitors) {
+        traffic.visitorList.push_back({id, address.substr(0, 64), 1});
     }
 }
 
@@ -47,7 +47,7 @@ void OnGameInfo(Game& game, const Datagram& datagram) {
     Server& server = game.server;
     std::optional<tclientgameinfo> report = ParseClientGameInfo(datagram.bytes);
     if (!report) return;
-    CountVisitor(server, report->senderId, datagram.fromAddress);
+    CountVisitor(game.traffic, report->senderId, datagram.fromAddress);
     int32_t i = FindServerPlayer(server, report->senderId);
     if (i < 0) return;
 
@@ -63,7 +63,7 @@ void OnGameInfo(Game& game, const Datagram& datagram) {
 
     SendDatagram(game, datagram.fromAddress, kClientPort,
                  BuildServerGameInfo(server.serverPlayers, server.serverSettings));
-    ++server.serverStatistics.ginfo;
+    ++game.traffic.serverStatistics.ginfo;
 
     const tgamesettings& settings = server.serverSettings;
     if (settings.gameType == kCaptureTheFlag && !settings.gameOver &&
@@ -99,11 +99,11 @@ void OnConnect(Game& game, const Datagram& datagram) {
 
     SendDatagram(game, datagram.fromAddress, kClientPort,
                  BuildJoinAccepted(server.serverPlayers, server.serverSettings));
-    ++server.serverStatistics.addpl;
+    ++game.traffic.serverStatistics.addpl;
 
     tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, DrawNetId(game));
     for (size_t i = 0; i + 1 < server.serverPlayers.size(); ++i) {
-        ++server.serverStatistics.added;
+        ++game.traffic.serverStatistics.added;
         const tplayerinfo& other = server.serverPlayers[i];
         if (!other.isBot) SendDatagram(game, other.address.View(), kClientPort, added);
     }
@@ -120,7 +120,7 @@ void OnDisconnect(Game& game, const Datagram& datagram) {
 
 // Bullet starts and ends go to every other machine, once per table entry on it (bots share the
 // host's address, so the host hears a remote shot once per bot and once for itself).
-void ForwardBulletMessage(Game& game, const Datagram& datagram, int32_t& counter) {
+void ForwardBulletMessage(Game& game, const Datagram& datagram, int64_t& counter) {
     Server& server = game.server;
     tdatagram copy{};
     std::copy_n(datagram.bytes.begin(), std::min(datagram.bytes.size(), copy.size()), copy.begin());
@@ -135,12 +135,12 @@ void OnBulletStart(Game& game, const Datagram& datagram) {
     std::optional<tbulletstart> bullet = ParseBulletStart(datagram.bytes);
     int32_t players = static_cast<int32_t>(game.server.serverPlayers.size());
     if (!bullet || bullet->ownerIndex < 0 || bullet->ownerIndex >= players) return;
-    ForwardBulletMessage(game, datagram, game.server.serverStatistics.bulst);
+    ForwardBulletMessage(game, datagram, game.traffic.serverStatistics.bulst);
 }
 
 void OnBulletFinish(Game& game, const Datagram& datagram) {
     if (!ParseBulletFinish(datagram.bytes)) return;
-    ForwardBulletMessage(game, datagram, game.server.serverStatistics.bulfn);
+    ForwardBulletMessage(game, datagram, game.traffic.serverStatistics.bulfn);
 }
 
 void OnKill(Game& game, const Datagram& datagram) {
@@ -153,7 +153,7 @@ void OnKill(Game& game, const Datagram& datagram) {
     tdatagram copy{};
     std::copy_n(datagram.bytes.begin(), std::min(datagram.bytes.size(), copy.size()), copy.begin());
     for (const tplayerinfo& player : server.serverPlayers) {
-        ++server.serverStatistics.illim;
+        ++game.traffic.serverStatistics.illim;
         if (!player.isBot) SendDatagram(game, player.address.View(), kClientPort, copy);
     }
 
@@ -188,7 +188,7 @@ void OnRespawnRequest(Game& game, const Datagram& datagram) {
     placement.position = spawn.position;
     placement.yaw = spawn.yaw;
     SendDatagram(game, player.address.View(), kClientPort, BuildRespawnPlacement(placement));
-    ++server.serverStatistics.respl;
+    ++game.traffic.serverStatistics.respl;
 }
 
 void OnAddedAck(Game& game, const Datagram& datagram) {
@@ -206,8 +206,8 @@ void StartHostedGame(Game& game) {
     Server& server = game.server;
     Client& client = game.client;
     // Leave a game joined elsewhere while its server is still the destination.
-    if (IsConnected(client)) Disconnect(game);
-    server.hosting = true;
+    if (IsConnected(game)) Disconnect(game);
+    game.state.hosting = true;
     if (server.mapIndex < 0 || server.mapIndex >= static_cast<int32_t>(server.mapList.size())) {
         server.mapIndex = 0;
     }

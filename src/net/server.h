@@ -2,7 +2,8 @@
 // (`serverPlayers`, in join order: an index is the same player on every machine), the game
 // settings, spawn choice, the end of a level and the map rotation, the bots' table entries, and
 // the two reliable deliveries ("added" resends, confirmed removals). Its handler runs once per
-// datagram received on port 7050; the frame loop calls the periodic duties while `hosting`.
+// datagram received on port 7050; the frame loop calls the periodic duties while hosting. The
+// `hosting` flag is the Game's ProgramState; what it sent and who reported goes to its TrafficLog.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -26,28 +27,6 @@ struct tfeedbackrec {
     std::vector<int32_t> recipients;
 };
 
-struct tvisitor {
-    int32_t id = 0;
-    std::string address;  // up to 64 characters
-    int32_t count = 0;
-};
-
-// Datagrams the server sent, by kind; written to log.txt at exit.
-struct tserverstatistics {
-    int32_t ginfo = 0;  // replies to "ginfo"
-    int32_t endlv = 0;  // "endlv" after a flag capture
-    int32_t addpl = 0;
-    int32_t added = 0;
-    int32_t bulst = 0;
-    int32_t bulfn = 0;
-    int32_t illim = 0;
-    int32_t endlv2 = 0;  // "endlv" after a kill
-    int32_t respl = 0;
-    int32_t delpl = 0;
-    int32_t srvcl = 0;
-    int32_t addlist = 0;  // resends of pendingMessages
-};
-
 struct tspawnpoint {
     tvec3 position;
     float yaw = 0;
@@ -64,7 +43,6 @@ struct tspawnorder {
 enum tspawnlist { kSpawnAll = 0, kSpawnBlue = 1, kSpawnRed = 2 };
 
 struct Server {
-    bool hosting = false;
     bool serverIdle = true;  // until the host starts a game, every datagram is ignored
 
     std::vector<tplayerinfo> serverPlayers;
@@ -83,8 +61,6 @@ struct Server {
     // server with several humans.
     std::vector<tpendingmessage> pendingMessages;
     std::vector<tfeedbackrec> departures;
-    std::vector<tvisitor> visitorList;
-    tserverstatistics serverStatistics;
 };
 
 inline constexpr uint32_t kJoinGraceMs = 10000;

@@ -86,7 +86,7 @@ void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId) {
     if (index < 0) return;
     SendDatagram(game, server.serverPlayers[static_cast<size_t>(index)].address.View(), kClientPort,
                  BuildPlayerDeleted(departedId));
-    ++server.serverStatistics.delpl;
+    ++game.traffic.serverStatistics.delpl;
 }
 
 void BroadcastPresence(Game& game) {
@@ -99,7 +99,7 @@ void CloseServer(Game& game) {
     for (const tplayerinfo& player : server.serverPlayers) {
         if (player.joined != 1) continue;
         SendDatagram(game, player.address.View(), kClientPort, closed);
-        ++server.serverStatistics.srvcl;
+        ++game.traffic.serverStatistics.srvcl;
     }
 }
 
@@ -111,7 +111,7 @@ void StopHosting(Game& game) {
     // Resends and removals of the game that ended would otherwise reach the next one.
     server.pendingMessages.clear();
     server.departures.clear();
-    server.hosting = false;
+    game.state.hosting = false;
     server.serverIdle = true;
 }
 
@@ -125,7 +125,7 @@ void RunServerFrameDuties(Game& game) {
     }
     for (const tpendingmessage& message : server.pendingMessages) {
         SendDatagram(game, message.address.View(), kClientPort, message.datagram);
-        ++server.serverStatistics.addlist;
+        ++game.traffic.serverStatistics.addlist;
     }
 }
 
@@ -142,7 +142,7 @@ void RunServerTimeoutCheck(Game& game) {
         // Signed: a joiner's grace period puts lastHeard in the future.
         int32_t silence = static_cast<int32_t>(now - server.lastHeard[i]);
         if (!player.isBot && silence >= static_cast<int32_t>(kSilenceLimitMs) &&
-            !client.clientSettings.gameOver && !client.connecting) {
+            !client.clientSettings.gameOver && !game.state.connecting) {
             player.active = 0;
         }
     }

@@ -63,7 +63,7 @@ int32_t ChooseSpawnPoint(Server& server, uint8_t team) {
 
 void AddBots(Game& game) {
     Server& server = game.server;
-    int32_t wanted = std::min<int32_t>(server.serverSettings.botCount, kMaxBots);
+    int32_t wanted = std::min<int32_t>(server.serverSettings.botCount, kBotLimit);
     for (int32_t b = 0; b < wanted; ++b) {
         if (server.spawnPoints.empty()) break;
         if (static_cast<int32_t>(server.serverPlayers.size()) >= kMaxPlayers) break;
@@ -89,7 +89,7 @@ void AddBots(Game& game) {
         for (const tplayerinfo& player : server.serverPlayers) {
             if (player.isBot) continue;
             SendDatagram(game, player.address.View(), kClientPort, added);
-            ++server.serverStatistics.added;
+            ++game.traffic.serverStatistics.added;
             server.pendingMessages.push_back({messageId, player.address, added});
         }
     }

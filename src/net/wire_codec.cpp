@@ -105,7 +105,7 @@ tgamesettings WireReader::GameSettings() {
     Skip(1);
     settings.blueFlag = TeamFlag();
     settings.redFlag = TeamFlag();
-    if (settings.gameType > kTeamDeathMatch || settings.botCount > kMaxBots) Fail();
+    if (settings.gameType > kTeamDeathMatch || settings.botCount > kBotLimit) Fail();
     // An empty map name is the settings of a server that has not started a level yet.
     if (settings.mapName.length > 0 && !IsBareMapName(settings.mapName.View())) Fail();
     return settings;

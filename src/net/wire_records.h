@@ -121,7 +121,7 @@ inline constexpr size_t kDatagramSize = 1024;
 inline constexpr int32_t kMaxPlayers = 9;
 // A join is refused once the table holds this many entries.
 inline constexpr int32_t kJoinLimit = 8;
-inline constexpr int32_t kMaxBots = 8;
+inline constexpr int32_t kBotLimit = 8;
 // Ids are drawn from 0..31999 by their owner.
 inline constexpr int32_t kIdRange = 32000;
 

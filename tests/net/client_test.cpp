@@ -69,10 +69,10 @@ struct ClientFixture : ::testing::Test {
 TEST_F(ClientFixture, AcceptedJoinBuildsTheTablesAndEntersPlay) {
     Join();
     Client& client = game.client;
-    EXPECT_EQ(client.playState, 1);
+    EXPECT_EQ(game.state.playState, 1);
     EXPECT_TRUE(IsConnected(client));
-    EXPECT_FALSE(client.connecting);
-    EXPECT_EQ(client.localPlayerIndex, 2);
+    EXPECT_FALSE(game.state.connecting);
+    EXPECT_EQ(game.state.localPlayerIndex, 2);
     EXPECT_EQ(client.players.size(), 3u);
     EXPECT_TRUE(client.players[1].isBot);
     EXPECT_EQ(client.localPlayer.joined, 1);
@@ -122,7 +122,7 @@ TEST_F(ClientFixture, GameInfoMovesOthersAndSwitchesTheirMovementSounds) {
     EXPECT_NE(game.client.players[2].position, (tvec3{9, 9, 9}));
     EXPECT_EQ(CountCues(tsoundchannel::kSprint, 0, tsoundaction::kLoop), 1u);
     EXPECT_EQ(CountCues(tsoundchannel::kWalk, 0, tsoundaction::kStop), 1u);
-    EXPECT_TRUE(game.client.heardFromServer);
+    EXPECT_TRUE(game.state.heardFromServer);
 
     game.client.soundCues.clear();
     table[0].animation = -1;
@@ -154,7 +154,7 @@ TEST_F(ClientFixture, KillLineOfTwoLongNamesIsExactlyForty) {
     Receive(BuildKill({1, game.client.localPlayer.id}));
     EXPECT_TRUE(game.client.players[2].dead);
     EXPECT_EQ(game.client.localPlayer.deaths, 1);
-    EXPECT_TRUE(game.client.localDeathPending);
+    EXPECT_TRUE(game.state.localDeathPending);
 
     size_t lines = static_cast<size_t>(game.client.messageLog.count);
     Receive(BuildKill({1, 999}));
@@ -162,7 +162,7 @@ TEST_F(ClientFixture, KillLineOfTwoLongNamesIsExactlyForty) {
 }
 
 TEST_F(ClientFixture, HostDrawsARemoteBulletOncePerCopyAndEachEndRemovesOne) {
-    game.server.hosting = true;
+    game.state.hosting = true;
     Join();
     // Forwarded once for the host and once for its bot: two copies reach this machine.
     for (int copy = 0; copy < 2; ++copy) Receive(BuildBulletStart({42, 0, {0, 1, 0}, {0, 0, 1}}));
@@ -194,7 +194,7 @@ TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
     auto acks = network.Tagged(tmessagetag::kDeletedAck);
     ASSERT_EQ(acks.size(), 1u);
     EXPECT_EQ(ParseDeletedAck(acks[0].bytes)->senderId, game.client.localPlayer.id);
-    EXPECT_EQ(game.client.localPlayerIndex, 1);
+    EXPECT_EQ(game.state.localPlayerIndex, 1);
     ASSERT_EQ(game.client.bullets.size(), 1u);
     EXPECT_EQ(game.client.bullets[0].ownerIndex, 2);
     EXPECT_EQ(game.client.players.size(), 3u);
@@ -219,9 +219,9 @@ TEST_F(ClientFixture, LevelEndWaitsFiveSecondsThenRestartsOnTheNewMap) {
     next.gameOver = 1;
     Receive(BuildEndLevel(next));
     EXPECT_TRUE(game.client.clientSettings.gameOver);
-    EXPECT_FALSE(game.client.spawnConfirmed);
+    EXPECT_FALSE(game.state.spawnConfirmed);
     EXPECT_EQ(game.client.clientSettings.serverAddress.View(), kServer);
-    uint32_t end = game.client.levelEndTime;
+    uint32_t end = game.state.levelEndTime;
     EXPECT_GE(end, 5000u);
     EXPECT_LT(end, 5200u);
     EXPECT_FALSE(LevelRestartDue(game, end + 5000));
@@ -246,7 +246,7 @@ TEST_F(ClientFixture, LostLevelEndIsNoticedFromTheReports) {
     settings.gameOver = 1;
     Receive(BuildServerGameInfo(table, settings));
     EXPECT_TRUE(game.client.clientSettings.gameOver);
-    EXPECT_FALSE(game.client.spawnConfirmed);
+    EXPECT_FALSE(game.state.spawnConfirmed);
     // The host restarting first does not cancel our own restart.
     settings.gameOver = 0;
     Receive(BuildServerGameInfo(table, settings));
@@ -254,21 +254,21 @@ TEST_F(ClientFixture, LostLevelEndIsNoticedFromTheReports) {
 }
 
 TEST_F(ClientFixture, OnlyOurOwnPlacementConfirmsTheSpawn) {
-    game.server.hosting = true;
+    game.state.hosting = true;
     Join();
     game.server.serverPlayers = table;
-    game.client.spawnConfirmed = false;
+    game.state.spawnConfirmed = false;
     tplayerinfo place;
     place.id = 2;  // the bot
     place.position = {7, 0, 7};
     Receive(BuildRespawnPlacement(place));
     EXPECT_EQ(game.client.players[1].position, (tvec3{7, 0, 7}));
-    EXPECT_FALSE(game.client.spawnConfirmed);
+    EXPECT_FALSE(game.state.spawnConfirmed);
     place.id = game.client.localPlayer.id;
     place.position = {1, 0, 1};
     Receive(BuildRespawnPlacement(place));
     EXPECT_EQ(game.client.players[2].position, (tvec3{1, 0, 1}));
-    EXPECT_TRUE(game.client.spawnConfirmed);
+    EXPECT_TRUE(game.state.spawnConfirmed);
 }
 
 TEST_F(ClientFixture, ServersOnTheLanAreListedOnceAndAtMostTwentyOne) {
@@ -344,7 +344,7 @@ TEST_F(ClientFixture, ClientMessagesNeedAServerAddress) {
     Connect(game);  // falls back to the default private address
     ASSERT_EQ(network.sent.size(), 1u);
     EXPECT_EQ(network.sent[0].address, kDefaultServerAddress);
-    EXPECT_TRUE(game.client.connecting);
+    EXPECT_TRUE(game.state.connecting);
 }
 
 TEST_F(ClientFixture, LivenessNeedsAReplyEveryPeriod) {

@@ -35,7 +35,7 @@ struct ServerFixture : ::testing::Test {
         game.services.clock = &clock;
         game.services.network = &network;
         Server& server = game.server;
-        server.hosting = true;
+        game.state.hosting = true;
         server.serverIdle = false;
         server.mapList = {"arena1.map", "arena2.map", "arena3.map"};
         server.serverSettings.mapName.Assign("arena1.map");
@@ -98,7 +98,7 @@ TEST_F(ServerFixture, JoinIsPlacedAnsweredAndAnnouncedToOtherHumans) {
     ASSERT_EQ(added.size(), 2u);  // the host and Joe, not the bots, not the newcomer
     EXPECT_EQ(added[0].address, "127.0.0.1");
     EXPECT_EQ(added[1].address, "10.0.0.2");
-    EXPECT_EQ(game.server.serverStatistics.added, 4);
+    EXPECT_EQ(game.traffic.serverStatistics.added, 4);
     EXPECT_TRUE(game.server.pendingMessages.empty());
 
     network.sent.clear();
@@ -124,7 +124,7 @@ TEST_F(ServerFixture, BulletFromTheHostReachesOtherHumansOnly) {
     Receive("10.0.0.2", BuildBulletFinish({1, 1, 0}));
     // Once for the host and once per bot: all three share the host's address.
     EXPECT_EQ(network.Tagged(tmessagetag::kBulletFinish).size(), 3u);
-    EXPECT_EQ(game.server.serverStatistics.bulfn, 3);
+    EXPECT_EQ(game.traffic.serverStatistics.bulfn, 3);
 
     network.sent.clear();
     Receive("10.0.0.2", BuildBulletStart({2, 7, {0, 1, 0}, {1, 0, 0}}));  // no player 7
@@ -148,7 +148,7 @@ TEST_F(ServerFixture, DeathMatchEndsOnTheKillThatReachesTheLimit) {
     // To every entry, bots included: the host hears it three times.
     auto ends = network.Tagged(tmessagetag::kEndLevel);
     EXPECT_EQ(ends.size(), 4u);
-    EXPECT_EQ(game.server.serverStatistics.endlv2, 4);
+    EXPECT_EQ(game.traffic.serverStatistics.endlv2, 4);
 
     network.sent.clear();
     Receive("10.0.0.2", BuildKill({300, 200}));
@@ -179,7 +179,7 @@ TEST_F(ServerFixture, CaptureTheFlagEndsOnTheNextReportAfterTheScore) {
     Receive("10.0.0.2", BuildClientGameInfo(300, Human(300, "Joe", "", 1)));
     EXPECT_TRUE(settings.gameOver);
     EXPECT_EQ(network.Tagged(tmessagetag::kEndLevel).size(), 4u);
-    EXPECT_EQ(game.server.serverStatistics.endlv, 4);
+    EXPECT_EQ(game.traffic.serverStatistics.endlv, 4);
     network.sent.clear();
     Receive("10.0.0.2", BuildClientGameInfo(300, Human(300, "Joe", "", 1)));
     EXPECT_TRUE(network.Tagged(tmessagetag::kEndLevel).empty());
@@ -211,9 +211,9 @@ TEST_F(ServerFixture, StateReportUpdatesTheEntryAndCountsTheVisitor) {
     EXPECT_EQ(joe.id, 300);
     EXPECT_EQ(joe.isBot, 0);
     EXPECT_EQ(game.server.lastHeard[3], 1500u);
-    ASSERT_EQ(game.server.visitorList.size(), 2u);
-    EXPECT_EQ(game.server.visitorList[0].count, 2);
-    EXPECT_EQ(game.server.visitorList[1].address, "10.0.0.9");
+    ASSERT_EQ(game.traffic.visitorList.size(), 2u);
+    EXPECT_EQ(game.traffic.visitorList[0].count, 2);
+    EXPECT_EQ(game.traffic.visitorList[1].address, "10.0.0.9");
     auto replies = network.Tagged(tmessagetag::kGameInfo);
     ASSERT_EQ(replies.size(), 2u);  // the unknown id gets none
     EXPECT_EQ(replies[0].address, "10.0.0.2");
@@ -253,7 +253,7 @@ TEST_F(ServerFixture, PendingResendsGrowPastTwentyOneAndAreSentEveryFrame) {
     }
     RunServerFrameDuties(game);
     EXPECT_EQ(network.sent.size(), 30u);
-    EXPECT_EQ(game.server.serverStatistics.addlist, 30);
+    EXPECT_EQ(game.traffic.serverStatistics.addlist, 30);
 }
 
 TEST_F(ServerFixture, RemovalCompletesWhenEveryRecipientConfirmed) {
@@ -352,7 +352,7 @@ TEST_F(ServerFixture, MalformedDatagramsLeaveTheServerAsItWas) {
     }
     EXPECT_EQ(Snapshot(), before);
     EXPECT_TRUE(network.sent.empty());
-    EXPECT_TRUE(game.server.visitorList.empty());
+    EXPECT_TRUE(game.traffic.visitorList.empty());
 }
 
 TEST_F(ServerFixture, FullTableRefusesJoins) {
@@ -366,6 +366,6 @@ TEST_F(ServerFixture, VisitorListStopsGrowingAtItsBound) {
     for (int32_t id = 0; id < 300; ++id) {
         Receive("10.0.0.9", BuildClientGameInfo(5000 + id, Human(5000 + id, "Ghost", "")));
     }
-    EXPECT_EQ(game.server.visitorList.size(), kMaxVisitors);
+    EXPECT_EQ(game.traffic.visitorList.size(), kMaxVisitors);
     EXPECT_TRUE(network.sent.empty());  // none of them is a player
 }

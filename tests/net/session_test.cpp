@@ -19,8 +19,8 @@ struct TwoMachines : ::testing::Test {
 TEST_F(TwoMachines, HostEntersItsGameWithItsBotsAndTheResendsStop) {
     HostGame(host, {.bots = 2});
     net.RunFor(200);
-    EXPECT_TRUE(host.server().hosting);
-    EXPECT_EQ(host.client().playState, 1);
+    EXPECT_TRUE(host.game.state.hosting);
+    EXPECT_EQ(host.game.state.playState, 1);
     EXPECT_TRUE(IsConnected(host.client()));
     ASSERT_EQ(host.server().serverPlayers.size(), 3u);
     EXPECT_FALSE(host.server().serverPlayers[0].isBot);
@@ -29,9 +29,9 @@ TEST_F(TwoMachines, HostEntersItsGameWithItsBotsAndTheResendsStop) {
     EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
     EXPECT_EQ(host.client().players.size(), 3u);
     EXPECT_TRUE(host.client().players[2].isBot);
-    EXPECT_EQ(host.client().localPlayerIndex, 0);
+    EXPECT_EQ(host.game.state.localPlayerIndex, 0);
     EXPECT_TRUE(host.server().pendingMessages.empty());
-    EXPECT_EQ(host.server().serverStatistics.added, 2);
+    EXPECT_EQ(host.game.traffic.serverStatistics.added, 2);
     EXPECT_EQ(host.levelsStarted, std::vector<std::string>{"arena1.map"});
 }
 
@@ -43,12 +43,12 @@ TEST_F(TwoMachines, JoinerSeesTheHostAndBothTablesAgreeInOrder) {
 
     JoinGame(joiner, kHostAddress, "Joe");
     net.RunFor(200);
-    EXPECT_EQ(joiner.client().playState, 1);
+    EXPECT_EQ(joiner.game.state.playState, 1);
     EXPECT_EQ(joiner.client().clientSettings.serverAddress.View(), kHostAddress);
     ASSERT_EQ(host.server().serverPlayers.size(), 3u);
     EXPECT_EQ(IdsOf(joiner.client().clientPlayers), IdsOf(host.server().serverPlayers));
     EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
-    EXPECT_EQ(joiner.client().localPlayerIndex, 2);
+    EXPECT_EQ(joiner.game.state.localPlayerIndex, 2);
     EXPECT_EQ(host.server().serverPlayers[2].address.View(), "10.0.0.2");
     EXPECT_EQ(joiner.levelsStarted, std::vector<std::string>{"arena1.map"});
     const auto& lines = host.client().messageLog.lines;
@@ -72,18 +72,18 @@ TEST_F(TwoMachines, GameInfoMirrorsPositionsBothWays) {
     EXPECT_EQ(host.client().players[1].position, (tvec3{-3, 2, 8}));
     EXPECT_EQ(host.client().players[1].yaw, 45);
     EXPECT_EQ(host.server().serverPlayers[1].position, (tvec3{-3, 2, 8}));
-    EXPECT_EQ(host.server().visitorList.size(), 2u);
+    EXPECT_EQ(host.game.traffic.visitorList.size(), 2u);
 }
 
 TEST_F(TwoMachines, BotsAndJoinsGetThroughThirtyPercentLoss) {
     net.bus.SetFaults({.lossChance = 0.3f, .duplicateChance = 0.1f, .reorderChance = 0.2f});
     HostGame(host, {.bots = 4});
     // The host's own join may be lost like any other datagram; the player tries again.
-    for (int attempt = 0; attempt < 10 && host.client().playState == 0; ++attempt) {
+    for (int attempt = 0; attempt < 10 && host.game.state.playState == 0; ++attempt) {
         net.RunFor(1100);
-        if (host.client().playState == 0) Connect(host.game);
+        if (host.game.state.playState == 0) Connect(host.game);
     }
-    ASSERT_EQ(host.client().playState, 1);
+    ASSERT_EQ(host.game.state.playState, 1);
     net.RunFor(500);
     EXPECT_EQ(host.server().serverPlayers.size(), 5u);
     EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
@@ -91,11 +91,11 @@ TEST_F(TwoMachines, BotsAndJoinsGetThroughThirtyPercentLoss) {
     EXPECT_TRUE(host.server().pendingMessages.empty());
 
     JoinGame(joiner, kHostAddress, "Joe");
-    for (int attempt = 0; attempt < 10 && joiner.client().playState == 0; ++attempt) {
+    for (int attempt = 0; attempt < 10 && joiner.game.state.playState == 0; ++attempt) {
         net.RunFor(1100);
-        if (joiner.client().playState == 0) Connect(joiner.game);
+        if (joiner.game.state.playState == 0) Connect(joiner.game);
     }
-    ASSERT_EQ(joiner.client().playState, 1);
+    ASSERT_EQ(joiner.game.state.playState, 1);
     net.RunFor(1000);
     EXPECT_EQ(IdsOf(joiner.client().clientPlayers), IdsOf(host.server().serverPlayers));
     EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
@@ -113,7 +113,7 @@ TEST(ThreeMachines, LeavingPlayerIsRemovedOnEveryMachine) {
     JoinGame(ann, kHostAddress, "Ann");
     net.RunFor(200);
     ASSERT_EQ(host.server().serverPlayers.size(), 4u);
-    EXPECT_EQ(ann.client().localPlayerIndex, 3);
+    EXPECT_EQ(ann.game.state.localPlayerIndex, 3);
 
     net.bus.SetFaults({.lossChance = 0.3f});
     Disconnect(joe.game);
@@ -123,7 +123,7 @@ TEST(ThreeMachines, LeavingPlayerIsRemovedOnEveryMachine) {
     EXPECT_EQ(expected.size(), 3u);
     EXPECT_EQ(IdsOf(host.client().clientPlayers), expected);
     EXPECT_EQ(IdsOf(ann.client().clientPlayers), expected);
-    EXPECT_EQ(ann.client().localPlayerIndex, 2);
+    EXPECT_EQ(ann.game.state.localPlayerIndex, 2);
     EXPECT_EQ(ann.client().players.size(), 3u);
     EXPECT_TRUE(host.server().departures.empty());
 }
@@ -172,21 +172,21 @@ TEST_F(TwoMachines, LevelEndsAtTheFragLimitAndEveryoneRestartsOnTheNextMap) {
         net.RunFor(50);
         ASSERT_TRUE(joiner.client().clientSettings.gameOver);
         played.push_back(joiner.client().clientSettings.mapName.Text());
-        EXPECT_FALSE(joiner.client().spawnConfirmed);
+        EXPECT_FALSE(joiner.game.state.spawnConfirmed);
         net.RunFor(4900);
         EXPECT_TRUE(host.client().clientSettings.gameOver);  // still waiting
         net.RunFor(600);
         EXPECT_FALSE(joiner.client().clientSettings.gameOver);
         EXPECT_FALSE(host.client().clientSettings.gameOver);
-        EXPECT_TRUE(joiner.client().spawnConfirmed);
-        EXPECT_TRUE(host.client().spawnConfirmed);
+        EXPECT_TRUE(joiner.game.state.spawnConfirmed);
+        EXPECT_TRUE(host.game.state.spawnConfirmed);
         EXPECT_EQ(joiner.client().localPlayer.frags, 0);
     }
     EXPECT_EQ(played,
               (std::vector<std::string>{"arena2.map", "arena3.map", "arena1.map", "arena2.map"}));
     EXPECT_EQ(joiner.levelsStarted.back(), "arena2.map");
     EXPECT_EQ(host.levelsStarted.size(), 5u);
-    EXPECT_EQ(host.server().serverStatistics.endlv2, 8);  // two table entries, four levels
+    EXPECT_EQ(host.game.traffic.serverStatistics.endlv2, 8);  // two table entries, four levels
 }
 
 TEST_F(TwoMachines, FullServerIgnoresFurtherJoins) {
@@ -196,15 +196,15 @@ TEST_F(TwoMachines, FullServerIgnoresFurtherJoins) {
     JoinGame(joiner, kHostAddress, "Late");
     net.RunFor(1100);
     EXPECT_EQ(host.server().serverPlayers.size(), 9u);
-    EXPECT_EQ(joiner.client().playState, 0);
-    EXPECT_FALSE(joiner.client().connecting);
+    EXPECT_EQ(joiner.game.state.playState, 0);
+    EXPECT_FALSE(joiner.game.state.connecting);
 }
 
 TEST_F(TwoMachines, UnansweredJoinTimesOutAfterOneSecond) {
     JoinGame(joiner, "10.0.0.7", "Nobody");
     bool timedOut = false;
     net.RunFor(1000);
-    EXPECT_TRUE(joiner.client().connecting);
+    EXPECT_TRUE(joiner.game.state.connecting);
     for (int i = 0; i < 3 && !timedOut; ++i) {
         net.clock.Advance(5);
         timedOut = RunNetworkFrame(joiner.game, joiner.timers).joinTimedOut;
@@ -249,12 +249,12 @@ TEST(ThreeMachines, HostLeavingEndsItsGameAndCanJoinAnother) {
     Disconnect(host.game);
     net.RunFor(10);
     EXPECT_FALSE(IsConnected(joe.client()));
-    EXPECT_FALSE(host.server().hosting);
+    EXPECT_FALSE(host.game.state.hosting);
     EXPECT_TRUE(host.server().serverPlayers.empty());
 
     JoinGame(host, "10.0.0.3", "Host");
     net.RunFor(200);
-    EXPECT_EQ(host.client().playState, 1);
+    EXPECT_EQ(host.game.state.playState, 1);
     EXPECT_EQ(other.server().serverPlayers.size(), 3u);  // its host, its bot, our former host
     EXPECT_TRUE(host.server().serverPlayers.empty());    // no bots of its own this time
     EXPECT_EQ(host.levelsStarted.back(), "arena5.map");

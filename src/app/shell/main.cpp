@@ -15,6 +15,7 @@
 #include "app/shell/draw_steps.h"
 #include "app/shell/window_events.h"
 #include "app/startup.h"
+#include "net/net_frame.h"
 #include "app/view_layout.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
@@ -22,6 +23,7 @@
 #include "platform/gl_setup.h"
 #include "platform/input_devices.h"
 #include "platform/sdl_clock.h"
+#include "platform/udp_network.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_window.h"
 #include "ui/draw/menu_frame.h"
@@ -61,6 +63,13 @@ int RunGame() {
     InputDevices devices;
     game->services.clock = &clock;
     game->services.window = &window;
+    // Another copy of the game on this machine holds the ports: this one can still play, it
+    // just hears nothing.
+    UdpNetwork network;
+    game->services.network = &network;
+    if (!OpenNetworkPorts(*game)) {
+        std::fprintf(stderr, "zarnok: UDP ports 7050/7051 are in use; network games will not work\n");
+    }
     game->menus.paintMenuAndLoading = PaintMenuAndLoadingFrames;
     game->menus.paintLoading = PaintLoadingFrame;
 
