@@ -1,11 +1,14 @@
 // Server cost per state report with a full table, and the traffic a game puts on the LAN.
 #include <benchmark/benchmark.h>
 
+#include "app/frame_loop.h"
+#include "app/frame_steps.h"
 #include "app/game.h"
 #include "net/client_session.h"
 #include "net/datagram_bus.h"
 #include "net/net_frame.h"
 #include "net/server.h"
+#include "world/level_start.h"
 
 namespace {
 
@@ -59,7 +62,6 @@ void BM_TrafficPerPlayer(benchmark::State& state) {
         struct Machine {
             Game game;
             std::unique_ptr<Network> endpoint;
-            tnettimers timers;
         };
         std::vector<std::unique_ptr<Machine>> machines;
         for (int i = 0; i < 5; ++i) {
@@ -68,9 +70,11 @@ void BM_TrafficPerPlayer(benchmark::State& state) {
             machine->game.services.clock = &clock;
             machine->game.services.network = machine->endpoint.get();
             machine->game.random.Seed(static_cast<uint64_t>(i + 1));
+            machine->game.state.startupComplete = true;
             machine->game.client.startLevel = [](Game& game, const std::string&) {
-                game.server.spawnPoints = {{{0, 0, 0}, 0, 0}, {{5, 0, 5}, 0, 1}};
-                BuildSpawnOrder(game.server, game.random);
+                game.world.arena.spawnPoints = {{0, 0, 0, 0, 0}, {5, 0, 5, 0, 1}};
+                game.world.arena.spawnOrder =
+                    ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);
                 return true;
             };
             OpenNetworkPorts(machine->game);
@@ -83,7 +87,11 @@ void BM_TrafficPerPlayer(benchmark::State& state) {
         auto run = [&](uint32_t ms) {
             for (uint32_t t = 0; t < ms; t += 5) {
                 clock.Advance(5);
-                for (auto& machine : machines) RunNetworkFrame(machine->game, machine->timers);
+                for (auto& machine : machines) {
+                    DrainReceivedDatagrams(machine->game);
+                    RunTimerIfDue(machine->game);
+                    RunFrame(machine->game);
+                }
             }
         };
         run(100);

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "world/geom_object.h"
-#include "world/model_loader.h"
 
 // The two muzzle-flash models of one player (side and top view) and the time of its last shot.
 struct tmuzzlemodels {
@@ -17,6 +16,4 @@ struct PlayState {
     // One model per player index, in the player tables' order; created as players appear.
     std::vector<tgeomobject> playerModels;
     std::vector<tmuzzlemodels> muzzleModels;
-    // The player mesh every player model draws (loaded once, shared by all).
-    SharedMesh sharedPlayerMesh;
 };

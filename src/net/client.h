@@ -104,8 +104,7 @@ struct Client {
     bool serverListChanged = false;
     tmessagelog messageLog;
 
-    // Loads maps/<name> for play (models, arena, and the spawn points the server uses); set by
-    // the program and by tests. False when the map could not be loaded.
+    // Stands in for the level loader in tests that run without maps or a Gpu (net/level_link).
     std::function<bool(Game&, const std::string& mapName)> startLevel;
 };
 

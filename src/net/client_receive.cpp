@@ -4,6 +4,7 @@
 
 #include "app/game.h"
 #include "net/client_session.h"
+#include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
 #include "net/server.h"
@@ -170,9 +171,7 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     // A repeated announcement of the same map does not rebuild the level under the players.
     std::string map = client.clientSettings.mapName.Text();
     if (!game.state.hosting && (accepted || map != client.loadedMap)) {
-        if (client.startLevel && !map.empty() && client.startLevel(game, map)) {
-            client.loadedMap = map;
-        }
+        if (!map.empty() && LoadLevel(game, map)) client.loadedMap = map;
     }
     for (size_t i = client.players.size(); i < records.size(); ++i) {
         client.players.push_back(NewPresence(game, records[i]));
@@ -299,6 +298,10 @@ void OnKill(Game& game, Bytes bytes) {
             client.players[static_cast<size_t>(v)].dead = true;
             client.players[static_cast<size_t>(v)].deathTime = now;
         }
+        if (v < static_cast<int32_t>(game.play.playerModels.size())) {
+            game.play.playerModels[static_cast<size_t>(v)].dead = true;
+            game.play.playerModels[static_cast<size_t>(v)].deathTime = now;
+        }
         ++client.localPlayer.deaths;
         game.state.localDeathPending = true;
     }
@@ -311,7 +314,10 @@ void OnKill(Game& game, Bytes bytes) {
             bot.deathTime = now;
             bot.animation = 10;  // the death animation
             if (static_cast<size_t>(b) < game.play.playerModels.size()) {
-                SelectAnimation(game.play.playerModels[static_cast<size_t>(b)], 10);
+                tgeomobject& model = game.play.playerModels[static_cast<size_t>(b)];
+                model.dead = true;
+                model.deathTime = now;
+                SelectAnimation(model, 10);
             }
             ++game.server.serverPlayers[static_cast<size_t>(b)].deaths;
         }

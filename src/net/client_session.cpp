@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/game.h"
+#include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
 #include "net/server.h"
@@ -168,7 +169,7 @@ void RestartLevel(Game& game) {
     std::string map = client.clientSettings.mapName.Text();
     if (!map.empty()) {
         SaveModelTextures(game);
-        if (client.startLevel && client.startLevel(game, map)) client.loadedMap = map;
+        if (LoadLevel(game, map)) client.loadedMap = map;
         ReloadPlayerModels(game);
         RestoreModelTextures(game);
         client.bullets.clear();
@@ -181,20 +182,19 @@ void RestartLevel(Game& game) {
         for (size_t i = 0; game.state.hosting && i < server.serverPlayers.size(); ++i) {
             tplayerinfo& bot = server.serverPlayers[i];
             if (!bot.isBot) continue;
-            int32_t point = ChooseSpawnPoint(server, bot.team);
-            if (point < 0) continue;
-            const tspawnpoint& spawn = server.spawnPoints[static_cast<size_t>(point)];
-            bot.position = spawn.position;
-            bot.yaw = spawn.yaw;
+            const tspawnpoint* spawn = ChooseSpawnPoint(game, bot.team);
+            if (!spawn) continue;
+            bot.position = {spawn->x, spawn->y, spawn->z};
+            bot.yaw = spawn->angle;
             bot.frags = 0;
             bot.deaths = 0;
             if (i < client.players.size()) {
-                client.players[i].position = spawn.position;
-                client.players[i].yaw = spawn.yaw;
+                client.players[i].position = bot.position;
+                client.players[i].yaw = bot.yaw;
             }
             if (i < game.play.playerModels.size()) {
-                game.play.playerModels[i].position = spawn.position;
-                game.play.playerModels[i].yaw = spawn.yaw;
+                game.play.playerModels[i].position = bot.position;
+                game.play.playerModels[i].yaw = bot.yaw;
             }
         }
     }

@@ -50,9 +50,10 @@ std::optional<tgeomobject> LoadPlayerModel(Game& game) {
     if (!game.services.gpu) return std::nullopt;
     ModelLoadContext context{game.world.textures, *game.services.gpu,
                              game.world.modelVertexCounters};
-    SharedMesh& shared = game.play.sharedPlayerMesh;
+    // Every player draws the mesh of the level's player template.
+    SharedMesh& shared = game.world.sharedMesh;
     try {
-        return LoadModel(kPlayerModelFile, context, shared.triangles != nullptr, shared);
+        return LoadModel(game.world.playerModelFile, context, shared.triangles != nullptr, shared);
     } catch (const WorldLoadError&) {
         return std::nullopt;
     }
@@ -149,6 +150,7 @@ void CreatePlayerModel(Game& game, int32_t index) {
     const tplayerpresence& player = players[static_cast<size_t>(index)];
     model->position = player.position;
     model->yaw = player.yaw;
+    model->isBot = player.isBot;
     ApplySkins(*model, player);
     play.muzzleModels.push_back(BuildMuzzles(game, *model));
     play.playerModels.push_back(std::move(*model));
@@ -170,6 +172,7 @@ void ApplyPresenceToModel(Game& game, int32_t index) {
     model.position = player.position;
     model.yaw = player.yaw;
     model.animationPace = player.animationPace;
+    model.dead = player.dead;
     SetPartPitch(model.triangleParts, player.aimPitch, player.animation);
     SetPartPitch(model.quadParts, player.aimPitch, player.animation);
     if (static_cast<size_t>(index) < game.play.muzzleModels.size()) {
@@ -184,6 +187,7 @@ void ReadModelIntoPresence(Game& game, int32_t index) {
     player.position = model.position;
     player.yaw = model.yaw;
     player.animationPace = model.animationPace;
+    player.dead = model.dead;
     int32_t hand = FindPart(model, "HAND");
     if (hand >= 0) player.aimPitch = model.triangleParts[static_cast<size_t>(hand)].pitch;
     if (!model.triangleParts.empty()) {
@@ -221,6 +225,8 @@ void ReloadPlayerModels(Game& game) {
         tgeomobject& slot = play.playerModels[static_cast<size_t>(index)];
         model->position = slot.position;
         model->yaw = slot.yaw;
+        model->isBot = slot.isBot;
+        model->dead = slot.dead;
         slot = std::move(*model);
     }
     play.muzzleModels.clear();

@@ -1,8 +1,9 @@
 // Player models: the visible side of the client's per-player state. Models are loaded from
-// "player.txt" as players appear (with their head skin and, in team games, their team skin),
-// each with its two muzzle-flash models, and removed as players leave; a remote player's model
-// follows what the server reports, and the local model is what the client reports. Models need a
-// Gpu: a game without one (the headless tests) keeps only the network state.
+// the player model file (World::playerModelFile) as players appear (with their head skin and, in
+// team games, their team skin), each with its two muzzle-flash models, and removed as players
+// leave; a remote player's model follows what the server reports, and the local model is what the
+// client reports. Models need a Gpu: a game without one (the headless tests) keeps only the network
+// state.
 #pragma once
 #include <cstdint>
 
@@ -11,8 +12,6 @@
 
 struct Game;
 class Gpu;
-
-inline constexpr const char* kPlayerModelFile = "player.txt";
 
 // The muzzle flash of `player` ("fire" quads on every pose of its "bstart" part); an empty model,
 // never drawn, when the player model has no such part.

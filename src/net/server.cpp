@@ -7,6 +7,7 @@
 
 #include "app/game.h"
 #include "net/client_session.h"
+#include "net/level_link.h"
 #include "net/messages.h"
 #include "net/net_io.h"
 
@@ -80,19 +81,19 @@ void OnConnect(Game& game, const Datagram& datagram) {
     if (!joining || FindServerPlayer(server, joining->id) >= 0) return;
     // Without a spawn point there is nothing to offer; the joiner times out. (Keeping an empty
     // entry would leave a nameless player whose removal is queued again every two seconds.)
-    if (server.spawnPoints.empty()) return;
+    if (game.world.arena.spawnPoints.empty()) return;
 
     uint8_t team = joining->team == 0 ? 0 : 1;
     ++server.teamCounts[team];
-    const tspawnpoint& spawn = server.spawnPoints[ChooseSpawnPoint(server, team)];
+    const tspawnpoint& spawn = *ChooseSpawnPoint(game, team);
     tplayerinfo entry;
     entry.id = joining->id;
     entry.address.Assign(datagram.fromAddress);
     entry.active = 1;
     entry.joined = 1;
     entry.name = joining->name;
-    entry.position = spawn.position;
-    entry.yaw = spawn.yaw;
+    entry.position = {spawn.x, spawn.y, spawn.z};
+    entry.yaw = spawn.angle;
     entry.team = team;
     server.serverPlayers.push_back(entry);
     server.lastHeard.push_back(NetNow(game) + kJoinGraceMs);
@@ -180,13 +181,14 @@ void OnRespawnRequest(Game& game, const Datagram& datagram) {
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
     if (!id) return;
     int32_t i = FindServerPlayer(server, *id);
-    if (i < 0 || server.spawnPoints.empty()) return;
+    if (i < 0) return;
     const tplayerinfo& player = server.serverPlayers[static_cast<size_t>(i)];
-    const tspawnpoint& spawn = server.spawnPoints[ChooseSpawnPoint(server, player.team)];
+    const tspawnpoint* spawn = ChooseSpawnPoint(game, player.team);
+    if (!spawn) return;
     tplayerinfo placement;
     placement.id = player.id;
-    placement.position = spawn.position;
-    placement.yaw = spawn.yaw;
+    placement.position = {spawn->x, spawn->y, spawn->z};
+    placement.yaw = spawn->angle;
     SendDatagram(game, player.address.View(), kClientPort, BuildRespawnPlacement(placement));
     ++game.traffic.serverStatistics.respl;
 }
@@ -212,7 +214,7 @@ void StartHostedGame(Game& game) {
         server.mapIndex = 0;
     }
     std::string map = server.mapList.empty() ? std::string() : server.mapList[server.mapIndex];
-    if (client.startLevel && !map.empty() && client.startLevel(game, map)) client.loadedMap = map;
+    if (!map.empty() && LoadLevel(game, map)) client.loadedMap = map;
     server.serverSettings.mapName.Assign(map);
     server.serverSettings.running = 1;
     client.clientSettings.serverAddress.Assign("127.0.0.1");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "net/wire_codec.h"
+#include "world/arena.h"
 
 struct Game;
 struct Datagram;
@@ -27,21 +28,6 @@ struct tfeedbackrec {
     std::vector<int32_t> recipients;
 };
 
-struct tspawnpoint {
-    tvec3 position;
-    float yaw = 0;
-    int32_t team = 0;
-};
-static_assert(sizeof(tspawnpoint) == 20);
-
-// A shuffled list of spawn point indices and the next one to use.
-struct tspawnorder {
-    std::vector<uint8_t> indices;
-    size_t cursor = 0;
-};
-
-enum tspawnlist { kSpawnAll = 0, kSpawnBlue = 1, kSpawnRed = 2 };
-
 struct Server {
     bool serverIdle = true;  // until the host starts a game, every datagram is ignored
 
@@ -49,10 +35,6 @@ struct Server {
     std::vector<uint32_t> lastHeard;  // one tick count per entry of serverPlayers
     tgamesettings serverSettings;
     std::array<int32_t, 2> teamCounts = {0, 0};
-
-    // Filled by the level loader for the current map.
-    std::vector<tspawnpoint> spawnPoints;
-    std::array<tspawnorder, 3> spawnOrder;
 
     std::vector<std::string> mapList;
     int32_t mapIndex = 0;
@@ -75,10 +57,9 @@ void UDPServUDPRead(Game& game, const Datagram& datagram);
 void AddBots(Game& game);
 
 int32_t FindServerPlayer(const Server& server, int32_t id);
-// Shuffles the spawn orders for the spawn points of a freshly loaded level.
-void BuildSpawnOrder(Server& server, class Random& random);
-// The next spawn point for a player of `team` under the current game type; -1 without points.
-int32_t ChooseSpawnPoint(Server& server, uint8_t team);
+// The next spawn point of the level's shuffled orders for a player of `team` under the current
+// game type (any point in deathmatch, the team's own otherwise); null when the level has none.
+const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team);
 
 void QueueDeparture(Game& game, int32_t index);
 // A player's "pldel": `senderId` has removed `departedId`; the last confirmation removes it here.

@@ -11,13 +11,6 @@ namespace {
 constexpr std::string_view kBotNames[8] = {"Grinder", "Vortex", "Mamba",  "Ratchet",
                                            "Kestrel", "Bolt",   "Ferrum", "Nyx"};
 
-void Shuffle(std::vector<uint8_t>& indices, Random& random) {
-    for (size_t i = indices.size(); i > 1; --i) {
-        size_t j = static_cast<size_t>(random.Below(static_cast<int32_t>(i)));
-        std::swap(indices[i - 1], indices[j]);
-    }
-}
-
 int32_t FreshBotId(Game& game) {
     // A duplicate id would make two entries answer to one name on every machine.
     int32_t id = DrawNetId(game);
@@ -34,38 +27,28 @@ int32_t FindServerPlayer(const Server& server, int32_t id) {
     return -1;
 }
 
-void BuildSpawnOrder(Server& server, Random& random) {
-    for (tspawnorder& order : server.spawnOrder) order = {};
-    // Indices are bytes on disk; a map never holds more than 256 spawn points that matter.
-    size_t usable = std::min<size_t>(server.spawnPoints.size(), 256);
-    for (size_t i = 0; i < usable; ++i) {
-        uint8_t index = static_cast<uint8_t>(i);
-        server.spawnOrder[kSpawnAll].indices.push_back(index);
-        int32_t list = server.spawnPoints[i].team == 0 ? kSpawnBlue : kSpawnRed;
-        server.spawnOrder[list].indices.push_back(index);
+const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team) {
+    Arena& arena = game.world.arena;
+    if (arena.spawnPoints.empty()) return nullptr;
+    SpawnOrder& order = arena.spawnOrder;
+    std::vector<uint8_t>* list = &order.all;
+    uint8_t* cursor = &order.allCursor;
+    if (game.server.serverSettings.gameType != kDeathMatch) {
+        list = team == 0 ? &order.blue : &order.red;
+        cursor = team == 0 ? &order.blueCursor : &order.redCursor;
     }
-    for (tspawnorder& order : server.spawnOrder) Shuffle(order.indices, random);
-}
-
-int32_t ChooseSpawnPoint(Server& server, uint8_t team) {
-    if (server.spawnPoints.empty()) return -1;
-    int32_t list = kSpawnAll;
-    if (server.serverSettings.gameType != kDeathMatch) list = team == 0 ? kSpawnBlue : kSpawnRed;
-    tspawnorder& order = server.spawnOrder[list];
-    // A team without points of its own (or an order never built) falls back to any point.
-    if (order.indices.empty()) order = server.spawnOrder[kSpawnAll];
-    if (order.indices.empty()) return 0;
-    if (order.cursor >= order.indices.size()) order.cursor = 0;
-    uint8_t index = order.indices[order.cursor];
-    order.cursor = (order.cursor + 1) % order.indices.size();
-    return index < server.spawnPoints.size() ? index : 0;
+    if (list->empty()) return &arena.spawnPoints.front();  // orders not built yet
+    if (*cursor >= list->size()) *cursor = 0;
+    uint8_t index = (*list)[*cursor];
+    *cursor = static_cast<uint8_t>((*cursor + 1) % list->size());
+    return &arena.spawnPoints[index < arena.spawnPoints.size() ? index : 0];
 }
 
 void AddBots(Game& game) {
     Server& server = game.server;
     int32_t wanted = std::min<int32_t>(server.serverSettings.botCount, kBotLimit);
     for (int32_t b = 0; b < wanted; ++b) {
-        if (server.spawnPoints.empty()) break;
+        if (game.world.arena.spawnPoints.empty()) break;
         if (static_cast<int32_t>(server.serverPlayers.size()) >= kMaxPlayers) break;
 
         tplayerinfo bot;
@@ -74,13 +57,13 @@ void AddBots(Game& game) {
             bot.team = blue ? 0 : 1;
             ++server.teamCounts[blue ? 0 : 1];
         }
-        const tspawnpoint& spawn = server.spawnPoints[ChooseSpawnPoint(server, bot.team)];
+        const tspawnpoint& spawn = *ChooseSpawnPoint(game, bot.team);
         bot.id = FreshBotId(game);
         bot.address.Assign("127.0.0.1");
         bot.active = 1;
         bot.isBot = 1;
-        bot.position = spawn.position;
-        bot.yaw = spawn.yaw;
+        bot.position = {spawn.x, spawn.y, spawn.z};
+        bot.yaw = spawn.angle;
         bot.name.Assign(kBotNames[game.random.Below(8)]);
         server.serverPlayers.push_back(bot);
 

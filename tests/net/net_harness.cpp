@@ -1,13 +1,12 @@
 #include "net_harness.h"
 
+#include "world/level_start.h"
+
 namespace {
 
 // Four spawn points, two per team, far enough apart to tell apart.
 std::vector<tspawnpoint> TestSpawnPoints() {
-    return {{{10, 0, 10}, 0, 0},
-            {{20, 0, 10}, 90, 0},
-            {{-10, 0, -10}, 180, 1},
-            {{-20, 0, -10}, 270, 1}};
+    return {{10, 0, 10, 0, 0}, {20, 0, 10, 90, 0}, {-10, 0, -10, 180, 1}, {-20, 0, -10, 270, 1}};
 }
 
 }  // namespace
@@ -19,12 +18,13 @@ NetMachine& NetHarness::AddMachine(const std::string& address, uint64_t seed) {
     machine->game.services.clock = &clock;
     machine->game.services.network = machine->endpoint.get();
     machine->game.random.Seed(seed);
+    machine->game.state.startupComplete = true;
     NetMachine* self = machine.get();
     machine->game.client.startLevel = [self](Game& game, const std::string& map) {
         if (map.rfind("arena", 0) != 0) return false;
         self->levelsStarted.push_back(map);
-        game.server.spawnPoints = TestSpawnPoints();
-        BuildSpawnOrder(game.server, game.random);
+        game.world.arena.spawnPoints = TestSpawnPoints();
+        game.world.arena.spawnOrder = ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);
         return true;
     };
     OpenNetworkPorts(machine->game);
@@ -35,7 +35,10 @@ NetMachine& NetHarness::AddMachine(const std::string& address, uint64_t seed) {
 void NetHarness::RunFrame(uint32_t ms) {
     clock.Advance(ms);
     for (auto& machine : machines) {
-        if (!machine->frozen) RunNetworkFrame(machine->game, machine->timers);
+        if (machine->frozen) continue;
+        DrainReceivedDatagrams(machine->game);
+        RunTimerIfDue(machine->game);
+        ::RunFrame(machine->game);
     }
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/frame_loop.h"
+#include "app/frame_steps.h"
 #include "app/game.h"
 #include "net/client_session.h"
 #include "net/datagram_bus.h"
@@ -15,7 +17,6 @@
 struct NetMachine {
     Game game;
     std::unique_ptr<Network> endpoint;
-    tnettimers timers;
     std::string address;
     std::vector<std::string> levelsStarted;
     bool frozen = false;  // a machine that stopped running frames (crashed, unplugged)
@@ -29,7 +30,8 @@ class NetHarness {
     NetHarness() : bus(clock, 7) {}
 
     NetMachine& AddMachine(const std::string& address, uint64_t seed);
-    // Every unfrozen machine runs one frame after the clock advanced by `ms`.
+    // Every unfrozen machine runs one turn of the game's loop (datagrams, the 50 ms timer, one
+    // frame) after the clock advanced by `ms`.
     void RunFrame(uint32_t ms = 5);
     void RunFor(uint32_t totalMs, uint32_t frameMs = 5);
 

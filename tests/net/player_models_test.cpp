@@ -32,7 +32,7 @@ tgeomobject FigureModel() {
 class RunFolder {
   public:
     RunFolder() : previous_(std::filesystem::current_path()) {
-        folder_.Write(kPlayerModelFile, FigureModelText());
+        folder_.Write("player.txt", FigureModelText());
         std::filesystem::current_path(folder_.path());
     }
     ~RunFolder() { std::filesystem::current_path(previous_); }

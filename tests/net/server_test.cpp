@@ -5,6 +5,7 @@
 #include "net/client_session.h"
 #include "net/server.h"
 #include "recording_network.h"
+#include "world/level_start.h"
 
 namespace {
 
@@ -40,8 +41,8 @@ struct ServerFixture : ::testing::Test {
         server.mapList = {"arena1.map", "arena2.map", "arena3.map"};
         server.serverSettings.mapName.Assign("arena1.map");
         server.serverSettings.fragLimit = 5;
-        server.spawnPoints = {{{1, 0, 1}, 0, 0}, {{2, 0, 2}, 90, 1}};
-        BuildSpawnOrder(server, game.random);
+        game.world.arena.spawnPoints = {{1, 0, 1, 0, 0}, {2, 0, 2, 90, 1}};
+        game.world.arena.spawnOrder = ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);
         server.serverPlayers = {Human(100, "Host", "127.0.0.1"), Bot(200), Bot(201),
                                 Human(300, "Joe", "10.0.0.2", 1)};
         server.lastHeard.assign(4, 1000);
@@ -86,8 +87,7 @@ TEST_F(ServerFixture, JoinIsPlacedAnsweredAndAnnouncedToOtherHumans) {
     const tplayerinfo& entry = game.server.serverPlayers[4];
     EXPECT_EQ(entry.address.View(), "10.0.0.5");
     EXPECT_EQ(entry.frags, 0);
-    EXPECT_TRUE(entry.position == game.server.spawnPoints[0].position ||
-                entry.position == game.server.spawnPoints[1].position);
+    EXPECT_TRUE(entry.position == (tvec3{1, 0, 1}) || entry.position == (tvec3{2, 0, 2}));
     EXPECT_EQ(game.server.lastHeard[4], 11000u);
 
     auto accepted = network.Tagged(tmessagetag::kJoinAccepted);
@@ -108,7 +108,7 @@ TEST_F(ServerFixture, JoinIsPlacedAnsweredAndAnnouncedToOtherHumans) {
 }
 
 TEST_F(ServerFixture, JoinWithoutSpawnPointsIsNotAnsweredAndLeavesNoEntry) {
-    game.server.spawnPoints.clear();
+    game.world.arena.spawnPoints.clear();
     Receive("10.0.0.5", BuildConnect(Human(55, "Newcomer", "")));
     EXPECT_EQ(game.server.serverPlayers.size(), 4u);
     EXPECT_TRUE(network.sent.empty());
