@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Hosting from the menus: new game, choose a map, "Start game"; the host is then in its arena
+# (the screen leaves the menus) with its own client reporting to its server, which log.txt shows
+# at exit. The game runs in a network namespace of its own, so its broadcasts stay there.
+set -euo pipefail
+zarnok=$(realpath "$1")
+run_folder=$2
+here=$(dirname "$(realpath "$0")")
+source "$here/net_common.bash"
+
+require_netns
+work=$(mktemp -d)
+NAMESPACES=()
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
+    cleanup_netns
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp -r "$run_folder"/. "$work"/
+rm -f "$work/log.txt"
+make_netns "zk_host_$$"
+(cd "$work" && exec ip netns exec "zk_host_$$" "$zarnok") &
+pid=$!
+window=$(wait_window "$pid") || { echo "FAIL: no game window"; exit 1; }
+xdotool windowfocus "$window" 2>/dev/null || true
+sleep 2
+import -window root "$work/menu.png"
+
+click_at 0 0.15          # main menu: new game
+click_at -0.35 0.025     # first available map
+click_at 0 0.01          # ">>" adds it to the rotation
+click_at 0.35 -0.41      # "Start game"
+sleep 4
+import -window root "$work/arena.png"
+
+if cmp -s "$work/menu.png" "$work/arena.png"; then
+    echo "FAIL: the screen still shows the menu after Start game"
+    exit 1
+fi
+close_game "$pid" || { echo "FAIL: the game did not close on request"; exit 1; }
+pid=""
+# The host's own client reports to its server 20 times a second over the loopback address.
+if ! grep -Eq '^player [0-9]+ 127\.0\.0\.1 was here [0-9]{2,}$' "$work/log.txt"; then
+    echo "FAIL: log.txt shows no state reports from the host's own client:"
+    cat "$work/log.txt" || true
+    exit 1
+fi
+echo "PASS: hosted a game from the menus"

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Two machines on one LAN, simulated by two network namespaces joined by a veth pair: the host
+# starts a game from the menus; the second player opens the join screen, finds the host in the
+# server list within seconds, picks it and connects. The host's log.txt then shows the second
+# player's state reports. The second player has an X display of its own.
+set -euo pipefail
+zarnok=$(realpath "$1")
+run_folder=$2
+here=$(dirname "$(realpath "$0")")
+source "$here/net_common.bash"
+
+require_netns
+host_dir=$(mktemp -d)
+guest_dir=$(mktemp -d)
+NAMESPACES=()
+host_pid=""
+guest_pid=""
+xvfb_pid=""
+cleanup() {
+    for p in "$host_pid" "$guest_pid"; do
+        [ -n "$p" ] && kill -KILL "$p" 2>/dev/null || true
+    done
+    if [ -n "$xvfb_pid" ]; then
+        kill -TERM "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    cleanup_netns
+    rm -rf "$host_dir" "$guest_dir"
+}
+trap cleanup EXIT
+
+host_ns="zk_lan_host_$$"
+guest_ns="zk_lan_guest_$$"
+make_netns "$host_ns"
+make_netns "$guest_ns"
+ip link add "zkh$$" netns "$host_ns" type veth peer name "zkg$$" netns "$guest_ns"
+ip netns exec "$host_ns" ip addr add 10.77.0.1/24 dev "zkh$$"
+ip netns exec "$guest_ns" ip addr add 10.77.0.2/24 dev "zkg$$"
+ip netns exec "$host_ns" ip link set "zkh$$" up
+ip netns exec "$guest_ns" ip link set "zkg$$" up
+# The limited broadcast needs a route; inside these namespaces it can only reach the peer.
+ip netns exec "$host_ns" ip route add default dev "zkh$$"
+ip netns exec "$guest_ns" ip route add default dev "zkg$$"
+
+for dir in "$host_dir" "$guest_dir"; do
+    cp -r "$run_folder"/. "$dir"/
+    rm -f "$dir/log.txt"
+done
+
+host_display=$DISPLAY
+guest_display=":$(( ($$ % 400) + 500 ))"
+Xvfb "$guest_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+sleep 1
+
+(cd "$host_dir" && exec ip netns exec "$host_ns" "$zarnok") &
+host_pid=$!
+window=$(wait_window "$host_pid") || { echo "FAIL: no host window"; exit 1; }
+xdotool windowfocus "$window" 2>/dev/null || true
+sleep 2
+click_at 0 0.15          # new game
+click_at -0.35 0.025     # first available map
+click_at 0 0.01          # ">>"
+click_at 0.35 -0.41      # "Start game"
+
+export DISPLAY=$guest_display
+(cd "$guest_dir" && exec ip netns exec "$guest_ns" "$zarnok") &
+guest_pid=$!
+window=$(wait_window "$guest_pid") || { echo "FAIL: no guest window"; exit 1; }
+xdotool windowfocus "$window" 2>/dev/null || true
+sleep 2
+click_at 0 0.05          # main menu: join a network game
+sleep 2.5                # the host announces itself every two seconds
+click_at 0 0.175         # first row of the server list: its address fills the address box
+click_at 0.35 -0.41      # "Connect"
+sleep 4
+import -window root "$guest_dir/joined.png"
+
+close_game "$guest_pid" || true
+guest_pid=""
+export DISPLAY=$host_display
+close_game "$host_pid" || { echo "FAIL: the host did not close on request"; exit 1; }
+host_pid=""
+if ! grep -Eq '^player [0-9]+ 10\.77\.0\.2 was here [0-9]{2,}$' "$host_dir/log.txt"; then
+    echo "FAIL: the host heard no state reports from the second player; host log.txt:"
+    cat "$host_dir/log.txt" || true
+    exit 1
+fi
+echo "PASS: the second player found the host on the LAN and joined its game"
