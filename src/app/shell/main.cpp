@@ -18,6 +18,7 @@
 #include "app/view_layout.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
+#include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
 #include "platform/input_devices.h"
 #include "platform/sdl_clock.h"
@@ -71,6 +72,8 @@ int RunGame() {
     if (!LoadArbBufferFunctions()) {
         return FailStartUp("the graphics driver lacks ARB vertex buffer objects");
     }
+    GlGpu gpu;
+    game->services.gpu = &gpu;
     SetUpLightsAndStencil();
     GraphicsResources graphics;
     if (!graphics.smallFont.Build(kSmallFontPixels) ||
