@@ -14,7 +14,8 @@
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 #include "sound/sound_volume.h"
-#include "support/sound_scratch.h"
+#include "support/temp_dir.h"
+#include "support/wav_bytes.h"
 
 using namespace wavtest;
 
@@ -170,15 +171,15 @@ TEST_F(OpenAlAudioTest, AfterCloseEveryCallIsHarmless) {
 
 TEST_F(OpenAlAudioTest, TheGameSoundsLoadPlayAndReleaseOnTheRealDevice) {
     audio_.Close();
-    SoundScratch scratch;
+    TempDir scratch;
     for (const char* name : {"fire.wav", "walk.wav", "reload.wav", "death.wav", "Sprint.wav",
                              "gunpickup2.wav", "flagfrag.wav"}) {
-        scratch.Write(name, PcmWave(std::vector<uint8_t>(4410, 0)));
+        scratch.WriteBytes(name, PcmWave(std::vector<uint8_t>(4410, 0)));
     }
-    scratch.Write("flagalarm.wav", PcmWave(std::vector<uint8_t>(20000, 0)));
+    scratch.WriteBytes("flagalarm.wav", PcmWave(std::vector<uint8_t>(20000, 0)));
     Sound sound;
     ASSERT_EQ(InitSound(sound, &audio_), kSoundOk);
-    LoadSounds(sound, scratch.Path().string(), 50);
+    LoadSounds(sound, scratch.path().string(), 50);
     ASSERT_TRUE(sound.fire2Sound.Present());
     EXPECT_NEAR(Gain(sound.flagChannel[0].channel), std::pow(10.0, -1250 / 2000.0), 1e-5);
 

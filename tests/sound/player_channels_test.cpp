@@ -6,7 +6,8 @@
 #include "sound/sound_loading.h"
 #include "sound/sound_volume.h"
 #include "support/fake_audio.h"
-#include "support/sound_scratch.h"
+#include "support/temp_dir.h"
+#include "support/wav_bytes.h"
 
 using namespace wavtest;
 
@@ -17,16 +18,16 @@ class PlayerChannelsTest : public ::testing::Test {
     void SetUp() override {
         for (const char* name : {"fire.wav", "fire2.wav", "walk.wav", "reload.wav", "death.wav",
                                  "Sprint.wav", "gunpickup2.wav", "flagfrag.wav"}) {
-            scratch_.Write(name, PcmWave(Ramp(64)));
+            scratch_.WriteBytes(name, PcmWave(Ramp(64)));
         }
         InitSound(sound_, &audio_);
-        LoadSounds(sound_, scratch_.Path().string(), 100);
+        LoadSounds(sound_, scratch_.path().string(), 100);
         baseChannels_ = audio_.LiveChannels();
     }
     uint32_t SamplesOf(const SoundBuffer& buffer) { return audio_.Find(buffer.channel)->buffer; }
     const FakeAudio::Channel& Of(const SoundBuffer& buffer) { return *audio_.Find(buffer.channel); }
 
-    SoundScratch scratch_;
+    TempDir scratch_;
     FakeAudio audio_;
     Sound sound_;
     size_t baseChannels_ = 0;

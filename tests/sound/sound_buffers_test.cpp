@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_audio.h"
-#include "support/sound_scratch.h"
+#include "support/temp_dir.h"
+#include "support/wav_bytes.h"
 
 using namespace wavtest;
 
@@ -14,7 +15,7 @@ class SoundBuffers : public ::testing::Test {
     void SetUp() override { ASSERT_EQ(InitSound(sound_, &audio_), kSoundOk); }
 
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        return scratch_.Write(name, bytes);
+        return scratch_.WriteBytes(name, bytes).string();
     }
     // A base buffer made and filled from `samples` (16-bit mono).
     SoundBuffer Loaded(const std::vector<uint8_t>& samples) {
@@ -28,7 +29,7 @@ class SoundBuffers : public ::testing::Test {
         return audio_.SamplesOf(buffer.channel)->pcm;
     }
 
-    SoundScratch scratch_;
+    TempDir scratch_;
     FakeAudio audio_;
     Sound sound_;
 };
@@ -71,7 +72,7 @@ TEST_F(SoundBuffers, BadOrMissingFilesLeaveTheBufferAbsentAndEveryCallHarmless) 
                        Chunk("data", Ramp(8))});
     for (const std::string& path :
          {Write("nodata.wav", noData), Write("adpcm.wav", adpcm), Write("empty.wav", PcmWave({})),
-          (scratch_.Path() / "missing.wav").string()}) {
+          (scratch_.path() / "missing.wav").string()}) {
         SoundBuffer buffer;
         EXPECT_LT(CreateSoundBuffer(sound_, path, buffer), 0) << path;
         EXPECT_FALSE(buffer.Present());

@@ -5,7 +5,8 @@
 #include "sound/player_channels.h"
 #include "sound/sound_buffers.h"
 #include "support/fake_audio.h"
-#include "support/sound_scratch.h"
+#include "support/temp_dir.h"
+#include "support/wav_bytes.h"
 
 using namespace wavtest;
 
@@ -23,7 +24,7 @@ class SoundLoading : public ::testing::Test {
     void WriteAllExcept(const std::vector<std::string>& skipped) {
         for (const auto& [name, first] : kAllFiles) {
             if (std::find(skipped.begin(), skipped.end(), name) == skipped.end()) {
-                scratch_.Write(name, PcmWave(Ramp(32, first)));
+                scratch_.WriteBytes(name, PcmWave(Ramp(32, first)));
             }
         }
     }
@@ -31,7 +32,7 @@ class SoundLoading : public ::testing::Test {
         return audio_.SamplesOf(buffer.channel)->pcm.at(0);
     }
 
-    SoundScratch scratch_;
+    TempDir scratch_;
     FakeAudio audio_;
     Sound sound_;
 };
@@ -40,7 +41,7 @@ class SoundLoading : public ::testing::Test {
 
 TEST_F(SoundLoading, LoadsEverySampleFromItsOwnFileAndSetsTheFlagVolume) {
     WriteAllExcept({});
-    LoadSounds(sound_, scratch_.Path().string(), 50);
+    LoadSounds(sound_, scratch_.path().string(), 50);
     EXPECT_EQ(sound_.soundDir.back(), '/');
     EXPECT_EQ(FirstSampleOf(sound_.fireSound), 10);
     EXPECT_EQ(FirstSampleOf(sound_.fire2Sound), 20);
@@ -60,7 +61,7 @@ TEST_F(SoundLoading, LoadsEverySampleFromItsOwnFileAndSetsTheFlagVolume) {
 
 TEST_F(SoundLoading, MissingFire2FallsBackToFireAndOtherMissingFilesStayAbsent) {
     WriteAllExcept({"fire2.wav", "walk.wav", "Sprint.wav", "flagfrag.wav"});
-    LoadSounds(sound_, scratch_.Path().string(), 100);
+    LoadSounds(sound_, scratch_.path().string(), 100);
     EXPECT_EQ(FirstSampleOf(sound_.fire2Sound), 10);
     EXPECT_NE(sound_.fire2Sound.samples, sound_.fireSound.samples);
     EXPECT_FALSE(sound_.walkSound.Present());
@@ -72,17 +73,17 @@ TEST_F(SoundLoading, MissingFire2FallsBackToFireAndOtherMissingFilesStayAbsent) 
 
 TEST_F(SoundLoading, BrokenFire2FallsBackToo) {
     WriteAllExcept({});
-    scratch_.Write("fire2.wav", {'R', 'I', 'F', 'F'});
-    LoadSounds(sound_, scratch_.Path().string(), 100);
+    scratch_.WriteBytes("fire2.wav", std::vector<uint8_t>{'R', 'I', 'F', 'F'});
+    LoadSounds(sound_, scratch_.path().string(), 100);
     EXPECT_EQ(FirstSampleOf(sound_.fire2Sound), 10);
 }
 
 TEST_F(SoundLoading, FileNamesDifferingOnlyInLetterCaseAreFound) {
     WriteAllExcept({"fire.wav", "Sprint.wav", "flagfrag.wav"});
-    scratch_.Write("FIRE.WAV", PcmWave(Ramp(32, 11)));
-    scratch_.Write("sprint.wav", PcmWave(Ramp(32, 61)));
-    scratch_.Write("FlagFrag.wav", PcmWave(Ramp(32, 81)));
-    LoadSounds(sound_, scratch_.Path().string(), 100);
+    scratch_.WriteBytes("FIRE.WAV", PcmWave(Ramp(32, 11)));
+    scratch_.WriteBytes("sprint.wav", PcmWave(Ramp(32, 61)));
+    scratch_.WriteBytes("FlagFrag.wav", PcmWave(Ramp(32, 81)));
+    LoadSounds(sound_, scratch_.path().string(), 100);
     EXPECT_EQ(FirstSampleOf(sound_.fireSound), 11);
     EXPECT_EQ(FirstSampleOf(sound_.sprintSound), 61);
     EXPECT_EQ(FirstSampleOf(sound_.flagChannel[0]), 81);
@@ -91,7 +92,7 @@ TEST_F(SoundLoading, FileNamesDifferingOnlyInLetterCaseAreFound) {
 }
 
 TEST_F(SoundLoading, AnEmptyFolderOrNoDeviceLeavesEverythingSilent) {
-    LoadSounds(sound_, scratch_.Path().string(), 100);
+    LoadSounds(sound_, scratch_.path().string(), 100);
     EXPECT_FALSE(sound_.fireSound.Present());
     EXPECT_FALSE(sound_.fire2Sound.Present());
     EXPECT_EQ(audio_.LiveBuffers(), 0u);
@@ -101,7 +102,7 @@ TEST_F(SoundLoading, AnEmptyFolderOrNoDeviceLeavesEverythingSilent) {
     silent.deviceAvailable = false;
     Sound sound;
     InitSound(sound, &silent);
-    LoadSounds(sound, scratch_.Path().string(), 100);
+    LoadSounds(sound, scratch_.path().string(), 100);
     EXPECT_FALSE(sound.fireSound.Present());
     AddPlayerChannels(sound, 0);
     EXPECT_FALSE(sound.playerChannels[0].fire.Present());
@@ -111,8 +112,8 @@ TEST_F(SoundLoading, AnEmptyFolderOrNoDeviceLeavesEverythingSilent) {
 
 TEST_F(SoundLoading, FlagChannelKeepsItsFirstBufferSizeAndStopsWhatItPlayed) {
     WriteAllExcept({});
-    scratch_.Write("flagalarm.wav", PcmWave(Ramp(100, 150)));
-    LoadSounds(sound_, scratch_.Path().string(), 100);
+    scratch_.WriteBytes("flagalarm.wav", PcmWave(Ramp(100, 150)));
+    LoadSounds(sound_, scratch_.path().string(), 100);
     SoundBuffer& red = sound_.flagChannel[1];
 
     ASSERT_EQ(PlayFlagSound(sound_, "flagalarm.wav", true, 1), kSoundOk);
@@ -132,7 +133,7 @@ TEST_F(SoundLoading, FlagChannelKeepsItsFirstBufferSizeAndStopsWhatItPlayed) {
 
 TEST_F(SoundLoading, AFlagSoundThatCannotBeLoadedLeavesTheChannelSilent) {
     WriteAllExcept({});
-    LoadSounds(sound_, scratch_.Path().string(), 100);
+    LoadSounds(sound_, scratch_.path().string(), 100);
     ASSERT_EQ(PlayFlagSound(sound_, "flagfrag.wav", true, 0), kSoundOk);
     EXPECT_EQ(PlayFlagSound(sound_, "flagreturn.wav", false, 0), kSoundBadFile);
     EXPECT_FALSE(IsPlaying(sound_.flagChannel[0]));
@@ -142,7 +143,7 @@ TEST_F(SoundLoading, AFlagSoundThatCannotBeLoadedLeavesTheChannelSilent) {
 
 TEST_F(SoundLoading, ReleaseFreesEveryBufferChannelAndTheDevice) {
     WriteAllExcept({});
-    LoadSounds(sound_, scratch_.Path().string(), 100);
+    LoadSounds(sound_, scratch_.path().string(), 100);
     AddPlayerChannels(sound_, 0);
     AddPlayerChannels(sound_, 1);
     RestartSound(sound_.playerChannels[1].fire);

@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "support/sound_scratch.h"
+#include "support/temp_dir.h"
+#include "support/wav_bytes.h"
 
 using namespace wavtest;
 
@@ -147,8 +148,8 @@ TEST(WaveReader, RefusesDamagedFilesWithoutReadingPastThem) {
 }
 
 TEST(WaveReader, OpensFilesFromDiskAndNamesAMissingOne) {
-    SoundScratch scratch;
-    std::string path = scratch.Write("disk.wav", PcmWave(Ramp(6)));
+    TempDir scratch;
+    std::string path = scratch.WriteBytes("disk.wav", PcmWave(Ramp(6))).string();
     CWaveSoundRead reader;
     ASSERT_TRUE(reader.Open(path)) << reader.Error();
     EXPECT_EQ(ReadAll(reader, 100), Ramp(6));

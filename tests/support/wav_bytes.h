@@ -1,8 +1,6 @@
 // WAV files made in memory for tests: a well-formed PCM file, chunk by chunk for damaged ones.
 #pragma once
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -74,11 +72,6 @@ inline std::vector<uint8_t> Ramp(size_t count, uint8_t start = 0) {
 inline std::vector<uint8_t> PcmWave(const std::vector<uint8_t>& samples, uint16_t channels = 1,
                                     uint32_t rate = 22050, uint16_t bits = 16) {
     return Riff({Chunk("fmt ", FormatBody(1, channels, rate, bits)), Chunk("data", samples)});
-}
-
-inline void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 }  // namespace wavtest
