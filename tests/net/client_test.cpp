@@ -10,7 +10,8 @@
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 #include "support/fake_audio.h"
-#include "support/sound_scratch.h"
+#include "support/temp_dir.h"
+#include "support/wav_bytes.h"
 
 namespace {
 
@@ -43,10 +44,10 @@ struct ClientFixture : ::testing::Test {
         for (const char* name :
              {"fire.wav", "fire2.wav", "walk.wav", "reload.wav", "death.wav", "Sprint.wav",
               "gunpickup2.wav", "flagfrag.wav", "flagalarm.wav", "flagreturn.wav"}) {
-            sounds.Write(name, wavtest::PcmWave(wavtest::Ramp(64)));
+            sounds.WriteBytes(name, wavtest::PcmWave(wavtest::Ramp(64)));
         }
         InitSound(game.sound, &audio);
-        LoadSounds(game.sound, sounds.Path().string(), 100);
+        LoadSounds(game.sound, sounds.path().string(), 100);
     }
 
     void Receive(const tdatagram& datagram, const std::string& from = kServer) {
@@ -68,7 +69,7 @@ struct ClientFixture : ::testing::Test {
 
     ManualClock clock{5000};
     RecordingNetwork network;
-    SoundScratch sounds;
+    TempDir sounds;
     FakeAudio audio;
     Game game;
     tgamesettings settings;

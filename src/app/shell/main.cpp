@@ -15,17 +15,18 @@
 #include "app/shell/draw_steps.h"
 #include "app/shell/window_events.h"
 #include "app/startup.h"
-#include "net/net_frame.h"
 #include "app/view_layout.h"
+#include "net/net_frame.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
 #include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
 #include "platform/input_devices.h"
+#include "platform/openal_audio.h"
 #include "platform/sdl_clock.h"
-#include "platform/udp_network.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_window.h"
+#include "platform/udp_network.h"
 #include "ui/draw/menu_frame.h"
 
 namespace {
@@ -68,7 +69,8 @@ int RunGame() {
     UdpNetwork network;
     game->services.network = &network;
     if (!OpenNetworkPorts(*game)) {
-        std::fprintf(stderr, "zarnok: UDP ports 7050/7051 are in use; network games will not work\n");
+        std::fprintf(stderr,
+                     "zarnok: UDP ports 7050/7051 are in use; network games will not work\n");
     }
     game->menus.paintMenuAndLoading = PaintMenuAndLoadingFrames;
     game->menus.paintLoading = PaintLoadingFrame;
@@ -86,14 +88,9 @@ int RunGame() {
     }
     GlGpu gpu;
     game->services.gpu = &gpu;
+    OpenAlAudio audio;  // opened by the sound start-up; without a device the game stays silent
+    game->services.audio = &audio;
     SetUpLightsAndStencil();
-    std::unique_ptr<GlGpu> gpu;
-    try {
-        gpu = std::make_unique<GlGpu>();
-    } catch (const std::exception& error) {
-        return FailStartUp(error.what());
-    }
-    game->services.gpu = gpu.get();
     GraphicsResources graphics;
     if (!graphics.smallFont.Build(kSmallFontPixels) ||
         !graphics.largeFont.Build(kLargeFontPixels)) {
