@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         UDPServClUDPRead(game, datagram);
         if (sender & 0x80) {
             clock.Advance(6000);
-            if (LevelRestartDue(game, clock.now)) RestartLevel(game);
+            if (game.client.clientSettings.gameOver && IsConnected(game)) RestartLevel(game);
         }
         const Client& client = game.client;
         Require(client.players.size() <= client.clientPlayers.size());

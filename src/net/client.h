@@ -71,8 +71,6 @@ inline constexpr size_t kMaxImpacts = 64;
 inline constexpr size_t kMaxRemoteBullets = 512;
 inline constexpr size_t kRememberedDepartures = 16;
 inline constexpr uint32_t kFoundServerLifetimeMs = 10000;
-inline constexpr uint32_t kJoinTimeoutMs = 1000;
-inline constexpr uint32_t kRestartDelayMs = 5000;
 // Used when the player joins without typing an address.
 inline constexpr std::string_view kDefaultServerAddress = "192.168.0.1";
 

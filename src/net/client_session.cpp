@@ -155,13 +155,6 @@ void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState) {
     }
 }
 
-bool LevelRestartDue(const Game& game, uint32_t now) {
-    const Client& client = game.client;
-    return client.clientSettings.gameOver && IsConnected(game) &&
-           static_cast<int32_t>(now - game.state.levelEndTime) >
-               static_cast<int32_t>(kRestartDelayMs);
-}
-
 void RestartLevel(Game& game) {
     Client& client = game.client;
     Server& server = game.server;

@@ -31,6 +31,5 @@ bool ExpireFoundServers(Client& client, uint32_t now);
 // Announces flag state changes with a line and a sound on the flag's channel.
 void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState);
 
-// The restart into the next map, 5 s after the level ended (frame loop, while connected).
-bool LevelRestartDue(const Game& game, uint32_t now);
+// The restart into the next map, which the frame loop runs 5 s after the level ended.
 void RestartLevel(Game& game);
