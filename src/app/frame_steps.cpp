@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "net/client_session.h"
 #include "net/net_frame.h"
+#include "net/player_models.h"
 #include "net/server.h"
 #include "ui/input_poll.h"
 #include "ui/menu_layout.h"
@@ -74,8 +75,10 @@ void StepFlags(Game&) {}            // game: RunFlagRules, flag models
 void UpdateRemoteVolumes(Game&) {}  // sound: distance volume
 void StepLocalPlayer(Game&) {}      // game: MovePlayer, UpdateLocalWeapon, death pose
 void StepLocalBullets(Game&) {}     // game: UpdateLocalBullets, first pass
-void PlaceMuzzleModels(Game&) {}    // effects: muzzle models
-void DropDistantBullets(Game&) {}   // game: UpdateLocalBullets, second pass
+void PlaceMuzzleModels(Game& game) {
+    FollowPlayersWithMuzzles(game);
+}
+void DropDistantBullets(Game&) {}  // game: UpdateLocalBullets, second pass
 void MoveRemoteBullets(Game& game) {
     FlyRemoteBullets(game.client, game.frame.speedFactor);
 }

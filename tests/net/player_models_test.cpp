@@ -107,6 +107,9 @@ TEST(PlayerModels, AppearWithTheirPlayersFollowReportsAndLeaveWithThem) {
     joiner.game.play.playerModels[2].position = {6, 0, -6};
     net.RunFor(100);
     EXPECT_EQ(play.playerModels[2].position, (tvec3{6, 0, -6}));
+    // The frame loop keeps the muzzle flashes on their player.
+    EXPECT_EQ(play.muzzleModels[2].side.position, (tvec3{6, 0, -6}));
+    EXPECT_EQ(play.muzzleModels[2].top.yaw, play.playerModels[2].yaw);
 
     Disconnect(joiner.game);
     joiner.frozen = true;
