@@ -212,6 +212,9 @@ TEST_F(ScreenFlowTest, JoinScreenCopiesAServerRowAndConnectsWithTheLoopbackWhenE
     ClickAt(Centre(join.address));
     EXPECT_TRUE(join.address.active);
     EXPECT_FALSE(join.playerName.active);
+    join.address.text = "10.0.0.77";
+    ClickAt(Centre(join.playerName));  // elsewhere: the typed address stays
+    EXPECT_EQ(join.address.text, "10.0.0.77");
     join.address.text.clear();
     join.playerName.text = "AVeryLongPlayerNameIndeed";
     StepRight(join.team);
