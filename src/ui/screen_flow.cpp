@@ -174,6 +174,9 @@ MenuRequest HandleEnter(Menus& menus, int32_t& playState) {
             return AcceptConnect(menus);
         case Overlay::NewGame:
             return AcceptStartGame(menus);
+        case Overlay::Message:  // the box has one button: Enter presses it
+            CloseScreen(menus);
+            return MenuRequest::None;
         default:
             return MenuRequest::None;
     }

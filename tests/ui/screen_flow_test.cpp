@@ -296,6 +296,9 @@ TEST_F(ScreenFlowTest, MessageBoxOkReturnsToTheMenuUnderIt) {
     ClickAt(Centre(menus.message.ok));
     EXPECT_EQ(menus.screenState, kInGameMenu);
     EXPECT_FALSE(menus.message.ok.pressed);
+    OpenScreen(menus, Overlay::Message);
+    HandleEnter(menus, playState);
+    EXPECT_EQ(menus.screenState, kInGameMenu);
     EXPECT_EQ(menus.message.message.label,
               "\xD1\xE5\xF0\xE2\xE5\xF0 \xED\xE5 \xEE\xF2\xE2\xE5\xF7\xE0\xE5\xF2");
 }
