@@ -87,4 +87,24 @@ wait "$pid" || status=$?
 pid=
 [ "$status" -eq 0 ] || fail "exit status $status after SIGINT"
 cmp -s conf2.cfg conf2.first || fail "conf2.cfg changed across a start without changes"
+
+# A config.txt value that does not convert stops start-up: a message (dismissed with Enter when
+# the display can show one), a line on stderr naming file, line and text, a non-zero exit, and
+# the user's settings untouched.
+printf 'WALK_SPEED 0.1\nRUN_TIME fast\n' >config.txt
+"$binary" >/dev/null 2>stderr.txt &
+pid=$!
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  box=$(xdotool search --onlyvisible --name '^zarnok$' 2>/dev/null | head -n 1) || true
+  [ -n "$box" ] && xdotool key --window "$box" Return 2>/dev/null
+  sleep 0.1
+done
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -ne 0 ] || fail "a bad config.txt did not stop start-up"
+grep -q '^zarnok: config.txt:2: value does not convert: RUN_TIME fast$' stderr.txt ||
+  fail "stderr does not name the bad line: $(cat stderr.txt)"
+cmp -s conf2.cfg conf2.first || fail "a failed start changed conf2.cfg"
 echo "startup e2e passed"

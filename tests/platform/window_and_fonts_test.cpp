@@ -8,6 +8,7 @@
 
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
+#include "platform/gl_setup.h"
 #include "platform/jpeg_image.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_jpeg.h"
@@ -65,6 +66,24 @@ TEST_F(MainWindowTest, ContextHasDepthStencilAndBufferObjects) {
     arb.glGenBuffersARB(1, &buffer);
     EXPECT_NE(buffer, 0u);
     arb.glDeleteBuffersARB(1, &buffer);
+}
+
+TEST_F(MainWindowTest, LightsAndStencilDefaultsAreSet) {
+    SetUpLightsAndStencil();
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    for (GLenum light : {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2}) EXPECT_TRUE(glIsEnabled(light));
+    EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));
+    GLfloat diffuse[4] = {};
+    glGetLightfv(GL_LIGHT1, GL_DIFFUSE, diffuse);
+    EXPECT_FLOAT_EQ(diffuse[0], 1.5f);
+    GLfloat ambient[4] = {};
+    glGetLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    EXPECT_FLOAT_EQ(ambient[2], 0.1f);
+    GLint clearValue = 0, writeMask = 0;
+    glGetIntegerv(GL_STENCIL_CLEAR_VALUE, &clearValue);
+    glGetIntegerv(GL_STENCIL_WRITEMASK, &writeMask);
+    EXPECT_EQ(clearValue, 1);
+    EXPECT_EQ(writeMask, 1);
 }
 
 TEST_F(MainWindowTest, CoversTheDisplayAndListsItsModes) {

@@ -75,6 +75,8 @@ int RunGame() {
     if (!LoadArbBufferFunctions()) {
         return FailStartUp("the graphics driver lacks ARB vertex buffer objects");
     }
+    GlGpu gpu;
+    game->services.gpu = &gpu;
     SetUpLightsAndStencil();
     std::unique_ptr<GlGpu> gpu;
     try {
