@@ -78,13 +78,6 @@ int RunGame() {
     GlGpu gpu;
     game->services.gpu = &gpu;
     SetUpLightsAndStencil();
-    std::unique_ptr<GlGpu> gpu;
-    try {
-        gpu = std::make_unique<GlGpu>();
-    } catch (const std::exception& error) {
-        return FailStartUp(error.what());
-    }
-    game->services.gpu = gpu.get();
     GraphicsResources graphics;
     if (!graphics.smallFont.Build(kSmallFontPixels) ||
         !graphics.largeFont.Build(kLargeFontPixels)) {
