@@ -58,6 +58,14 @@ class MenuInputTest : public ::testing::Test {
 
 }  // namespace
 
+TEST_F(MenuInputTest, ALevelStartBuildsTheInGameMenusAndLeavesThemForPlay) {
+    game.menus.screenState = kNewGameOverMain;
+    BuildMenus(game, MenuVariant::InGame);
+    EXPECT_EQ(game.menus.screenState, kPlaying);
+    EXPECT_EQ(game.menus.entries.size(), 6u);
+    EXPECT_FALSE(game.menus.newGame.open);
+}
+
 TEST_F(MenuInputTest, BuildFillsScreensFromTheGame) {
     const Menus& menus = game.menus;
     EXPECT_EQ(menus.client.width, 800);

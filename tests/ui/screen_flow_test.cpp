@@ -84,8 +84,13 @@ TEST_F(ScreenFlowTest, EscapeWalksBetweenPlayMenusAndOverlays) {
         }
     }
     menus.screenState = kMainMenu;
+    playState = 0;
     HandleEscape(menus, playState);  // nothing under the main menu
     EXPECT_EQ(menus.screenState, kMainMenu);
+    playState = 1;  // a match shown while the menus were left on the main menu
+    HandleEscape(menus, playState);
+    EXPECT_EQ(menus.screenState, kInGameMenu);
+    EXPECT_EQ(playState, 0);
 }
 
 TEST_F(ScreenFlowTest, EnterRightAfterStartOpensTheNewGameScreenFocusedOnTheServerName) {
