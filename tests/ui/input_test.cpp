@@ -197,8 +197,15 @@ TEST_F(MenuInputTest, OptionsOkAppliesTheVolumeAndWritesConf2) {
     EXPECT_EQ(DecodeUserSettings(bytes).soundVolume, 90);
 }
 
-TEST_F(MenuInputTest, ExitAsksTheProgramToClose) {
-    ClickOn(game.menus.entries[4]);
+TEST_F(MenuInputTest, ExitAsksTheProgramToCloseButNotWhenFiringInAMatch) {
+    const PixelPoint exit = Centre(game.menus.entries[4], game.menus.client);
+    game.state.playState = 1;
+    FormLeftButton(game, true, exit);
+    FormLeftButton(game, false, exit);
+    EXPECT_FALSE(game.state.quitRequested);
+    game.state.playState = 0;
+    FormLeftButton(game, true, exit);
+    FormLeftButton(game, false, exit);
     EXPECT_TRUE(game.state.quitRequested);
 }
 
