@@ -1,5 +1,6 @@
-// Cost of one menu frame (background, entries and the busiest screen, the new-game screen with a
-// full map list) on the current GL driver, text included; and of rebuilding every screen.
+// Cost of one menu frame (background picture, entries and the busiest screen, the new-game screen
+// with a full map list) on the current GL driver, text and pictures included; and of rebuilding
+// every screen.
 #include <SDL.h>
 #include <SDL_opengl.h>
 #include <benchmark/benchmark.h>
@@ -8,8 +9,11 @@
 
 #include "app/game.h"
 #include "platform/bitmap_font.h"
+#include "platform/gl_extensions.h"
+#include "platform/gl_gpu.h"
 #include "ui/draw/menu_frame.h"
 #include "ui/menu_layout.h"
+#include "ui/menu_textures.h"
 #include "ui/screen_flow.h"
 
 namespace {
@@ -34,11 +38,19 @@ void BM_MenuFrameWithNewGameScreen(benchmark::State& state) {
         state.SkipWithError("no OpenGL context");
         return;
     }
+    if (!LoadArbBufferFunctions()) {
+        state.SkipWithError("no ARB buffer objects");
+        return;
+    }
     {
         BitmapFont font;
         font.Build(kSmallFontPixels);
+        GlGpu gpu;
         Game game;
         game.renderer.smallFont = font.ListBase();
+        // The shipped pictures, when the run folder has been assembled.
+        game.world.textures.texturesDir = ZARNOK_RUN_DIR "/textures";
+        LoadMenuTextures(game.world.textures, gpu, MenuVariant::Main, game.menus.pictures);
         BuildMenuScreens(game.menus, BusySources());
         game.menus.client = {1280, 1024};
         OpenScreen(game.menus, Overlay::NewGame);

@@ -109,8 +109,6 @@ void SdlMainWindow::SetCursorVisible(bool visible) {
     // as the game's mouse look expects.
     SDL_SetRelativeMouseMode(visible ? SDL_FALSE : SDL_TRUE);
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
-    // Without a cursor the mouse turns the view: relative motion, not stopped by the screen edge.
-    SDL_SetRelativeMouseMode(visible ? SDL_FALSE : SDL_TRUE);
 }
 
 void SdlMainWindow::ShowMessage(std::string_view text) {

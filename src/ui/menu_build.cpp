@@ -45,4 +45,6 @@ void BuildMenus(Game& game, MenuVariant variant) {
     }
     if (client.width <= 0 || client.height <= 0) client = ClientSize{};
     BuildMenuScreens(game.menus, SourcesOf(game, variant));
+    // The in-game variant is built as a level starts: play takes the screen.
+    if (variant == MenuVariant::InGame) game.menus.screenState = kPlaying;
 }

@@ -107,7 +107,8 @@ void CloseScreen(Menus& menus) {
 }
 
 void HandleEscape(Menus& menus, int32_t& playState) {
-    if (menus.screenState == kPlaying) {
+    // While a match is on screen no menu shows, whatever state the menus were left in.
+    if (menus.screenState == kPlaying || playState == 1) {
         menus.screenState = kInGameMenu;
         playState = 0;
     } else if (menus.screenState == kInGameMenu) {
@@ -174,6 +175,9 @@ MenuRequest HandleEnter(Menus& menus, int32_t& playState) {
             return AcceptConnect(menus);
         case Overlay::NewGame:
             return AcceptStartGame(menus);
+        case Overlay::Message:  // the box has one button: Enter presses it
+            CloseScreen(menus);
+            return MenuRequest::None;
         default:
             return MenuRequest::None;
     }

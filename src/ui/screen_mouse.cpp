@@ -38,9 +38,10 @@ MenuRequest ClickJoin(Menus& menus, PixelPoint pointer) {
         screen.address.active = true;
         screen.playerName.active = false;
     }
-    Click(screen.servers, pointer, menus.client);
+    // Only a click on the list copies its row: a click elsewhere must not undo a typed address.
+    const bool inList = Click(screen.servers, pointer, menus.client);
     const int32_t row = screen.servers.selected;
-    if (row >= 0) screen.address.text = screen.servers.items[row].label;
+    if (inList && row >= 0) screen.address.text = screen.servers.items[row].label;
     return MenuRequest::None;
 }
 

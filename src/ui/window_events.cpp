@@ -72,6 +72,8 @@ void FormDblClick(Game& game) {
 }
 
 void FormLeftButton(Game& game, bool pressed, PixelPoint pointer) {
+    // During a match the button fires; the hidden menus must not take it as a click.
+    if (game.state.playState != 0) return;
     ClickTracker& clicks = game.menus.clicks;
     game.menus.pointer = pointer;
     if (!pressed) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The menus of the real program, driven by xdotool: Enter on the main menu opens the new-game
 # screen and Esc closes it again; a click on the options screen's volume arrow and "Ok" write the
-# new volume to conf2.cfg; Exit ends the program with conf2.cfg and log.txt written.
+# new volume to conf2.cfg; Cyrillic letters reach an edit box; Exit ends the program with
+# conf2.cfg and log.txt written.
 # Usage: menus.sh <zarnok> <run-folder>. Set MENUS_SCREENSHOTS=<dir> to keep the screenshots.
 set -euo pipefail
 binary=$(realpath "$1")
@@ -66,10 +67,14 @@ click_at 0.375 -0.41
 xdotool mousemove 1 1
 shot after_ok.png
 
-# The join screen opens from its entry and Esc closes it as well.
+# The join screen opens from its entry; Cyrillic letters typed on it reach its player-name box
+# (they arrive as text input and become Windows-1251 inside); Esc closes it as well.
 click_at 0 0.05
 shot join.png
 [ "$(differing after_ok.png join.png)" -gt 1000 ] || fail "the join screen did not open"
+xdotool type --delay 60 "ЖЖЖ"
+shot join_typed.png
+[ "$(differing join.png join_typed.png)" -gt 100 ] || fail "typed Cyrillic letters did not show"
 xdotool key Escape
 
 # Exit from the main menu closes the program gracefully.

@@ -58,6 +58,14 @@ class MenuInputTest : public ::testing::Test {
 
 }  // namespace
 
+TEST_F(MenuInputTest, ALevelStartBuildsTheInGameMenusAndLeavesThemForPlay) {
+    game.menus.screenState = kNewGameOverMain;
+    BuildMenus(game, MenuVariant::InGame);
+    EXPECT_EQ(game.menus.screenState, kPlaying);
+    EXPECT_EQ(game.menus.entries.size(), 6u);
+    EXPECT_FALSE(game.menus.newGame.open);
+}
+
 TEST_F(MenuInputTest, BuildFillsScreensFromTheGame) {
     const Menus& menus = game.menus;
     EXPECT_EQ(menus.client.width, 800);
@@ -189,8 +197,15 @@ TEST_F(MenuInputTest, OptionsOkAppliesTheVolumeAndWritesConf2) {
     EXPECT_EQ(DecodeUserSettings(bytes).soundVolume, 90);
 }
 
-TEST_F(MenuInputTest, ExitAsksTheProgramToClose) {
-    ClickOn(game.menus.entries[4]);
+TEST_F(MenuInputTest, ExitAsksTheProgramToCloseButNotWhenFiringInAMatch) {
+    const PixelPoint exit = Centre(game.menus.entries[4], game.menus.client);
+    game.state.playState = 1;
+    FormLeftButton(game, true, exit);
+    FormLeftButton(game, false, exit);
+    EXPECT_FALSE(game.state.quitRequested);
+    game.state.playState = 0;
+    FormLeftButton(game, true, exit);
+    FormLeftButton(game, false, exit);
     EXPECT_TRUE(game.state.quitRequested);
 }
 

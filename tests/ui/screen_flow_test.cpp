@@ -64,6 +64,7 @@ TEST_F(ScreenFlowTest, EscapeWalksBetweenPlayMenusAndOverlays) {
     HandleEscape(menus, playState);
     EXPECT_EQ(menus.screenState, kPlaying);
     EXPECT_EQ(playState, 1);
+    playState = 0;  // the overlays below open over menus, with no match on screen
 
     const struct {
         Overlay overlay;
@@ -84,8 +85,13 @@ TEST_F(ScreenFlowTest, EscapeWalksBetweenPlayMenusAndOverlays) {
         }
     }
     menus.screenState = kMainMenu;
+    playState = 0;
     HandleEscape(menus, playState);  // nothing under the main menu
     EXPECT_EQ(menus.screenState, kMainMenu);
+    playState = 1;  // a match shown while the menus were left on the main menu
+    HandleEscape(menus, playState);
+    EXPECT_EQ(menus.screenState, kInGameMenu);
+    EXPECT_EQ(playState, 0);
 }
 
 TEST_F(ScreenFlowTest, EnterRightAfterStartOpensTheNewGameScreenFocusedOnTheServerName) {
@@ -212,6 +218,9 @@ TEST_F(ScreenFlowTest, JoinScreenCopiesAServerRowAndConnectsWithTheLoopbackWhenE
     ClickAt(Centre(join.address));
     EXPECT_TRUE(join.address.active);
     EXPECT_FALSE(join.playerName.active);
+    join.address.text = "10.0.0.77";
+    ClickAt(Centre(join.playerName));  // elsewhere: the typed address stays
+    EXPECT_EQ(join.address.text, "10.0.0.77");
     join.address.text.clear();
     join.playerName.text = "AVeryLongPlayerNameIndeed";
     StepRight(join.team);
@@ -293,6 +302,9 @@ TEST_F(ScreenFlowTest, MessageBoxOkReturnsToTheMenuUnderIt) {
     ClickAt(Centre(menus.message.ok));
     EXPECT_EQ(menus.screenState, kInGameMenu);
     EXPECT_FALSE(menus.message.ok.pressed);
+    OpenScreen(menus, Overlay::Message);
+    HandleEnter(menus, playState);
+    EXPECT_EQ(menus.screenState, kInGameMenu);
     EXPECT_EQ(menus.message.message.label,
               "\xD1\xE5\xF0\xE2\xE5\xF0 \xED\xE5 \xEE\xF2\xE2\xE5\xF7\xE0\xE5\xF2");
 }
