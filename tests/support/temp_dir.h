@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +25,13 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path File(const std::filesystem::path& relative) const {
+        return path_ / relative;
+    }
+    std::string Read(const std::filesystem::path& relative) const {
+        std::ifstream in(path_ / relative, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
 
     std::filesystem::path Write(const std::filesystem::path& relative,
                                 std::string_view text) const {
