@@ -21,6 +21,7 @@
 #include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
 #include "platform/input_devices.h"
+#include "platform/openal_audio.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_window.h"
@@ -74,6 +75,8 @@ int RunGame() {
     }
     GlGpu gpu;
     game->services.gpu = &gpu;
+    OpenAlAudio audio;  // opened by the sound start-up; without a device the game stays silent
+    game->services.audio = &audio;
     SetUpLightsAndStencil();
     GraphicsResources graphics;
     if (!graphics.smallFont.Build(kSmallFontPixels) ||
