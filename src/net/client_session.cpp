@@ -49,7 +49,11 @@ void Disconnect(Game& game) {
     game.play.playerModels.clear();
     game.play.muzzleModels.clear();
     client.bullets.clear();
+    client.impacts.clear();
+    client.departedIds.clear();
     client.loadedMap.clear();
+    client.awaitingServerRestart = false;
+    client.previousFlagState = {kFlagAtBase, kFlagAtBase};
     if (game.state.hosting) StopHosting(game);
     client.gameInfoEnabled = false;
     // Without this a later Connect would first send a second "discn" for the old id.
