@@ -48,10 +48,15 @@ for dir in "$host_dir" "$guest_dir"; do
 done
 
 host_display=$DISPLAY
-guest_display=":$(( ($$ % 400) + 500 ))"
-Xvfb "$guest_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display number and writes it to the given descriptor.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$guest_dir/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-sleep 1
+for _ in $(seq 100); do
+    [ -s "$guest_dir/display" ] && break
+    sleep 0.1
+done
+[ -s "$guest_dir/display" ] || { echo "FAIL: no second X display"; exit 1; }
+guest_display=":$(tr -d '[:space:]' < "$guest_dir/display")"
 
 (cd "$host_dir" && exec ip netns exec "$host_ns" "$zarnok") &
 host_pid=$!
