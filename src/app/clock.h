@@ -5,13 +5,13 @@
 #include <cstdint>
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual uint32_t Ticks() = 0;
 };
 
 class ManualClock final : public Clock {
-public:
+  public:
     explicit ManualClock(uint32_t start = 0) : now(start) {}
     uint32_t Ticks() override { return now; }
     void Advance(uint32_t ms) { now += ms; }

@@ -2,8 +2,14 @@
 // globals: a host and a joining player can run side by side in one process (tests do), and every
 // operation takes the parts it reads and writes.
 #pragma once
+#include <filesystem>
+#include <vector>
+
 #include "app/clock.h"
+#include "app/display_modes.h"
+#include "app/program_state.h"
 #include "app/random.h"
+#include "app/traffic_log.h"
 #include "app/tuning.h"
 #include "app/user_settings.h"
 #include "game/play_state.h"
@@ -18,6 +24,7 @@
 class Gpu;
 class Audio;
 class Network;
+class MainWindow;
 
 // The seams to the machine; the platform layer provides real ones, tests provide fakes.
 struct Services {
@@ -25,11 +32,27 @@ struct Services {
     Gpu* gpu = nullptr;
     Audio* audio = nullptr;
     Network* network = nullptr;
+    MainWindow* window = nullptr;
+};
+
+// Where the content loaders look, and the files opened by bare name in the current directory.
+struct ContentPaths {
+    std::filesystem::path soundDir = "sound/";
+    std::filesystem::path mapsDir = "maps/";
+    std::filesystem::path texturesDir = "textures/";
+    std::filesystem::path configFile = "config.txt";
+    std::filesystem::path settingsFile = "conf2.cfg";
+    std::filesystem::path logFile = "log.txt";
 };
 
 struct Game {
     Services services;
     Random random;
+    ContentPaths paths;
+    ProgramState state;
+    FrameTiming frame;
+    TrafficLog traffic;
+    std::vector<tdisplaymode> displayModes;
 
     Tuning tuning;
     tusersettings userSettings;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class Random {
-public:
+  public:
     explicit Random(uint64_t seed = 0x9E3779B97F4A7C15ull) { Seed(seed); }
     void Seed(uint64_t seed) { state_ = seed ? seed : 1; }
 
@@ -23,6 +23,6 @@ public:
         return state_ * 0x2545F4914F6CDD1Dull;
     }
 
-private:
+  private:
     uint64_t state_;
 };

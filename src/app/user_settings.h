@@ -1,4 +1,51 @@
-// tusersettings: the user settings stored in conf2.cfg.
+// tusersettings: the user's settings, stored as the whole 168-byte content of conf2.cfg
+// (little-endian). Read at start-up, written when the options are applied and at exit.
+// A file of another size is replaced by defaults; a write goes to a temporary file renamed over
+// the old one, so a crash mid-write never leaves a damaged file behind.
 #pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
 
-struct tusersettings {};
+#include "app/short_string.h"
+
+struct tusersettings {
+    int32_t mouseSensitivity = 100;  // percent
+    int32_t screenWidth = 0;         // pixels
+    int32_t screenHeight = 0;
+    int32_t detailLevel = 0;    // 0 high, 1 medium, 2 low
+    int32_t soundVolume = 100;  // percent
+    ShortString<64> playerName;
+    ShortString<64> serverName;
+    ShortString<15> serverAddress;
+    uint8_t padding[2] = {};
+};
+
+inline constexpr std::size_t kUserSettingsSize = 168;
+static_assert(sizeof(tusersettings) == kUserSettingsSize);
+static_assert(offsetof(tusersettings, screenWidth) == 4);
+static_assert(offsetof(tusersettings, screenHeight) == 8);
+static_assert(offsetof(tusersettings, detailLevel) == 12);
+static_assert(offsetof(tusersettings, soundVolume) == 16);
+static_assert(offsetof(tusersettings, playerName) == 20);
+static_assert(offsetof(tusersettings, serverName) == 85);
+static_assert(offsetof(tusersettings, serverAddress) == 150);
+static_assert(offsetof(tusersettings, padding) == 166);
+
+using UserSettingsBytes = std::array<uint8_t, kUserSettingsSize>;
+
+// The settings of a freshly created file, for a screen of the given size.
+tusersettings DefaultUserSettings(int32_t screenWidth, int32_t screenHeight);
+
+UserSettingsBytes EncodeUserSettings(const tusersettings& settings);
+tusersettings DecodeUserSettings(std::span<const uint8_t, kUserSettingsSize> bytes);
+
+// Reads `path`; a file of the wrong size is deleted, and a missing one is created with the
+// defaults for the given screen size. Throws std::runtime_error when the file cannot be read or
+// created.
+tusersettings ReadUserSettings(const std::filesystem::path& path, int32_t screenWidth,
+                               int32_t screenHeight);
+// Writes the record whole or not at all; throws std::runtime_error on failure, the old file intact.
+void WriteUserSettings(const std::filesystem::path& path, const tusersettings& settings);

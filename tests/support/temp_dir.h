@@ -1,9 +1,12 @@
-// TempDir: a fresh directory for one test, removed afterwards, with a helper to write files in it.
+// TempDir: a fresh directory for one test, removed afterwards, with helpers to write and read
+// files in it.
 #pragma once
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +26,8 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path File(std::string_view name) const { return path_ / name; }
 
     std::filesystem::path Write(const std::filesystem::path& relative,
                                 std::string_view text) const {
@@ -37,6 +42,10 @@ class TempDir {
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));
         return full;
+    }
+    std::string Read(std::string_view name) const {
+        std::ifstream file(File(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
   private:

@@ -1,30 +1,113 @@
-// Program entry: opens the window and runs one frame per loop iteration until the window closes.
+// Program entry: the start-up order (splash, settings, window and GL context, lights, fonts,
+// menus and sounds), then one loop iteration per frame: window events, received datagrams, the
+// 50 ms timer, one frame. Every way of closing ends in the same graceful FormClose.
 #include <SDL.h>
-#include <SDL_opengl.h>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "app/config_reader.h"
+#include "app/frame_loop.h"
+#include "app/frame_steps.h"
+#include "app/game.h"
+#include "app/shell/draw_steps.h"
+#include "app/shell/window_events.h"
+#include "app/startup.h"
+#include "app/view_layout.h"
+#include "platform/bitmap_font.h"
+#include "platform/gl_extensions.h"
+#include "platform/gl_setup.h"
+#include "platform/input_devices.h"
+#include "platform/sdl_clock.h"
+#include "platform/sdl_main_window.h"
+#include "platform/splash_window.h"
+
+namespace {
+
+constexpr int kSmallFontPixels = 18;
+constexpr int kLargeFontPixels = 36;
+
+int FailStartUp(const std::string& text) {
+    std::fprintf(stderr, "zarnok: %s\n", text.c_str());
+    ShowErrorBox(text);
+    return 1;
+}
+
+struct GraphicsResources {
+    BitmapFont smallFont;
+    BitmapFont largeFont;
+};
+
+void RunLoop(Game& game, SdlMainWindow& window, InputDevices& devices) {
+    while (PumpWindowEvents(game, devices) && !game.state.quitRequested) {
+        DrainReceivedDatagrams(game);
+        RunTimerIfDue(game);
+        devices.Poll(game.input);
+        FrameDraw draw = RunFrame(game);
+        if (draw == FrameDraw::Nothing) continue;
+        DrawFrame(game, draw);
+        window.SwapBuffers();
+    }
+}
+
+int RunGame() {
+    auto game = std::make_unique<Game>();
+    SdlClock clock;
+    SdlMainWindow window;
+    InputDevices devices;
+    game->services.clock = &clock;
+    game->services.window = &window;
+
+    auto splash = std::make_unique<SplashWindow>();
+    splash->Show();
+    if (!window.Create()) return FailStartUp("cannot create the window: " + window.Error());
+    try {
+        LoadSettings(*game);
+    } catch (const std::exception& error) {
+        return FailStartUp(error.what());
+    }
+    if (!LoadArbBufferFunctions()) {
+        return FailStartUp("the graphics driver lacks ARB vertex buffer objects");
+    }
+    SetUpLightsAndStencil();
+    GraphicsResources graphics;
+    if (!graphics.smallFont.Build(kSmallFontPixels) ||
+        !graphics.largeFont.Build(kLargeFontPixels)) {
+        std::fprintf(stderr, "zarnok: no usable font found; text will not show\n");
+    }
+    game->renderer.smallFont = graphics.smallFont.ListBase();
+    game->renderer.largeFont = graphics.largeFont.ListBase();
+    try {
+        FinishStartUp(*game);
+    } catch (const std::exception& error) {
+        return FailStartUp(error.what());
+    }
+
+    splash.reset();
+    window.ShowMaximised();
+    int width = 0, height = 0;
+    window.DrawableSize(width, height);
+    FormResize(game->renderer, width, height);
+    SDL_StartTextInput();
+    game->state.startupComplete = true;
+
+    RunLoop(*game, window, devices);
+
+    std::string failures = FormClose(*game);
+    if (!failures.empty()) std::fprintf(stderr, "zarnok: %s", failures.c_str());
+    return 0;
+}
+
+}  // namespace
 
 int main(int, char**) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) return 1;
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-    SDL_Window* window = SDL_CreateWindow("zarnok", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                          828, 648, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
-    if (!window) return 1;
-    SDL_GLContext context = SDL_GL_CreateContext(window);
-    SDL_GL_SetSwapInterval(0);
-    bool running = true;
-    while (running) {
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) {
-            if (event.type == SDL_QUIT) running = false;
-        }
-        glClearColor(0.1f, 0.1f, 0.2f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-        SDL_GL_SwapWindow(window);
-        SDL_Delay(1);
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        std::fprintf(stderr, "zarnok: %s\n", SDL_GetError());
+        return 1;
     }
-    SDL_GL_DeleteContext(context);
-    SDL_DestroyWindow(window);
+    int result = RunGame();
     SDL_Quit();
-    return 0;
+    return result;
 }

@@ -1,0 +1,149 @@
+#include "app/frame_loop.h"
+
+#include <cmath>
+
+#include "app/frame_steps.h"
+#include "app/game.h"
+#include "app/game_step.h"
+
+namespace {
+
+constexpr int32_t kCheckPeriod = 2000;
+constexpr int32_t kConnectTimeout = 1000;
+constexpr int32_t kTabRepeat = 200;
+
+// Step 2: network housekeeping every two seconds, menus or not.
+void TwoSecondNetworkCheck(Game& game, uint32_t now) {
+    FrameTiming& timing = game.frame;
+    if (Elapsed(now, timing.networkCheckTime) <= kCheckPeriod) return;
+    RunTwoSecondNetworkDuties(game);
+    timing.networkCheckTime = now;
+}
+
+// Step 3: checks that only matter while a game is played.
+void InGameChecks(Game& game, uint32_t now) {
+    FrameTiming& timing = game.frame;
+    ProgramState& state = game.state;
+    if (Elapsed(now, timing.messageExpiryTime) > kCheckPeriod) {
+        ExpireOldestMessageLine(game);
+        timing.messageExpiryTime = now;
+    }
+    // The watchdog: a server that sent nothing for a whole period counts as gone.
+    if (Elapsed(now, timing.watchdogTime) >= kCheckPeriod) {
+        timing.watchdogTime = now;
+        if (!state.heardFromServer && !state.connecting) state.connected = false;
+        if (!state.connecting) state.heardFromServer = false;
+    }
+    if (state.hosting && Elapsed(now, timing.timeoutCheckTime) >= kCheckPeriod) {
+        timing.timeoutCheckTime = now;
+        CheckPlayerTimeouts(game);
+    }
+}
+
+void DecayMovementInput(Game& game) {
+    InputState& input = game.input;
+    input.yawDelta = 0.0f;
+    input.pitchDelta = 0.0f;
+    input.wheelDelta = 0.0f;
+    float step = game.tuning.INERTION * game.tuning.WALK_SPEED;
+    input.forwardAxis = DecayAxis(input.forwardAxis, step);
+    input.strafeAxis = DecayAxis(input.strafeAxis, step);
+}
+
+void GameStepOrLevelRestart(Game& game, uint32_t now) {
+    const ProgramState& state = game.state;
+    bool levelOver = LevelOver(game);
+    if (PlayerModelsLoaded(game) && state.playState == 1 && !levelOver) {
+        RunGameStep(game);
+    } else if (levelOver && state.connected &&
+               Elapsed(now, state.levelEndTime) > static_cast<int32_t>(kRestartDelay)) {
+        RestartLevel(game);
+    }
+}
+
+// Tab moves the edit focus once per press, repeating every 200 ms while held.
+void MenuTabHandling(Game& game, uint32_t now) {
+    FrameTiming& timing = game.frame;
+    bool held = game.input.KeyHeld(DIK_TAB);
+    if (!held || Elapsed(now, timing.tabDisarmTime) > kTabRepeat) timing.tabArmed = true;
+    if (held && timing.tabArmed) {
+        FocusNextEditField(game);
+        timing.tabArmed = false;
+        timing.tabDisarmTime = now;
+    }
+}
+
+// Step 13 except the drawing, which the caller does: returns whether the menus are drawn.
+bool MenuFrame(Game& game, uint32_t now) {
+    ProgramState& state = game.state;
+    if (state.connecting && Elapsed(now, state.connectionStartTime) > kConnectTimeout) {
+        state.connecting = false;
+        ShowConnectionFailed(game);
+    }
+    MenuTabHandling(game, now);
+    return state.renderEnabled;
+}
+
+}  // namespace
+
+float DecayAxis(float value, float step) {
+    if (value > 0.0f) {
+        value -= step;
+        return value > 0.0f ? value : 0.0f;
+    }
+    value += step;
+    return value < 0.0f ? value : 0.0f;
+}
+
+void UpdateSpeedFactor(FrameTiming& timing, uint32_t now) {
+    if (++timing.frameCounter < 40) return;
+    timing.frameCounter = 0;
+    // 40 frames of 15 ms are 600 ms: a factor of 1.
+    float factor = static_cast<float>(static_cast<double>(now - timing.lastSpeedSample) / 600.0);
+    if (!(factor >= 0.00001f && factor <= 100.0f)) factor = 1.0f;
+    timing.speedFactor = factor;
+    timing.lastSpeedSample = now;
+}
+
+FrameDraw RunFrame(Game& game) {
+    ProgramState& state = game.state;
+    if (!state.startupComplete) return FrameDraw::Nothing;
+    FrameTiming& timing = game.frame;
+    uint32_t now = game.services.clock->Ticks();
+    timing.now = now;
+
+    TwoSecondNetworkCheck(game, now);
+    if (state.playState > 0) InGameChecks(game, now);
+    UpdateSpeedFactor(timing, now);
+
+    // A tick counter that ran backwards (it wrapped) skips the body of this frame.
+    if (Elapsed(now, timing.lastFrameTime) < 0) return FrameDraw::Nothing;
+
+    if (state.hosting) ResendServerMessages(game);
+    DecayMovementInput(game);
+    ApplyPolledInput(game);
+    RemoveOldExplosions(game);
+    GameStepOrLevelRestart(game, now);
+
+    FrameDraw draw = FrameDraw::Nothing;
+    if (state.playState > 0 && state.renderEnabled) {
+        draw = game.renderer.chaseView ? FrameDraw::ChaseView : FrameDraw::SplitView;
+    }
+    if (state.playState == 0 && MenuFrame(game, now)) draw = FrameDraw::Menus;
+    timing.lastFrameTime = now;
+    return draw;
+}
+
+bool RunTimerIfDue(Game& game) {
+    if (!game.state.startupComplete) return false;
+    uint32_t now = game.services.clock->Ticks();
+    if (Elapsed(now, game.frame.lastTimerTick) < static_cast<int32_t>(kTimerInterval)) return false;
+    // Like a window timer, a late tick fires once and the period starts again from now.
+    game.frame.lastTimerTick = now;
+    Timer1Timer(game);
+    return true;
+}
+
+void Timer1Timer(Game& game) {
+    if (game.state.connected) SendTimerStateReport(game);
+}

@@ -1,0 +1,55 @@
+#include "app/options.h"
+
+#include "app/game.h"
+#include "app/main_window.h"
+#include "app/number_text.h"
+#include "app/startup_steps.h"
+#include "app/view_layout.h"
+
+namespace {
+
+// "110%" -> 110; an entry that is not a percentage keeps `current`.
+int32_t PercentOf(const std::string& entry, int32_t current) {
+    if (entry.empty()) return current;
+    return TextToInt(std::string_view(entry).substr(0, entry.size() - 1)).value_or(current);
+}
+
+int32_t DetailLevelOf(const std::string& entry, int32_t current) {
+    if (entry == "Low") return 2;
+    if (entry == "Medium") return 1;
+    if (entry == "High") return 0;
+    return current;
+}
+
+}  // namespace
+
+bool ApplyOptions(Game& game, const OptionsChoice& choice) {
+    tusersettings& settings = game.userSettings;
+    MainWindow& window = *game.services.window;
+    settings.mouseSensitivity = PercentOf(choice.sensitivity, settings.mouseSensitivity);
+
+    EnumerateDisplayModes(window, game.displayModes);
+    for (const tdisplaymode& mode : game.displayModes) {
+        if (DisplayModeText(mode) == choice.resolution) {
+            settings.screenWidth = mode.width;
+            settings.screenHeight = mode.height;
+            break;
+        }
+    }
+    ScaleMouseSensitivity(game.tuning, settings.mouseSensitivity);
+
+    if (window.ScreenWidth() != settings.screenWidth ||
+        window.ScreenHeight() != settings.screenHeight) {
+        SwitchDisplayMode(window, settings.screenWidth, settings.screenHeight);
+        // No frame may draw while the window and its context are being rebuilt.
+        game.state.renderEnabled = false;
+        window.Resize(settings.screenWidth, settings.screenHeight);
+        FormResize(game.renderer, settings.screenWidth, settings.screenHeight);
+        game.state.renderEnabled = true;
+    }
+    settings.detailLevel = DetailLevelOf(choice.detail, settings.detailLevel);
+    settings.soundVolume = PercentOf(choice.volume, settings.soundVolume);
+    ApplySoundVolume(game);
+    WriteUserSettings(game.paths.settingsFile, settings);
+    return true;
+}

@@ -1,0 +1,8 @@
+// Drawing one frame of what RunFrame asked for: the 3D view (split or chase) or the menus. The
+// renderer and the menus fill these; the shell swaps the buffers afterwards.
+#pragma once
+#include "app/frame_loop.h"
+
+struct Game;
+
+void DrawFrame(Game& game, FrameDraw draw);

@@ -1,0 +1,9 @@
+// PumpWindowEvents: hands every pending SDL event to the game (resize, keys, characters, mouse)
+// and to the input devices; false once the program is asked to close (window close, SIGINT or
+// SIGTERM, which SDL turns into its quit event).
+#pragma once
+
+struct Game;
+class InputDevices;
+
+bool PumpWindowEvents(Game& game, InputDevices& devices);

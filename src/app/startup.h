@@ -1,0 +1,18 @@
+// The window-independent halves of start-up and shutdown. The shell runs, in order: splash,
+// LoadSettings (config.txt, conf2.cfg, display mode, sound device, first screen), the window with
+// its GL context, lights and fonts, FinishStartUp (menus, sounds, log.txt), then shows the window.
+// FormClose is the one graceful close, whatever asked for it (window, signal, the menu's Exit).
+#pragma once
+#include <string>
+
+struct Game;
+
+// Throws ConfigError for a config.txt value that does not convert, std::runtime_error when
+// conf2.cfg cannot be read or created.
+void LoadSettings(Game& game);
+// Sets renderEnabled; throws std::runtime_error when log.txt cannot be created.
+void FinishStartUp(Game& game);
+// Writes conf2.cfg and log.txt, leaves the network game and releases the sounds. A file that
+// cannot be written does not stop the rest; the returned text names what failed (empty when all
+// went well).
+std::string FormClose(Game& game);
