@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+
 #include <jpeglib.h>
 
-std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height, int quality) {
+std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height,
+                                int quality) {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);
@@ -20,7 +22,8 @@ std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int 
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(&rgb[info.next_scanline * static_cast<size_t>(width) * 3]);
+        JSAMPROW row =
+            const_cast<JSAMPROW>(&rgb[info.next_scanline * static_cast<size_t>(width) * 3]);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -3,4 +3,5 @@
 #include <cstdint>
 #include <vector>
 
-std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height, int quality);
+std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height,
+                                int quality);

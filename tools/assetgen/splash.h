@@ -1,9 +1,8 @@
-// The 640 x 480 splash picture shown while the game starts.
+// The 640 x 480 splash picture shown while the game starts, compiled into the game as a JPEG.
 #pragma once
-#include <cstdint>
 #include <string>
-#include <vector>
 
-std::vector<uint8_t> DrawSplashRgb(int width, int height);
+class TextPainter;
+
 // Writes a C++ source file that defines kSplashJpeg / kSplashJpegSize.
-bool WriteSplashSource(const std::string& path);
+bool WriteSplashSource(const std::string& path, TextPainter& text);

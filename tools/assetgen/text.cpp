@@ -1,0 +1,118 @@
+#include "text.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cmath>
+#include <stdexcept>
+
+struct TextPainter::Face {
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+};
+
+// Asks fontconfig for the file of the first face it really has among the wanted ones.
+static std::string FindFontFile() {
+    std::string found;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    for (const char* family : {"Liberation Sans", "DejaVu Sans"}) {
+        FcPattern* pattern = FcPatternCreate();
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+        FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_BOLD);
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(config, pattern, &result);
+        FcChar8* file = nullptr;
+        FcChar8* matchedFamily = nullptr;
+        if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
+            FcPatternGetString(match, FC_FAMILY, 0, &matchedFamily) == FcResultMatch &&
+            std::string(reinterpret_cast<char*>(matchedFamily)) == family) {
+            found = reinterpret_cast<char*>(file);
+        }
+        if (match) FcPatternDestroy(match);
+        FcPatternDestroy(pattern);
+        if (!found.empty()) break;
+    }
+    FcConfigDestroy(config);
+    FcFini();
+    return found;
+}
+
+TextPainter::TextPainter() : face_(std::make_unique<Face>()) {
+    std::string file = FindFontFile();
+    if (file.empty()) throw std::runtime_error("no Liberation Sans or DejaVu Sans font installed");
+    if (FT_Init_FreeType(&face_->library) != 0) throw std::runtime_error("FreeType did not start");
+    if (FT_New_Face(face_->library, file.c_str(), 0, &face_->face) != 0) {
+        FT_Done_FreeType(face_->library);
+        throw std::runtime_error("cannot open font " + file);
+    }
+}
+
+TextPainter::~TextPainter() {
+    FT_Done_Face(face_->face);
+    FT_Done_FreeType(face_->library);
+}
+
+static void SetSize(FT_Face face, const TextStyle& style) {
+    auto height = static_cast<FT_F26Dot6>(std::lround(style.size * 64));
+    auto width = static_cast<FT_F26Dot6>(std::lround(style.size * style.widthScale * 64));
+    FT_Set_Char_Size(face, width, height, 72, 72);
+}
+
+float TextPainter::Width(const std::string& text, const TextStyle& style) {
+    SetSize(face_->face, style);
+    float width = 0;
+    for (unsigned char ch : text) {
+        if (FT_Load_Char(face_->face, ch, FT_LOAD_DEFAULT) == 0)
+            width += face_->face->glyph->advance.x / 64.0f;
+    }
+    return width;
+}
+
+void TextPainter::DrawLayer(Image& image, const std::string& text, float x, float y,
+                            const TextStyle& style, Color color, float spread) {
+    SetSize(face_->face, style);
+    float penX = x;
+    for (unsigned char ch : text) {
+        if (FT_Load_Char(face_->face, ch, FT_LOAD_RENDER) != 0) continue;
+        FT_GlyphSlot glyph = face_->face->glyph;
+        const FT_Bitmap& bitmap = glyph->bitmap;
+        int left = static_cast<int>(std::lround(penX)) + glyph->bitmap_left;
+        int top = static_cast<int>(std::lround(y)) - glyph->bitmap_top;
+        int reach = static_cast<int>(std::ceil(spread));
+        for (unsigned row = 0; row < bitmap.rows; ++row) {
+            for (unsigned col = 0; col < bitmap.width; ++col) {
+                float coverage = bitmap.buffer[row * bitmap.pitch + col] / 255.0f;
+                if (coverage <= 0) continue;
+                if (reach == 0) {
+                    image.Blend(left + int(col), top + int(row), color, coverage);
+                    continue;
+                }
+                // An outline: every glyph pixel stamps a small disc of the outline colour.
+                for (int dy = -reach; dy <= reach; ++dy)
+                    for (int dx = -reach; dx <= reach; ++dx)
+                        if (dx * dx + dy * dy <= spread * spread)
+                            image.Blend(left + int(col) + dx, top + int(row) + dy, color,
+                                        coverage * 0.5f);
+            }
+        }
+        penX += glyph->advance.x / 64.0f;
+    }
+}
+
+void TextPainter::Draw(Image& image, const std::string& text, float x, float y,
+                       const TextStyle& style) {
+    if (style.shadow > 0)
+        DrawLayer(image, text, x + style.shadow, y + style.shadow, style, {0, 0, 0, 0.6f},
+                  std::max(style.outline, 1.0f));
+    if (style.outline > 0) DrawLayer(image, text, x, y, style, style.outlineColor, style.outline);
+    DrawLayer(image, text, x, y, style, style.color, 0);
+}
+
+void TextPainter::DrawCentred(Image& image, const std::string& text, float cx, float cy,
+                              const TextStyle& style) {
+    float capHeight = style.size * 0.72f;  // about the height of a capital in these faces
+    Draw(image, text, cx - Width(text, style) / 2, cy + capHeight / 2, style);
+}

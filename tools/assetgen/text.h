@@ -1,0 +1,39 @@
+// Draws captions into pictures with FreeType, from a bold sans-serif face that fontconfig finds
+// ("Liberation Sans" bold, else "DejaVu Sans" bold). Glyphs may be stretched horizontally so a
+// caption looks right on a texture that the game draws with another aspect ratio.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "image.h"
+
+struct TextStyle {
+    float size = 32;       // pixel height of the em square
+    float widthScale = 1;  // horizontal stretch of every glyph
+    Color color{1, 1, 1, 1};
+    float outline = 0;  // dark outline thickness in pixels (0: none)
+    Color outlineColor{0, 0, 0, 0.85f};
+    float shadow = 0;  // drop shadow offset in pixels (0: none)
+};
+
+class TextPainter {
+  public:
+    // Throws std::runtime_error when no usable font is installed.
+    TextPainter();
+    ~TextPainter();
+    TextPainter(const TextPainter&) = delete;
+    TextPainter& operator=(const TextPainter&) = delete;
+
+    float Width(const std::string& text, const TextStyle& style);
+    // Draws ASCII text with its baseline at y, starting at x.
+    void Draw(Image& image, const std::string& text, float x, float y, const TextStyle& style);
+    // Draws text centred horizontally on cx with its capitals centred vertically on cy.
+    void DrawCentred(Image& image, const std::string& text, float cx, float cy,
+                     const TextStyle& style);
+
+  private:
+    void DrawLayer(Image& image, const std::string& text, float x, float y, const TextStyle& style,
+                   Color color, float spread);
+    struct Face;
+    std::unique_ptr<Face> face_;
+};

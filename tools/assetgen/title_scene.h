@@ -1,0 +1,10 @@
+// The title picture: an arena of pillars at dusk with the game's name. It is the menu background
+// ("gamelogo") and, at 640 x 480, the splash shown while the game starts.
+#pragma once
+#include <string>
+
+#include "image.h"
+
+class TextPainter;
+
+Image TitleScene(int width, int height, TextPainter& text, const std::string& subtitle);
