@@ -4,6 +4,7 @@
 
 #include "app/game.h"
 #include "platform/bitmap_font.h"
+#include "render/views.h"
 
 namespace {
 
@@ -14,9 +15,17 @@ void ClearWindow(const Game& game) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 }
 
-// renderer: DrawSplitView / DrawChaseView.
-void DrawScene(Game& game) {
-    ClearWindow(game);
+// The match as the game holds it; lists that no subsystem fills yet stay empty.
+RenderScene GatherScene(Game& game) {
+    const Renderer& renderer = game.renderer;
+    return RenderScene{
+        .world = game.world,
+        .renderer = renderer,
+        .tuning = game.tuning,
+        .windowWidth = renderer.sideView.width + renderer.topView.width,
+        .windowHeight = renderer.sideView.height,
+        .localPlayerIndex = game.state.localPlayerIndex,
+    };
 }
 
 // menus: DrawMenuFrame. Until then the title shows that the window and fonts are up.
@@ -35,8 +44,10 @@ void DrawMenus(Game& game) {
 void DrawFrame(Game& game, FrameDraw draw) {
     switch (draw) {
         case FrameDraw::SplitView:
+            DrawSplitView(GatherScene(game), game.frame.now);
+            break;
         case FrameDraw::ChaseView:
-            DrawScene(game);
+            DrawChaseView(GatherScene(game), game.frame.now);
             break;
         case FrameDraw::Menus:
             DrawMenus(game);
