@@ -5,21 +5,10 @@
 #include <fstream>
 #include <string>
 
-#include "world/gpu.h"
 #include "world/model_loader.h"
+#include "world/null_gpu.h"
 
 namespace {
-
-class NullGpu final : public Gpu {
-  public:
-    void GenerateTextures(std::span<uint32_t> names) override {
-        for (uint32_t& name : names) name = 1;
-    }
-    void DeleteTextures(std::span<const uint32_t>) override {}
-    void UploadTexture(uint32_t, int32_t, int32_t, std::span<const uint8_t>) override {}
-    uint32_t CreateBuffer(std::span<const std::byte>) override { return 1; }
-    void DeleteBuffer(uint32_t) override {}
-};
 
 std::string BigModel() {
     std::string text;

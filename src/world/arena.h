@@ -1,0 +1,99 @@
+// Arena: everything one level is built of. The map loader fills it from a map file; collision,
+// bots, match rules, the server and the renderer read it. It lives until the next level start.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "world/geom_object.h"
+#include "world/shadow.h"
+
+// A cylinder as collision and culling see it. Entry 0 of a level's list is the ground.
+struct tcylinderbounds {
+    float x = 0, centreY = 0, z = 0, radius = 0, top = 0, bottom = 0;
+};
+inline constexpr tcylinderbounds kGroundBounds{0, -50, 0, 99999, 0, -100};
+
+struct tspawnpoint {
+    float x = 0, y = 0, z = 0, angle = 0;
+    int32_t team = 0;  // 0 blue, 1 red
+};
+
+struct tcharger {
+    float x = 0, y = 0, z = 0;
+    int32_t respawnInterval = 0;  // ms
+    uint32_t lastTaken = 0;
+};
+
+struct tcell {
+    std::vector<int32_t> cylinders;  // indices into cylinderBounds, ascending, 0 first
+    float centreX = 0, centreZ = 0;
+};
+
+struct CollisionGrid {
+    std::vector<std::vector<tcell>> rows;  // gridRows rows along z of gridColumns cells along x
+    int32_t gridColumns = 0, gridRows = 0;
+    float gridCellSize = 0, gridOriginX = 0, gridOriginZ = 0;
+};
+
+// A run of consecutive arena cylinders that share a texture slot.
+struct tdrawbatch {
+    int32_t firstVertex = 0;
+    int32_t vertexCount = 0;
+    int32_t textureSlot = -1;
+};
+
+// Six vertex buffer objects: triangle positions, quad positions, triangle normals, quad normals,
+// triangle texture coordinates, quad texture coordinates. Names are 0 until uploaded.
+enum VertexBufferIndex {
+    kTrianglePositions,
+    kQuadPositions,
+    kTriangleNormals,
+    kQuadNormals,
+    kTriangleTexCoords,
+    kQuadTexCoords,
+    kVertexBufferCount
+};
+struct VertexBufferSet {
+    std::array<uint32_t, kVertexBufferCount> names{};
+    int32_t triangleVertices = 0;
+    int32_t quadVertices = 0;
+};
+
+// Spawn point indices in a shuffled order, with the next one to hand out, for all points and for
+// each team's points.
+struct SpawnOrder {
+    std::vector<uint8_t> all, blue, red;
+    uint8_t allCursor = 0, blueCursor = 0, redCursor = 0;
+};
+
+// The most spawn points a map may have: spawn orders hold them as bytes.
+inline constexpr size_t kMaxSpawnPoints = 255;
+
+struct Arena {
+    std::string floorTextureName = "floortex";
+    std::string skyTextureName = "skytex";
+    std::string capTextureName = "cylcap";
+    std::string sideTextureName = "cylside";
+    int32_t floorTextureSlot = -1, skyTextureSlot = -1;
+    int32_t floorExtent = 1000;  // half-size of the drawn floor
+
+    std::vector<tcylinderbounds> cylinderBounds;  // entry k + 1 is arena cylinder k
+    std::vector<int32_t> cylinderOrder;           // cylinder indices by descending top
+    CollisionGrid collisionGrid;
+    std::vector<tgeomobject> arenaCylinders;  // geometry released once in the buffers
+    std::vector<tdrawbatch> arenaTriangleBatches, arenaQuadBatches;
+
+    std::vector<tspawnpoint> spawnPoints;
+    std::vector<tcharger> chargerPoints;
+    tvec3 blueFlagHome, redFlagHome;
+    SpawnOrder spawnOrder;
+
+    tgeomobject chargerModel;
+    tgeomobject blueFlag, redFlag;
+    tgeomobject sideExplosion, topExplosion;
+    tshad playerShadow{16};
+
+    VertexBufferSet arenaBuffers, playerBuffers, shadowBuffers;
+};

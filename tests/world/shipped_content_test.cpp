@@ -1,0 +1,66 @@
+// The models and maps the game ships load with the game's own loaders.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/random.h"
+#include "support/fake_gpu.h"
+#include "world/level_start.h"
+
+namespace {
+
+const std::filesystem::path kData = std::filesystem::path(ZARNOK_SOURCE_DIR) / "data";
+
+std::vector<std::filesystem::path> ShippedMaps() {
+    std::vector<std::filesystem::path> maps;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(kData / "maps", error)) {
+        if (entry.path().extension() == ".map") maps.push_back(entry.path());
+    }
+    return maps;
+}
+
+class ShippedContent : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(kData / "player.txt")) GTEST_SKIP() << "no content yet";
+        world.textures.texturesDir = std::filesystem::path(ZARNOK_RUN_DIR) / "textures";
+        world.playerModelFile = kData / "player.txt";
+    }
+
+    FakeGpu gpu;
+    Random random;
+    World world;
+};
+
+TEST_F(ShippedContent, PlayerAndBulletModelsLoad) {
+    ModelVertexCounters counters;
+    SharedMesh shared;
+    const auto player =
+        LoadModel(kData / "player.txt", {world.textures, gpu, counters}, false, shared);
+    ASSERT_TRUE(player);
+    for (const char* part : {"HEAD", "body", "HAND", "BSTART", "shaulders", "shaulders2"})
+        EXPECT_GE(FindPart(*player, part), 0) << part;
+    EXPECT_GT(player->seatDrop, 0);
+    const auto bullet = LoadBulletModel(kData / "bullet.txt", {world.textures, gpu, counters});
+    ASSERT_TRUE(bullet);
+    EXPECT_GT(bullet->triangleCount, 0);
+}
+
+TEST_F(ShippedContent, EveryMapStartsALevel) {
+    const auto maps = ShippedMaps();
+    ASSERT_FALSE(maps.empty());
+    std::vector<tgeomobject> players(2);
+    for (const auto& map : maps) {
+        for (int32_t detail : {0, 2}) {
+            ASSERT_TRUE(StartLevel(world, gpu, random, {detail, 32}, map, players)) << map;
+            EXPECT_TRUE(world.levelLoaded);
+            EXPECT_FALSE(world.arena.spawnPoints.empty()) << map;
+            EXPECT_GT(world.arena.collisionGrid.gridColumns, 0);
+            EXPECT_GE(world.arena.floorTextureSlot, 0);
+            EXPECT_LE(world.textures.nextTextureSlot, kTextureSlotCount);
+        }
+    }
+}
+
+}  // namespace
