@@ -22,8 +22,7 @@ int32_t VerticesPerElement(VertexSetHalf half) {
 
 // Binds the run's texture (advancing its texture frames); a run without a resolvable picture
 // keeps whatever is bound.
-void BindRunTexture(tgeomobject& object, ttexrun& run, const TextureTable& textures,
-                    uint32_t now) {
+void BindRunTexture(tgeomobject& object, ttexrun& run, const TextureTable& textures, uint32_t now) {
     if (run.textureIndex < 0) return;
     const int32_t slot = ResolveTextureSlot(object, textures, run.textureIndex);
     if (slot == -1) return;
@@ -49,8 +48,7 @@ void DrawRunImmediate(const tgeomobject& object, const tmeshpart& part, const tt
     const auto frame = static_cast<size_t>(part.currentFrame);
     const int32_t frameOffset =
         frame < part.frames.size() ? part.frames[frame].vertexOffset / perElement : 0;
-    const int64_t first =
-        static_cast<int64_t>(part.firstElement) + run.elementOffset + frameOffset;
+    const int64_t first = static_cast<int64_t>(part.firstElement) + run.elementOffset + frameOffset;
     const auto vertices =
         half == VertexSetHalf::kTriangles ? TriangleVertices(object) : QuadVertices(object);
     // Elements named outside the model's arrays are not drawn.
@@ -70,24 +68,22 @@ void DrawRunImmediate(const tgeomobject& object, const tmeshpart& part, const tt
     }
 }
 
-void DrawRunFromBuffers(const tmeshpart& part, const VertexBufferSet& buffers,
-                        VertexSetHalf half) {
+void DrawRunFromBuffers(const tmeshpart& part, const VertexBufferSet& buffers, VertexSetHalf half) {
     const int64_t first = static_cast<int64_t>(part.vertexStart) +
                           static_cast<int64_t>(part.currentFrame) * part.verticesPerFrame;
     if (first > INT32_MAX) return;
     DrawVertexRange(buffers, half, static_cast<int32_t>(first), part.verticesPerFrame);
 }
 
-void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now,
-               DrawSource source, const VertexBufferSet* playerBuffers) {
+void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, DrawSource source,
+               const VertexBufferSet* playerBuffers) {
     if (object.animationPace == 0) object.animationPace = 1;
     for (PartList list : {PartList{object.triangleParts, VertexSetHalf::kTriangles},
                           PartList{object.quadParts, VertexSetHalf::kQuads}}) {
         if (source == DrawSource::kPlayerBuffers) BindVertexSet(*playerBuffers, list.half);
         for (size_t index = 0; index < list.parts.size(); ++index) {
             tmeshpart& part = list.parts[index];
-            auto& runs =
-                list.half == VertexSetHalf::kTriangles ? part.triangleRuns : part.quadRuns;
+            auto& runs = list.half == VertexSetHalf::kTriangles ? part.triangleRuns : part.quadRuns;
             for (ttexrun& run : runs) {
                 StepAnimation(object, part, now);
                 BindRunTexture(object, run, textures, now);

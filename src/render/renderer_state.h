@@ -38,8 +38,8 @@ struct Renderer {
     bool chaseView = false;   // the render mode: chase view instead of the split view (Q)
     float cameraZoom = 1.0f;  // scales the chase camera's offset, within [1, 3]
     // Positions the two camera lights take when a view is drawn; they follow the cameras.
-    std::array<float, 4> topLightPosition{0, 1000, -3, 1};    // GL_LIGHT0
-    std::array<float, 4> sideLightPosition{-100, 0, 0, 1};    // GL_LIGHT1
+    std::array<float, 4> topLightPosition{0, 1000, -3, 1};  // GL_LIGHT0
+    std::array<float, 4> sideLightPosition{-100, 0, 0, 1};  // GL_LIGHT1
     // First display list of the 18 and 36 pixel glyph sets (codes 0..254), 0 before start-up.
     uint32_t smallFont = 0;
     uint32_t largeFont = 0;

@@ -16,8 +16,7 @@ int32_t CylinderSlot(const tgeomobject& cylinder, size_t index) {
     return index < cylinder.textureSlots.size() ? cylinder.textureSlots[index] : -1;
 }
 
-void DrawFlag(tgeomobject& flag, const RenderScene& scene, uint32_t now,
-              FlagLighting lighting) {
+void DrawFlag(tgeomobject& flag, const RenderScene& scene, uint32_t now, FlagLighting lighting) {
     if (lighting == FlagLighting::kUnlit) glDisable(GL_LIGHTING);
     DrawModel(flag, scene.world.textures, now);
     if (lighting == FlagLighting::kUnlit) glEnable(GL_LIGHTING);
@@ -114,8 +113,8 @@ void DrawSolidCylinders(const RenderScene& scene) {
     for (size_t k = 0; k < arena.arenaCylinders.size(); ++k) {
         if (IsNearCylinder(arena.cylinderBounds, static_cast<int32_t>(k), player)) continue;
         const tgeomobject& cylinder = arena.arenaCylinders[k];
-        DrawCylinder(cylinder, scene.world.textures, arena.arenaBuffers,
-                     CylinderSlot(cylinder, 0), CylinderSlot(cylinder, 1));
+        DrawCylinder(cylinder, scene.world.textures, arena.arenaBuffers, CylinderSlot(cylinder, 0),
+                     CylinderSlot(cylinder, 1));
     }
 }
 
@@ -178,8 +177,8 @@ void DrawSeeThroughCylinders(const RenderScene& scene) {
         if (!IsNearCylinder(arena.cylinderBounds, k, player)) continue;
         if (k < 0 || static_cast<size_t>(k) >= arena.arenaCylinders.size()) continue;
         const tgeomobject& cylinder = arena.arenaCylinders[static_cast<size_t>(k)];
-        DrawCylinder(cylinder, scene.world.textures, arena.arenaBuffers,
-                     CylinderSlot(cylinder, 0), CylinderSlot(cylinder, 1));
+        DrawCylinder(cylinder, scene.world.textures, arena.arenaBuffers, CylinderSlot(cylinder, 0),
+                     CylinderSlot(cylinder, 1));
     }
     DisableVertexArrays();
     glDisable(GL_BLEND);

@@ -40,8 +40,7 @@ void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant varian
 
 // Static shadow discs in `alpha` black with texturing off, then, when `playerShadowHeight` is
 // given, a disc under every player at that height; texturing and white come back after.
-void DrawShadowPass(const RenderScene& scene, float alpha,
-                    std::optional<float> playerShadowHeight);
+void DrawShadowPass(const RenderScene& scene, float alpha, std::optional<float> playerShadowHeight);
 
 // Platforms hanging over the local player, half transparent; the stencil lets each pixel blend
 // once however many faces cover it. Ends with depth test, blending and stencil off, lighting on.

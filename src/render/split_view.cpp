@@ -20,8 +20,8 @@ void Viewport(const tviewcamera& camera) {
 
 void LookFromSide(const tviewcamera& side, float nearPlane, const tgeomobject& player) {
     gluPerspective(side.fovy, side.aspect, nearPlane, kFarPlane);
-    gluLookAt(side.eye.x, side.eye.y, side.eye.z, side.centre.x, side.centre.y, side.centre.z, 0,
-              1, 0);
+    gluLookAt(side.eye.x, side.eye.y, side.eye.z, side.centre.x, side.centre.y, side.centre.z, 0, 1,
+              0);
     ApplyPlayerFrame(player);
 }
 

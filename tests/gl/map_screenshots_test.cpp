@@ -29,8 +29,9 @@ void PlaceCrowd(RenderHarness& harness) {
     const tspawnpoint spawn = harness.world.arena.spawnPoints.front();
     harness.AddPlayer({spawn.x, spawn.y, spawn.z}, spawn.angle);
     for (int i = 1; i < 4; ++i) {
-        const auto& other = harness.world.arena.spawnPoints[static_cast<size_t>(i) %
-                                                            harness.world.arena.spawnPoints.size()];
+        const auto& other =
+            harness.world.arena
+                .spawnPoints[static_cast<size_t>(i) % harness.world.arena.spawnPoints.size()];
         harness.AddPlayer({spawn.x - 3.0f * static_cast<float>(i), spawn.y, spawn.z - 4.0f},
                           other.angle);
     }

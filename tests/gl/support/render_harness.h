@@ -26,6 +26,7 @@
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
 };
 
 class RenderHarness {
@@ -62,16 +63,18 @@ class RenderHarness {
     RenderHarness(const RenderHarness&) = delete;
     RenderHarness& operator=(const RenderHarness&) = delete;
 
-    // Starts a level on maps/<name> and resets the cameras as a match start does.
-    void LoadMap(const std::string& name) {
+    // Starts a level on the shipped maps/<name>.
+    void LoadMap(const std::string& name) { LoadMapFile(kRunDir / "maps" / name); }
+
+    // Starts a level on a map file and resets the cameras as a match start does.
+    void LoadMapFile(const std::filesystem::path& map) {
         // Room for every model a test places, so references to them stay valid.
         players.clear();
         players.reserve(kRoomForModels);
         bullets.clear();
         bullets.reserve(kRoomForModels);
-        if (!StartLevel(world, *gpu_, random_, {0, tuning.CYL_SIDE_COUNT}, kRunDir / "maps" / name,
-                        {}))
-            throw std::runtime_error("no map " + name);
+        if (!StartLevel(world, *gpu_, random_, {0, tuning.CYL_SIDE_COUNT}, map, {}))
+            throw std::runtime_error("no map " + map.string());
         ResetViewCameras(renderer, tuning);
         UpdateViewCameras(renderer, tuning, 0);
     }
