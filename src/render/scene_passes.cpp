@@ -110,11 +110,23 @@ void DrawArenaBatches(const RenderScene& scene) {
 void DrawSolidCylinders(const RenderScene& scene) {
     const Arena& arena = scene.world.arena;
     const tvec3 player = scene.LocalPlayer()->position;
-    for (size_t k = 0; k < arena.arenaCylinders.size(); ++k) {
-        if (IsNearCylinder(arena.cylinderBounds, static_cast<int32_t>(k), player)) continue;
-        const tgeomobject& cylinder = arena.arenaCylinders[k];
-        DrawCylinder(cylinder, scene.world.textures, arena.arenaBuffers, CylinderSlot(cylinder, 0),
-                     CylinderSlot(cylinder, 1));
+    // All caps from the triangle buffers, then all sides from the quad buffers, binding a
+    // texture only when it changes: rebinding both buffer sets and both textures for every
+    // cylinder made the driver re-validate its arrays on each draw.
+    for (VertexSetHalf half : {VertexSetHalf::kTriangles, VertexSetHalf::kQuads}) {
+        const bool caps = half == VertexSetHalf::kTriangles;
+        BindVertexSet(arena.arenaBuffers, half);
+        int32_t boundSlot = -1;
+        for (size_t k = 0; k < arena.arenaCylinders.size(); ++k) {
+            if (IsNearCylinder(arena.cylinderBounds, static_cast<int32_t>(k), player)) continue;
+            const tgeomobject& cylinder = arena.arenaCylinders[k];
+            const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);
+            if (slot != boundSlot) BindTextureSlot(scene.world.textures, slot);
+            boundSlot = slot;
+            DrawVertexRange(arena.arenaBuffers, half,
+                            caps ? cylinder.arenaTriangleStart : cylinder.arenaQuadStart,
+                            caps ? cylinder.arenaTriangleVertices : cylinder.arenaQuadVertices);
+        }
     }
 }
 
