@@ -161,6 +161,10 @@ void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant varian
 
 void DrawShadowPass(const RenderScene& scene, float alpha,
                     std::optional<float> playerShadowHeight) {
+    // Set here, not left to the effects drawn later: the first chase-view frame would otherwise
+    // draw its shadows with the default (opaque) blend function.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_CULL_FACE);
     glDisable(GL_TEXTURE_2D);
     glColor4f(0, 0, 0, alpha);
