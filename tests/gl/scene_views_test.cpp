@@ -186,4 +186,19 @@ TEST_F(SceneViews, AChargerReappearsOnlyAfterItsRespawnTime) {
     EXPECT_GT(Count(Frame(0, 0, kWidth / 2, kHeight), IsChargerLike), 5u);
 }
 
+TEST_F(SceneViews, AMuzzleFlashShowsForLessThanFireTimeoutAfterTheShot) {
+    Load({});
+    // Any small model serves as the flash; the charger's colour makes it easy to find.
+    tgeomobject flash = harness.world.arena.chargerModel;
+    flash.position = {0, 1.2f, -4};
+    harness.muzzleFlashes.push_back({&flash, &flash, 0});
+    const int32_t timeout = harness.tuning.FIRE_TIMEOUT;
+    harness.muzzleFlashes.front().shotTime = kNow - static_cast<uint32_t>(timeout) + 1;
+    harness.DrawSplit(kNow);
+    EXPECT_GT(Count(Frame(kWidth / 2, 0, kWidth / 2, kHeight), IsChargerLike), 20u);
+    harness.muzzleFlashes.front().shotTime = kNow - static_cast<uint32_t>(timeout);
+    harness.DrawSplit(kNow);
+    EXPECT_EQ(Count(Whole(), IsChargerLike), 0u);
+}
+
 }  // namespace

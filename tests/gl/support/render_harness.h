@@ -110,7 +110,7 @@ class RenderHarness {
                            .localPlayerIndex = localPlayerIndex,
                            .lookPitch = lookPitch,
                            .bullets = bullets,
-                           .muzzleFlashes = {},
+                           .muzzleFlashes = muzzleFlashes,
                            .explosions = explosions,
                            .captureTheFlag = captureTheFlag};
     }
@@ -170,6 +170,7 @@ class RenderHarness {
     Tuning tuning;
     std::vector<tgeomobject> players;
     std::vector<tbullet> bullets;
+    std::vector<MuzzleFlash> muzzleFlashes;
     std::vector<ExplosionSite> explosions;
     int32_t localPlayerIndex = 0;
     float lookPitch = 0;
