@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/number_text.h"
 #include "app/split_line.h"
+#include "world/text_numbers.h"
 
 namespace {
 
@@ -58,11 +58,11 @@ std::string UpperCase(std::string text) {
 // Stores `value` into the key's field; false when it does not convert.
 bool StoreValue(const ConfigKey& key, const std::string& value, Tuning& tuning) {
     if (auto floatField = std::get_if<float Tuning::*>(&key.field)) {
-        auto number = TextToFloat(value);
+        auto number = ParseReal(value);
         if (!number) return false;
         tuning.*(*floatField) = *number;
     } else {
-        auto number = TextToInt(value);
+        auto number = ParseInt32(value);
         if (!number) return false;
         tuning.*(std::get<int32_t Tuning::*>(key.field)) = *number;
     }

@@ -1,7 +1,5 @@
 #include "app/frame_loop.h"
 
-#include <cmath>
-
 #include "app/frame_steps.h"
 #include "app/game.h"
 #include "app/game_step.h"
@@ -12,7 +10,7 @@ constexpr int32_t kCheckPeriod = 2000;
 constexpr int32_t kConnectTimeout = 1000;
 constexpr int32_t kTabRepeat = 200;
 
-// Step 2: network housekeeping every two seconds, menus or not.
+// Network housekeeping every two seconds, in menus as well as in play.
 void TwoSecondNetworkCheck(Game& game, uint32_t now) {
     FrameTiming& timing = game.frame;
     if (Elapsed(now, timing.networkCheckTime) <= kCheckPeriod) return;
@@ -20,7 +18,7 @@ void TwoSecondNetworkCheck(Game& game, uint32_t now) {
     timing.networkCheckTime = now;
 }
 
-// Step 3: checks that only matter while a game is played.
+// Checks that only matter while a game is played.
 void InGameChecks(Game& game, uint32_t now) {
     FrameTiming& timing = game.frame;
     ProgramState& state = game.state;
@@ -73,7 +71,7 @@ void MenuTabHandling(Game& game, uint32_t now) {
     }
 }
 
-// Step 13 except the drawing, which the caller does: returns whether the menus are drawn.
+// The menus' frame except the drawing, which the caller does: returns whether to draw them.
 bool MenuFrame(Game& game, uint32_t now) {
     ProgramState& state = game.state;
     if (state.connecting && Elapsed(now, state.connectionStartTime) > kConnectTimeout) {

@@ -27,6 +27,7 @@ class MainWindow {
     // Resizes the main window and binds the GL context to it again.
     virtual void Resize(int32_t width, int32_t height) = 0;
 
+    // Hiding the cursor also captures the mouse for relative motion (play); showing frees it.
     virtual void SetCursorVisible(bool visible) = 0;
     virtual void ShowMessage(std::string_view text) = 0;
     virtual std::string ClipboardText() = 0;

@@ -2,16 +2,16 @@
 
 #include "app/game.h"
 #include "app/main_window.h"
-#include "app/number_text.h"
 #include "app/startup_steps.h"
 #include "app/view_layout.h"
+#include "world/text_numbers.h"
 
 namespace {
 
 // "110%" -> 110; an entry that is not a percentage keeps `current`.
 int32_t PercentOf(const std::string& entry, int32_t current) {
     if (entry.empty()) return current;
-    return TextToInt(std::string_view(entry).substr(0, entry.size() - 1)).value_or(current);
+    return ParseInt32(std::string_view(entry).substr(0, entry.size() - 1)).value_or(current);
 }
 
 int32_t DetailLevelOf(const std::string& entry, int32_t current) {

@@ -1,14 +1,26 @@
 #include "app/startup_steps.h"
 
 #include "app/game.h"
+#include "sound/sound_buffers.h"
+#include "sound/sound_loading.h"
+#include "sound/sound_volume.h"
 
-void StartSoundDevice(Game&) {}  // sound: InitSound
-void ShowMainMenu(Game&) {}      // menus: screen state 1
-void BuildMainMenus(Game&) {}    // menus: BuildMenus
-void LoadGameSounds(Game&) {}    // sound: the start-up sounds
-void PrepareHud(Game&) {}        // HUD: reload bar rate
-void ApplySoundVolume(Game&) {}  // sound: volumes after the options changed
+void StartSoundDevice(Game& game) {
+    InitSound(game.sound, game.services.audio);
+}
+void ShowMainMenu(Game&) {}    // menus: screen state 1
+void BuildMainMenus(Game&) {}  // menus: BuildMenus
+void LoadGameSounds(Game& game) {
+    LoadSounds(game.sound, game.paths.soundDir.string(), game.userSettings.soundVolume);
+}
+void PrepareHud(Game&) {}  // HUD: reload bar rate
+void ApplySoundVolume(Game& game) {
+    int32_t local = game.sound.playerChannels.empty() ? -1 : game.state.localPlayerIndex;
+    ApplySoundVolume(game.sound, game.userSettings.soundVolume, local);
+}
 
 void CloseHostedServer(Game&) {}  // net: CloseServer
 void DisconnectClient(Game&) {}   // net: Disconnect
-void ReleaseSounds(Game&) {}      // sound: release every buffer and the device
+void ReleaseSounds(Game& game) {
+    ReleaseSounds(game.sound);
+}

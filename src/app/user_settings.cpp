@@ -88,6 +88,8 @@ tusersettings ReadUserSettings(const std::filesystem::path& path, int32_t screen
     if (!error && size != kUserSettingsSize) std::filesystem::remove(path, error);
 
     std::ifstream file(path, std::ios::binary);
+    // A file that exists but cannot be opened is reported, never replaced by defaults.
+    if (!file && std::filesystem::exists(path, error)) ThrowFileError(path, "cannot open");
     if (file) {
         UserSettingsBytes bytes{};
         if (!file.read(reinterpret_cast<char*>(bytes.data()), bytes.size())) {

@@ -1,6 +1,7 @@
 #include "platform/sdl_main_window.h"
 
 #include "app/text/cp1251.h"
+#include "platform/display_sync.h"
 
 namespace {
 
@@ -104,6 +105,9 @@ void SdlMainWindow::Resize(int32_t width, int32_t height) {
 void SdlMainWindow::SetCursorVisible(bool visible) {
     if (visible == cursorVisible_) return;
     cursorVisible_ = visible;
+    // Hidden means playing: relative mode keeps the mouse counts coming at the screen's edges,
+    // as the game's mouse look expects.
+    SDL_SetRelativeMouseMode(visible ? SDL_FALSE : SDL_TRUE);
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 

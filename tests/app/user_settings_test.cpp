@@ -107,4 +107,13 @@ TEST(UserSettings, FailedWriteKeepsTheOldFile) {
     EXPECT_EQ(dir.Read("conf2.cfg"), before);
 }
 
+TEST(UserSettings, UnreadableFileIsReportedNotReplaced) {
+    TempDir dir;
+    // A directory of that name cannot be read as the record; it must survive untouched.
+    std::filesystem::create_directory(dir.File("conf2.cfg"));
+    std::filesystem::path path = dir.File("conf2.cfg");
+    EXPECT_THROW(ReadUserSettings(path, 800, 600), std::runtime_error);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
 }  // namespace

@@ -1,5 +1,4 @@
-// TempDir: a fresh directory for one test, removed afterwards, with helpers to write and read
-// files in it.
+// TempDir: a fresh directory for one test, removed afterwards, with a helper to write files in it.
 #pragma once
 #include <cstdint>
 #include <filesystem>
@@ -26,8 +25,13 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path File(std::string_view name) const { return path_ / name; }
+    std::filesystem::path File(const std::filesystem::path& relative) const {
+        return path_ / relative;
+    }
+    std::string Read(const std::filesystem::path& relative) const {
+        std::ifstream in(path_ / relative, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
 
     std::filesystem::path Write(const std::filesystem::path& relative,
                                 std::string_view text) const {
@@ -42,10 +46,6 @@ class TempDir {
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));
         return full;
-    }
-    std::string Read(std::string_view name) const {
-        std::ifstream file(File(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
   private:

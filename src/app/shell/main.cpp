@@ -18,8 +18,10 @@
 #include "app/view_layout.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
+#include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
 #include "platform/input_devices.h"
+#include "platform/openal_audio.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_window.h"
@@ -71,6 +73,10 @@ int RunGame() {
     if (!LoadArbBufferFunctions()) {
         return FailStartUp("the graphics driver lacks ARB vertex buffer objects");
     }
+    GlGpu gpu;
+    game->services.gpu = &gpu;
+    OpenAlAudio audio;  // opened by the sound start-up; without a device the game stays silent
+    game->services.audio = &audio;
     SetUpLightsAndStencil();
     GraphicsResources graphics;
     if (!graphics.smallFont.Build(kSmallFontPixels) ||

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The real program in a temporary copy of the run folder: its window "zarnok" appears and shows
+# something; on SIGTERM it exits 0 and leaves conf2.cfg with the defaults and log.txt with the
+# fifteen counter lines. Usage: startup.sh <zarnok> <run-folder>
+set -euo pipefail
+binary=$(realpath "$1")
+run_folder=$2
+work=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cp -r "$run_folder"/. "$work"/
+rm -f "$work/conf2.cfg" "$work/log.txt"
+cd "$work"
+"$binary" >stdout.txt 2>stderr.txt &
+pid=$!
+
+window=
+for _ in $(seq 1 200); do
+  window=$(xdotool search --onlyvisible --name '^zarnok$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up: $(cat stderr.txt)"
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no window named zarnok appeared"
+
+# The window covers the screen and has drawn a frame that is not one flat colour.
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+screen=$(xdpyinfo | awk '/dimensions:/ {print $2}')
+[ "${WIDTH}x${HEIGHT}" = "$screen" ] || fail "window is ${WIDTH}x${HEIGHT}, screen is $screen"
+import -window root screenshot.png
+colours=$(convert screenshot.png -format '%k' info:)
+[ "$colours" -gt 1 ] || fail "the screen shows a single colour"
+[ -f log.txt ] && [ ! -s log.txt ] || fail "log.txt is not created empty at start-up"
+
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "exit status $status after SIGTERM: $(cat stderr.txt)"
+
+[ "$(stat -c %s conf2.cfg)" -eq 168 ] || fail "conf2.cfg is not 168 bytes"
+expected_head=$(printf 'mouse 100 width %d height %d detail 0 volume 100' "$WIDTH" "$HEIGHT")
+actual_head=$(od -A n -t d4 -w20 -N 20 conf2.cfg | awk '{printf "mouse %d width %d height %d detail %d volume %d", $1, $2, $3, $4, $5}')
+[ "$actual_head" = "$expected_head" ] || fail "conf2.cfg numbers: $actual_head"
+[ "$(dd if=conf2.cfg bs=1 skip=20 count=8 status=none)" = $'\x07Player1' ] || fail "player name"
+[ "$(dd if=conf2.cfg bs=1 skip=85 count=13 status=none)" = $'\x0cZarnokServer' ] || fail "server name"
+[ "$(dd if=conf2.cfg bs=1 skip=150 count=10 status=none)" = $'\x09127.0.0.1' ] || fail "server address"
+
+expected_log="sent 0
+sentsrv 0
+sentsrv_ginfo 0
+sentsrv_endlv 0
+sentsrv_addpl 0
+sentsrv_added 0
+sentsrv_bulst 0
+sentsrv_bulfn 0
+sentsrv_illim 0
+sentsrv_endlv2 0
+sentsrv_respl 0
+sentsrv_delpl 0
+sentsrv_srvcl 0
+sentsrv_addlist 0
+received 0"
+[ "$(cat log.txt)" = "$expected_log" ] || fail "log.txt: $(cat log.txt)"
+
+# A second start reads the file it wrote and keeps it. Job control keeps SIGINT deliverable:
+# without it a script's background jobs ignore SIGINT.
+cp conf2.cfg conf2.first
+set -m
+"$binary" >/dev/null 2>&1 &
+pid=$!
+set +m
+for _ in $(seq 1 200); do
+  xdotool search --onlyvisible --name '^zarnok$' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+[ -n "$(xdotool search --onlyvisible --name '^zarnok$' 2>/dev/null)" ] || fail "no window on the second start"
+kill -INT "$pid"
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "exit status $status after SIGINT"
+cmp -s conf2.cfg conf2.first || fail "conf2.cfg changed across a start without changes"
+
+# A config.txt value that does not convert stops start-up: a message (dismissed with Enter when
+# the display can show one), a line on stderr naming file, line and text, a non-zero exit, and
+# the user's settings untouched.
+printf 'WALK_SPEED 0.1\nRUN_TIME fast\n' >config.txt
+"$binary" >/dev/null 2>stderr.txt &
+pid=$!
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  box=$(xdotool search --onlyvisible --name '^zarnok$' 2>/dev/null | head -n 1) || true
+  [ -n "$box" ] && xdotool key --window "$box" Return 2>/dev/null
+  sleep 0.1
+done
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -ne 0 ] || fail "a bad config.txt did not stop start-up"
+grep -q '^zarnok: config.txt:2: value does not convert: RUN_TIME fast$' stderr.txt ||
+  fail "stderr does not name the bad line: $(cat stderr.txt)"
+cmp -s conf2.cfg conf2.first || fail "a failed start changed conf2.cfg"
+echo "startup e2e passed"
