@@ -1,42 +1,20 @@
 #include "platform/gl_gpu.h"
 
-#include <SDL.h>
-#define GL_GLEXT_PROTOTYPES 0
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include <stdexcept>
 
-struct GlGpu::BufferFunctions {
-    PFNGLGENBUFFERSARBPROC gen = nullptr;
-    PFNGLBINDBUFFERARBPROC bind = nullptr;
-    PFNGLBUFFERDATAARBPROC data = nullptr;
-    PFNGLDELETEBUFFERSARBPROC remove = nullptr;
-};
+#include "platform/gl_extensions.h"
 
 namespace {
 
-template <typename Function>
-Function Fetch(const char* name) {
-    return reinterpret_cast<Function>(SDL_GL_GetProcAddress(name));
+const ArbBufferFunctions& RequireArbBuffers() {
+    if (!ArbBuffers().glGenBuffersARB && !LoadArbBufferFunctions())
+        throw std::runtime_error("the OpenGL driver offers no ARB vertex buffer objects");
+    return ArbBuffers();
 }
 
 }  // namespace
 
-const GlGpu::BufferFunctions& GlGpu::FetchBufferFunctions() {
-    static BufferFunctions functions;
-    if (!functions.gen) {
-        functions.gen = Fetch<PFNGLGENBUFFERSARBPROC>("glGenBuffersARB");
-        functions.bind = Fetch<PFNGLBINDBUFFERARBPROC>("glBindBufferARB");
-        functions.data = Fetch<PFNGLBUFFERDATAARBPROC>("glBufferDataARB");
-        functions.remove = Fetch<PFNGLDELETEBUFFERSARBPROC>("glDeleteBuffersARB");
-    }
-    if (!functions.gen || !functions.bind || !functions.data || !functions.remove)
-        throw std::runtime_error("the OpenGL driver offers no ARB vertex buffer objects");
-    return functions;
-}
-
-GlGpu::GlGpu() : buffers_(FetchBufferFunctions()) {}
+GlGpu::GlGpu() : buffers_(RequireArbBuffers()) {}
 
 void GlGpu::GenerateTextures(std::span<uint32_t> names) {
     glGenTextures(static_cast<GLsizei>(names.size()), names.data());
@@ -59,14 +37,14 @@ void GlGpu::UploadTexture(uint32_t name, int32_t width, int32_t height,
 
 uint32_t GlGpu::CreateBuffer(std::span<const std::byte> bytes) {
     GLuint name = 0;
-    buffers_.gen(1, &name);
-    buffers_.bind(GL_ARRAY_BUFFER_ARB, name);
-    buffers_.data(GL_ARRAY_BUFFER_ARB, static_cast<GLsizeiptrARB>(bytes.size()), bytes.data(),
-                  GL_STATIC_DRAW_ARB);
-    buffers_.bind(GL_ARRAY_BUFFER_ARB, 0);
+    buffers_.glGenBuffersARB(1, &name);
+    buffers_.glBindBufferARB(GL_ARRAY_BUFFER_ARB, name);
+    buffers_.glBufferDataARB(GL_ARRAY_BUFFER_ARB, static_cast<GLsizeiptrARB>(bytes.size()),
+                             bytes.data(), GL_STATIC_DRAW_ARB);
+    buffers_.glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
     return name;
 }
 
 void GlGpu::DeleteBuffer(uint32_t name) {
-    if (name != 0) buffers_.remove(1, &name);
+    if (name != 0) buffers_.glDeleteBuffersARB(1, &name);
 }

@@ -1,8 +1,11 @@
 // GlGpu: the game's Gpu, on the current OpenGL context. Textures are plain GL texture objects
-// with linear filtering; vertex buffers are static ARB vertex buffer objects. Create it once the
-// context is current; it needs the ARB buffer-object entry points and throws without them.
+// with linear filtering; vertex buffers are static ARB vertex buffer objects, made through the
+// entry points of platform/gl_extensions. Create it once the context is current; it throws when
+// the driver lacks those entry points. It must outlive the GPU objects it made.
 #pragma once
 #include "world/gpu.h"
+
+struct ArbBufferFunctions;
 
 class GlGpu final : public Gpu {
   public:
@@ -17,7 +20,5 @@ class GlGpu final : public Gpu {
     void DeleteBuffer(uint32_t name) override;
 
   private:
-    struct BufferFunctions;
-    static const BufferFunctions& FetchBufferFunctions();
-    const BufferFunctions& buffers_;
+    const ArbBufferFunctions& buffers_;
 };

@@ -93,10 +93,24 @@ struct tgeomobject {
     std::vector<int32_t> textureSlots;  // -1 until resolved
 
     tvec3 bulletStart;
-    int32_t respawnDelay = 2000;
     float extentRadius = 0, extentHalfHeight = 0;
-    float animationPace = 0;
+    float animationPace = 0;  // 0 is read as 1
     float seatDrop = 0;
+
+    // Movement, in units per 15 ms reference frame.
+    tvec3 frameVelocity;  // this frame's motion: shortened by collision, then added and zeroed
+    tvec3 velocity;       // kept between frames; y is the vertical speed
+    float moveSpeed = 0;
+    uint32_t runStartTime = 0, runEndTime = 0, jumpStartTime = 0;
+    bool airborne = false;
+    float headroom = 9999;
+
+    // Match state of a player model.
+    bool isBot = false;
+    bool dead = false;
+    uint32_t deathTime = 0;
+    int32_t respawnDelay = 2000;  // ms
+    uint32_t lastShotTime = 0;
 };
 
 // A flying bullet: a model plus who fired it.

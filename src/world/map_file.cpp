@@ -78,7 +78,8 @@ class MapReader {
             case Section::RedFlag:
                 break;
             case Section::Cylinders:
-                ReadCount(kMaxCylinders);  // read but never a limit
+                lines_.ReadInt();  // read, but the cylinders run to the end of the file
+                lines_.FinishValues();
                 break;
         }
         if (lines_.AtEnd()) return;

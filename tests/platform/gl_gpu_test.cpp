@@ -9,6 +9,10 @@
 
 #include <vector>
 
+#include "app/random.h"
+#include "support/temp_dir.h"
+#include "world/level_start.h"
+
 namespace {
 
 class GlGpuTest : public testing::Test {
@@ -71,6 +75,34 @@ TEST_F(GlGpuTest, BufferHoldsTheBytesGiven) {
     EXPECT_EQ(back, floats);
     gpu.DeleteBuffer(name);
     EXPECT_EQ(isBuffer(name), GL_FALSE);
+}
+
+TEST_F(GlGpuTest, LevelBuffersLiveOnTheCardUntilTheNextLevel) {
+    TempDir dir;
+    const auto map = dir.Write("maps/a.map", "cylinders\n2\nx\n0 0 0 4 3\n9 0 0 1 1\n");
+    GlGpu gpu;
+    Random random;
+    World world;
+    world.textures.texturesDir = dir.path() / "textures";
+    world.playerModelFile = dir.path() / "none.txt";
+    std::vector<tgeomobject> players;
+    ASSERT_TRUE(StartLevel(world, gpu, random, {2, 32}, map, players));
+    const VertexBufferSet first = world.arena.arenaBuffers;
+
+    auto bind = reinterpret_cast<PFNGLBINDBUFFERARBPROC>(SDL_GL_GetProcAddress("glBindBufferARB"));
+    auto parameter = reinterpret_cast<PFNGLGETBUFFERPARAMETERIVARBPROC>(
+        SDL_GL_GetProcAddress("glGetBufferParameterivARB"));
+    auto isBuffer = reinterpret_cast<PFNGLISBUFFERARBPROC>(SDL_GL_GetProcAddress("glIsBufferARB"));
+    bind(GL_ARRAY_BUFFER_ARB, first.names[kTrianglePositions]);
+    GLint size = 0;
+    parameter(GL_ARRAY_BUFFER_ARB, GL_BUFFER_SIZE_ARB, &size);
+    bind(GL_ARRAY_BUFFER_ARB, 0);
+    EXPECT_EQ(size, 2 * 16 * 3 * 12);  // two 8-segment cylinders, 12 bytes a position
+
+    ASSERT_TRUE(StartLevel(world, gpu, random, {2, 32}, map, players));
+    for (uint32_t name : first.names) EXPECT_EQ(isBuffer(name), GL_FALSE);
+    EXPECT_EQ(isBuffer(world.arena.shadowBuffers.names[kTriangleNormals]), GL_TRUE);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 }  // namespace

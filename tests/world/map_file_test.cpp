@@ -77,6 +77,11 @@ TEST(MapFile, AFirstLineThatIsNoKeywordStartsTheCylinders) {
     EXPECT_FLOAT_EQ(map.cylinders[1].radius, 1);
 }
 
+TEST(MapFile, TheCylinderCountLimitsNothing) {
+    EXPECT_EQ(Parse("cylinders\n1\nx\n0 0 0 1 1\n1 0 0 1 1\n2 0 0 1 1\n").cylinders.size(), 3u);
+    EXPECT_EQ(Parse("cylinders\n99999\nx\n0 0 0 1 1\n").cylinders.size(), 1u);
+}
+
 TEST(MapFile, CylinderLinesCanSwitchTexturesWithoutAddingCylinders) {
     const MapDescription map = Parse(
         "cylinders\n3\nx\n0 0 0 1 1\ncylcapbitmap stone\n1 0 0 1 1\ncylsidebitmap\twood\n"
