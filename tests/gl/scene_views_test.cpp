@@ -202,3 +202,24 @@ TEST_F(SceneViews, AMuzzleFlashShowsForLessThanFireTimeoutAfterTheShot) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FloorTexture, RepeatsEveryTenUnitsWhateverTheFloorSize) {
+    RenderHarness harness(kWidth, kHeight);
+    harness.LoadMap("quarry.map");
+    const tspawnpoint spawn = harness.world.arena.spawnPoints.front();
+    harness.AddPlayer({spawn.x, spawn.y, spawn.z}, spawn.angle, "no animation: stands still");
+    const int half = kWidth / 2;
+    harness.DrawSplit(kNow);
+    const auto wide = harness.Pixels(half, 0, half, kHeight, GL_RGB);
+    harness.world.arena.floorExtent = 500;
+    harness.DrawSplit(kNow);
+    const auto narrow = harness.Pixels(half, 0, half, kHeight, GL_RGB);
+    // Only rounding in the texture coordinates may tell the two floors apart.
+    size_t different = 0;
+    for (size_t i = 0; i < wide.size(); ++i) different += std::abs(wide[i] - narrow[i]) > 3;
+    EXPECT_LT(different, wide.size() / 200);
+}
+
+}  // namespace
