@@ -29,7 +29,7 @@ struct ShippedMap {
     std::vector<Point> spawns, chargers, flags;
     std::vector<Cylinder> cylinders;
     std::vector<std::string> textures;
-    int textureLinesAfterMarker = 0, textureLines = 0;
+    int textureLines = 0;
 };
 
 std::vector<float> Numbers(const std::string& line) {
@@ -41,7 +41,7 @@ std::vector<float> Numbers(const std::string& line) {
 
 // Reads the sections the shipped maps use, each laid out as the game reads it.
 ShippedMap ReadMap(const std::string& name) {
-    ShippedMap map{name, {}, {}, {}, {}, {}, 0, 0};
+    ShippedMap map{name, {}, {}, {}, {}, {}, 0};
     std::ifstream in(std::string(ZARNOK_SOURCE_DIR) + "/data/maps/" + name);
     std::vector<std::string> lines;
     for (std::string l; std::getline(in, l);) lines.push_back(l);
@@ -65,19 +65,16 @@ ShippedMap ReadMap(const std::string& name) {
             map.flags.push_back({v.at(0), v.at(1), v.at(2), key == "redflag"});
             i += 2;
         } else if (key == "cylinders") {
-            bool afterMarker = false;
             for (i += 3; i < lines.size(); ++i) {
                 if (lines[i].rfind("cyl", 0) == 0) {
                     ++map.textureLines;
-                    map.textureLinesAfterMarker += afterMarker;
                     map.textures.push_back(lines[i].substr(lines[i].find(' ') + 1));
                     continue;
                 }
                 std::vector<float> v = Numbers(lines[i]);
                 EXPECT_EQ(v.size(), 5u) << name << " line " << i + 1;
                 if (v.size() < 5) continue;
-                afterMarker = v[3] == 0 && v[4] == 0 && v[1] < 0;
-                if (!afterMarker) map.cylinders.push_back({v[0], v[1], v[2], v[3], v[4]});
+                map.cylinders.push_back({v[0], v[1], v[2], v[3], v[4]});
             }
         } else {
             ADD_FAILURE() << name << ": unexpected line " << i + 1 << ": " << key;
@@ -224,16 +221,11 @@ TEST(ShippedMaps, TheLargeArenaClimbsInJumpsToItsHighestTop) {
     EXPECT_EQ(highestReached, highest);
 }
 
-TEST(ShippedMaps, TextureSwitchesFollowAZeroSizeMarker) {
-    // Whether a texture line only switches textures or also repeats the cylinder before it, a
-    // marker of zero size below the floor keeps that repetition invisible and harmless.
-    int switchingMaps = 0;
-    for (const char* name : kMaps) {
-        ShippedMap map = ReadMap(name);
-        EXPECT_EQ(map.textureLinesAfterMarker, map.textureLines) << name;
-        if (map.textureLines > 2) ++switchingMaps;
-    }
-    EXPECT_GE(switchingMaps, 1);
+TEST(ShippedMaps, OneMapSwitchesCylinderTexturesBetweenCylinders) {
+    int switching = 0;
+    for (const char* name : kMaps)
+        if (ReadMap(name).textureLines >= 4) ++switching;
+    EXPECT_GE(switching, 1);
 }
 
 }  // namespace

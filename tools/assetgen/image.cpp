@@ -151,3 +151,10 @@ Image Image::Resized(int width, int height) const {
     }
     return out;
 }
+
+Image Image::MirroredX() const {
+    Image out(width_, height_);
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) out.at(x, y) = at(width_ - 1 - x, y);
+    return out;
+}

@@ -37,8 +37,10 @@ class Image {
     void DrawLine(float x0, float y0, float x1, float y1, float thickness, Color c);
     // Copies src with its top-left corner at (x, y), blending over.
     void Draw(const Image& src, int x, int y);
-    // A copy resized by box filtering (shrinking) or bilinear sampling (growing).
+    // A copy resized by box filtering (shrinking) or nearest sampling (growing).
     Image Resized(int width, int height) const;
+    // A copy mirrored left to right.
+    Image MirroredX() const;
 
   private:
     size_t Index(int x, int y) const { return static_cast<size_t>(y) * width_ + x; }

@@ -70,10 +70,10 @@ void Normalise(Track& t, float peak) {
 
 Track Gunshot(float low0, float low1, float zap, uint32_t seed) {
     Track t = Silence(0.24f);
-    AddBurst(t, 0, 0.006f, 1.2f, 9000, 1500, seed);        // crack
-    AddBurst(t, 0, 0.045f, 0.9f, 2500, 150, seed + 1);     // blast
-    AddTone(t, 0, 0.2f, low0, low1, 0.9f, 0.002f, 0.05f);  // thump
-    if (zap > 0) AddTone(t, 0, 0.08f, zap, zap / 3, 0.25f, 0.001f, 0.025f, 5);
+    AddBurst(t, 0, 0.008f, 2.5f, 9000, 1500, seed);          // crack
+    AddBurst(t, 0, 0.06f, 2.2f, 3000, 120, seed + 1);        // blast
+    AddTone(t, 0, 0.12f, low0, low1, 0.45f, 0.002f, 0.03f);  // thump
+    if (zap > 0) AddTone(t, 0, 0.08f, zap, zap / 3, 0.2f, 0.001f, 0.025f, 5);
     Normalise(t, 0.85f);
     return t;
 }
@@ -82,8 +82,8 @@ Track Footsteps(float period, int steps, float gain, uint32_t seed) {
     Track t = Silence(period * steps);
     for (int k = 0; k < steps; ++k) {
         float at = 0.03f + k * period, g = gain * (0.85f + 0.3f * HashUnit(k, 1, seed));
-        AddBurst(t, at, 0.018f, g, 1200, 80, seed + k);
-        AddTone(t, at, 0.08f, 95, 60, g * 0.6f, 0.002f, 0.025f);
+        AddBurst(t, at, 0.025f, g * 2.5f, 2500, 100, seed + k);   // sole on grit
+        AddTone(t, at, 0.06f, 95, 60, g * 0.4f, 0.002f, 0.015f);  // heel thud
     }
     return t;
 }

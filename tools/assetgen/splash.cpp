@@ -8,7 +8,7 @@
 
 bool WriteSplashSource(const std::string& path, TextPainter& text) {
     const int width = 640, height = 480;
-    Image picture = TitleScene(width, height, text, "Loading...");
+    Image picture = TitleScene(width, height, text, "Loading...", 1.0f);
     std::vector<uint8_t> rgb;
     rgb.reserve(static_cast<size_t>(width) * height * 3);
     for (int y = 0; y < height; ++y) {

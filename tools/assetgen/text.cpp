@@ -5,7 +5,9 @@
 #include FT_FREETYPE_H
 
 #include <cmath>
-#include <stdexcept>
+#include <cstdio>
+
+#include "bitmap_font.h"
 
 struct TextPainter::Face {
     FT_Library library = nullptr;
@@ -40,17 +42,26 @@ static std::string FindFontFile() {
     return found;
 }
 
-TextPainter::TextPainter() : face_(std::make_unique<Face>()) {
+// Capitals of these faces are about this fraction of the em square.
+constexpr float kCapHeight = 0.72f;
+
+TextPainter::TextPainter(FontSource source) {
+    if (source == FontSource::BuiltIn) return;
     std::string file = FindFontFile();
-    if (file.empty()) throw std::runtime_error("no Liberation Sans or DejaVu Sans font installed");
-    if (FT_Init_FreeType(&face_->library) != 0) throw std::runtime_error("FreeType did not start");
-    if (FT_New_Face(face_->library, file.c_str(), 0, &face_->face) != 0) {
-        FT_Done_FreeType(face_->library);
-        throw std::runtime_error("cannot open font " + file);
+    auto face = std::make_unique<Face>();
+    if (!file.empty() && FT_Init_FreeType(&face->library) == 0) {
+        if (FT_New_Face(face->library, file.c_str(), 0, &face->face) == 0) {
+            face_ = std::move(face);
+            return;
+        }
+        FT_Done_FreeType(face->library);
     }
+    std::fprintf(stderr,
+                 "assetgen: no Liberation Sans or DejaVu Sans face; using the pixel font\n");
 }
 
 TextPainter::~TextPainter() {
+    if (!face_) return;
     FT_Done_Face(face_->face);
     FT_Done_FreeType(face_->library);
 }
@@ -62,6 +73,7 @@ static void SetSize(FT_Face face, const TextStyle& style) {
 }
 
 float TextPainter::Width(const std::string& text, const TextStyle& style) {
+    if (!face_) return BitmapTextWidth(text, style.size * kCapHeight, style.widthScale);
     SetSize(face_->face, style);
     float width = 0;
     for (unsigned char ch : text) {
@@ -73,6 +85,10 @@ float TextPainter::Width(const std::string& text, const TextStyle& style) {
 
 void TextPainter::DrawLayer(Image& image, const std::string& text, float x, float y,
                             const TextStyle& style, Color color, float spread) {
+    if (!face_) {
+        DrawBitmapText(image, text, x, y, style.size * kCapHeight, style.widthScale, color, spread);
+        return;
+    }
     SetSize(face_->face, style);
     float penX = x;
     for (unsigned char ch : text) {
@@ -113,6 +129,5 @@ void TextPainter::Draw(Image& image, const std::string& text, float x, float y,
 
 void TextPainter::DrawCentred(Image& image, const std::string& text, float cx, float cy,
                               const TextStyle& style) {
-    float capHeight = style.size * 0.72f;  // about the height of a capital in these faces
-    Draw(image, text, cx - Width(text, style) / 2, cy + capHeight / 2, style);
+    Draw(image, text, cx - Width(text, style) / 2, cy + style.size * kCapHeight / 2, style);
 }

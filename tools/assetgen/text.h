@@ -1,6 +1,7 @@
 // Draws captions into pictures with FreeType, from a bold sans-serif face that fontconfig finds
-// ("Liberation Sans" bold, else "DejaVu Sans" bold). Glyphs may be stretched horizontally so a
-// caption looks right on a texture that the game draws with another aspect ratio.
+// ("Liberation Sans" bold, else "DejaVu Sans" bold), or with the built-in pixel font when neither
+// is installed. Glyphs may be stretched horizontally so a caption looks right on a texture that
+// the game draws with another aspect ratio.
 #pragma once
 #include <memory>
 #include <string>
@@ -16,14 +17,17 @@ struct TextStyle {
     float shadow = 0;  // drop shadow offset in pixels (0: none)
 };
 
+enum class FontSource { System, BuiltIn };
+
 class TextPainter {
   public:
-    // Throws std::runtime_error when no usable font is installed.
-    TextPainter();
+    // System uses an installed face and falls back to the built-in font when none is found.
+    explicit TextPainter(FontSource source = FontSource::System);
     ~TextPainter();
     TextPainter(const TextPainter&) = delete;
     TextPainter& operator=(const TextPainter&) = delete;
 
+    bool usesBuiltInFont() const { return face_ == nullptr; }
     float Width(const std::string& text, const TextStyle& style);
     // Draws ASCII text with its baseline at y, starting at x.
     void Draw(Image& image, const std::string& text, float x, float y, const TextStyle& style);

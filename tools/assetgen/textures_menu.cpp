@@ -66,7 +66,7 @@ Image Panel() {
         float border = RoundRectCoverage(x, y, 6, 6, 250, 250, 10) -
                        RoundRectCoverage(x, y, 8, 8, 248, 248, 8);
         Color c = Mix(fill, Rgb(110, 150, 220), border);
-        c.a = 0.92f * RoundRectCoverage(x, y, 0, 0, 256, 256, 14);
+        c.a = 0.97f * RoundRectCoverage(x, y, 0, 0, 256, 256, 14);
         return c;
     });
     return image;
@@ -171,7 +171,7 @@ std::vector<TextureFile> MenuTextures(TextPainter& text) {
     out.push_back({"mi_hud_redflag", FlagIcon(Rgb(225, 45, 35)), true});
     out.push_back({"mi_hud_blueteam", TeamIcon(Rgb(40, 90, 230)), true});
     out.push_back({"mi_hud_redteam", TeamIcon(Rgb(225, 45, 35)), true});
-    out.push_back({"gamelogo", TitleScene(1024, 512, text, "arena shooter for the LAN")});
+    out.push_back({"gamelogo", TitleScene(1024, 512, text, "arena shooter for the LAN", 1.12f)});
     out.push_back({"loadlogo", LoadingPicture(text)});
     return out;
 }

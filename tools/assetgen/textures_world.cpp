@@ -187,7 +187,8 @@ Image MetalSide() {
 }
 
 Image ChargerSide(TextPainter& text) {
-    // Four faces: each shows half the picture, so the label appears in both halves.
+    // Four faces: each shows half the picture, so the label appears in both halves. Around a
+    // cylinder the picture runs right to left as seen from outside, so it is drawn mirrored.
     Image image(128, 128);
     image.Paint([&](float x, float y) {
         Color c = Grain(Rgb(92, 112, 58), x, y, 8, 41, 128, 0.2f);
@@ -199,7 +200,7 @@ Image ChargerSide(TextPainter& text) {
     TextStyle style;
     style.size = 20, style.widthScale = 0.85f, style.color = Rgb(240, 225, 150);
     for (float cx : {32.0f, 96.0f}) text.DrawCentred(image, "AMMO", cx, 56, style);
-    return image;
+    return image.MirroredX();
 }
 
 Image ChargerCap() {

@@ -6,7 +6,8 @@
 #include "noise.h"
 #include "text.h"
 
-Image TitleScene(int width, int height, TextPainter& text, const std::string& subtitle) {
+Image TitleScene(int width, int height, TextPainter& text, const std::string& subtitle,
+                 float glyphStretch) {
     const float horizon = height * 0.66f;
     Image image(width, height);
     image.Paint([&](float x, float y) {
@@ -19,13 +20,21 @@ Image TitleScene(int width, int height, TextPainter& text, const std::string& su
             float cloud = Fractal(x / (width / 6.0f), y / (height / 10.0f), 9, 4);
             return Mix(c, Rgb(60, 30, 60), std::clamp((cloud - 0.55f) * 3, 0.0f, 0.6f) * t);
         }
-        // Floor: a grid in perspective toward a vanishing point on the horizon.
+        // Floor: a grid in perspective toward a vanishing point on the horizon, sampled 4 x 4
+        // times per pixel so the far lines do not break up into dots.
+        float lit = 0;
+        for (int sy = 0; sy < 4; ++sy) {
+            for (int sx = 0; sx < 4; ++sx) {
+                float px = x + (sx - 1.5f) / 4, py = y + (sy - 1.5f) / 4;
+                float depth = std::max((py - horizon) / (height - horizon), 0.001f);
+                float wx = (px - width / 2.0f) / (depth * width + 1) * 8, wz = 1 / (depth + 0.02f);
+                lit += std::fmod(std::abs(wx) + 0.02f, 1.0f) < 0.04f + 0.02f * depth ||
+                       std::fmod(wz, 1.0f) < 0.06f * depth + 0.02f;
+            }
+        }
         float depth = (y - horizon) / (height - horizon);
-        float wx = (x - width / 2.0f) / (depth * width + 1) * 8, wz = 1 / (depth + 0.02f);
-        bool line = std::fmod(std::abs(wx) + 0.02f, 1.0f) < 0.04f + 0.02f * depth ||
-                    std::fmod(wz, 1.0f) < 0.06f * depth + 0.02f;
         Color c = Mix(Rgb(40, 26, 40), Rgb(22, 20, 30), depth);
-        return line ? Mix(c, Rgb(236, 130, 64), 0.5f * (1 - depth) + 0.15f) : c;
+        return Mix(c, Mix(c, Rgb(236, 130, 64), 0.5f * (1 - depth) + 0.15f), lit / 16);
     });
     // Pillars: upright cylinders, lit from the left, tallest toward the sides.
     const int count = 9;
@@ -48,7 +57,7 @@ Image TitleScene(int width, int height, TextPainter& text, const std::string& su
         });
     }
     TextStyle title;
-    title.size = height * 0.16f, title.widthScale = 1.1f * width / height / 2;
+    title.size = height * 0.16f, title.widthScale = glyphStretch;
     title.color = Rgb(255, 214, 120), title.outline = height / 160.0f + 1,
     title.shadow = height / 120.0f;
     text.DrawCentred(image, "ZARNOK", width / 2.0f, height * 0.15f, title);

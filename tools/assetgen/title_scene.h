@@ -7,4 +7,7 @@
 
 class TextPainter;
 
-Image TitleScene(int width, int height, TextPainter& text, const std::string& subtitle);
+// glyphStretch widens the captions for a picture that is shown squeezed (the menu background is
+// 2:1 but covers a screen of about 16:9).
+Image TitleScene(int width, int height, TextPainter& text, const std::string& subtitle,
+                 float glyphStretch);

@@ -4,9 +4,8 @@
 
 Player spawns sit 1.2 above the surface (the player model's half height is 1.1), chargers 1.1
 above it (the height of a player's centre) and flag homes on it. The playable area stays within
-about 65 units of the origin. A texture change inside the cylinders section follows a marker
-cylinder of zero size below the floor, so whether a texture line also repeats the previous cylinder
-or not, nothing visible or solid is added.
+about 65 units of the origin. Texture lines inside the cylinders section switch the textures of
+the cylinders that follow.
 """
 import math
 import os
@@ -14,7 +13,6 @@ import sys
 
 SPAWN_LIFT = 1.2
 CHARGER_LIFT = 1.1
-MARKER = (0, -5, 0, 0, 0)
 
 
 def fmt(v):
@@ -43,7 +41,6 @@ class Map:
         self.lines.append((x, base, z, radius, height))
 
     def textures(self, cap, side):
-        self.lines.append(MARKER)
         self.lines.append(f"cylcapbitmap {cap}")
         self.lines.append(f"cylsidebitmap {side}")
 

@@ -49,9 +49,9 @@ class Pose:
     """Hip centre, torso lean (about X, negative leans forward) and the joint angles of limbs."""
 
     def __init__(self, hip_y=None, lean=0.0, hip_z=0.0, legs=((0, 0, 0), (0, 0, 0)),
-                 knees=(0, 0), arms=((45, 25), (40, -10)), rifle_drop=0.0, head_tilt=(0, 0)):
+                 arms=((60, 45), (55, -12)), rifle_drop=0.0, head_tilt=(0, 0)):
         self.hip_y, self.lean, self.hip_z = hip_y, lean, hip_z
-        self.legs, self.knees, self.arms = legs, knees, arms
+        self.legs, self.arms = legs, arms
         self.rifle_drop, self.head_tilt = rifle_drop, head_tilt
 
     def upper(self, hip, offset):
@@ -120,7 +120,7 @@ SEAT_LEGS = ((70, 0, -30), (70, 0, -30))
 WALK_A = ((28, 0, 4), (-22, 0, -40))
 CROUCH_A = ((78, 0, -40), (40, 0, -70))
 SPRINT_A = ((55, 0, 10), (-35, 0, -80))
-CROUCH_ARMS = ((60, 25), (55, -10))
+CROUCH_ARMS = ((65, 45), (60, -12))
 # Poses, in frame order. Every pose puts its lowest vertex on the floor, so the model's half
 # height stays 1.1 and the feet of the first pose of each animation (the one collision reads) touch.
 POSES = [
@@ -130,14 +130,14 @@ POSES = [
     Pose(lean=-20, legs=SEAT_LEGS, arms=CROUCH_ARMS),          # 3 crouch (SEAT)
     Pose(lean=-20, legs=CROUCH_A, arms=CROUCH_ARMS),           # 4 crouch walk A
     Pose(lean=-20, legs=mirror(CROUCH_A), arms=CROUCH_ARMS),   # 5 crouch walk B
-    Pose(lean=-18, legs=SPRINT_A, arms=((70, 25), (60, -10))),  # 6 sprint A
-    Pose(lean=-18, legs=mirror(SPRINT_A), arms=((70, 25), (60, -10))),  # 7 sprint B
+    Pose(lean=-18, legs=SPRINT_A, arms=((75, 45), (65, -12))),  # 6 sprint A
+    Pose(lean=-18, legs=mirror(SPRINT_A), arms=((75, 45), (65, -12))),  # 7 sprint B
     Pose(legs=((0, -16, 0), (0, 16, 0))),                      # 8 strafe
     Pose(lean=12, legs=((70, 0, -60), (45, 0, -85)), arms=((20, 40), (10, -40)),
          rifle_drop=0.3),                                      # 9 death: knees buckle
     Pose(lean=-15, legs=((0, 0, -90), (5, 0, -90)), arms=((-5, 12), (-5, -12)),
          rifle_drop=0.6, head_tilt=(-0.12, -0.1)),            # 10 death: slumped
-    Pose(lean=-10, legs=((75, 0, -25), (60, 0, -45)), arms=((70, 35), (60, -10))),  # 11 jump
+    Pose(lean=-10, legs=((75, 0, -25), (60, 0, -45)), arms=((75, 45), (65, -12))),  # 11 jump
     Pose(lean=-20, legs=((70, -18, -30), (70, 18, -30)), arms=CROUCH_ARMS),  # 12 crouch side
 ]
 

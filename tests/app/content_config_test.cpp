@@ -1,0 +1,75 @@
+// The shipped config.txt, read by the game's own reader: every tuning key is there, once, at its
+// built-in default, so editing a value in the file is the only thing that changes the game.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "app/config_reader.h"
+#include "app/tuning.h"
+
+namespace {
+
+std::string ShippedConfig() {
+    std::ifstream in(std::filesystem::path(ZARNOK_SOURCE_DIR) / "data" / "config.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(ShippedConfig, ListsEveryKeyOnceAtItsDefault) {
+    const std::string text = ShippedConfig();
+    std::set<std::string> keys;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::string key = line.substr(0, line.find(' '));
+        EXPECT_TRUE(keys.insert(key).second) << "given twice: " << key;
+        EXPECT_TRUE(std::all_of(key.begin(), key.end(), [](char c) {
+            return std::isupper(c) || c == '_' || std::isdigit(c);
+        })) << key;
+    }
+    EXPECT_EQ(keys.size(), 24u);
+
+    // Read over values that differ from every default: each key must overwrite its field.
+    Tuning read;
+    read.CAM_OFFSET_X = read.CAM_OFFSET_Y = read.CAM_OFFSET_Z = 99;
+    read.FROM_X = read.FROM_Y = read.FROM2_X = read.FROM2_Y = read.FROM2_Z = 99;
+    read.GRAVITY = read.WALK_SPEED = read.RUN_SPEED = read.SITSPEED = 99;
+    read.MOUSE_SENC_X = read.MOUSE_SENC_Y = read.BULLET_SPEED = read.INERTION = 99;
+    read.VIEW_DISTANCE = read.SHOOT_DISTANCE = 99;
+    read.FIRE_TIMEOUT = read.RUN_TIME = read.RUN_TIMEOUT = read.JUMP_TIMEOUT = 99;
+    read.CYL_SIDE_COUNT = read.SHOW_BOTS = 99;
+    ParseConfig(text, "config.txt", read);
+    const Tuning defaults;
+    EXPECT_FLOAT_EQ(read.CAM_OFFSET_X, defaults.CAM_OFFSET_X);
+    EXPECT_FLOAT_EQ(read.CAM_OFFSET_Y, defaults.CAM_OFFSET_Y);
+    EXPECT_FLOAT_EQ(read.CAM_OFFSET_Z, defaults.CAM_OFFSET_Z);
+    EXPECT_FLOAT_EQ(read.FROM_X, defaults.FROM_X);
+    EXPECT_FLOAT_EQ(read.FROM_Y, defaults.FROM_Y);
+    EXPECT_FLOAT_EQ(read.FROM2_X, defaults.FROM2_X);
+    EXPECT_FLOAT_EQ(read.FROM2_Y, defaults.FROM2_Y);
+    EXPECT_FLOAT_EQ(read.FROM2_Z, defaults.FROM2_Z);
+    EXPECT_FLOAT_EQ(read.GRAVITY, defaults.GRAVITY);
+    EXPECT_FLOAT_EQ(read.WALK_SPEED, defaults.WALK_SPEED);
+    EXPECT_FLOAT_EQ(read.RUN_SPEED, defaults.RUN_SPEED);
+    EXPECT_FLOAT_EQ(read.SITSPEED, defaults.SITSPEED);
+    EXPECT_FLOAT_EQ(read.MOUSE_SENC_X, defaults.MOUSE_SENC_X);
+    EXPECT_FLOAT_EQ(read.MOUSE_SENC_Y, defaults.MOUSE_SENC_Y);
+    EXPECT_EQ(read.FIRE_TIMEOUT, defaults.FIRE_TIMEOUT);
+    EXPECT_FLOAT_EQ(read.BULLET_SPEED, defaults.BULLET_SPEED);
+    EXPECT_EQ(read.RUN_TIME, defaults.RUN_TIME);
+    EXPECT_EQ(read.RUN_TIMEOUT, defaults.RUN_TIMEOUT);
+    EXPECT_EQ(read.JUMP_TIMEOUT, defaults.JUMP_TIMEOUT);
+    EXPECT_FLOAT_EQ(read.INERTION, defaults.INERTION);
+    EXPECT_FLOAT_EQ(read.VIEW_DISTANCE, defaults.VIEW_DISTANCE);
+    EXPECT_FLOAT_EQ(read.SHOOT_DISTANCE, defaults.SHOOT_DISTANCE);
+    EXPECT_EQ(read.CYL_SIDE_COUNT, defaults.CYL_SIDE_COUNT);
+    EXPECT_EQ(read.SHOW_BOTS, defaults.SHOW_BOTS);
+}
+
+}  // namespace
