@@ -1,6 +1,9 @@
 #include "app/frame_steps.h"
 
 #include "app/game.h"
+#include "ui/input_poll.h"
+#include "ui/menu_requests.h"
+#include "ui/screen_flow.h"
 
 void DrainReceivedDatagrams(Game&) {}     // net: server and client receive handlers
 void RunTwoSecondNetworkDuties(Game&) {}  // net: BroadcastPresence, foundServers
@@ -12,9 +15,15 @@ bool LevelOver(const Game&) {
     return false;
 }  // net: clientSettings.gameOver
 
-void ApplyPolledInput(Game&) {}      // menus: PollKeyboard, PollMouse
-void ShowConnectionFailed(Game&) {}  // menus: message screens 13/14
-void FocusNextEditField(Game&) {}    // menus: edit focus
+void ApplyPolledInput(Game& game) {
+    PollInput(game);
+}
+void ShowConnectionFailed(Game& game) {
+    ShowServerSilentMessage(game);
+}
+void FocusNextEditField(Game& game) {
+    AdvanceFocus(game.menus);
+}
 
 bool PlayerModelsLoaded(const Game&) {
     return false;

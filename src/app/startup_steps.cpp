@@ -4,12 +4,17 @@
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 #include "sound/sound_volume.h"
+#include "ui/menu_build.h"
 
 void StartSoundDevice(Game& game) {
     InitSound(game.sound, game.services.audio);
 }
-void ShowMainMenu(Game&) {}    // menus: screen state 1
-void BuildMainMenus(Game&) {}  // menus: BuildMenus
+void ShowMainMenu(Game& game) {
+    game.menus.screenState = kMainMenu;
+}
+void BuildMainMenus(Game& game) {
+    BuildMenus(game, MenuVariant::Main);
+}
 void LoadGameSounds(Game& game) {
     LoadSounds(game.sound, game.paths.soundDir.string(), game.userSettings.soundVolume);
 }

@@ -15,9 +15,32 @@ struct MouseState {
     std::array<uint8_t, 4> buttons{};  // button 0 first, 0x80 when held
 };
 
+// Held keys as the keyboard poll saw them this frame (rebuilt every poll).
+struct KeyControls {
+    bool forward = false, back = false, strafeRight = false, strafeLeft = false;
+    bool run = false;         // Left Shift
+    bool crouch = false;      // Left Ctrl
+    bool hiddenLine = false;  // Left Ctrl with I
+    bool statistics = false;  // Tab
+};
+
+// The editing commands (Delete, Ctrl+C, Ctrl+X, Ctrl+V) fire once, when their keys are released.
+struct CommandKeys {
+    bool deleteDown = false, copyDown = false, cutDown = false, pasteDown = false;
+};
+
 struct InputState {
     std::array<uint8_t, 256> keys{};
     MouseState mouse;
+
+    KeyControls held;
+    CommandKeys commands;
+    bool jumpRequest = false;    // set while Space is held; the movement step clears it when used
+    bool reloadRequest = false;  // R during play; the weapon step clears it when it acts on it
+    bool fireHeld = false;
+    bool fireReleased = true;       // the fire button is up
+    bool fireJustReleased = false;  // it went up at this poll
+    float cameraZoom = 1.0f;        // the chase camera's distance factor, 1..3, set by the wheel
 
     float forwardAxis = 0.0f;  // -1..+1
     float strafeAxis = 0.0f;   // -1..+1

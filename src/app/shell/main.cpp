@@ -25,6 +25,7 @@
 #include "platform/sdl_clock.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_window.h"
+#include "ui/draw/menu_frame.h"
 
 namespace {
 
@@ -61,6 +62,8 @@ int RunGame() {
     InputDevices devices;
     game->services.clock = &clock;
     game->services.window = &window;
+    game->menus.paintMenuAndLoading = PaintMenuAndLoadingFrames;
+    game->menus.paintLoading = PaintLoadingFrame;
 
     auto splash = std::make_unique<SplashWindow>();
     splash->Show();
@@ -96,6 +99,7 @@ int RunGame() {
     int width = 0, height = 0;
     window.DrawableSize(width, height);
     FormResize(game->renderer, width, height);
+    game->menus.client = {width, height};
     SDL_StartTextInput();
     game->state.startupComplete = true;
 

@@ -66,6 +66,7 @@ void HandleWindowEvent(Game& game, const SDL_WindowEvent& event) {
     int height = event.data2;
     if (window) SDL_GL_GetDrawableSize(window, &width, &height);
     FormResize(game.renderer, width, height);
+    game.menus.client = {width, height};
 }
 
 }  // namespace

@@ -1,0 +1,158 @@
+#include "ui/draw/menu_frame.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include "app/game.h"
+#include "ui/draw/widget_draw.h"
+
+namespace {
+
+WidgetPainter PainterFor(const Game& game) {
+    const uint32_t now = game.services.clock ? game.services.clock->Ticks() : 0;
+    return {game.world.textures, game.renderer.smallFont, game.menus.client, now};
+}
+
+void BindSlot(const Game& game, int32_t slot) {
+    glBindTexture(GL_TEXTURE_2D, slot >= 0 ? TextureNameForSlot(game.world.textures, slot) : 0);
+}
+
+// A full-window picture that is missing would be a glaring white quad; the black clear shows.
+bool PictureLoaded(const Game& game, int32_t slot) {
+    for (const tteximage& image : game.world.textures.textureList) {
+        if (image.firstSlot == slot) return image.width > 0;
+    }
+    return false;
+}
+
+void DrawPanel(const WidgetPainter& painter, tgform& form) {
+    glColor3f(1, 1, 1);
+    BindTexture(painter, form.background);
+    DrawBlendedQuad(form.x, form.y, form.w, form.h);
+}
+
+void DrawOptions(const WidgetPainter& painter, tgoptions& screen) {
+    DrawPanel(painter, screen);
+    for (tglist* list : {&screen.sensitivity, &screen.resolution, &screen.detail, &screen.volume})
+        Draw(painter, *list);
+    Draw(painter, screen.ok);
+    Draw(painter, screen.cancel);
+}
+
+void DrawJoin(const WidgetPainter& painter, tgnetwork& screen) {
+    DrawPanel(painter, screen);
+    Draw(painter, screen.playerName);
+    Draw(painter, screen.address);
+    Draw(painter, screen.playerLabel);
+    Draw(painter, screen.addressLabel);
+    Draw(painter, screen.team);
+    Draw(painter, screen.servers);
+    Draw(painter, screen.connect);
+    Draw(painter, screen.cancel);
+}
+
+void DrawNewGame(const WidgetPainter& painter, tgnewgame& screen) {
+    DrawPanel(painter, screen);
+    Draw(painter, screen.serverName);
+    if (screen.showBots) Draw(painter, screen.bots);
+    Draw(painter, screen.playerName);
+    Draw(painter, screen.fragLimit);
+    Draw(painter, screen.serverLabel);
+    Draw(painter, screen.playerLabel);
+    Draw(painter, screen.fragLabel);
+    if (screen.showBots) Draw(painter, screen.botsLabel);
+    Draw(painter, screen.available);
+    Draw(painter, screen.chosen);
+    Draw(painter, screen.gameType);
+    Draw(painter, screen.team);
+    for (tgbutton* button : {&screen.start, &screen.cancel, &screen.add, &screen.remove})
+        Draw(painter, *button);
+}
+
+void DrawMessage(const WidgetPainter& painter, tgmes& screen) {
+    DrawPanel(painter, screen);
+    Draw(painter, screen.message);
+    Draw(painter, screen.ok);
+}
+
+void SwapWindow() {
+    if (SDL_Window* window = SDL_GL_GetCurrentWindow()) SDL_GL_SwapWindow(window);
+}
+
+}  // namespace
+
+void DrawMenuFrame(Game& game) {
+    Menus& menus = game.menus;
+    glClearColor(0, 0, 0, 1);
+    glViewport(0, 0, menus.client.width, menus.client.height);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    // Everything lies at z = 0 and is drawn in order; the scene's depth test would drop it.
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glFrontFace(GL_CCW);
+    glDisable(GL_LIGHTING);
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+
+    if (game.world.textures.nextTextureSlot > 0 && PictureLoaded(game, menus.pictures.gameLogo)) {
+        BindSlot(game, menus.pictures.gameLogo);
+        glBegin(GL_QUADS);
+        glNormal3f(0, 1, 0);
+        glTexCoord2f(1, 1);
+        glVertex3f(1, -1, 0);
+        glTexCoord2f(1, 0);
+        glVertex3f(1, 1, 0);
+        glTexCoord2f(0, 0);
+        glVertex3f(-1, 1, 0);
+        glTexCoord2f(0, 1);
+        glVertex3f(-1, -1, 0);
+        glEnd();
+    }
+
+    const WidgetPainter painter = PainterFor(game);
+    for (tmenuitem& entry : menus.entries) Draw(painter, entry);
+    if (menus.options.open) DrawOptions(painter, menus.options);
+    if (menus.join.open) DrawJoin(painter, menus.join);
+    if (menus.newGame.open) DrawNewGame(painter, menus.newGame);
+    if (menus.message.open) DrawMessage(painter, menus.message);
+}
+
+void DrawLoadingFrame(Game& game) {
+    const ClientSize client = game.menus.client;
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    if (game.world.textures.nextTextureSlot > 0) BindSlot(game, game.menus.pictures.loadLogo);
+    // The picture keeps a 5:4 shape whatever the window's.
+    const float halfHeight = 0.25f;
+    const float halfWidth =
+        0.25f * 1.25f * static_cast<float>(client.height) / static_cast<float>(client.width);
+    glBegin(GL_QUADS);
+    glTexCoord2f(1, 1);
+    glVertex3f(halfWidth, -halfHeight, 0);
+    glTexCoord2f(1, 0);
+    glVertex3f(halfWidth, halfHeight, 0);
+    glTexCoord2f(0, 0);
+    glVertex3f(-halfWidth, halfHeight, 0);
+    glTexCoord2f(0, 1);
+    glVertex3f(-halfWidth, -halfHeight, 0);
+    glEnd();
+}
+
+void PaintMenuAndLoadingFrames(Game& game) {
+    DrawMenuFrame(game);
+    SwapWindow();
+    PaintLoadingFrame(game);
+}
+
+void PaintLoadingFrame(Game& game) {
+    DrawLoadingFrame(game);
+    SwapWindow();
+}

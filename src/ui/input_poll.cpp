@@ -1,0 +1,117 @@
+#include "ui/input_poll.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "app/game.h"
+#include "app/main_window.h"
+#include "ui/edit_box.h"
+#include "ui/screen_flow.h"
+#include "ui/window_clipboard.h"
+
+namespace {
+
+constexpr float kWheelStep = 0.05f;
+constexpr float kZoomStep = 0.001f;
+constexpr float kMinZoom = 1.0f;
+constexpr float kMaxZoom = 3.0f;
+
+// Tracks one command's keys; true on the first poll that finds them released.
+bool ReleasedNow(bool& down, bool heldNow) {
+    if (heldNow) {
+        down = true;
+        return false;
+    }
+    const bool released = down;
+    down = false;
+    return released;
+}
+
+void ReadMovement(InputState& input) {
+    KeyControls& held = input.held;
+    held = KeyControls{};
+    if (input.KeyHeld(DIK_UP) || input.KeyHeld(DIK_W)) {
+        held.forward = true;
+        input.forwardAxis = -1.0f;
+    }
+    if (input.KeyHeld(DIK_DOWN) || input.KeyHeld(DIK_S)) {
+        held.back = true;
+        input.forwardAxis = 1.0f;
+    }
+    if (input.KeyHeld(DIK_RIGHT) || input.KeyHeld(DIK_D)) {
+        held.strafeRight = true;
+        input.strafeAxis = 1.0f;
+    }
+    if (input.KeyHeld(DIK_LEFT) || input.KeyHeld(DIK_A)) {
+        held.strafeLeft = true;
+        input.strafeAxis = -1.0f;
+    }
+    const bool ctrl = input.KeyHeld(DIK_LCONTROL);
+    held.run = input.KeyHeld(DIK_LSHIFT);
+    held.crouch = ctrl;
+    held.hiddenLine = ctrl && input.KeyHeld(DIK_I);
+    held.statistics = input.KeyHeld(DIK_TAB);
+    input.jumpRequest = input.KeyHeld(DIK_SPACE);
+}
+
+}  // namespace
+
+void PollKeyboard(InputState& input, Menus& menus, Clipboard& clipboard) {
+    ReadMovement(input);
+    const bool ctrl = input.KeyHeld(DIK_LCONTROL);
+    CommandKeys& keys = input.commands;
+    const struct {
+        bool raised;
+        EditCommand command;
+    } commands[] = {
+        {ReleasedNow(keys.deleteDown, input.KeyHeld(DIK_DELETE)), EditCommand::Delete},
+        {ReleasedNow(keys.copyDown, ctrl && input.KeyHeld(DIK_C)), EditCommand::Copy},
+        {ReleasedNow(keys.cutDown, ctrl && input.KeyHeld(DIK_X)), EditCommand::Cut},
+        {ReleasedNow(keys.pasteDown, ctrl && input.KeyHeld(DIK_V)), EditCommand::Paste},
+    };
+    for (const auto& each : commands) {
+        if (!each.raised) continue;
+        const ActiveEdit edit = FindActiveEdit(menus);
+        if (edit.box) HandleCommand(*edit.box, each.command, edit.mode, clipboard);
+    }
+}
+
+void PollMouse(InputState& input, const Tuning& tuning) {
+    const MouseState& mouse = input.mouse;
+    input.yawDelta = static_cast<float>(mouse.x) * tuning.MOUSE_SENC_X;
+    const float pitch = static_cast<float>(mouse.y) * tuning.MOUSE_SENC_Y;
+    // A wild jump of the mouse (more than a full turn) is not taken as a look.
+    if (std::fabs(pitch) < 2.0f * std::numbers::pi_v<float>) input.pitchDelta = -pitch;
+    input.wheelDelta = static_cast<float>(mouse.wheel) * kWheelStep;
+    if (mouse.wheel != 0) {
+        const float zoom = input.cameraZoom + static_cast<float>(mouse.wheel) * kZoomStep;
+        if (zoom >= kMinZoom && zoom <= kMaxZoom) input.cameraZoom = zoom;
+    }
+    if (mouse.buttons[0] & kKeyHeld) {
+        input.fireHeld = true;
+        input.fireReleased = false;
+    } else {
+        input.fireJustReleased = input.fireHeld;
+        input.fireHeld = false;
+        input.fireReleased = true;
+    }
+}
+
+void UpdateCursor(Menus& menus, MainWindow& window, int32_t playState) {
+    const bool show = playState == 0;
+    if (show == menus.cursorShown) return;
+    window.SetCursorVisible(show);
+    menus.cursorShown = show;
+}
+
+void PollInput(Game& game) {
+    if (game.services.window) {
+        WindowClipboard clipboard(*game.services.window);
+        PollKeyboard(game.input, game.menus, clipboard);
+    } else {
+        MemoryClipboard clipboard;
+        PollKeyboard(game.input, game.menus, clipboard);
+    }
+    PollMouse(game.input, game.tuning);
+    if (game.services.window) UpdateCursor(game.menus, *game.services.window, game.state.playState);
+}

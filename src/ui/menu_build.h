@@ -1,0 +1,11 @@
+// BuildMenus: loads the menu pictures into fresh texture slots and builds the menu entries and
+// screens of a running game from its user settings, display modes and map files. Called at
+// start-up (main-menu variant) and at every level start (in-game variant, as the level start's
+// menu rebuild); the screens' contents return to what the settings say. The join screen's server
+// rows follow the client's found servers through SetServerRows (ui/menu_layout.h).
+#pragma once
+#include "ui/menus.h"
+
+struct Game;
+
+void BuildMenus(Game& game, MenuVariant variant);

@@ -1,0 +1,160 @@
+#include "ui/menu_layout.h"
+
+#include <algorithm>
+
+#include "ui/select_list.h"
+
+namespace {
+
+constexpr float kButtonHeight = 0.08f;
+constexpr float kEditWidth = 0.3f;
+constexpr float kEditHeight = 0.08f;
+constexpr float kLabelWidth = 0.8f;
+constexpr float kLabelHeight = 0.05f;
+constexpr float kButtonRowY = -0.37f;
+
+// "Сервер не отвечает" in Windows-1251.
+constexpr const char* kServerSilentText =
+    "\xD1\xE5\xF0\xE2\xE5\xF0 \xED\xE5 \xEE\xF2\xE2\xE5\xF7\xE0\xE5\xF2";
+
+tselectoption Label(const std::string& text, float x, float y) {
+    return MakeLabel(text, x, y, kLabelWidth, kLabelHeight);
+}
+
+tgbutton Button(const std::string& caption, float x, float y, float w, ClientSize client) {
+    return MakeButton(caption, x, y, w, kButtonHeight, client);
+}
+
+tgedit Edit(const std::string& text, float x, float y, ClientSize client) {
+    return MakeEdit(text, x, y, kEditWidth, kEditHeight, client);
+}
+
+std::vector<std::string> Percentages(int32_t from, int32_t to) {
+    std::vector<std::string> texts;
+    for (int32_t value = from; value <= to; value += 10)
+        texts.push_back(std::to_string(value) + "%");
+    return texts;
+}
+
+int32_t IndexOf(const std::vector<std::string>& texts, const std::string& wanted,
+                int32_t fallback) {
+    const auto found = std::find(texts.begin(), texts.end(), wanted);
+    return found == texts.end() ? fallback : static_cast<int32_t>(found - texts.begin());
+}
+
+void BuildEntries(Menus& menus, MenuVariant variant) {
+    menus.entries.clear();
+    menus.entryActions.clear();
+    auto add = [&](const std::string& name, float y, EntryAction action) {
+        menus.entries.push_back(MakeMenuItem(name, -0.2f, y, 0.4f, 0.1f));
+        menus.entryActions.push_back(action);
+    };
+    add("mi_curs", 0.2f, EntryAction::None);
+    menus.entries[0].pressedTexture.name = "mi_curs1";
+    add("mi_newgame", 0.2f, EntryAction::NewGame);
+    add("mi_langame", 0.1f, EntryAction::Join);
+    add("mi_options", 0.0f, EntryAction::Options);
+    add("mi_exit", -0.1f, EntryAction::Exit);
+    if (variant == MenuVariant::InGame) add("mi_continue", 0.3f, EntryAction::Continue);
+}
+
+void BuildOptions(tgoptions& screen, const MenuSources& sources) {
+    screen = tgoptions{};
+    screen.name = "gopotions";
+    const auto sensitivities = Percentages(50, 150);
+    const auto sensitivity = std::to_string(sources.mouseSensitivity) + "%";
+    screen.sensitivity = MakeOptionList(
+        "Mouse sensitivity", -0.45f, 0.45f, 0.9f, sensitivities,
+        IndexOf(sensitivities, sensitivity, IndexOf(sensitivities, "100%", 0)), ListStyle::Options);
+
+    std::vector<std::string> resolutions;
+    for (const tdisplaymode& mode : sources.displayModes)
+        resolutions.push_back(DisplayModeText(mode));
+    const int32_t resolution =
+        IndexOf(resolutions, DisplayModeText(sources.savedResolution),
+                IndexOf(resolutions, DisplayModeText(sources.currentScreen), 0));
+    screen.resolution = MakeOptionList("Resolution", -0.45f, 0.35f, 0.9f, resolutions, resolution,
+                                       ListStyle::Options);
+
+    // Detail levels count down from high; unknown levels show high, the default.
+    const int32_t detail =
+        sources.detailLevel >= 0 && sources.detailLevel <= 2 ? 2 - sources.detailLevel : 2;
+    screen.detail = MakeOptionList("Detalisation", -0.45f, 0.25f, 0.9f, {"Low", "Medium", "High"},
+                                   detail, ListStyle::Options);
+
+    const auto volumes = Percentages(0, 100);
+    const auto volume = std::to_string(sources.soundVolume) + "%";
+    screen.volume =
+        MakeOptionList("Sound volume", -0.45f, 0.15f, 0.9f, volumes,
+                       IndexOf(volumes, volume, IndexOf(volumes, "100%", 0)), ListStyle::Options);
+    screen.ok = Button("Ok", 0.3f, kButtonRowY, 0.15f, sources.client);
+    screen.cancel = Button("Cancel", 0.1f, kButtonRowY, 0.2f, sources.client);
+}
+
+void BuildJoin(tgnetwork& screen, const MenuSources& sources) {
+    screen = tgnetwork{};
+    screen.name = "gnetwork";
+    screen.playerLabel = Label("Player name", -0.2f, 0.4f);
+    screen.playerName = Edit(sources.playerName, 0.0f, 0.4f, sources.client);
+    screen.playerName.active = true;
+    screen.addressLabel = Label("Server ip", -0.2f, 0.3f);
+    screen.address = Edit(sources.serverAddress, 0.0f, 0.3f, sources.client);
+    screen.servers = MakeSelect(-0.4f, 0.2f, 0.8f, 0.4f);
+    SetSelectItems(screen.servers, sources.serverAddresses);
+    screen.team =
+        MakeOptionList("Team", -0.2f, -0.25f, 0.4f, {"Blue", "Red"}, 0, ListStyle::Wrapping);
+    screen.connect = Button("Connect", 0.2f, kButtonRowY, 0.3f, sources.client);
+    screen.cancel = Button("Cancel", 0.0f, kButtonRowY, 0.2f, sources.client);
+}
+
+void BuildNewGame(tgnewgame& screen, const MenuSources& sources) {
+    screen = tgnewgame{};
+    screen.name = "gnetwork";
+    screen.showBots = sources.showBots;
+    screen.serverLabel = Label("Server name", -0.49f, 0.4f);
+    screen.serverName = Edit(sources.serverName, -0.3f, 0.4f, sources.client);
+    screen.playerLabel = Label("Player name", -0.49f, 0.3f);
+    screen.playerName = Edit(sources.playerName, -0.3f, 0.3f, sources.client);
+    screen.fragLabel = Label("Frag limit", -0.49f, 0.2f);
+    screen.fragLimit = Edit("5", -0.3f, 0.2f, sources.client);
+    screen.botsLabel = Label("Bots", 0.05f, 0.4f);
+    screen.bots = Edit("0", 0.15f, 0.4f, sources.client);
+    screen.available = MakeSelect(-0.45f, 0.05f, 0.4f, 0.4f);
+    SetSelectItems(screen.available, sources.mapNames);
+    screen.chosen = MakeSelect(0.05f, 0.05f, 0.4f, 0.4f);
+    screen.add = Button(">>", -0.05f, 0.05f, 0.1f, sources.client);
+    screen.remove = Button("<<", -0.05f, -0.05f, 0.1f, sources.client);
+    screen.gameType = MakeOptionList("Gametype", 0.07f, 0.25f, 0.4f, {"DeathMatch", "CTF", "TDM"},
+                                     0, ListStyle::Wrapping);
+    screen.team =
+        MakeOptionList("Team", 0.07f, 0.15f, 0.4f, {"Blue", "Red"}, 0, ListStyle::Wrapping);
+    screen.start = Button("Start game", 0.2f, kButtonRowY, 0.3f, sources.client);
+    screen.cancel = Button("Cancel", 0.0f, kButtonRowY, 0.2f, sources.client);
+}
+
+void BuildMessage(tgmes& screen, ClientSize client) {
+    screen = tgmes{};
+    screen.name = "gnetwork";
+    screen.x = -0.25f;
+    screen.y = 0.25f;
+    screen.w = 0.5f;
+    screen.h = 0.5f;
+    screen.message = Label(kServerSilentText, -0.13f, 0.05f);
+    screen.ok = Button("OK", -0.15f, -0.12f, 0.3f, client);
+}
+
+}  // namespace
+
+void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
+    menus.variant = sources.variant;
+    menus.client = sources.client;
+    BuildEntries(menus, sources.variant);
+    BuildOptions(menus.options, sources);
+    BuildJoin(menus.join, sources);
+    BuildNewGame(menus.newGame, sources);
+    BuildMessage(menus.message, sources.client);
+}
+
+void SetServerRows(Menus& menus, const std::vector<std::string>& addresses) {
+    SetSelectItems(menus.join.servers, addresses);
+}

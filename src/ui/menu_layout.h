@@ -1,0 +1,30 @@
+// Menu layout: builds the menu entries and the four screens from the remembered user settings,
+// the display modes, the map files and the discovered servers. Every screen starts closed; the
+// screen state returns to the main menu or stays where the flow left it (see BuildMenus).
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/display_modes.h"
+#include "ui/menus.h"
+
+// Everything the screens are filled from.
+struct MenuSources {
+    MenuVariant variant = MenuVariant::Main;
+    ClientSize client;
+    int32_t mouseSensitivity = 100;
+    tdisplaymode savedResolution;
+    int32_t detailLevel = 0;  // 0 high, 1 medium, 2 low
+    int32_t soundVolume = 100;
+    std::string playerName, serverName, serverAddress;
+    std::vector<tdisplaymode> displayModes;
+    tdisplaymode currentScreen;
+    std::vector<std::string> mapNames;
+    std::vector<std::string> serverAddresses;
+    bool showBots = false;
+};
+
+void BuildMenuScreens(Menus& menus, const MenuSources& sources);
+
+// Fills the join screen's server list (rows 0.05 apart, scrolled to the top).
+void SetServerRows(Menus& menus, const std::vector<std::string>& addresses);

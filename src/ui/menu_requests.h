@@ -1,0 +1,11 @@
+// Runs what an accepted menu screen asks for: applying the options, joining, hosting, or
+// closing the program. Also the menu hooks of the frame loop and start-up.
+#pragma once
+#include "ui/menus.h"
+#include "ui/screen_flow.h"
+
+struct Game;
+
+void RunMenuRequest(Game& game, MenuRequest request);
+// The server did not answer in time: the message box opens over the current menu.
+void ShowServerSilentMessage(Game& game);

@@ -1,0 +1,14 @@
+// WindowClipboard: the edit boxes' clipboard on top of the main window's system clipboard.
+#pragma once
+#include "app/main_window.h"
+#include "ui/clipboard.h"
+
+class WindowClipboard final : public Clipboard {
+  public:
+    explicit WindowClipboard(MainWindow& window) : window_(window) {}
+    std::string GetText() override { return window_.ClipboardText(); }
+    void SetText(const std::string& text) override { window_.SetClipboardText(text); }
+
+  private:
+    MainWindow& window_;
+};
