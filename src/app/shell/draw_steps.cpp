@@ -1,22 +1,22 @@
 #include "app/shell/draw_steps.h"
 
-#include <SDL_opengl.h>
-
 #include "app/game.h"
+#include "render/views.h"
 #include "ui/draw/menu_frame.h"
 
 namespace {
 
-void ClearWindow(const Game& game) {
+// The match as the game holds it; lists that no subsystem fills yet stay empty.
+RenderScene GatherScene(Game& game) {
     const Renderer& renderer = game.renderer;
-    glViewport(0, 0, renderer.sideView.width + renderer.topView.width, renderer.sideView.height);
-    glClearColor(0.05f, 0.07f, 0.12f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-}
-
-// renderer: DrawSplitView / DrawChaseView.
-void DrawScene(Game& game) {
-    ClearWindow(game);
+    return RenderScene{
+        .world = game.world,
+        .renderer = renderer,
+        .tuning = game.tuning,
+        .windowWidth = renderer.sideView.width + renderer.topView.width,
+        .windowHeight = renderer.sideView.height,
+        .localPlayerIndex = game.state.localPlayerIndex,
+    };
 }
 
 }  // namespace
@@ -24,8 +24,10 @@ void DrawScene(Game& game) {
 void DrawFrame(Game& game, FrameDraw draw) {
     switch (draw) {
         case FrameDraw::SplitView:
+            DrawSplitView(GatherScene(game), game.frame.now);
+            break;
         case FrameDraw::ChaseView:
-            DrawScene(game);
+            DrawChaseView(GatherScene(game), game.frame.now);
             break;
         case FrameDraw::Menus:
             DrawMenuFrame(game);

@@ -1,0 +1,134 @@
+#include "render/model_drawing.h"
+
+#include <cmath>
+
+#include "render/gl_state.h"
+#include "world/animation.h"
+
+namespace {
+
+constexpr float kNearCylinderDistance = 20.0f;
+
+enum class DrawSource { kImmediate, kPlayerBuffers };
+
+struct PartList {
+    std::vector<tmeshpart>& parts;
+    VertexSetHalf half;
+};
+
+int32_t VerticesPerElement(VertexSetHalf half) {
+    return half == VertexSetHalf::kTriangles ? 3 : 4;
+}
+
+// Binds the run's texture (advancing its texture frames); a run without a resolvable picture
+// keeps whatever is bound.
+void BindRunTexture(tgeomobject& object, ttexrun& run, const TextureTable& textures, uint32_t now) {
+    if (run.textureIndex < 0) return;
+    const int32_t slot = ResolveTextureSlot(object, textures, run.textureIndex);
+    if (slot == -1) return;
+    BindTextureSlot(textures, StepTextureRun(run, slot, now));
+}
+
+// The model's place and yaw, then the part's pitch about its pivot in the current pose.
+void ApplyPartTransform(const tgeomobject& object, const tmeshpart& part) {
+    glTranslatef(object.position.x, object.position.y, object.position.z);
+    glRotatef(object.yaw, 0, 1, 0);
+    tvec3 pivot = part.position;
+    const auto frame = static_cast<size_t>(part.currentFrame);
+    if (frame < part.frames.size()) pivot = pivot + part.frames[frame].delta;
+    glTranslatef(pivot.x, pivot.y, pivot.z);
+    glRotatef(part.pitch, 1, 0, 0);
+    glTranslatef(-pivot.x, -pivot.y, -pivot.z);
+}
+
+// The run's elements of the part's current pose, each in its own glBegin/glEnd.
+void DrawRunImmediate(const tgeomobject& object, const tmeshpart& part, const ttexrun& run,
+                      VertexSetHalf half) {
+    const int32_t perElement = VerticesPerElement(half);
+    const auto frame = static_cast<size_t>(part.currentFrame);
+    const int32_t frameOffset =
+        frame < part.frames.size() ? part.frames[frame].vertexOffset / perElement : 0;
+    const int64_t first = static_cast<int64_t>(part.firstElement) + run.elementOffset + frameOffset;
+    const auto vertices =
+        half == VertexSetHalf::kTriangles ? TriangleVertices(object) : QuadVertices(object);
+    // Elements named outside the model's arrays are not drawn.
+    if (first < 0 || run.elementCount <= 0 ||
+        (first + run.elementCount) * perElement > static_cast<int64_t>(vertices.size()))
+        return;
+    const GLenum mode = half == VertexSetHalf::kTriangles ? GL_TRIANGLES : GL_QUADS;
+    for (int64_t element = first; element < first + run.elementCount; ++element) {
+        glBegin(mode);
+        for (int32_t i = 0; i < perElement; ++i) {
+            const tmodelvertex& v = vertices[static_cast<size_t>(element * perElement + i)];
+            glTexCoord2f(v.s, v.t);
+            glNormal3f(v.normal.x, v.normal.y, v.normal.z);
+            glVertex3f(v.position.x, v.position.y, v.position.z);
+        }
+        glEnd();
+    }
+}
+
+void DrawRunFromBuffers(const tmeshpart& part, const VertexBufferSet& buffers, VertexSetHalf half) {
+    const int64_t first = static_cast<int64_t>(part.vertexStart) +
+                          static_cast<int64_t>(part.currentFrame) * part.verticesPerFrame;
+    if (first > INT32_MAX) return;
+    DrawVertexRange(buffers, half, static_cast<int32_t>(first), part.verticesPerFrame);
+}
+
+void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, DrawSource source,
+               const VertexBufferSet* playerBuffers) {
+    if (object.animationPace == 0) object.animationPace = 1;
+    for (PartList list : {PartList{object.triangleParts, VertexSetHalf::kTriangles},
+                          PartList{object.quadParts, VertexSetHalf::kQuads}}) {
+        if (source == DrawSource::kPlayerBuffers) BindVertexSet(*playerBuffers, list.half);
+        for (size_t index = 0; index < list.parts.size(); ++index) {
+            tmeshpart& part = list.parts[index];
+            auto& runs = list.half == VertexSetHalf::kTriangles ? part.triangleRuns : part.quadRuns;
+            for (ttexrun& run : runs) {
+                StepAnimation(object, part, now);
+                BindRunTexture(object, run, textures, now);
+                glPushMatrix();
+                ApplyPartTransform(object, part);
+                if (list.half == VertexSetHalf::kTriangles && part.name == "BSTART")
+                    object.bulletStart = BulletStartOffset(object, static_cast<int32_t>(index));
+                if (source == DrawSource::kImmediate) {
+                    DrawRunImmediate(object, part, run, list.half);
+                } else {
+                    DrawRunFromBuffers(part, *playerBuffers, list.half);
+                }
+                glPopMatrix();
+            }
+        }
+    }
+    glDisable(GL_TEXTURE_2D);
+}
+
+}  // namespace
+
+void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now) {
+    DrawParts(object, textures, now, DrawSource::kImmediate, nullptr);
+}
+
+void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
+                     const VertexBufferSet& playerBuffers, uint32_t now) {
+    DrawParts(object, textures, now, DrawSource::kPlayerBuffers, &playerBuffers);
+}
+
+void DrawCylinder(const tgeomobject& cylinder, const TextureTable& textures,
+                  const VertexBufferSet& arenaBuffers, int32_t capSlot, int32_t sideSlot) {
+    BindTextureSlot(textures, capSlot);
+    BindVertexSet(arenaBuffers, VertexSetHalf::kTriangles);
+    DrawVertexRange(arenaBuffers, VertexSetHalf::kTriangles, cylinder.arenaTriangleStart,
+                    cylinder.arenaTriangleVertices);
+    BindTextureSlot(textures, sideSlot);
+    BindVertexSet(arenaBuffers, VertexSetHalf::kQuads);
+    DrawVertexRange(arenaBuffers, VertexSetHalf::kQuads, cylinder.arenaQuadStart,
+                    cylinder.arenaQuadVertices);
+}
+
+bool IsNearCylinder(std::span<const tcylinderbounds> cylinderBounds, int32_t k, tvec3 player) {
+    if (k < 0 || static_cast<size_t>(k) + 1 >= cylinderBounds.size()) return false;
+    const tcylinderbounds& bounds = cylinderBounds[static_cast<size_t>(k) + 1];
+    if (!(player.y < bounds.bottom)) return false;
+    return std::hypot(player.x - bounds.x, player.z - bounds.z) < kNearCylinderDistance;
+}

@@ -1,0 +1,30 @@
+// Drawing single objects for the scene renderer: any model in immediate mode (bullets, flags,
+// chargers, muzzle flashes, explosions), a player from the shared player-mesh buffers, one arena
+// cylinder from the arena buffers, and the test for platforms hanging over the local player.
+// Drawing a model is what advances its animations and texture runs, resolves its texture slots
+// and computes its bulletStart, so a model that is not drawn does not advance.
+#pragma once
+#include <cstdint>
+#include <span>
+
+#include "world/arena.h"
+#include "world/geom_object.h"
+#include "world/textures.h"
+
+// Each part's runs in turn, hinged about the part's pivot by its pitch, turned by the yaw and
+// moved to the position. Ends with 2D texturing off.
+void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now);
+
+// The same from the player buffers (one glDrawArrays per run); the caller has switched the
+// vertex, normal and texture-coordinate arrays on.
+void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
+                     const VertexBufferSet& playerBuffers, uint32_t now);
+
+// Caps from the arena triangle buffers, then the side from the arena quad buffers, each with its
+// own texture slot; the caller has switched the arrays on.
+void DrawCylinder(const tgeomobject& cylinder, const TextureTable& textures,
+                  const VertexBufferSet& arenaBuffers, int32_t capSlot, int32_t sideSlot);
+
+// Cylinder k hangs over `player` close enough to hide him from the cameras above: its bottom is
+// above him and its axis less than 20 units away horizontally. False for an unknown k.
+bool IsNearCylinder(std::span<const tcylinderbounds> cylinderBounds, int32_t k, tvec3 player);

@@ -1,0 +1,46 @@
+// RenderScene: everything one 3D frame draws, gathered by the caller (the shell from the Game, the
+// tests and benchmarks from their own set-ups). The renderer reads the lists and advances the
+// models' animation and texture state as it draws them; it keeps nothing between frames.
+#pragma once
+#include <cstdint>
+#include <span>
+
+#include "app/tuning.h"
+#include "render/renderer_state.h"
+#include "world/world.h"
+
+// The two muzzle-flash models of one player and the time of its last shot.
+struct MuzzleFlash {
+    tgeomobject* side = nullptr;
+    tgeomobject* top = nullptr;
+    uint32_t shotTime = 0;
+};
+
+// Where a bullet ended, with the angles its explosion quads are turned by.
+struct ExplosionSite {
+    tvec3 position;
+    float pitch = 0;
+    float sideYaw = 0;
+    float topYaw = 0;
+};
+
+struct RenderScene {
+    World& world;  // textures, arena, charger, flag and explosion models
+    const Renderer& renderer;
+    const Tuning& tuning;
+    int32_t windowWidth = 0, windowHeight = 0;
+
+    std::span<tgeomobject> playerModels{};  // one per player slot
+    int32_t localPlayerIndex = 0;
+    float lookPitch = 0;  // the local player's view pitch, degrees (chase view aiming line)
+    std::span<tbullet> bullets{};
+    std::span<const MuzzleFlash> muzzleFlashes{};
+    std::span<const ExplosionSite> explosions{};
+    bool captureTheFlag = false;  // the flags are drawn only in that game type
+
+    const tgeomobject* LocalPlayer() const {
+        if (localPlayerIndex < 0 || static_cast<size_t>(localPlayerIndex) >= playerModels.size())
+            return nullptr;
+        return &playerModels[static_cast<size_t>(localPlayerIndex)];
+    }
+};

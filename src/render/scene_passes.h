@@ -1,0 +1,47 @@
+// The passes both 3D views are assembled from: sky panorama, floor, the moving models, the arena
+// cylinders, chargers, muzzle flashes and explosions, and the see-through platforms. Each pass
+// sets the GL state it names and leaves the rest as it found it; split_view and chase_view call
+// them in their order.
+#pragma once
+#include <cstdint>
+#include <optional>
+
+#include "render/scene.h"
+
+// Turns and moves the world around the local player, after the camera's gluLookAt.
+void ApplyPlayerFrame(const tgeomobject& player);
+
+// The sky picture across the viewport at z = 0, from texture column u0 to u1, depth test off.
+void DrawSkyPanorama(const RenderScene& scene, float u0, float u1);
+
+// The textured floor square at y = 0; the picture repeats every 10 units.
+void DrawFloor(const RenderScene& scene);
+
+enum class FlagLighting { kLit, kUnlit };
+
+// Bullets in flight, the other players, the local player, and the two flags in capture the flag;
+// the caller has switched the vertex arrays on (the players draw from buffers).
+void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting);
+
+// Every arena cylinder, one glDrawArrays per texture batch (caps, then sides).
+void DrawArenaBatches(const RenderScene& scene);
+
+// The cylinders that do not hang over the local player, each with its own two textures.
+void DrawSolidCylinders(const RenderScene& scene);
+
+// Chargers whose respawn delay has passed since they were last taken.
+void DrawChargers(const RenderScene& scene, uint32_t now);
+
+enum class EffectVariant { kSide, kTop };
+
+// Flashes of the players who fired less than FIRE_TIMEOUT ago, then the explosions.
+void DrawMuzzleFlashes(const RenderScene& scene, uint32_t now, EffectVariant variant);
+void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant variant);
+
+// Static shadow discs in `alpha` black with texturing off, then, when `playerShadowHeight` is
+// given, a disc under every player at that height; texturing and white come back after.
+void DrawShadowPass(const RenderScene& scene, float alpha, std::optional<float> playerShadowHeight);
+
+// Platforms hanging over the local player, half transparent; the stencil lets each pixel blend
+// once however many faces cover it. Ends with depth test, blending and stencil off, lighting on.
+void DrawSeeThroughCylinders(const RenderScene& scene);

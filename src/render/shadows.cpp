@@ -1,0 +1,38 @@
+#include "render/shadows.h"
+
+#include "render/gl_state.h"
+
+namespace {
+
+constexpr float kPlayerShadowScale = 0.25f;
+
+}  // namespace
+
+void DrawShadowDisc(const tshad& disc, float x, float y, float z, float radius) {
+    const size_t segments = disc.rim.size();
+    if (segments == 0) return;
+    glBegin(GL_TRIANGLES);
+    for (size_t i = 0; i < segments; ++i) {
+        const tshad::RimPoint& from = disc.rim[i];
+        const tshad::RimPoint& to = disc.rim[(i + 1) % segments];
+        glNormal3f(from.normal.x, from.normal.y, from.normal.z);
+        glVertex3f(x + radius * from.point.x, y, z + radius * from.point.z);
+        glNormal3f(disc.centreNormal.x, disc.centreNormal.y, disc.centreNormal.z);
+        glVertex3f(x, y, z);
+        glNormal3f(to.normal.x, to.normal.y, to.normal.z);
+        glVertex3f(x + radius * to.point.x, y, z + radius * to.point.z);
+    }
+    glEnd();
+}
+
+void DrawStaticShadows(const VertexBufferSet& shadowBuffers) {
+    BindVertexSet(shadowBuffers, VertexSetHalf::kTriangles);
+    DrawVertexRange(shadowBuffers, VertexSetHalf::kTriangles, 0, shadowBuffers.triangleVertices);
+}
+
+void DrawPlayerShadows(const tshad& disc, std::span<const tgeomobject> players, float height) {
+    for (const tgeomobject& player : players) {
+        DrawShadowDisc(disc, player.position.x, height, player.position.z,
+                       kPlayerShadowScale * player.extentRadius);
+    }
+}

@@ -1,0 +1,146 @@
+#include <algorithm>
+#include <cmath>
+
+#include "render/gl_state.h"
+#include "render/hud.h"
+#include "render/scene_passes.h"
+#include "render/views.h"
+
+namespace {
+
+constexpr float kFarPlane = 1000.0f;
+constexpr float kNearPlane = 1.0f;
+constexpr float kCutAwayMargin = 5.0f;
+constexpr float kSideShadowAlpha = 0.8f;
+constexpr float kTopShadowAlpha = 0.4f;
+
+void Viewport(const tviewcamera& camera) {
+    glViewport(camera.x, camera.y, camera.width, camera.height);
+}
+
+void LookFromSide(const tviewcamera& side, float nearPlane, const tgeomobject& player) {
+    gluPerspective(side.fovy, side.aspect, nearPlane, kFarPlane);
+    gluLookAt(side.eye.x, side.eye.y, side.eye.z, side.centre.x, side.centre.y, side.centre.z, 0, 1,
+              0);
+    ApplyPlayerFrame(player);
+}
+
+void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t now) {
+    const tviewcamera& side = scene.renderer.sideView;
+    // First pass: the floor only, seen through the whole depth range.
+    LookFromSide(side, kNearPlane, player);
+    glEnable(GL_DEPTH_TEST);
+    glCullFace(GL_BACK);
+    DrawFloor(scene);
+
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT1);
+    glDisable(GL_LIGHT0);
+    glLoadIdentity();
+    // Under the identity the light stays fixed to the camera.
+    glLightfv(GL_LIGHT1, GL_POSITION, scene.renderer.sideLightPosition.data());
+
+    // Second pass: everything nearer than the cut-away plane is clipped.
+    LookFromSide(side, SideViewNearPlane(side), player);
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1);
+    glColor4f(1, 1, 1, 1);
+    EnableVertexArrays();
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    DrawMovingModels(scene, now, FlagLighting::kLit);
+    DrawArenaBatches(scene);
+    DisableVertexArrays();
+    DrawChargers(scene, now);
+
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_LIGHTING);
+    DrawMuzzleFlashes(scene, now, EffectVariant::kSide);
+    DrawExplosions(scene, now, EffectVariant::kSide);
+    DrawShadowPass(scene, kSideShadowAlpha, std::nullopt);
+}
+
+void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t now) {
+    const tviewcamera& top = scene.renderer.topView;
+    Viewport(top);
+    glLoadIdentity();
+    glEnable(GL_LIGHTING);
+    glLightfv(GL_LIGHT0, GL_POSITION, scene.renderer.topLightPosition.data());
+    gluPerspective(top.fovy, top.aspect, kNearPlane, kFarPlane);
+    gluLookAt(top.eye.x, top.eye.y, top.eye.z, top.centre.x, top.centre.y, top.eye.z, 0, 0, -1);
+    ApplyPlayerFrame(player);
+    glEnable(GL_BLEND);
+    // The depth test is still off: the floor writes no depth here.
+    DrawFloor(scene);
+
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glDisable(GL_LIGHT1);
+    glColor4f(1, 1, 1, 1);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_DEPTH_TEST);
+    EnableVertexArrays();
+    DrawMovingModels(scene, now, FlagLighting::kUnlit);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    DrawSolidCylinders(scene);
+    DisableVertexArrays();
+    DrawChargers(scene, now);
+    DrawShadowPass(scene, kTopShadowAlpha, 0.0f);
+
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_LIGHTING);
+    glColor4f(1, 1, 1, 1);
+    DrawMuzzleFlashes(scene, now, EffectVariant::kTop);
+    DrawExplosions(scene, now, EffectVariant::kTop);
+    DrawSeeThroughCylinders(scene);
+}
+
+}  // namespace
+
+float SideViewNearPlane(const tviewcamera& side) {
+    // A camera configured on the other side of the player keeps a valid (positive) near plane.
+    return std::max(std::fabs(side.eye.x - side.centre.x) - kCutAwayMargin, kNearPlane);
+}
+
+void DrawSplitView(const RenderScene& scene, uint32_t now) {
+    const Renderer& renderer = scene.renderer;
+    const tgeomobject* player = scene.LocalPlayer();
+
+    glClearColor(1, 1, 1, 1);
+    Viewport(renderer.sideView);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glLoadIdentity();
+    glColorMaterial(GL_FRONT, GL_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_CULL_FACE);
+    glFrontFace(GL_CCW);
+
+    // The panorama turns with the player: a full turn scrolls it by 360 / fovy view widths.
+    const float u0 = -(player ? player->yaw : 0.0f) * renderer.sideView.fovy / 360.0f;
+    DrawSkyPanorama(scene, u0, u0 + renderer.sideView.aspect);
+
+    if (player) {
+        DrawSideView(scene, *player, now);
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_CULL_FACE);
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+        glDisable(GL_LIGHTING);
+        glLoadIdentity();
+        DrawSideViewHud(scene);
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_LIGHTING);
+        DrawTopView(scene, *player, now);
+    }
+
+    Viewport(renderer.topView);
+    glLoadIdentity();
+    DrawTopViewHud(scene);
+    glViewport(renderer.sideView.x, renderer.sideView.y, 2 * renderer.topView.width,
+               renderer.topView.height);
+    DrawWindowHud(scene);
+}

@@ -1,0 +1,126 @@
+// Drawing single models: what a draw advances (animations, bulletStart), which platforms count
+// as hanging over the player, the side camera's cut-away plane, and the player's shadow disc.
+#include "render/model_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include "render/gl_state.h"
+#include "support/plain_arena.h"
+
+namespace {
+
+constexpr float kTolerance = 1e-4f;
+
+class ModelDrawing : public testing::Test {
+  protected:
+    void SetUp() override {
+        arena.Load(harness, {{60, 0, 60, 0.5f, 0.5f}});
+        harness.AddPlayer({10, 1.2f, 10}, 0, "walk");
+    }
+    tgeomobject& Player() { return harness.players.front(); }
+
+    RenderHarness harness{320, 256};
+    PlainArena arena;
+};
+
+TEST_F(ModelDrawing, DrawingTwiceInOneFrameAdvancesAnAnimationOnce) {
+    tgeomobject& player = Player();
+    const tanimation& walk =
+        player.triangleParts[0]
+            .animations[static_cast<size_t>(player.triangleParts[0].currentAnimation)];
+    ASSERT_GT(walk.frames.size(), 2u);
+    const uint32_t start = 10000;
+    DrawModel(player, harness.world.textures, start);
+    const int32_t cursor = walk.cursor;
+    DrawModel(player, harness.world.textures, start);
+    EXPECT_EQ(walk.cursor, cursor) << "the second view of the same frame stepped again";
+    DrawModel(player, harness.world.textures, start + static_cast<uint32_t>(walk.interval) - 1);
+    EXPECT_EQ(walk.cursor, cursor);
+    DrawModel(player, harness.world.textures, start + static_cast<uint32_t>(walk.interval));
+    EXPECT_EQ(walk.cursor, (cursor + 1) % static_cast<int32_t>(walk.frames.size()));
+    EXPECT_EQ(player.animationPace, 1.0f) << "an unset pace is read as 1";
+}
+
+TEST_F(ModelDrawing, BulletStartFollowsTheLatestYawAndPitch) {
+    tgeomobject& player = Player();
+    SelectAnimation(player, -1);  // every part keeps its first pose
+    const auto bstart = static_cast<size_t>(FindPart(player, "BSTART"));
+    ASSERT_LT(bstart, player.triangleParts.size());
+    DrawPlayerModel(player, harness.world.textures, harness.world.arena.playerBuffers, 10000);
+    const tvec3 facingNorth = player.bulletStart;
+    EXPECT_LT(facingNorth.z, 0) << "the muzzle is ahead of the player, towards -z";
+
+    player.yaw = 90;
+    DrawModel(player, harness.world.textures, 10000);
+    // Turned a quarter to the left: what was ahead (-z) is now to the left (-x).
+    EXPECT_NEAR(player.bulletStart.x, facingNorth.z, kTolerance);
+    EXPECT_NEAR(player.bulletStart.z, -facingNorth.x, kTolerance);
+    EXPECT_NEAR(player.bulletStart.y, facingNorth.y, kTolerance);
+
+    player.yaw = 0;
+    player.triangleParts[bstart].pitch = 30;
+    DrawModel(player, harness.world.textures, 10000);
+    EXPECT_GT(player.bulletStart.y, facingNorth.y) << "looking up raises the muzzle";
+}
+
+TEST_F(ModelDrawing, ElementsOutsideTheModelAreNotDrawn) {
+    tgeomobject broken = Player();
+    broken.triangleParts[0].firstElement = broken.triangleCount;  // past the end
+    broken.quadParts[0].triangleRuns.clear();
+    broken.quadParts[0].quadRuns = {
+        ttexrun{.textureIndex = 0, .elementOffset = -5, .elementCount = 3}};
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    DrawModel(broken, harness.world.textures, 10000);
+    EnableVertexArrays();
+    broken.triangleParts[1].vertexStart = 1 << 30;
+    DrawPlayerModel(broken, harness.world.textures, harness.world.arena.playerBuffers, 10000);
+    DisableVertexArrays();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST(IsNearCylinder, APlatformHangsOverThePlayerWhenItsBottomIsAboveAndItsAxisIsNear) {
+    const std::vector<tcylinderbounds> bounds = {
+        kGroundBounds,
+        {0, 6, 0, 3, 7, 5},  // platform from 5 to 7 over the origin
+        {0, 2, 0, 3, 4, 0},  // pillar standing on the floor
+    };
+    EXPECT_TRUE(IsNearCylinder(bounds, 0, {19.9f, 1, 0}));
+    EXPECT_FALSE(IsNearCylinder(bounds, 0, {20, 1, 0}));
+    EXPECT_FALSE(IsNearCylinder(bounds, 0, {0, 5, 0})) << "at the bottom is not below it";
+    EXPECT_FALSE(IsNearCylinder(bounds, 0, {0, 8, 0}));
+    EXPECT_FALSE(IsNearCylinder(bounds, 1, {0, 1, 0})) << "a pillar on the floor";
+    EXPECT_FALSE(IsNearCylinder(bounds, 2, {0, 1, 0})) << "no such cylinder";
+    EXPECT_FALSE(IsNearCylinder(bounds, -1, {0, 1, 0}));
+}
+
+TEST(SideViewNearPlane, SitsFiveUnitsInFrontOfThePlayerFromEitherSide) {
+    tviewcamera side;
+    side.eye.x = -280;
+    EXPECT_FLOAT_EQ(SideViewNearPlane(side), 275);
+    side.eye.x = 280;
+    EXPECT_FLOAT_EQ(SideViewNearPlane(side), 275);
+    side.eye.x = -3;
+    EXPECT_FLOAT_EQ(SideViewNearPlane(side), 1) << "the near plane stays in front of the camera";
+}
+
+TEST_F(ModelDrawing, APlayerInTheAirCastsHisShadowOnTheFloorInTheChaseView) {
+    Player().position.y = 3;
+    const auto darkPixels = [&] {
+        harness.DrawChase(10000);
+        const auto rgb = harness.Pixels(0, 0, harness.Width(), harness.Height(), GL_RGB);
+        size_t dark = 0;
+        for (size_t i = 0; i + 2 < rgb.size(); i += 3) {
+            const Rgb p{rgb[i], rgb[i + 1], rgb[i + 2]};
+            // 40 % black over the grey floor.
+            if (SameColour(p, {60, 60, 60}, 4)) ++dark;
+        }
+        return dark;
+    };
+    const size_t withShadow = darkPixels();
+    Player().extentRadius = 0;  // a disc of no size
+    const size_t without = darkPixels();
+    EXPECT_GT(withShadow, without + 20);
+}
+
+}  // namespace

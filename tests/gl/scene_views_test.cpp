@@ -1,0 +1,225 @@
+// What both views must show, read back from a real GL frame over a plain-coloured arena: sky and
+// floor where they belong, the side view's cut-away, see-through platforms blended once, the
+// chase view's dashed aiming line and chargers that wait for their respawn time.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "support/plain_arena.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 512;
+constexpr uint32_t kNow = 100000;
+
+// A small cylinder far from everything: every map needs one.
+constexpr PlainCylinder kFarPost{60, 0, 60, 0.5f, 0.5f};
+
+class SceneViews : public testing::Test {
+  protected:
+    // The local player stands at the origin, facing -z.
+    void Load(std::vector<PlainCylinder> cylinders, std::vector<PlainCharger> chargers = {}) {
+        cylinders.push_back(kFarPost);
+        arena.Load(harness, cylinders, chargers);
+        harness.AddPlayer({0, 1.2f, 0}, 0, "walk");
+    }
+
+    std::vector<Rgb> Frame(int x, int y, int width, int height) const {
+        const auto bytes = harness.Pixels(x, y, width, height, GL_RGB);
+        std::vector<Rgb> pixels;
+        for (size_t i = 0; i + 2 < bytes.size(); i += 3)
+            pixels.push_back({bytes[i], bytes[i + 1], bytes[i + 2]});
+        return pixels;
+    }
+    std::vector<Rgb> Whole() const { return Frame(0, 0, kWidth, kHeight); }
+    std::vector<uint8_t> Stencil() const {
+        return harness.Pixels(0, 0, kWidth, kHeight, GL_STENCIL_INDEX);
+    }
+
+    static size_t Count(const std::vector<Rgb>& pixels, bool (*test)(Rgb)) {
+        return static_cast<size_t>(std::count_if(pixels.begin(), pixels.end(), test));
+    }
+
+    RenderHarness harness{kWidth, kHeight};
+    PlainArena arena;
+};
+
+bool IsSky(Rgb p) {
+    return SameColour(p, kSkyColour);
+}
+bool IsFloor(Rgb p) {
+    return SameColour(p, kFloorColour);
+}
+bool IsAimingRed(Rgb p) {
+    return p.r > 150 && p.g < 60 && p.b < 60;
+}
+bool IsChargerLike(Rgb p) {
+    return p.r > p.g + 40 && p.b > p.g + 40;
+}
+
+TEST_F(SceneViews, SkyFillsTheTopOfTheSideViewAndTheFloorShowsInBothHalves) {
+    Load({});
+    harness.DrawSplit(kNow);
+    const int half = kWidth / 2;
+    // The side camera looks level: the upper part of its half is all sky...
+    const auto top = Frame(0, kHeight * 2 / 3, half, kHeight / 3);
+    EXPECT_EQ(Count(top, IsSky), top.size());
+    // ...and the lower part mostly floor; the top view looks down on floor everywhere.
+    const auto bottom = Frame(0, 0, half, kHeight / 5);
+    EXPECT_GT(Count(bottom, IsFloor), bottom.size() * 3 / 4);
+    const auto right = Frame(half, 0, half, kHeight);
+    EXPECT_GT(Count(right, IsFloor), right.size() * 3 / 4);
+    EXPECT_EQ(Count(right, IsSky), 0u);
+}
+
+TEST_F(SceneViews, WithoutPlayersTheSplitViewShowsOnlySkyAndTheChaseViewStaysWhite) {
+    Load({});
+    harness.players.clear();
+    harness.DrawSplit(kNow);
+    const auto left = Frame(0, 0, kWidth / 2, kHeight);
+    EXPECT_EQ(Count(left, IsSky), left.size());
+    harness.DrawChase(kNow);
+    const auto whole = Whole();
+    EXPECT_EQ(Count(whole, [](Rgb p) { return SameColour(p, {255, 255, 255}, 0); }), whole.size());
+}
+
+// The side camera stands 280 units to the player's left (-x) looking right; its view centre
+// lies 13.8 units ahead (-z) of the player at the player's height plus 19.6.
+TEST_F(SceneViews, SideViewCutsAwayACylinderBetweenCameraAndPlayer) {
+    const int half = kWidth / 2;
+    Load({});
+    harness.DrawSplit(kNow);
+    const auto empty = Frame(0, 0, half, kHeight);
+
+    Load({{-20, 0, -14, 4, 40}});
+    harness.DrawSplit(kNow);
+    EXPECT_EQ(Frame(0, 0, half, kHeight), empty) << "a cylinder on the camera's side shows";
+
+    Load({{20, 0, -14, 4, 40}});
+    harness.DrawSplit(kNow);
+    const auto behind = Frame(0, 0, half, kHeight);
+    size_t changed = 0;
+    for (size_t i = 0; i < empty.size(); ++i) changed += behind[i] == empty[i] ? 0 : 1;
+    EXPECT_GT(changed, empty.size() / 20) << "a cylinder behind the player is missing";
+}
+
+// Two stacked platforms hang over the player. Seen from the chase camera below them, both bottom
+// caps cover the same pixels; each pixel must still be blended exactly once: half platform,
+// half what lies behind (the sky there).
+TEST_F(SceneViews, PlatformsOverThePlayerAreBlendedOnceInTheChaseView) {
+    Load({{2, 5, -12, 9, 1}, {2, 6.5f, -12, 9, 1}});
+    harness.DrawChase(kNow);
+    const auto pixels = Whole();
+    const auto stencil = Stencil();
+    const Rgb halfOverSky{(kCylinderColour.r + kSkyColour.r) / 2,
+                          (kCylinderColour.g + kSkyColour.g) / 2,
+                          (kCylinderColour.b + kSkyColour.b) / 2};
+    size_t seeThrough = 0, overSky = 0;
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (stencil[i] != 0) continue;
+        ++seeThrough;
+        if (!SameColour(pixels[i], halfOverSky, 4)) continue;
+        ++overSky;
+    }
+    EXPECT_GT(seeThrough, 1000u);
+    // Blended twice, a pixel would be three quarters platform, one quarter sky.
+    EXPECT_EQ(Count(pixels, [](Rgb p) { return SameColour(p, {0, 50, 150}, 4); }), 0u);
+    EXPECT_GT(overSky, 500u);
+    // Nothing of the platforms is drawn solid.
+    EXPECT_EQ(Count(pixels, [](Rgb p) { return p.b > 150 && p.g < 30; }), 0u);
+}
+
+TEST_F(SceneViews, APlatformOverThePlayerIsHalfTransparentInTheTopView) {
+    Load({{3, 5, -8, 6, 1}});
+    harness.DrawSplit(kNow);
+    const auto pixels = Whole();
+    const auto stencil = Stencil();
+    size_t seeThrough = 0;
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (stencil[i] != 0) continue;
+        ++seeThrough;
+        const Rgb p = pixels[i];
+        // Half the blue cap over the grey floor (shadowed or not): the floor's grey shows
+        // through and the cap adds half its blue.
+        EXPECT_NEAR(p.b - p.r, kCylinderColour.b / 2, 4) << "pixel " << i;
+        EXPECT_EQ(p.r, p.g) << "pixel " << i;
+        EXPECT_GT(p.r, 10) << "nothing of the floor shows through at pixel " << i;
+        if (HasFailure()) break;
+    }
+    EXPECT_GT(seeThrough, 1000u);
+    // The same platform far from the player is an ordinary solid cylinder.
+    Load({{3, 5, -40, 6, 1}});
+    harness.DrawSplit(kNow);
+    const auto solid = Stencil();
+    EXPECT_EQ(std::count(solid.begin(), solid.end(), 0), 0);
+}
+
+TEST_F(SceneViews, ChaseViewDrawsADashedRedAimingLine) {
+    Load({});
+    harness.DrawChase(kNow);
+    const auto pixels = Whole();
+    std::set<int> rows, columns;
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (!IsAimingRed(pixels[i])) continue;
+        rows.insert(static_cast<int>(i) / kWidth);
+        columns.insert(static_cast<int>(i) % kWidth);
+    }
+    ASSERT_GT(rows.size() + columns.size(), 20u) << "no aiming line";
+    // Along its longer screen extent the line has gaps: it is dashed.
+    const std::set<int>& along = rows.size() > columns.size() ? rows : columns;
+    const int extent = *along.rbegin() - *along.begin() + 1;
+    EXPECT_LT(static_cast<int>(along.size()), extent * 3 / 4);
+    EXPECT_GT(static_cast<int>(along.size()), extent / 4);
+}
+
+TEST_F(SceneViews, AChargerReappearsOnlyAfterItsRespawnTime) {
+    Load({}, {{0, 1, -6, 1000}});
+    tcharger& charger = harness.world.arena.chargerPoints.front();
+    charger.lastTaken = kNow - 1000;
+    harness.DrawSplit(kNow);
+    EXPECT_EQ(Count(Whole(), IsChargerLike), 0u) << "shown the moment its time is up";
+    charger.lastTaken = kNow - 1001;
+    harness.DrawSplit(kNow);
+    EXPECT_GT(Count(Frame(kWidth / 2, 0, kWidth / 2, kHeight), IsChargerLike), 20u);
+    EXPECT_GT(Count(Frame(0, 0, kWidth / 2, kHeight), IsChargerLike), 5u);
+}
+
+TEST_F(SceneViews, AMuzzleFlashShowsForLessThanFireTimeoutAfterTheShot) {
+    Load({});
+    // Any small model serves as the flash; the charger's colour makes it easy to find.
+    tgeomobject flash = harness.world.arena.chargerModel;
+    flash.position = {0, 1.2f, -4};
+    harness.muzzleFlashes.push_back({&flash, &flash, 0});
+    const int32_t timeout = harness.tuning.FIRE_TIMEOUT;
+    harness.muzzleFlashes.front().shotTime = kNow - static_cast<uint32_t>(timeout) + 1;
+    harness.DrawSplit(kNow);
+    EXPECT_GT(Count(Frame(kWidth / 2, 0, kWidth / 2, kHeight), IsChargerLike), 20u);
+    harness.muzzleFlashes.front().shotTime = kNow - static_cast<uint32_t>(timeout);
+    harness.DrawSplit(kNow);
+    EXPECT_EQ(Count(Whole(), IsChargerLike), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FloorTexture, RepeatsEveryTenUnitsWhateverTheFloorSize) {
+    RenderHarness harness(kWidth, kHeight);
+    harness.LoadMap("quarry.map");
+    const tspawnpoint spawn = harness.world.arena.spawnPoints.front();
+    harness.AddPlayer({spawn.x, spawn.y, spawn.z}, spawn.angle, "no animation: stands still");
+    const int half = kWidth / 2;
+    harness.DrawSplit(kNow);
+    const auto wide = harness.Pixels(half, 0, half, kHeight, GL_RGB);
+    harness.world.arena.floorExtent = 500;
+    harness.DrawSplit(kNow);
+    const auto narrow = harness.Pixels(half, 0, half, kHeight, GL_RGB);
+    // Only rounding in the texture coordinates may tell the two floors apart.
+    size_t different = 0;
+    for (size_t i = 0; i < wide.size(); ++i) different += std::abs(wide[i] - narrow[i]) > 3;
+    EXPECT_LT(different, wide.size() / 200);
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// RenderHarness: a real GL window (Xvfb under test), a shipped map loaded from the run folder,
+// players and bullets placed by hand, and both views drawn into it and read back. Shared by the
+// GL tests, the render benchmark and the screenshot test. Header-only so the benchmark can use it.
+#pragma once
+#include <SDL.h>
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/random.h"
+#include "app/tuning.h"
+#include "app/view_layout.h"
+#include "game/view_cameras.h"
+#include "platform/gl_extensions.h"
+#include "platform/gl_gpu.h"
+#include "platform/gl_setup.h"
+#include "render/views.h"
+#include "world/animation.h"
+#include "world/level_start.h"
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+class RenderHarness {
+  public:
+    static inline const std::filesystem::path kRunDir = ZARNOK_RUN_DIR;
+    static constexpr size_t kRoomForModels = 256;
+
+    RenderHarness(int width, int height) : width_(width), height_(height) {
+        if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+        SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+        window_ = SDL_CreateWindow("render harness", 0, 0, width, height,
+                                   SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS);
+        if (!window_) throw std::runtime_error(SDL_GetError());
+        context_ = SDL_GL_CreateContext(window_);
+        if (!context_) throw std::runtime_error(SDL_GetError());
+        SDL_GL_SetSwapInterval(0);
+        if (!LoadArbBufferFunctions()) throw std::runtime_error("no ARB vertex buffer objects");
+        SetUpLightsAndStencil();
+        gpu_ = std::make_unique<GlGpu>();
+        world.textures.texturesDir = kRunDir / "textures";
+        world.playerModelFile = kRunDir / "player.txt";
+        FormResize(renderer, width, height);
+    }
+    ~RenderHarness() {
+        world = World{};
+        gpu_.reset();
+        if (context_) SDL_GL_DeleteContext(context_);
+        if (window_) SDL_DestroyWindow(window_);
+        SDL_Quit();
+    }
+    RenderHarness(const RenderHarness&) = delete;
+    RenderHarness& operator=(const RenderHarness&) = delete;
+
+    // Starts a level on the shipped maps/<name>.
+    void LoadMap(const std::string& name) { LoadMapFile(kRunDir / "maps" / name); }
+
+    // Starts a level on a map file and resets the cameras as a match start does.
+    void LoadMapFile(const std::filesystem::path& map) {
+        // Room for every model a test places, so references to them stay valid.
+        players.clear();
+        players.reserve(kRoomForModels);
+        bullets.clear();
+        bullets.reserve(kRoomForModels);
+        if (!StartLevel(world, *gpu_, random_, {0, tuning.CYL_SIDE_COUNT}, map, {}))
+            throw std::runtime_error("no map " + map.string());
+        ResetViewCameras(renderer, tuning);
+        UpdateViewCameras(renderer, tuning, 0);
+    }
+
+    // A player model standing at `position`, facing `yaw`, playing animation `animation`.
+    tgeomobject& AddPlayer(tvec3 position, float yaw, const char* animation = "walk") {
+        auto model = LoadModel(world.playerModelFile, Context(), true, world.sharedMesh);
+        if (!model) throw std::runtime_error("no player model");
+        model->position = position;
+        model->yaw = yaw;
+        SelectAnimation(*model, FindAnimation(*model, animation));
+        players.push_back(std::move(*model));
+        ApplyPlayerColours(players);
+        return players.back();
+    }
+
+    tbullet& AddBullet(tvec3 position, float yaw) {
+        auto bullet = LoadBulletModel(kRunDir / "bullet.txt", Context());
+        if (!bullet) throw std::runtime_error("no bullet model");
+        bullet->position = position;
+        bullet->yaw = yaw;
+        bullets.push_back(std::move(*bullet));
+        return bullets.back();
+    }
+
+    RenderScene Scene() {
+        return RenderScene{.world = world,
+                           .renderer = renderer,
+                           .tuning = tuning,
+                           .windowWidth = width_,
+                           .windowHeight = height_,
+                           .playerModels = players,
+                           .localPlayerIndex = localPlayerIndex,
+                           .lookPitch = lookPitch,
+                           .bullets = bullets,
+                           .muzzleFlashes = muzzleFlashes,
+                           .explosions = explosions,
+                           .captureTheFlag = captureTheFlag};
+    }
+
+    void DrawSplit(uint32_t now) {
+        UpdateViewCameras(renderer, tuning, 0);
+        DrawSplitView(Scene(), now);
+        glFinish();
+    }
+    void DrawChase(uint32_t now) {
+        DrawChaseView(Scene(), now);
+        glFinish();
+    }
+    void Swap() { SDL_GL_SwapWindow(window_); }
+
+    // The drawn (back) buffer, bottom row first as GL stores it.
+    Rgb Pixel(int x, int y) const {
+        uint8_t rgb[3] = {};
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        return {rgb[0], rgb[1], rgb[2]};
+    }
+    std::vector<uint8_t> Pixels(int x, int y, int width, int height, GLenum format) const {
+        const size_t channels = format == GL_RGB ? 3 : 1;
+        std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * channels);
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(x, y, width, height, format, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+    int StencilAt(int x, int y) const {
+        uint8_t value = 0;
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(x, y, 1, 1, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, &value);
+        return value;
+    }
+
+    // The back buffer as a binary PPM picture, top row first.
+    void SavePicture(const std::filesystem::path& file) const {
+        const auto pixels = Pixels(0, 0, width_, height_, GL_RGB);
+        std::ofstream out(file, std::ios::binary);
+        out << "P6\n" << width_ << " " << height_ << "\n255\n";
+        for (int row = height_ - 1; row >= 0; --row) {
+            out.write(reinterpret_cast<const char*>(pixels.data()) +
+                          static_cast<std::ptrdiff_t>(row) * width_ * 3,
+                      width_ * 3);
+        }
+    }
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    Gpu& gpu() { return *gpu_; }
+
+    World world;
+    Renderer renderer;
+    Tuning tuning;
+    std::vector<tgeomobject> players;
+    std::vector<tbullet> bullets;
+    std::vector<MuzzleFlash> muzzleFlashes;
+    std::vector<ExplosionSite> explosions;
+    int32_t localPlayerIndex = 0;
+    float lookPitch = 0;
+    bool captureTheFlag = false;
+
+  private:
+    ModelLoadContext Context() { return {world.textures, *gpu_, world.modelVertexCounters}; }
+
+    int width_, height_;
+    SDL_Window* window_ = nullptr;
+    SDL_GLContext context_ = nullptr;
+    std::unique_ptr<GlGpu> gpu_;
+    Random random_;
+};
