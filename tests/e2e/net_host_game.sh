@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Hosting from the menus: new game, choose a map, "Start game"; the host is then in its arena
-# (the screen leaves the menus) with its own client reporting to its server, which log.txt shows
-# at exit. The game runs in a network namespace of its own, so its broadcasts stay there.
+# (the screen shows the split view instead of the menus) with its own client reporting to its
+# server, which log.txt shows at exit. The game runs in a network namespace of its own, so its broadcasts stay there.
 set -euo pipefail
 zarnok=$(realpath "$1")
 run_folder=$2
@@ -38,6 +38,13 @@ import -window root "$work/arena.png"
 
 if cmp -s "$work/menu.png" "$work/arena.png"; then
     echo "FAIL: the screen still shows the menu after Start game"
+    exit 1
+fi
+# The arena is shown in the split view: a side view on the left, a top view on the right.
+convert "$work/arena.png" -crop 50%x100% +repage "$work/half_%d.png"
+differing=$(compare -metric AE "$work/half_0.png" "$work/half_1.png" null: 2>&1 || true)
+if [ "${differing%% *}" = "0" ]; then
+    echo "FAIL: the two halves of the screen show the same picture, not the split view"
     exit 1
 fi
 close_game "$pid" || { echo "FAIL: the game did not close on request"; exit 1; }
