@@ -21,7 +21,7 @@ cd "$work"
 pid=$!
 
 window=
-for _ in $(seq 1 200); do
+for _ in $(seq 1 600); do
   window=$(xdotool search --onlyvisible --name '^zarnok$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up: $(cat stderr.txt)"
   sleep 0.1
@@ -76,7 +76,7 @@ set -m
 "$binary" >/dev/null 2>&1 &
 pid=$!
 set +m
-for _ in $(seq 1 200); do
+for _ in $(seq 1 600); do
   xdotool search --onlyvisible --name '^zarnok$' >/dev/null 2>&1 && break
   sleep 0.1
 done
