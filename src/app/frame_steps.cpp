@@ -1,6 +1,7 @@
 #include "app/frame_steps.h"
 
 #include "app/game.h"
+#include "game/view_cameras.h"
 #include "net/client_session.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
@@ -73,8 +74,11 @@ void StepBotBullets(Game&) {}       // game: UpdateBotBullets
 void StepBots(Game&) {}             // game: bot physics, UpdateBots
 void StepFlags(Game&) {}            // game: RunFlagRules, flag models
 void UpdateRemoteVolumes(Game&) {}  // sound: distance volume
-void StepLocalPlayer(Game&) {}      // game: MovePlayer, UpdateLocalWeapon, death pose
-void StepLocalBullets(Game&) {}     // game: UpdateLocalBullets, first pass
+// game: MovePlayer, UpdateLocalWeapon, death pose; until movement exists only the cameras follow.
+void StepLocalPlayer(Game& game) {
+    UpdateViewCameras(game.renderer, game.tuning, game.input.wheelDelta);
+}
+void StepLocalBullets(Game&) {}  // game: UpdateLocalBullets, first pass
 void PlaceMuzzleModels(Game& game) {
     FollowPlayersWithMuzzles(game);
 }

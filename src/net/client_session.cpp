@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/game.h"
+#include "game/view_cameras.h"
 #include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
@@ -62,6 +63,7 @@ void Disconnect(Game& game) {
 
 void EnterGame(Game& game) {
     Client& client = game.client;
+    ResetViewCameras(game.renderer, game.tuning);
     game.state.playState = 1;
     client.gameInfoEnabled = true;
     client.levelStartTime = NetNow(game);

@@ -15,6 +15,7 @@ RenderScene GatherScene(Game& game) {
         .tuning = game.tuning,
         .windowWidth = renderer.sideView.width + renderer.topView.width,
         .windowHeight = renderer.sideView.height,
+        .playerModels = game.play.playerModels,
         .localPlayerIndex = game.state.localPlayerIndex,
     };
 }
