@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "game/view_cameras.h"
 #include "net/client_session.h"
+#include "net/distance_volume.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
 #include "net/server.h"
@@ -18,10 +19,7 @@ void RefreshServerRows(Game& game) {
     Client& client = game.client;
     if (!client.serverListChanged) return;
     client.serverListChanged = false;
-    std::vector<std::string> addresses;
-    for (const tfoundserver& server : client.foundServers)
-        addresses.push_back(server.address.Text());
-    SetServerRows(game.menus, addresses);
+    SetServerRows(game.menus, FoundServerAddresses(client));
 }
 
 }  // namespace
@@ -70,10 +68,12 @@ void RemoveOldExplosions(Game&) {}  // effects: explosion expiry
 void RequestPendingRespawns(Game& game) {
     RequestSpawnsUntilConfirmed(game);
 }
-void StepBotBullets(Game&) {}       // game: UpdateBotBullets
-void StepBots(Game&) {}             // game: bot physics, UpdateBots
-void StepFlags(Game&) {}            // game: RunFlagRules, flag models
-void UpdateRemoteVolumes(Game&) {}  // sound: distance volume
+void StepBotBullets(Game&) {}  // game: UpdateBotBullets
+void StepBots(Game&) {}        // game: bot physics, UpdateBots
+void StepFlags(Game&) {}       // game: RunFlagRules, flag models
+void UpdateRemoteVolumes(Game& game) {
+    SetRemoteVolumesByDistance(game);
+}
 // game: MovePlayer, UpdateLocalWeapon, death pose; until movement exists only the cameras follow.
 void StepLocalPlayer(Game& game) {
     UpdateViewCameras(game.renderer, game.tuning, game.input.wheelDelta);

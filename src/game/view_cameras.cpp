@@ -6,6 +6,7 @@ namespace {
 
 constexpr float kNearestSideDistance = 100.0f;
 constexpr float kFarthestSideDistance = 500.0f;
+constexpr float kZoomPerWheelCount = 0.001f;
 
 float VisibleSize(float fovy, float distance) {
     return 2.0f * std::tan(DegToRad(fovy / 2.0f)) * std::fabs(distance);
@@ -48,4 +49,15 @@ void UpdateViewCameras(Renderer& renderer, const Tuning& tuning, float wheelDelt
     side.eye.z = -tuning.CAM_OFFSET_Z * side.visibleSize * side.aspect;
     side.centre.y = side.eye.y;
     side.centre.z = side.eye.z;
+}
+
+void ZoomChaseCamera(Renderer& renderer, int32_t wheelCounts) {
+    if (wheelCounts == 0) return;
+    const float zoom = renderer.cameraZoom + static_cast<float>(wheelCounts) * kZoomPerWheelCount;
+    if (zoom >= kMinCameraZoom && zoom <= kMaxCameraZoom) renderer.cameraZoom = zoom;
+}
+
+tvec3 ChaseCameraOffset(const Renderer& renderer, const Tuning& tuning) {
+    const float zoom = renderer.cameraZoom;
+    return {zoom * tuning.FROM2_X, zoom * tuning.FROM2_Y, zoom * tuning.FROM2_Z};
 }
