@@ -138,7 +138,7 @@ def main():
                                  os.path.realpath(args.zarnok)], cwd=work,
                                 stderr=subprocess.DEVNULL)
         window = wait_window(game.pid)
-        subprocess.run(["xdotool", "windowfocus", window])
+        subprocess.run(["xdotool", "windowfocus", window], capture_output=True)
         time.sleep(2)
         click(display, 0, 0.05)  # main menu: join a game; its player name box has the focus
         # The player name box: 0.3 wide and 0.08 tall at (0, 0.4) in normalised coordinates.
