@@ -4,7 +4,7 @@
 // at 0 with the program would hide every charger for its first interval. 32 bits, compared by
 // subtraction; the start stays far below 2^31 so that "time since 0" is positive for weeks.
 #pragma once
-#include "app/clock.h"
+#include "base/clock.h"
 
 class SdlClock final : public Clock {
   public:

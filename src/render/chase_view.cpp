@@ -56,9 +56,8 @@ void DrawAimingLine(const tgeomobject& player, float lookPitch) {
 }
 
 void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_t now) {
-    const Renderer& renderer = scene.renderer;
-    glViewport(renderer.sideView.x, renderer.sideView.y, 2 * renderer.sideView.width,
-               renderer.sideView.height);
+    const ViewState& view = scene.view;
+    glViewport(view.sideView.x, view.sideView.y, 2 * view.sideView.width, view.sideView.height);
     glEnable(GL_CULL_FACE);
     glFrontFace(GL_CCW);
     const float u0 = -player.yaw * kChaseSkyFovy / 360.0f;
@@ -67,7 +66,7 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glLoadIdentity();
     glEnable(GL_LIGHTING);
     gluPerspective(kChaseFovy, WindowAspect(scene), kNearPlane, kFarPlane);
-    const tvec3 offset = ChaseCameraOffset(renderer, scene.tuning);
+    const tvec3 offset = ChaseCameraOffset(view, scene.tuning);
     SetChaseLight();
     gluLookAt(offset.x, offset.y, offset.z, offset.x, 0, 0, 0, 0, -1);
     ApplyPlayerFrame(player);

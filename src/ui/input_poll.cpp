@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "app/game.h"
-#include "app/main_window.h"
+#include "base/main_window.h"
 #include "game/view_cameras.h"
 #include "ui/edit_box.h"
 #include "ui/screen_flow.h"
@@ -107,6 +107,6 @@ void PollInput(Game& game) {
         PollKeyboard(game.input, game.menus, clipboard);
     }
     PollMouse(game.input, game.tuning);
-    ZoomChaseCamera(game.renderer, game.input.mouse.wheel);
+    ZoomChaseCamera(game.view, game.input.mouse.wheel);
     if (game.services.window) UpdateCursor(game.menus, *game.services.window, game.state.playState);
 }

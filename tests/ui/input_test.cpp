@@ -4,7 +4,7 @@
 
 #include "app/frame_loop.h"
 #include "app/game.h"
-#include "app/user_settings.h"
+#include "config/user_settings.h"
 #include "game/view_cameras.h"
 #include "support/fake_main_window.h"
 #include "support/temp_dir.h"
@@ -170,9 +170,9 @@ TEST_F(MenuInputTest, EnterOpensTheNewGameScreenWithoutWipingTheSelectedName) {
 
 TEST_F(MenuInputTest, QAndRWorkOnBothLayouts) {
     for (uint8_t q : {uint8_t('q'), uint8_t('Q'), uint8_t(0xC9), uint8_t(0xE9)}) {
-        const bool before = game.renderer.chaseView;
+        const bool before = game.view.chaseView;
         FormKeyPress(game, q);
-        EXPECT_NE(game.renderer.chaseView, before);
+        EXPECT_NE(game.view.chaseView, before);
     }
     FormKeyPress(game, 'r');
     EXPECT_FALSE(game.input.reloadRequest);  // no game is played
@@ -270,7 +270,7 @@ TEST_F(MenuInputTest, MouseDrivesViewFireAndZoomWithinLimits) {
     game.tuning.FROM2_X = 2;
     game.tuning.FROM2_Y = 2;
     game.tuning.FROM2_Z = 7;
-    EXPECT_FLOAT_EQ(ChaseCameraOffset(game.renderer, game.tuning).z, 7.84f);
+    EXPECT_FLOAT_EQ(ChaseCameraOffset(game.view, game.tuning).z, 7.84f);
     EXPECT_TRUE(game.input.fireHeld);
     EXPECT_FALSE(game.input.fireReleased);
 
@@ -280,7 +280,7 @@ TEST_F(MenuInputTest, MouseDrivesViewFireAndZoomWithinLimits) {
     game.input.mouse.buttons[0] = 0;
     Poll();
     EXPECT_EQ(game.input.pitchDelta, 0.5f);
-    EXPECT_FLOAT_EQ(ChaseCameraOffset(game.renderer, game.tuning).z, 7.84f);
+    EXPECT_FLOAT_EQ(ChaseCameraOffset(game.view, game.tuning).z, 7.84f);
     EXPECT_TRUE(game.input.fireJustReleased);
     EXPECT_TRUE(game.input.fireReleased);
     Poll();
@@ -291,14 +291,14 @@ TEST_F(MenuInputTest, WheelZoomsTheChaseViewBetweenOnceAndThreeTimesItsDistance)
     game.tuning.FROM2_X = 2;
     game.tuning.FROM2_Y = 2;
     game.tuning.FROM2_Z = 7;
-    const tvec3 start = ChaseCameraOffset(game.renderer, game.tuning);
+    const tvec3 start = ChaseCameraOffset(game.view, game.tuning);
     EXPECT_EQ(start, (tvec3{2, 2, 7}));
     game.input.mouse.wheel = -120;  // already at the nearest: no change
     Poll();
-    EXPECT_EQ(ChaseCameraOffset(game.renderer, game.tuning), start);
+    EXPECT_EQ(ChaseCameraOffset(game.view, game.tuning), start);
     game.input.mouse.wheel = 500;
     for (int notch = 0; notch < 10; ++notch) Poll();
-    const tvec3 farthest = ChaseCameraOffset(game.renderer, game.tuning);
+    const tvec3 farthest = ChaseCameraOffset(game.view, game.tuning);
     EXPECT_FLOAT_EQ(farthest.z, 21.0f);
     EXPECT_FLOAT_EQ(farthest.x, 6.0f);
 }
