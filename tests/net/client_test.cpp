@@ -11,23 +11,14 @@
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 #include "support/fake_audio.h"
+#include "support/players.h"
 #include "support/temp_dir.h"
 #include "support/wav_bytes.h"
 
 namespace {
 
 constexpr const char* kServer = "10.0.0.1";
-
-tplayerinfo Player(int32_t id, const char* name, uint8_t isBot = 0) {
-    tplayerinfo player;
-    player.id = id;
-    player.name.Assign(name);
-    player.address.Assign(isBot ? "127.0.0.1" : "10.0.0.9");
-    player.joined = isBot ? 0 : 1;
-    player.active = 1;
-    player.isBot = isBot;
-    return player;
-}
+constexpr const char* kRemote = "10.0.0.9";
 
 struct ClientFixture : ::testing::Test {
     ClientFixture() {
@@ -41,7 +32,7 @@ struct ClientFixture : ::testing::Test {
         };
         settings.mapName.Assign("arena1.map");
         settings.running = 1;
-        table = {Player(1, "Host"), Player(2, "Bot", 1)};
+        table = {Human(1, "Host", kRemote), Bot(2)};
         for (const char* name :
              {"fire.wav", "fire2.wav", "walk.wav", "reload.wav", "death.wav", "Sprint.wav",
               "gunpickup2.wav", "flagfrag.wav", "flagalarm.wav", "flagreturn.wav"}) {
@@ -58,7 +49,7 @@ struct ClientFixture : ::testing::Test {
     // Joins as player 3 at the end of the table.
     void Join() {
         Connect(game);
-        table.push_back(Player(game.client.localPlayer.id, "Me"));
+        table.push_back(Human(game.client.localPlayer.id, "Me", kRemote));
         Receive(BuildJoinAccepted(table, settings));
         network.sent.clear();
     }
@@ -112,7 +103,7 @@ TEST_F(ClientFixture, TeamGamesGiveTeamSkins) {
 
 TEST_F(ClientFixture, AddedIsAcknowledgedEveryTimeButAppliedOnce) {
     Join();
-    table.push_back(Player(4, "Ann"));
+    table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildAdded(table, settings, 77));
     Receive(BuildAdded(table, settings, 77));
     auto acks = network.Tagged(tmessagetag::kAddedAck);
@@ -168,7 +159,7 @@ TEST_F(ClientFixture, OtherPlayersSoundFainterTheFartherTheyStandInPlay) {
 
 TEST_F(ClientFixture, GameInfoRecordsWithoutAModelWaitForTheirAnnouncement) {
     Join();
-    table.push_back(Player(4, "Ann"));
+    table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildServerGameInfo(table, settings));
     EXPECT_EQ(game.client.clientPlayers.size(), 3u);
     EXPECT_EQ(FindClientPlayer(game.client, 0), -1);
@@ -227,7 +218,7 @@ TEST_F(ClientFixture, HostDrawsARemoteBulletOncePerCopyAndEachEndRemovesOne) {
 
 TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
     Join();
-    table.push_back(Player(4, "Ann"));
+    table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildAdded(table, settings, 1));
     Receive(BuildBulletStart({1, 0, {}, {}}));
     Receive(BuildBulletStart({2, 3, {}, {}}));
@@ -373,7 +364,7 @@ TEST_F(ClientFixture, FlagCarriedByASlotBeyondTheTableLeavesTheReplyStanding) {
     EXPECT_EQ(game.client.clientSettings.redFlag.state, kFlagCarried);
     EXPECT_TRUE(game.state.heardFromServer);
 
-    table.push_back(Player(4, "Ann"));
+    table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildAdded(table, carried, 78));
     EXPECT_EQ(game.client.players.size(), 4u);
     EXPECT_NE(game.client.clientSettings.blueFlag.state, kFlagCarried);
