@@ -1,7 +1,12 @@
 #include "app/frame_steps.h"
 
 #include "app/game.h"
+#include "game/death.h"
+#include "game/explosions.h"
+#include "game/flags.h"
+#include "game/respawn.h"
 #include "game/view_cameras.h"
+#include "game/weapon.h"
 #include "net/client_session.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
@@ -65,25 +70,39 @@ bool PlayerModelsLoaded(const Game& game) {
 void ExpireOldestMessageLine(Game& game) {
     DropMessageLine(game.client);
 }
-void RemoveOldExplosions(Game&) {}  // effects: explosion expiry
+void RemoveOldExplosions(Game& game) {
+    UpdateExplosions(game);
+}
 
 void RequestPendingRespawns(Game& game) {
     RequestSpawnsUntilConfirmed(game);
 }
-void StepBotBullets(Game&) {}       // game: UpdateBotBullets
-void StepBots(Game&) {}             // game: bot physics, UpdateBots
-void StepFlags(Game&) {}            // game: RunFlagRules, flag models
-void UpdateRemoteVolumes(Game&) {}  // sound: distance volume
-// game: MovePlayer, UpdateLocalWeapon, death pose; until movement exists only the cameras follow.
-void StepLocalPlayer(Game& game) {
-    UpdateViewCameras(game.renderer, game.tuning, game.input.wheelDelta);
+void StepBotBullets(Game&) {}  // game: UpdateBotBullets
+void StepBots(Game&) {}        // game: bot physics, UpdateBots
+void StepFlags(Game& game) {
+    if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
+    if (game.state.hosting) RunFlagRules(game);
+    PlaceFlagModels(game);
 }
-void StepLocalBullets(Game&) {}  // game: UpdateLocalBullets, first pass
+void UpdateRemoteVolumes(Game&) {}  // sound: distance volume
+// game: MovePlayer; until movement exists only the cameras follow.
+void StepLocalPlayer(Game& game) {
+    const int32_t local = game.state.localPlayerIndex;
+    const std::vector<tgeomobject>& models = game.play.playerModels;
+    const bool alive = local >= 0 && static_cast<size_t>(local) < models.size() &&
+                       !models[static_cast<size_t>(local)].dead;
+    if (!alive) {
+        ShowLocalDeathIfPending(game);
+        return;
+    }
+    UpdateViewCameras(game.renderer, game.tuning, game.input.wheelDelta);
+    UpdateLocalWeapon(game);
+}
 void PlaceMuzzleModels(Game& game) {
     FollowPlayersWithMuzzles(game);
 }
-void DropDistantBullets(Game&) {}  // game: UpdateLocalBullets, second pass
-void MoveRemoteBullets(Game& game) {
-    FlyRemoteBullets(game.client, game.frame.speedFactor);
+// The bullet passes are the game's (game/bullets).
+// game: integration; the respawn follows it.
+void IntegrateLocalPlayer(Game& game) {
+    RespawnLocalPlayerIfDue(game);
 }
-void IntegrateLocalPlayer(Game&) {}  // game: integration and respawn

@@ -31,8 +31,5 @@ void StepBots(Game& game);
 void StepFlags(Game& game);
 void UpdateRemoteVolumes(Game& game);
 void StepLocalPlayer(Game& game);  // movement and weapon while alive, the death pose once dead
-void StepLocalBullets(Game& game);
 void PlaceMuzzleModels(Game& game);
-void DropDistantBullets(Game& game);
-void MoveRemoteBullets(Game& game);
 void IntegrateLocalPlayer(Game& game);

@@ -3,6 +3,7 @@
 #include "app/frame_steps.h"
 #include "app/game.h"
 #include "app/main_window.h"
+#include "game/bullets.h"
 
 void RunGameStep(Game& game) {
     const ProgramState& state = game.state;
