@@ -1,14 +1,58 @@
 #include "app/game_step.h"
 
-#include "app/frame_steps.h"
 #include "app/game.h"
-#include "app/main_window.h"
+#include "base/main_window.h"
 #include "game/bullets.h"
+#include "game/death.h"
+#include "game/explosions.h"
+#include "game/flags.h"
+#include "game/respawn.h"
+#include "game/view_cameras.h"
+#include "game/weapon.h"
+#include "net/net_frame.h"
+#include "net/player_models.h"
+
+namespace {
+
+// Steps of the match that the gameplay rules fill in; each runs at its place in the order below.
+void StepBotBullets(Game&) {}
+void StepBots(Game&) {}
+void UpdateRemoteVolumes(Game&) {}
+
+void StepFlags(Game& game) {
+    if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
+    if (game.state.hosting) RunFlagRules(game);
+    PlaceFlagModels(game);
+}
+
+// Movement and weapon while alive, the death pose once dead.
+void StepLocalPlayer(Game& game) {
+    const int32_t local = game.state.localPlayerIndex;
+    const std::vector<tgeomobject>& models = game.play.playerModels;
+    const bool alive = local >= 0 && static_cast<size_t>(local) < models.size() &&
+                       !models[static_cast<size_t>(local)].dead;
+    if (!alive) {
+        ShowLocalDeathIfPending(game);
+        return;
+    }
+    UpdateViewCameras(game.view, game.tuning, game.input.wheelDelta);
+    UpdateLocalWeapon(game);
+}
+
+void IntegrateLocalPlayer(Game& game) {
+    RespawnLocalPlayerIfDue(game);
+}
+
+}  // namespace
+
+void RemoveOldExplosions(Game& game) {
+    UpdateExplosions(game);
+}
 
 void RunGameStep(Game& game) {
     const ProgramState& state = game.state;
     if (game.services.window) game.services.window->SetCursorVisible(false);
-    if (!state.spawnConfirmed) RequestPendingRespawns(game);
+    if (!state.spawnConfirmed) RequestSpawnsUntilConfirmed(game);
     if (state.hosting) {
         StepBotBullets(game);
         StepBots(game);
@@ -17,7 +61,7 @@ void RunGameStep(Game& game) {
     UpdateRemoteVolumes(game);
     StepLocalPlayer(game);
     StepLocalBullets(game);
-    PlaceMuzzleModels(game);
+    FollowPlayersWithMuzzles(game);
     DropDistantBullets(game);
     MoveRemoteBullets(game);
     IntegrateLocalPlayer(game);

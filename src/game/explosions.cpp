@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/frame_loop.h"
+#include "base/clock.h"
 #include "app/game.h"
 #include "game/hit_effects.h"
 

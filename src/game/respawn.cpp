@@ -1,6 +1,6 @@
 #include "game/respawn.h"
 
-#include "app/frame_loop.h"
+#include "base/clock.h"
 #include "app/game.h"
 #include "net/client_session.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/frame_loop.h"
+#include "base/clock.h"
 #include "app/game.h"
 #include "net/client_session.h"
 #include "net/net_io.h"

@@ -3,11 +3,11 @@
 #include <array>
 
 #include "app/game.h"
+#include "base/load_error.h"
 #include "net/net_io.h"
 #include "world/animation.h"
 #include "world/gpu.h"
 #include "world/level_start.h"
-#include "world/load_error.h"
 #include "world/model_loader.h"
 
 namespace {

@@ -30,7 +30,7 @@ void FormKeyPress(Game& game, uint8_t character) {
         HandleEscape(game.menus, game.state.playState);
         return;
     }
-    if (IsViewKey(character)) game.renderer.chaseView = !game.renderer.chaseView;
+    if (IsViewKey(character)) game.view.chaseView = !game.view.chaseView;
     if (IsReloadKey(character)) ManualReload(game);
     // Ctrl+letter combinations are commands, and control keys other than Backspace (Enter, Tab)
     // are not text.

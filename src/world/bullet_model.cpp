@@ -1,6 +1,6 @@
 #include "world/bullet_model.h"
 
-#include "world/load_error.h"
+#include "base/load_error.h"
 
 namespace {
 

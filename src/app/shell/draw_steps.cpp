@@ -30,7 +30,6 @@ SceneEffects GatherEffects(Game& game) {
 
 // The match as the game holds it.
 RenderScene GatherScene(Game& game, const SceneEffects& effects) {
-    const Renderer& renderer = game.renderer;
     const int32_t local = game.state.localPlayerIndex;
     const std::vector<tgeomobject>& models = game.play.playerModels;
     float lookPitch = 0;
@@ -42,10 +41,11 @@ RenderScene GatherScene(Game& game, const SceneEffects& effects) {
     }
     return RenderScene{
         .world = game.world,
-        .renderer = renderer,
+        .view = game.view,
+        .renderer = game.renderer,
         .tuning = game.tuning,
-        .windowWidth = renderer.sideView.width + renderer.topView.width,
-        .windowHeight = renderer.sideView.height,
+        .windowWidth = game.view.sideView.width + game.view.topView.width,
+        .windowHeight = game.view.sideView.height,
         .playerModels = game.play.playerModels,
         .localPlayerIndex = local,
         .lookPitch = lookPitch,
