@@ -1,7 +1,6 @@
 #include "app/frame_steps.h"
 
 #include "app/game.h"
-#include "game/view_cameras.h"
 #include "net/client_session.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
@@ -74,11 +73,7 @@ void StepBotBullets(Game&) {}       // game: UpdateBotBullets
 void StepBots(Game&) {}             // game: bot physics, UpdateBots
 void StepFlags(Game&) {}            // game: RunFlagRules, flag models
 void UpdateRemoteVolumes(Game&) {}  // sound: distance volume
-// game: MovePlayer, UpdateLocalWeapon, death pose; until movement exists only the cameras follow.
-void StepLocalPlayer(Game& game) {
-    UpdateViewCameras(game.renderer, game.tuning, game.input.wheelDelta);
-}
-void StepLocalBullets(Game&) {}  // game: UpdateLocalBullets, first pass
+void StepLocalBullets(Game&) {}     // game: UpdateLocalBullets, first pass
 void PlaceMuzzleModels(Game& game) {
     FollowPlayersWithMuzzles(game);
 }
@@ -86,4 +81,3 @@ void DropDistantBullets(Game&) {}  // game: UpdateLocalBullets, second pass
 void MoveRemoteBullets(Game& game) {
     FlyRemoteBullets(game.client, game.frame.speedFactor);
 }
-void IntegrateLocalPlayer(Game&) {}  // game: integration and respawn

@@ -30,9 +30,7 @@ void StepBotBullets(Game& game);
 void StepBots(Game& game);
 void StepFlags(Game& game);
 void UpdateRemoteVolumes(Game& game);
-void StepLocalPlayer(Game& game);  // movement and weapon while alive, the death pose once dead
 void StepLocalBullets(Game& game);
 void PlaceMuzzleModels(Game& game);
 void DropDistantBullets(Game& game);
 void MoveRemoteBullets(Game& game);
-void IntegrateLocalPlayer(Game& game);

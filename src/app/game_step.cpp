@@ -2,6 +2,7 @@
 
 #include "app/frame_steps.h"
 #include "app/game.h"
+#include "app/local_player_step.h"
 #include "app/main_window.h"
 
 void RunGameStep(Game& game) {
@@ -14,7 +15,7 @@ void RunGameStep(Game& game) {
     }
     StepFlags(game);
     UpdateRemoteVolumes(game);
-    StepLocalPlayer(game);
+    MoveLocalPlayer(game);
     StepLocalBullets(game);
     PlaceMuzzleModels(game);
     DropDistantBullets(game);

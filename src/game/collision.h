@@ -19,6 +19,11 @@ struct CollisionWorld {
     std::span<const tgeomobject> playerModels;
 };
 
+inline CollisionWorld CollisionWorldOf(const Arena& arena,
+                                       std::span<const tgeomobject> playerModels) {
+    return {arena.cylinderBounds, &arena.collisionGrid, playerModels};
+}
+
 enum class MoverKind : int32_t {
     Player = 1,  // walks on tops, is kept inside the grid, is nudged out of other players
     Bullet = 2,  // stops at the first side it meets

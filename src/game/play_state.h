@@ -12,8 +12,18 @@ struct tmuzzlemodels {
     uint32_t startTime = 0;
 };
 
+// The local player's gun: a magazine of 30 rounds, spare magazines, and a reload in progress.
+struct WeaponState {
+    int32_t magazineShots = 0;   // shots fired from the current magazine, 0..30
+    int32_t spareMagazines = 5;  // full magazines left
+    int32_t reloadDelay = 0;     // length of the reload in progress (ms), 0 when none
+};
+
 struct PlayState {
     // One model per player index, in the player tables' order; created as players appear.
     std::vector<tgeomobject> playerModels;
     std::vector<tmuzzlemodels> muzzleModels;
+    WeaponState weapon;
+    // The local player's view pitch (degrees), strictly within +-45: arm, muzzle and aim follow it.
+    float lookPitch = 0;
 };

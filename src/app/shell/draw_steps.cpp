@@ -17,6 +17,7 @@ RenderScene GatherScene(Game& game) {
         .windowHeight = renderer.sideView.height,
         .playerModels = game.play.playerModels,
         .localPlayerIndex = game.state.localPlayerIndex,
+        .lookPitch = game.play.lookPitch,
     };
 }
 
