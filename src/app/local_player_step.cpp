@@ -19,8 +19,7 @@ tgeomobject* LocalModel(Game& game) {
     return &game.play.playerModels[static_cast<size_t>(index)];
 }
 
-}  // namespace
-
+// The movement controls the polled keys and axes give this frame.
 MovementControls ControlsFromInput(const InputState& input) {
     const KeyControls& held = input.held;
     MovementControls controls;
@@ -35,6 +34,8 @@ MovementControls ControlsFromInput(const InputState& input) {
     controls.jump = input.jumpRequest;
     return controls;
 }
+
+}  // namespace
 
 void MoveLocalPlayer(Game& game) {
     UpdateViewCameras(game.renderer, game.tuning, game.input.wheelDelta);

@@ -3,11 +3,6 @@
 #pragma once
 
 struct Game;
-struct InputState;
-struct MovementControls;
-
-// The movement controls the polled keys and axes give this frame.
-MovementControls ControlsFromInput(const InputState& input);
 
 void MoveLocalPlayer(Game& game);
 void IntegrateLocalPlayer(Game& game);
