@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "app/random.h"
+#include "game/player_physics.h"
 #include "support/test_arena.h"
 #include "world/animation.h"
 
@@ -21,17 +22,11 @@ constexpr float kGravity = -0.085f;
 class Collision : public testing::Test {
   protected:
     CollisionWorld World() { return {arena.cylinderBounds, &arena.collisionGrid, players}; }
-    // One frame of a falling player: gravity, collision, move. Returns the hit.
-    CollisionHit Fall(size_t index, tvec3& velocity) {
-        velocity.y += kGravity;
-        tvec3 frame = velocity;
-        tgeomobject& player = players[index];
-        const CollisionHit hit =
-            CollideMove(World(), MoverKind::Player, static_cast<int32_t>(index), player.position,
-                        frame, kHalfHeight, kRadius, player.headroom, random);
-        if (std::fabs(frame.y) <= std::fabs(velocity.y)) velocity.y = frame.y;
-        player.position = player.position + frame;
-        return hit;
+    // One frame of player `index` moving by its kept velocity under gravity, as the game steps it.
+    CollisionHit Fall(size_t index, float speedFactor = 1.0f) {
+        StepPlayerPhysics(players[index], kGravity, speedFactor);
+        return IntegratePlayer(players[index], static_cast<int32_t>(index), World(), speedFactor,
+                               random);
     }
     CollisionHit Move(size_t index, tvec3& velocity) {
         tgeomobject& player = players[index];
@@ -52,35 +47,50 @@ class Collision : public testing::Test {
 
 TEST_F(Collision, AFallingPlayerLandsOnATopAndKeepsWalking) {
     players = {StickFigure({0, 6, 0})};
-    tvec3 velocity{0.01f, 0, 0};
-    for (int frame = 0; frame < 120; ++frame) Fall(0, velocity);
+    players[0].velocity = {0.01f, 0, 0};
+    for (int frame = 0; frame < 120; ++frame) Fall(0);
     const float feet = players[0].position.y + kLowestSample;
-    // Resting on the top: never sunk into it, hovering at most one frame's fall above it.
+    // Resting on the top: never sunk into it, nor hovering above it.
     EXPECT_GE(feet, 2.0f);
-    EXPECT_LT(feet, 2.0f - kGravity * 1.5f);
+    EXPECT_LT(feet, 2.01f);
+    EXPECT_EQ(players[0].velocity.y, 0.0f);
     EXPECT_NEAR(players[0].position.x, 1.2f, 1e-4f);  // landing never cut the walk
 }
 
 TEST_F(Collision, APlayerWalkingOffATopFallsToTheGround) {
     players = {StickFigure({2.5f, 2.0f - kLowestSample + 0.01f, 0})};
-    tvec3 velocity{0.1f, 0, 0};
+    players[0].velocity = {0.1f, 0, 0};
     bool leftTheTop = false;
     for (int frame = 0; frame < 200; ++frame) {
-        Fall(0, velocity);
+        Fall(0);
         if (players[0].position.y + kLowestSample < 1.0f) leftTheTop = true;
     }
     EXPECT_TRUE(leftTheTop);
     const float feet = players[0].position.y + kLowestSample;
     EXPECT_GE(feet, 0.0f);
-    EXPECT_LT(feet, 0.15f);
-    EXPECT_EQ(velocity.y, 0.0f);  // landed: the vertical speed is gone, a jump is possible
+    EXPECT_LT(feet, 0.01f);
+    EXPECT_EQ(players[0].velocity.y, 0.0f);  // landed: the vertical speed is gone
+}
+
+TEST_F(Collision, AtALowFrameRateAPlayerStillLandsOnTheLowerTopItWalksOnto) {
+    // Fifteen reference frames per real frame: a fall covers many units in one step.
+    arena = BuildSmallArena({Cylinder(0, 0, 3, 0, 6), Cylinder(6, 0, 3, 0, 3)});
+    players = {StickFigure({2.5f, 6.0f - kLowestSample + 0.001f, 0})};
+    for (int frame = 0; frame < 6; ++frame) {
+        players[0].velocity.x = 0.05f;
+        Fall(0, 15.0f);
+    }
+    ASSERT_GT(players[0].position.x, 3.5f);  // off the high top, over the lower one
+    const float feet = players[0].position.y + kLowestSample;
+    EXPECT_GE(feet, 3.0f);
+    EXPECT_LT(feet, 3.01f);
 }
 
 TEST_F(Collision, AFastFallDoesNotTunnelThroughAThinTop) {
     // Faster than the slab is thick: the sub-steps still find it.
     players = {StickFigure({10, 12, 0})};
-    tvec3 velocity{0, -1.5f, 0};
-    for (int frame = 0; frame < 60; ++frame) Fall(0, velocity);
+    players[0].velocity = {0, -1.5f, 0};
+    for (int frame = 0; frame < 60; ++frame) Fall(0);
     EXPECT_GE(players[0].position.y + kLowestSample, 2.4f);
 }
 
