@@ -1,13 +1,12 @@
 #include "app/game_step.h"
 
 #include "app/game.h"
+#include "app/local_player_step.h"
 #include "base/main_window.h"
 #include "game/bullets.h"
 #include "game/death.h"
 #include "game/explosions.h"
 #include "game/flags.h"
-#include "game/respawn.h"
-#include "game/view_cameras.h"
 #include "game/weapon.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
@@ -27,20 +26,15 @@ void StepFlags(Game& game) {
 
 // Movement and weapon while alive, the death pose once dead.
 void StepLocalPlayer(Game& game) {
+    MoveLocalPlayer(game);
     const int32_t local = game.state.localPlayerIndex;
     const std::vector<tgeomobject>& models = game.play.playerModels;
-    const bool alive = local >= 0 && static_cast<size_t>(local) < models.size() &&
-                       !models[static_cast<size_t>(local)].dead;
-    if (!alive) {
+    if (local < 0 || static_cast<size_t>(local) >= models.size()) return;
+    if (models[static_cast<size_t>(local)].dead) {
         ShowLocalDeathIfPending(game);
-        return;
+    } else {
+        UpdateLocalWeapon(game);
     }
-    UpdateViewCameras(game.view, game.tuning, game.input.wheelDelta);
-    UpdateLocalWeapon(game);
-}
-
-void IntegrateLocalPlayer(Game& game) {
-    RespawnLocalPlayerIfDue(game);
 }
 
 }  // namespace

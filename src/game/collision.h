@@ -19,6 +19,11 @@ struct CollisionWorld {
     std::span<const tgeomobject> playerModels;
 };
 
+inline CollisionWorld CollisionWorldOf(const Arena& arena,
+                                       std::span<const tgeomobject> playerModels) {
+    return {arena.cylinderBounds, &arena.collisionGrid, playerModels};
+}
+
 enum class MoverKind : int32_t {
     Player = 1,  // walks on tops, is kept inside the grid, is nudged out of other players
     Bullet = 2,  // stops at the first side it meets
@@ -31,6 +36,8 @@ inline constexpr int32_t kHitPlayer = 1;    // index: a player slot
 struct CollisionHit {
     int32_t kind = kHitNothing;
     int32_t index = -1;
+    // A player's fall ended on a top (or the ground) in this move: its vertical speed is spent.
+    bool landed = false;
 };
 
 // Moves nothing: shortens, zeroes or redirects `velocity` (this frame's motion) so the mover at

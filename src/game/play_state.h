@@ -36,4 +36,6 @@ struct PlayState {
     std::vector<tbullet> bullets;
     std::vector<texplpos> explosions;
     WeaponState weapon;
+    // The local player's view pitch (degrees), strictly within +-45: arm, muzzle and aim follow it.
+    float lookPitch = 0;
 };

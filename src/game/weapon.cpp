@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "base/clock.h"
 #include "app/game.h"
+#include "base/clock.h"
 #include "net/client_session.h"
 #include "net/net_io.h"
 #include "sound/player_channels.h"
@@ -33,14 +33,6 @@ void StartReload(Game& game, tgeomobject& model) {
     RestartLocalReloadSound(game);
 }
 
-// The model's own motion for this frame: gravity on the kept vertical speed, then the frame's
-// share of the kept velocity (the integration applies it after the collision).
-void ApplyFramePhysics(tgeomobject& model, float gravity, float speedFactor) {
-    model.velocity.y += gravity * speedFactor;
-    model.frameVelocity = {model.velocity.x * speedFactor, model.velocity.y * speedFactor,
-                           model.velocity.z * speedFactor};
-}
-
 // A random angle in [-spread, spread).
 float Scatter(Random& random) {
     return (random.Unit() * 2.0f - 1.0f) * kSpreadDegrees;
@@ -61,7 +53,7 @@ void PullTrigger(Game& game, tgeomobject& model) {
         return;
     }
     model.lastShotTime = now;
-    const float pitch = PartPitch(model, "HAND") + Scatter(game.random);
+    const float pitch = game.play.lookPitch + Scatter(game.random);
     const float yaw = model.yaw + Scatter(game.random);
     FireBullet(game, game.state.localPlayerIndex, pitch, yaw);
 }
@@ -84,7 +76,6 @@ void FinishReload(Game& game, const tgeomobject& model) {
 void UpdateLocalWeapon(Game& game) {
     tgeomobject* model = ModelOf(game, game.state.localPlayerIndex);
     if (!model || model->dead) return;
-    ApplyFramePhysics(*model, game.tuning.GRAVITY, game.frame.speedFactor);
     PullTrigger(game, *model);
     FinishReload(game, *model);
 }

@@ -30,15 +30,6 @@ SceneEffects GatherEffects(Game& game) {
 
 // The match as the game holds it.
 RenderScene GatherScene(Game& game, const SceneEffects& effects) {
-    const int32_t local = game.state.localPlayerIndex;
-    const std::vector<tgeomobject>& models = game.play.playerModels;
-    float lookPitch = 0;
-    if (local >= 0 && static_cast<size_t>(local) < models.size()) {
-        const int32_t hand = FindPart(models[static_cast<size_t>(local)], "HAND");
-        if (hand >= 0)
-            lookPitch =
-                models[static_cast<size_t>(local)].triangleParts[static_cast<size_t>(hand)].pitch;
-    }
     return RenderScene{
         .world = game.world,
         .view = game.view,
@@ -47,8 +38,8 @@ RenderScene GatherScene(Game& game, const SceneEffects& effects) {
         .windowWidth = game.view.sideView.width + game.view.topView.width,
         .windowHeight = game.view.sideView.height,
         .playerModels = game.play.playerModels,
-        .localPlayerIndex = local,
-        .lookPitch = lookPitch,
+        .localPlayerIndex = game.state.localPlayerIndex,
+        .lookPitch = game.play.lookPitch,
         .bullets = game.play.bullets,
         .muzzleFlashes = effects.muzzleFlashes,
         .explosions = effects.explosions,
