@@ -95,11 +95,6 @@ TEST_F(Weapon, ReloadActsAtOnceOrNotAtAll) {
     EXPECT_EQ(game.play.weapon.reloadDelay, 0);
 }
 
-TEST_F(Weapon, TheDeadDoNotShoot) {
-    Model(0).dead = true;
-    EXPECT_TRUE(HoldFire(300).empty());
-}
-
 TEST_F(Weapon, ShotsReloadsAndDeathAreHeardOnThePlayersOwnChannels) {
     TempDir sounds;
     for (const char* name : {"fire.wav", "fire2.wav", "reload.wav", "death.wav"})
