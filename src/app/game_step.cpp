@@ -8,6 +8,7 @@
 #include "game/explosions.h"
 #include "game/flags.h"
 #include "game/weapon.h"
+#include "net/distance_volume.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
 
@@ -16,7 +17,6 @@ namespace {
 // Steps of the match that the gameplay rules fill in; each runs at its place in the order below.
 void StepBotBullets(Game&) {}
 void StepBots(Game&) {}
-void UpdateRemoteVolumes(Game&) {}
 
 void StepFlags(Game& game) {
     if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
@@ -52,7 +52,7 @@ void RunGameStep(Game& game) {
         StepBots(game);
     }
     StepFlags(game);
-    UpdateRemoteVolumes(game);
+    SetRemoteVolumesByDistance(game);
     StepLocalPlayer(game);
     StepLocalBullets(game);
     FollowPlayersWithMuzzles(game);
