@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "app/local_player_step.h"
 #include "base/main_window.h"
+#include "net/distance_volume.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
 
@@ -12,7 +13,6 @@ namespace {
 void StepBotBullets(Game&) {}
 void StepBots(Game&) {}
 void StepFlags(Game&) {}
-void UpdateRemoteVolumes(Game&) {}
 void StepLocalBullets(Game&) {}
 void DropDistantBullets(Game&) {}
 
@@ -29,7 +29,7 @@ void RunGameStep(Game& game) {
         StepBots(game);
     }
     StepFlags(game);
-    UpdateRemoteVolumes(game);
+    SetRemoteVolumesByDistance(game);
     MoveLocalPlayer(game);
     StepLocalBullets(game);
     FollowPlayersWithMuzzles(game);
