@@ -11,7 +11,6 @@
 #include "base/random.h"
 #include "game/player_physics.h"
 #include "support/test_arena.h"
-#include "world/animation.h"
 
 namespace {
 
@@ -110,19 +109,6 @@ TEST_F(Collision, AWalkIntoASideStopsTheHorizontalMotion) {
     EXPECT_GT(players[0].position.x, -3.0f - kRadius - 0.3f);
 }
 
-TEST_F(Collision, HeadroomIsTheGapUnderACeiling) {
-    players = {StickFigure({10, kHalfHeight + 0.01f, 0})};  // crouched under the slab at 1.9
-    SelectAnimation(players[0], 6);
-    tvec3 velocity{0.01f, 0, 0};
-    Move(0, velocity);
-    const float headTop = players[0].position.y + 0.8f - kSeatDrop + 0.2f;
-    EXPECT_NEAR(players[0].headroom, 1.9f - headTop, 1e-4f);
-    players[0].position = {0, 8, 0};
-    velocity = {0.01f, 0, 0};
-    Move(0, velocity);
-    EXPECT_EQ(players[0].headroom, 9999.0f);
-}
-
 TEST_F(Collision, APlayerStopsDeadAtTheGridEdgeAndMayWalkBackFromOutside) {
     const CollisionGrid& grid = arena.collisionGrid;
     const float edge = grid.gridOriginX - grid.gridCellSize / 2 +
@@ -187,14 +173,6 @@ TEST_F(Collision, ABulletStopsJustBeforeACylindersSide) {
     EXPECT_GT(end + radius, -3.0f - subStep);
     EXPECT_EQ(velocity.y, 0.0f);
     EXPECT_EQ(velocity.z, 0.0f);
-}
-
-TEST_F(Collision, ABulletOverATopGrazesItAndFliesOn) {
-    tvec3 velocity{3, -0.02f, 0};
-    const CollisionHit hit = Shoot({-5, 2.055f, 0}, velocity);
-    EXPECT_EQ(hit.kind, kHitCylinder);
-    EXPECT_EQ(velocity.x, 3.0f);  // not stopped
-    EXPECT_EQ(velocity.y, 0.0f);
 }
 
 TEST_F(Collision, ABulletBetweenTheLegsIsNoHit) {
@@ -266,20 +244,6 @@ TEST_F(Collision, UnknownIndicesAndModelsWithoutPartsAreSkipped) {
     CollideMove(World(), MoverKind::Bullet, 0, {grid.gridOriginX, 1, grid.gridOriginZ}, velocity,
                 0.05f, 0.05f, scratch, random);
     EXPECT_EQ(BulletHitsPart(players[0], {0, 5, 0}, {0, -1, 0}, 0.05f), -1);
-}
-
-TEST(CylinderPenetration, DepthsBelowTheTopAndInsideTheSide) {
-    const CylinderDepth inside = CylinderPenetration({0.5f, 0.8f, 0}, 2, 0.1f, 1);
-    EXPECT_TRUE(inside.inside);
-    EXPECT_NEAR(inside.vertical, 0.2f, 1e-6f);
-    EXPECT_NEAR(inside.radial, 0.5f, 1e-6f);
-    // Within the margin but beyond the radius: inside, with a negative side depth.
-    EXPECT_TRUE(InsideCylinder({1.05f, 0, 0}, 2, 0.1f, 1));
-    EXPECT_FALSE(InsideCylinder({1.2f, 0, 0}, 2, 0.1f, 1));
-    EXPECT_FALSE(InsideCylinder({0, 1, 0}, 2, 0.1f, 1));
-    const CylinderDepth outside = CylinderPenetration({0, -1.5f, 0}, 2, 0.1f, 1);
-    EXPECT_FALSE(outside.inside);
-    EXPECT_EQ(outside.vertical, 0.0f);
 }
 
 }  // namespace
