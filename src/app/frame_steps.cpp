@@ -62,9 +62,6 @@ void FocusNextEditField(Game& game) {
 bool PlayerModelsLoaded(const Game& game) {
     return !game.client.players.empty();
 }
-void ExpireOldestMessageLine(Game& game) {
-    DropMessageLine(game.client);
-}
 void RemoveOldExplosions(Game&) {}  // effects: explosion expiry
 
 void RequestPendingRespawns(Game& game) {

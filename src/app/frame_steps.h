@@ -21,7 +21,6 @@ void FocusNextEditField(Game& game);    // Tab on the join and new-game screens
 
 // Game state.
 bool PlayerModelsLoaded(const Game& game);
-void ExpireOldestMessageLine(Game& game);
 void RemoveOldExplosions(Game& game);
 
 // The game step, in order.

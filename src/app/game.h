@@ -12,6 +12,7 @@
 #include "app/traffic_log.h"
 #include "app/tuning.h"
 #include "app/user_settings.h"
+#include "game/hud_state.h"
 #include "game/play_state.h"
 #include "net/client.h"
 #include "net/server.h"
@@ -61,6 +62,7 @@ struct Game {
     Server server;
     Client client;
     Renderer renderer;
+    HudState hud;
     Menus menus;
     InputState input;
     Sound sound;

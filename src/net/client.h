@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "net/message_log.h"
 #include "net/wire_codec.h"
 
 struct Game;
@@ -54,15 +55,6 @@ struct tbulletimpact {
 struct tfoundserver {
     tshortstring<16> address;
     uint32_t lastHeard = 0;
-};
-
-struct tmessagelog {
-    static constexpr int kSlots = 10;
-    static constexpr int kMaxLines = 9;
-    static constexpr size_t kLineLength = 64;
-    std::array<std::string, kSlots> lines;
-    int32_t count = 0;
-    uint32_t lastChange = 0;
 };
 
 inline constexpr size_t kMaxFoundServers = 21;
@@ -109,5 +101,3 @@ struct Client {
 // The client is in a running game (the program's `connected` flag).
 bool IsConnected(const Game& game);
 int32_t FindClientPlayer(const Client& client, int32_t id);
-void AddMessageLine(Client& client, std::string_view text, uint32_t now);
-void DropMessageLine(Client& client);

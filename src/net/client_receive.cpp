@@ -192,7 +192,7 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
                      BuildAddedAck(table->messageId));
         if (!records.empty()) {
             std::string line = records.back().name.Text() + " joined the game";
-            AddMessageLine(client, line, NetNow(game));
+            AddMessageLine(client.messageLog, line, NetNow(game));
         }
     }
 }
@@ -224,7 +224,7 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
         client.players.erase(client.players.begin() + d);
     std::string line =
         client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
-    AddMessageLine(client, line, NetNow(game));
+    AddMessageLine(client.messageLog, line, NetNow(game));
     client.clientPlayers.erase(client.clientPlayers.begin() + d);
     client.departedIds.push_back(*id);
     if (client.departedIds.size() > kRememberedDepartures) {
@@ -288,7 +288,7 @@ void OnKill(Game& game, Bytes bytes) {
 
     std::string line = client.clientPlayers[static_cast<size_t>(k)].name.Text() + " killed ";
     line = line.substr(0, 24) + client.clientPlayers[static_cast<size_t>(v)].name.Text();
-    AddMessageLine(client, line.substr(0, 40), now);
+    AddMessageLine(client.messageLog, line.substr(0, 40), now);
     if (PlayerChannels* channels = ChannelsOf(game.sound, static_cast<size_t>(k))) {
         PlaySound(false, channels->death);
     }

@@ -131,7 +131,7 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
         glDisable(GL_BLEND);
         glDisable(GL_LIGHTING);
         glLoadIdentity();
-        DrawSideViewHud(scene);
+        DrawPlayerHud(scene);
         glEnable(GL_TEXTURE_2D);
         glEnable(GL_LIGHTING);
         DrawTopView(scene, *player, now);
@@ -139,8 +139,8 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
 
     Viewport(renderer.topView);
     glLoadIdentity();
-    DrawTopViewHud(scene);
+    DrawAmmunitionHud(scene, now);
     glViewport(renderer.sideView.x, renderer.sideView.y, 2 * renderer.topView.width,
                renderer.topView.height);
-    DrawWindowHud(scene);
+    DrawMatchHud(scene);
 }

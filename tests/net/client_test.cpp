@@ -320,14 +320,6 @@ TEST_F(ClientFixture, FlagChangesAreAnnouncedOnce) {
     }
 }
 
-TEST_F(ClientFixture, MessageLogHoldsNineLinesCutToSixtyFour) {
-    for (int i = 0; i < 12; ++i) AddMessageLine(game.client, "line " + std::to_string(i), 1);
-    EXPECT_EQ(game.client.messageLog.count, 9);
-    EXPECT_EQ(game.client.messageLog.lines[0], "line 3");
-    AddMessageLine(game.client, std::string(100, 'x'), 1);
-    EXPECT_EQ(game.client.messageLog.lines[8].size(), 64u);
-}
-
 TEST_F(ClientFixture, MalformedServerDatagramsChangeNothing) {
     Join();
     std::vector<tplayerinfo> before = game.client.clientPlayers;
