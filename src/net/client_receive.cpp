@@ -173,7 +173,8 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     if (!game.state.hosting && (accepted || map != client.loadedMap)) {
         if (!map.empty() && LoadLevel(game, map)) client.loadedMap = map;
     }
-    for (size_t i = client.players.size(); i < records.size(); ++i) {
+    const size_t known = client.players.size();
+    for (size_t i = known; i < records.size(); ++i) {
         client.players.push_back(NewPresence(game, records[i]));
         CreatePlayerModel(game, static_cast<int32_t>(i));
         AddPlayerChannels(game.sound, records[i].team);
@@ -190,9 +191,11 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     } else {
         SendDatagram(game, client.clientSettings.serverAddress.View(), kServerPort,
                      BuildAddedAck(table->messageId));
-        if (!records.empty()) {
-            std::string line = records.back().name.Text() + " joined the game";
-            AddMessageLine(client.messageLog, line, NetNow(game));
+        // Each newcomer is announced once: the host resends an announcement until it is
+        // acknowledged, and announcements may overtake each other.
+        for (size_t i = known; i < records.size(); ++i) {
+            AddMessageLine(client.messageLog, records[i].name.Text() + " joined the game",
+                           NetNow(game));
         }
     }
 }
