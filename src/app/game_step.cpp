@@ -1,13 +1,34 @@
 #include "app/game_step.h"
 
-#include "app/frame_steps.h"
 #include "app/game.h"
-#include "app/main_window.h"
+#include "base/main_window.h"
+#include "game/view_cameras.h"
+#include "net/net_frame.h"
+#include "net/player_models.h"
+
+namespace {
+
+// Steps of the match that the gameplay rules fill in; each runs at its place in the order below.
+void StepBotBullets(Game&) {}
+void StepBots(Game&) {}
+void StepFlags(Game&) {}
+void UpdateRemoteVolumes(Game&) {}
+// Movement and weapon while alive, the death pose once dead; for now only the cameras follow.
+void StepLocalPlayer(Game& game) {
+    UpdateViewCameras(game.view, game.tuning, game.input.wheelDelta);
+}
+void StepLocalBullets(Game&) {}
+void DropDistantBullets(Game&) {}
+void IntegrateLocalPlayer(Game&) {}
+
+}  // namespace
+
+void RemoveOldExplosions(Game&) {}
 
 void RunGameStep(Game& game) {
     const ProgramState& state = game.state;
     if (game.services.window) game.services.window->SetCursorVisible(false);
-    if (!state.spawnConfirmed) RequestPendingRespawns(game);
+    if (!state.spawnConfirmed) RequestSpawnsUntilConfirmed(game);
     if (state.hosting) {
         StepBotBullets(game);
         StepBots(game);
@@ -16,8 +37,8 @@ void RunGameStep(Game& game) {
     UpdateRemoteVolumes(game);
     StepLocalPlayer(game);
     StepLocalBullets(game);
-    PlaceMuzzleModels(game);
+    FollowPlayersWithMuzzles(game);
     DropDistantBullets(game);
-    MoveRemoteBullets(game);
+    FlyRemoteBullets(game.client, game.frame.speedFactor);
     IntegrateLocalPlayer(game);
 }
