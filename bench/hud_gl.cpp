@@ -29,17 +29,7 @@ struct BusyHud {
         largeFont.Build(36);
         harness.renderer.smallFont = smallFont.ListBase();
         harness.renderer.largeFont = largeFont.ListBase();
-        TextureTable& textures = harness.world.textures;
-        const auto load = [&](const char* name) {
-            return LoadTexture(textures, harness.gpu(), name, 1).firstSlot;
-        };
-        hud.pictures = {.bullet = load("mi_hud_bullet"),
-                        .magazine = load("mi_hud_charger"),
-                        .blueFlag = load("mi_hud_blueflag"),
-                        .redFlag = load("mi_hud_redflag"),
-                        .blueTeam = load("mi_hud_blueteam"),
-                        .redTeam = load("mi_hud_redteam"),
-                        .statisticsBackground = load("tra_bk")};
+        hud.pictures = harness.LoadHudPictures();
         for (int i = 0; i < 9; ++i) {
             lines.push_back("Player" + std::to_string(i) + " killed Player" +
                             std::to_string(8 - i));

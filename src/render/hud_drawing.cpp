@@ -7,6 +7,11 @@ namespace {
 
 constexpr size_t kMaxTextLength = 64;
 constexpr GLfloat kShadowOffsetPixels = 1;
+constexpr float kDarkText = 0.3f;
+
+float Luminance(HudColour c) {
+    return 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
+}
 
 }  // namespace
 
@@ -28,8 +33,10 @@ HudLayer::~HudLayer() {
 void DrawHudText(uint32_t font, float x, float y, std::string_view text, HudColour colour) {
     if (font == 0 || text.empty()) return;
     text = text.substr(0, kMaxTextLength);
-    // The raster colour is latched when the position is set, so each copy sets its own.
-    glColor3f(0, 0, 0);
+    // The raster colour is latched when the position is set, so each copy sets its own. Dark
+    // text (the blue score over a blue sky) gets a light edge instead of a dark one.
+    const float shade = Luminance(colour) < kDarkText ? 0.9f : 0.0f;
+    glColor3f(shade, shade, shade);
     glRasterPos2f(x, y);
     glBitmap(0, 0, 0, 0, kShadowOffsetPixels, -kShadowOffsetPixels, nullptr);
     glListBase(font);

@@ -26,8 +26,8 @@ class HudLayer {
     HudLayer& operator=(const HudLayer&) = delete;
 };
 
-// Text cut to 64 characters, its first glyph's origin at (x, y). A dark copy one pixel down and
-// right keeps it readable on a bright sky or floor.
+// Text cut to 64 characters, its first glyph's origin at (x, y). A copy one pixel down and right,
+// dark under light text and light under dark text, keeps it readable on any sky or floor.
 void DrawHudText(uint32_t font, float x, float y, std::string_view text, HudColour colour);
 
 // The picture in `slot` (untextured white while it is not loaded) from (x0, yTop) to

@@ -46,25 +46,8 @@ class HudTest : public testing::Test {
         largeFont.Build(36);
         harness.renderer.smallFont = smallFont.ListBase();
         harness.renderer.largeFont = largeFont.ListBase();
-        LoadPictures();
+        hud.pictures = harness.LoadHudPictures();
         harness.hud = &hud;
-    }
-
-    void LoadPictures() {
-        TextureTable& textures = harness.world.textures;
-        const auto arenaPictures = textures.texturesDir;
-        textures.texturesDir = RenderHarness::kRunDir / "textures";
-        const auto load = [&](const char* name) {
-            return LoadTexture(textures, harness.gpu(), name, 1).firstSlot;
-        };
-        hud.pictures = {.bullet = load("mi_hud_bullet"),
-                        .magazine = load("mi_hud_charger"),
-                        .blueFlag = load("mi_hud_blueflag"),
-                        .redFlag = load("mi_hud_redflag"),
-                        .blueTeam = load("mi_hud_blueteam"),
-                        .redTeam = load("mi_hud_redteam"),
-                        .statisticsBackground = load("tra_bk")};
-        textures.texturesDir = arenaPictures;
     }
 
     static Area Left(float x0, float y0, float x1, float y1) {

@@ -60,6 +60,7 @@ TEST(MapScreenshots, BothViewsOfEveryShippedMapShowAScene) {
     for (const std::string& map : ShippedMaps()) {
         SCOPED_TRACE(map);
         harness.LoadMap(map);
+        hud.pictures = harness.LoadHudPictures();
         harness.captureTheFlag = true;
         PlaceCrowd(harness);
         const int half = harness.Width() / 2;
