@@ -102,11 +102,6 @@ struct Client {
 // The client is in a running game (the program's `connected` flag).
 bool IsConnected(const Game& game);
 int32_t FindClientPlayer(const Client& client, int32_t id);
-<<<<<<< HEAD
-=======
 // The addresses of the servers heard lately, in the order they were first heard: the join
 // screen's rows.
 std::vector<std::string> FoundServerAddresses(const Client& client);
-void AddMessageLine(Client& client, std::string_view text, uint32_t now);
-void DropMessageLine(Client& client);
->>>>>>> main
