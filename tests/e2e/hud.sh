@@ -6,7 +6,7 @@ set -euo pipefail
 zarnok=$(realpath "$1")
 run_folder=$2
 here=$(dirname "$(realpath "$0")")
-source "$here/net_common.bash"
+source "$here/common.bash"
 
 require_netns
 work=$(mktemp -d)
@@ -20,7 +20,7 @@ cleanup() {
 trap cleanup EXIT
 
 # Pixels of a region (WxH+X+Y) that differ between two screenshots.
-differing() {
+region_differing() {
     convert "$1" -crop "$3" +repage "$work/a.png"
     convert "$2" -crop "$3" +repage "$work/b.png"
     local count
@@ -40,11 +40,8 @@ pid=$!
 window=$(wait_window "$pid") || { echo "FAIL: no game window"; exit 1; }
 xdotool windowfocus "$window" 2>/dev/null || true
 sleep 2
-click_at 0 0.15          # main menu: new game
-click_at -0.35 0.025     # first available map
-click_at 0 0.01          # ">>" adds it to the rotation
-click_at 0.35 -0.41      # "Start game"
-sleep 4
+host_from_menus "$work"
+sleep 3
 read -r width height < <(xdotool getdisplaygeometry)
 import -window root "$work/play.png"
 
@@ -63,8 +60,8 @@ import -window root "$work/tab.png"
 xdotool keyup Tab
 sleep 1
 import -window root "$work/released.png"
-shown=$(differing "$work/play.png" "$work/tab.png" "$middle")
-gone=$(differing "$work/play.png" "$work/released.png" "$middle")
+shown=$(region_differing "$work/play.png" "$work/tab.png" "$middle")
+gone=$(region_differing "$work/play.png" "$work/released.png" "$middle")
 [[ "$shown" =~ ^[0-9]+$ && "$gone" =~ ^[0-9]+$ ]] || { echo "FAIL: compare: $shown $gone"; exit 1; }
 if [ "$shown" -lt $((width * height / 40)) ] || [ "$gone" -gt $((width * height / 400)) ]; then
     echo "FAIL: the statistics table does not follow Tab (changed $shown while held, $gone after)"
