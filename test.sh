@@ -4,6 +4,8 @@
 # and a short run of every fuzz target over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")"
+# The folders of src/ stay layered: no include cycle, no SDL/GL/AL in the headless core.
+./tools/check-layers
 ./tools/install-deps.sh --test
 jobs=$(nproc)
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "game/collision.h"
 #include "world/level_start.h"
 #include "world/model_loader.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
 

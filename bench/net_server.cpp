@@ -2,7 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include "app/frame_loop.h"
-#include "app/frame_steps.h"
 #include "app/game.h"
 #include "net/client_session.h"
 #include "net/datagram_bus.h"
@@ -71,7 +70,7 @@ void BM_TrafficPerPlayer(benchmark::State& state) {
             machine->game.services.network = machine->endpoint.get();
             machine->game.random.Seed(static_cast<uint64_t>(i + 1));
             machine->game.state.startupComplete = true;
-            machine->game.client.startLevel = [](Game& game, const std::string&) {
+            machine->game.client.levelHooks.startLevel = [](Game& game, const std::string&) {
                 game.world.arena.spawnPoints = {{0, 0, 0, 0, 0}, {5, 0, 5, 0, 1}};
                 game.world.arena.spawnOrder =
                     ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);

@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/load_error.h"
 #include "world/bmp_decoder.h"
-#include "world/load_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/config_reader.h"
+#include "config/config_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     Tuning tuning;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/random.h"
-#include "world/load_error.h"
+#include "base/load_error.h"
+#include "base/random.h"
 #include "world/map_loader.h"
 #include "world/null_gpu.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/load_error.h"
 #include "world/animation.h"
-#include "world/load_error.h"
 #include "world/model_loader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

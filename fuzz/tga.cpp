@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "world/load_error.h"
+#include "base/load_error.h"
 #include "world/tga_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

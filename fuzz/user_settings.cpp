@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "app/user_settings.h"
+#include "config/user_settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size != kUserSettingsSize) return 0;

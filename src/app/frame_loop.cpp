@@ -1,8 +1,14 @@
 #include "app/frame_loop.h"
 
-#include "app/frame_steps.h"
 #include "app/game.h"
 #include "app/game_step.h"
+#include "net/client_session.h"
+#include "net/net_frame.h"
+#include "net/server.h"
+#include "ui/input_poll.h"
+#include "ui/menu_layout.h"
+#include "ui/menu_requests.h"
+#include "ui/screen_flow.h"
 
 namespace {
 
@@ -14,7 +20,8 @@ constexpr int32_t kTabRepeat = 200;
 void TwoSecondNetworkCheck(Game& game, uint32_t now) {
     FrameTiming& timing = game.frame;
     if (Elapsed(now, timing.networkCheckTime) <= kCheckPeriod) return;
-    RunTwoSecondNetworkDuties(game);
+    RunNetworkHousekeeping(game);
+    RefreshServerRows(game.menus, game.client);
     timing.networkCheckTime = now;
 }
 
@@ -23,7 +30,7 @@ void InGameChecks(Game& game, uint32_t now) {
     FrameTiming& timing = game.frame;
     ProgramState& state = game.state;
     if (Elapsed(now, timing.messageExpiryTime) > kCheckPeriod) {
-        ExpireOldestMessageLine(game);
+        DropMessageLine(game.client);
         timing.messageExpiryTime = now;
     }
     // The watchdog: a server that sent nothing for a whole period counts as gone.
@@ -34,7 +41,7 @@ void InGameChecks(Game& game, uint32_t now) {
     }
     if (state.hosting && Elapsed(now, timing.timeoutCheckTime) >= kCheckPeriod) {
         timing.timeoutCheckTime = now;
-        CheckPlayerTimeouts(game);
+        RunServerTimeoutCheck(game);
     }
 }
 
@@ -50,8 +57,9 @@ void DecayMovementInput(Game& game) {
 
 void GameStepOrLevelRestart(Game& game, uint32_t now) {
     const ProgramState& state = game.state;
-    bool levelOver = LevelOver(game);
-    if (PlayerModelsLoaded(game) && state.playState == 1 && !levelOver) {
+    bool levelOver = game.client.clientSettings.gameOver != 0;
+    bool playersLoaded = !game.client.players.empty();
+    if (playersLoaded && state.playState == 1 && !levelOver) {
         RunGameStep(game);
     } else if (levelOver && state.connected &&
                Elapsed(now, state.levelEndTime) > static_cast<int32_t>(kRestartDelay)) {
@@ -65,7 +73,7 @@ void MenuTabHandling(Game& game, uint32_t now) {
     bool held = game.input.KeyHeld(DIK_TAB);
     if (!held || Elapsed(now, timing.tabDisarmTime) > kTabRepeat) timing.tabArmed = true;
     if (held && timing.tabArmed) {
-        FocusNextEditField(game);
+        AdvanceFocus(game.menus);
         timing.tabArmed = false;
         timing.tabDisarmTime = now;
     }
@@ -76,13 +84,18 @@ bool MenuFrame(Game& game, uint32_t now) {
     ProgramState& state = game.state;
     if (state.connecting && Elapsed(now, state.connectionStartTime) > kConnectTimeout) {
         state.connecting = false;
-        ShowConnectionFailed(game);
+        ShowServerSilentMessage(game);
     }
     MenuTabHandling(game, now);
     return state.renderEnabled;
 }
 
 }  // namespace
+
+void DrainReceivedDatagrams(Game& game) {
+    DrainNetwork(game);
+    RefreshServerRows(game.menus, game.client);
+}
 
 float DecayAxis(float value, float step) {
     if (value > 0.0f) {
@@ -117,15 +130,15 @@ FrameDraw RunFrame(Game& game) {
     // A tick counter that ran backwards (it wrapped) skips the body of this frame.
     if (Elapsed(now, timing.lastFrameTime) < 0) return FrameDraw::Nothing;
 
-    if (state.hosting) ResendServerMessages(game);
+    if (state.hosting) RunServerFrameDuties(game);
     DecayMovementInput(game);
-    ApplyPolledInput(game);
+    PollInput(game);
     RemoveOldExplosions(game);
     GameStepOrLevelRestart(game, now);
 
     FrameDraw draw = FrameDraw::Nothing;
     if (state.playState > 0 && state.renderEnabled) {
-        draw = game.renderer.chaseView ? FrameDraw::ChaseView : FrameDraw::SplitView;
+        draw = game.view.chaseView ? FrameDraw::ChaseView : FrameDraw::SplitView;
     }
     if (state.playState == 0 && MenuFrame(game, now)) draw = FrameDraw::Menus;
     timing.lastFrameTime = now;
@@ -143,5 +156,5 @@ bool RunTimerIfDue(Game& game) {
 }
 
 void Timer1Timer(Game& game) {
-    if (game.state.connected) SendTimerStateReport(game);
+    if (game.state.connected) ClientTimerTick(game);
 }

@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "base/clock.h"
+
 struct Game;
 struct FrameTiming;
 
@@ -12,12 +14,9 @@ enum class FrameDraw { Nothing, SplitView, ChaseView, Menus };
 inline constexpr uint32_t kTimerInterval = 50;
 inline constexpr uint32_t kRestartDelay = 5000;
 
-// Signed milliseconds from `then` to `now`, right across a wrap of the tick counter.
-inline int32_t Elapsed(uint32_t now, uint32_t then) {
-    return static_cast<int32_t>(now - then);
-}
-
 FrameDraw RunFrame(Game& game);
+// Every datagram that arrived since the last frame; the shell calls it between frames.
+void DrainReceivedDatagrams(Game& game);
 // Fires Timer1Timer when 50 ms have passed since it last fired; true when it fired.
 bool RunTimerIfDue(Game& game);
 void Timer1Timer(Game& game);

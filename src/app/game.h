@@ -5,16 +5,17 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/display_modes.h"
 #include "app/program_state.h"
-#include "app/random.h"
-#include "app/traffic_log.h"
-#include "app/tuning.h"
-#include "app/user_settings.h"
+#include "base/clock.h"
+#include "base/random.h"
+#include "config/display_modes.h"
+#include "config/tuning.h"
+#include "config/user_settings.h"
 #include "game/play_state.h"
+#include "game/view_state.h"
 #include "net/client.h"
 #include "net/server.h"
+#include "net/traffic_log.h"
 #include "render/renderer_state.h"
 #include "sound/sound.h"
 #include "ui/input_state.h"
@@ -60,6 +61,7 @@ struct Game {
     PlayState play;
     Server server;
     Client client;
+    ViewState view;
     Renderer renderer;
     Menus menus;
     InputState input;

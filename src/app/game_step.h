@@ -5,3 +5,5 @@
 struct Game;
 
 void RunGameStep(Game& game);
+// Explosions past their lifetime leave; runs every frame, in menus as well as in play.
+void RemoveOldExplosions(Game& game);

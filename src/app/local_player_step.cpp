@@ -38,7 +38,7 @@ MovementControls ControlsFromInput(const InputState& input) {
 }  // namespace
 
 void MoveLocalPlayer(Game& game) {
-    UpdateViewCameras(game.renderer, game.tuning, game.input.wheelDelta);
+    UpdateViewCameras(game.view, game.tuning, game.input.wheelDelta);
     tgeomobject* player = LocalModel(game);
     if (player == nullptr || player->dead) return;
     const uint32_t now = game.frame.now;

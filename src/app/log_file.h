@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/traffic_log.h"
+#include "net/traffic_log.h"
 
 void CreateLogFile(const std::filesystem::path& path);
 void AppendLogLine(const std::filesystem::path& path, std::string_view text);

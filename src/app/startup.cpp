@@ -2,11 +2,16 @@
 
 #include <exception>
 
-#include "app/config_reader.h"
 #include "app/game.h"
+#include "app/level_loading.h"
 #include "app/log_file.h"
-#include "app/main_window.h"
-#include "app/startup_steps.h"
+#include "base/main_window.h"
+#include "config/config_reader.h"
+#include "net/client_session.h"
+#include "net/server.h"
+#include "sound/sound_buffers.h"
+#include "sound/sound_loading.h"
+#include "ui/menu_build.h"
 
 void LoadSettings(Game& game) {
     MainWindow& window = *game.services.window;
@@ -20,14 +25,14 @@ void LoadSettings(Game& game) {
         SwitchDisplayMode(window, settings.screenWidth, settings.screenHeight);
     }
     EnumerateDisplayModes(window, game.displayModes);
-    StartSoundDevice(game);
-    ShowMainMenu(game);
+    InstallLevelHooks(game);
+    InitSound(game.sound, game.services.audio);
+    game.menus.screenState = kMainMenu;
 }
 
 void FinishStartUp(Game& game) {
-    BuildMainMenus(game);
-    LoadGameSounds(game);
-    PrepareHud(game);
+    BuildMenus(game, MenuVariant::Main);
+    LoadSounds(game.sound, game.paths.soundDir.string(), game.userSettings.soundVolume);
     game.state.renderEnabled = true;
     CreateLogFile(game.paths.logFile);
 }
@@ -45,10 +50,10 @@ std::string FormClose(Game& game) {
         failures += std::string(error.what()) + "\n";
     }
     if (game.state.hosting) {
-        CloseHostedServer(game);
+        CloseServer(game);
     } else {
-        DisconnectClient(game);
+        Disconnect(game);
     }
-    ReleaseSounds(game);
+    ReleaseSounds(game.sound);
     return failures;
 }

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/tuning.h"
+#include "config/tuning.h"
 #include "world/geom_object.h"
 
 struct PlayerChannels;

@@ -11,31 +11,31 @@ float VisibleSize(float fovy, float distance) {
     return 2.0f * std::tan(DegToRad(fovy / 2.0f)) * std::fabs(distance);
 }
 
-void ApplyWheel(Renderer& renderer, const Tuning& tuning, float distance) {
+void ApplyWheel(ViewState& view, const Tuning& tuning, float distance) {
     if (distance == 0.0f) return;
-    const float sideDistance = std::fabs(renderer.sideView.eye.x - distance);
+    const float sideDistance = std::fabs(view.sideView.eye.x - distance);
     if (sideDistance <= kNearestSideDistance || sideDistance >= kFarthestSideDistance) return;
-    renderer.sideView.eye.x -= distance;
+    view.sideView.eye.x -= distance;
     // Both cameras keep their distances in the configured proportion.
-    if (tuning.FROM_X != 0.0f) renderer.topView.eye.y -= distance * tuning.FROM_Y / tuning.FROM_X;
+    if (tuning.FROM_X != 0.0f) view.topView.eye.y -= distance * tuning.FROM_Y / tuning.FROM_X;
 }
 
 }  // namespace
 
-void ResetViewCameras(Renderer& renderer, const Tuning& tuning) {
-    renderer.topView.eye.y = tuning.FROM_Y;
-    renderer.topView.centre.y = 0;
-    renderer.sideView.eye.x = tuning.FROM_X;
-    renderer.sideView.centre.x = 0;
+void ResetViewCameras(ViewState& view, const Tuning& tuning) {
+    view.topView.eye.y = tuning.FROM_Y;
+    view.topView.centre.y = 0;
+    view.sideView.eye.x = tuning.FROM_X;
+    view.sideView.centre.x = 0;
 }
 
-void UpdateViewCameras(Renderer& renderer, const Tuning& tuning, float wheelDelta) {
-    ApplyWheel(renderer, tuning, wheelDelta);
+void UpdateViewCameras(ViewState& view, const Tuning& tuning, float wheelDelta) {
+    ApplyWheel(view, tuning, wheelDelta);
 
-    tviewcamera& top = renderer.topView;
-    tviewcamera& side = renderer.sideView;
-    renderer.sideLightPosition = {-100, 0, side.eye.x, 1};
-    renderer.topLightPosition = {0, top.eye.y, -3, 1};
+    tviewcamera& top = view.topView;
+    tviewcamera& side = view.sideView;
+    view.sideLightPosition = {-100, 0, side.eye.x, 1};
+    view.topLightPosition = {0, top.eye.y, -3, 1};
 
     top.visibleSize = VisibleSize(top.fovy, top.eye.y - top.centre.y);
     top.eye.x = 0;

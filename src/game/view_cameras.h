@@ -1,14 +1,14 @@
 // The split view's two cameras, kept in the local player's frame: reset when a match starts and
 // recomputed by every movement step (wheel distance, lights, framing). Pure arithmetic on the
-// Renderer record; the scene renderer reads the result.
+// ViewState record; the scene renderer reads the result.
 #pragma once
-#include "app/tuning.h"
-#include "render/renderer_state.h"
+#include "config/tuning.h"
+#include "game/view_state.h"
 
 // Top camera FROM_Y above the player, side camera FROM_X beside it, both looking at the player.
-void ResetViewCameras(Renderer& renderer, const Tuning& tuning);
+void ResetViewCameras(ViewState& view, const Tuning& tuning);
 
 // One movement step: the wheel moves both cameras together while the side camera stays between
 // 100 and 500 units away, the lights follow the cameras, and each camera is framed so the player
 // sits near one edge of its view, looking across it.
-void UpdateViewCameras(Renderer& renderer, const Tuning& tuning, float wheelDelta);
+void UpdateViewCameras(ViewState& view, const Tuning& tuning, float wheelDelta);

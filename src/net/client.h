@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "net/level_link.h"
 #include "net/wire_codec.h"
 
 struct Game;
@@ -102,8 +103,8 @@ struct Client {
     bool serverListChanged = false;
     tmessagelog messageLog;
 
-    // Stands in for the level loader in tests that run without maps or a Gpu (net/level_link).
-    std::function<bool(Game&, const std::string& mapName)> startLevel;
+    // What the network cannot do itself: load a map, frame the views (installed by the program).
+    LevelHooks levelHooks;
 };
 
 // The client is in a running game (the program's `connected` flag).

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/game.h"
-#include "game/view_cameras.h"
 #include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
@@ -63,7 +62,7 @@ void Disconnect(Game& game) {
 
 void EnterGame(Game& game) {
     Client& client = game.client;
-    ResetViewCameras(game.renderer, game.tuning);
+    if (client.levelHooks.enteredGame) client.levelHooks.enteredGame(game);
     game.state.playState = 1;
     client.gameInfoEnabled = true;
     client.levelStartTime = NetNow(game);

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/random.h"
+#include "base/clock.h"
+#include "base/random.h"
 #include "net/network.h"
 
 struct tbusfaults {

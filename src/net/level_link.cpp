@@ -1,30 +1,8 @@
 #include "net/level_link.h"
 
-#include <cstdio>
-
 #include "app/game.h"
-#include "ui/menu_actions.h"
-#include "ui/menu_build.h"
-#include "world/level_start.h"
-#include "world/load_error.h"
 
 bool LoadLevel(Game& game, const std::string& mapName) {
-    if (game.client.startLevel) return game.client.startLevel(game, mapName);
-    // Names from the network were checked to be bare file names; names from the menus come
-    // from the maps folder's own listing.
-    if (!game.services.gpu || !IsBareMapName(mapName)) return false;
-    LevelSettings settings;
-    settings.detailLevel = game.userSettings.detailLevel;
-    settings.cylinderSideCount = game.tuning.CYL_SIDE_COUNT;
-    LevelStartHooks hooks;
-    hooks.rebuildMenus = [&game] { BuildMenus(game, MenuVariant::InGame); };
-    hooks.drawLoadingScreen = [&game] { ShowLoadingFrame(game); };
-    try {
-        return StartLevel(game.world, *game.services.gpu, game.random, settings,
-                          game.paths.mapsDir / mapName, game.play.playerModels, hooks);
-    } catch (const WorldLoadError& error) {
-        // The game goes on without the level; the join then times out or the restart waits.
-        std::fprintf(stderr, "zarnok: %s\n", error.what());
-        return false;
-    }
+    const LevelHooks& hooks = game.client.levelHooks;
+    return hooks.startLevel && hooks.startLevel(game, mapName);
 }

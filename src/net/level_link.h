@@ -1,10 +1,18 @@
 // Level link: how the network starts a level (the host's first map, a joiner's map, the next map
-// after a level end): the world's StartLevel on maps/<name>, rebuilding the in-game menus and
-// showing the loading picture on the way. Tests may stand in for it with Client::startLevel.
+// after a level end) and what entering a game does above the network. The program installs the
+// real level loader and camera framing at start-up (app/level_loading.h); tests install their own.
 #pragma once
+#include <functional>
 #include <string>
 
 struct Game;
 
-// False when the map does not exist, cannot be loaded, or there is no Gpu to load it with.
+struct LevelHooks {
+    // Loads maps/<name> into the world; false when the map cannot be loaded.
+    std::function<bool(Game&, const std::string& mapName)> startLevel;
+    // The local player enters the level: the views frame it.
+    std::function<void(Game&)> enteredGame;
+};
+
+// False when no loader is installed or the map cannot be loaded.
 bool LoadLevel(Game& game, const std::string& mapName);

@@ -3,10 +3,10 @@
 #include <array>
 
 #include "app/game.h"
+#include "base/load_error.h"
 #include "net/net_io.h"
 #include "world/animation.h"
 #include "world/gpu.h"
-#include "world/load_error.h"
 #include "world/model_loader.h"
 
 namespace {

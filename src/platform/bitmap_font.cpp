@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/text/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

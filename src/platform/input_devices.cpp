@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/scan_codes.h"
+#include "base/scan_codes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SdlClock: the game's millisecond tick counter, SDL_GetTicks (32 bits, wraps after ~49 days).
 #pragma once
-#include "app/clock.h"
+#include "base/clock.h"
 
 class SdlClock final : public Clock {
   public:

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/main_window.h"
+#include "base/main_window.h"
 
 class SdlMainWindow final : public MainWindow {
   public:

@@ -55,9 +55,8 @@ void DrawAimingLine(const tgeomobject& player, float lookPitch) {
 }
 
 void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_t now) {
-    const Renderer& renderer = scene.renderer;
-    glViewport(renderer.sideView.x, renderer.sideView.y, 2 * renderer.sideView.width,
-               renderer.sideView.height);
+    const ViewState& view = scene.view;
+    glViewport(view.sideView.x, view.sideView.y, 2 * view.sideView.width, view.sideView.height);
     glEnable(GL_CULL_FACE);
     glFrontFace(GL_CCW);
     const float u0 = -player.yaw * kChaseSkyFovy / 360.0f;
@@ -66,7 +65,7 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glLoadIdentity();
     glEnable(GL_LIGHTING);
     gluPerspective(kChaseFovy, WindowAspect(scene), kNearPlane, kFarPlane);
-    const float zoom = renderer.cameraZoom;
+    const float zoom = view.cameraZoom;
     const tvec3 offset{zoom * scene.tuning.FROM2_X, zoom * scene.tuning.FROM2_Y,
                        zoom * scene.tuning.FROM2_Z};
     SetChaseLight();

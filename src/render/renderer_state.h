@@ -1,45 +1,9 @@
-// Renderer: the view cameras, the render mode, the chase camera zoom and the light positions the
-// scene renderer draws with (no GL headers here). FormResize keeps the split view's two viewports
-// in step with the window; the movement step recomputes the cameras every frame
-// (game/view_cameras.h); the renderer only reads them.
+// Renderer: what the scene renderer owns between frames: the glyph display lists the shell builds
+// at start-up. The cameras and lights it draws with are the game's (game/view_state.h).
 #pragma once
-#include <array>
 #include <cstdint>
 
-#include "world/vec_math.h"
-
-// One camera of the split view. Eye and centre are in the local player's frame.
-struct tviewcamera {
-    int32_t x = 0;  // viewport rectangle in window pixels
-    int32_t y = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-    float aspect = 1.0f;
-    float fovy = 0;  // vertical field of view, degrees
-    tvec3 eye;
-    tvec3 centre;
-    float visibleSize = 0;  // height of the world strip that fills the view at the player
-};
-
-inline constexpr float kTopViewFovy = 5.0f;
-inline constexpr float kSideViewFovy = 10.0f;
-inline constexpr float kMinCameraZoom = 1.0f;
-inline constexpr float kMaxCameraZoom = 3.0f;
-
-inline tviewcamera CameraWithLens(float fovy) {
-    tviewcamera camera;
-    camera.fovy = fovy;
-    return camera;
-}
-
 struct Renderer {
-    tviewcamera topView = CameraWithLens(kTopViewFovy);
-    tviewcamera sideView = CameraWithLens(kSideViewFovy);
-    bool chaseView = false;   // the render mode: chase view instead of the split view (Q)
-    float cameraZoom = 1.0f;  // scales the chase camera's offset, within [1, 3]
-    // Positions the two camera lights take when a view is drawn; they follow the cameras.
-    std::array<float, 4> topLightPosition{0, 1000, -3, 1};  // GL_LIGHT0
-    std::array<float, 4> sideLightPosition{-100, 0, 0, 1};  // GL_LIGHT1
     // First display list of the 18 and 36 pixel glyph sets (codes 0..254), 0 before start-up.
     uint32_t smallFont = 0;
     uint32_t largeFont = 0;

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "app/tuning.h"
+#include "config/tuning.h"
+#include "game/view_state.h"
 #include "render/renderer_state.h"
 #include "world/world.h"
 
@@ -25,8 +26,9 @@ struct ExplosionSite {
 };
 
 struct RenderScene {
-    World& world;  // textures, arena, charger, flag and explosion models
-    const Renderer& renderer;
+    World& world;              // textures, arena, charger, flag and explosion models
+    const ViewState& view;     // cameras and lights
+    const Renderer& renderer;  // fonts
     const Tuning& tuning;
     int32_t windowWidth = 0, windowHeight = 0;
 

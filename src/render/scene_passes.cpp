@@ -1,6 +1,6 @@
 #include "render/scene_passes.h"
 
-#include "app/frame_loop.h"
+#include "base/clock.h"
 #include "render/gl_state.h"
 #include "render/model_drawing.h"
 #include "render/shadows.h"

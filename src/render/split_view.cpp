@@ -26,7 +26,7 @@ void LookFromSide(const tviewcamera& side, float nearPlane, const tgeomobject& p
 }
 
 void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t now) {
-    const tviewcamera& side = scene.renderer.sideView;
+    const tviewcamera& side = scene.view.sideView;
     // First pass: the floor only, seen through the whole depth range.
     LookFromSide(side, kNearPlane, player);
     glEnable(GL_DEPTH_TEST);
@@ -38,7 +38,7 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
     glDisable(GL_LIGHT0);
     glLoadIdentity();
     // Under the identity the light stays fixed to the camera.
-    glLightfv(GL_LIGHT1, GL_POSITION, scene.renderer.sideLightPosition.data());
+    glLightfv(GL_LIGHT1, GL_POSITION, scene.view.sideLightPosition.data());
 
     // Second pass: everything nearer than the cut-away plane is clipped.
     LookFromSide(side, SideViewNearPlane(side), player);
@@ -62,11 +62,11 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
 }
 
 void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t now) {
-    const tviewcamera& top = scene.renderer.topView;
+    const tviewcamera& top = scene.view.topView;
     Viewport(top);
     glLoadIdentity();
     glEnable(GL_LIGHTING);
-    glLightfv(GL_LIGHT0, GL_POSITION, scene.renderer.topLightPosition.data());
+    glLightfv(GL_LIGHT0, GL_POSITION, scene.view.topLightPosition.data());
     gluPerspective(top.fovy, top.aspect, kNearPlane, kFarPlane);
     gluLookAt(top.eye.x, top.eye.y, top.eye.z, top.centre.x, top.centre.y, top.eye.z, 0, 0, -1);
     ApplyPlayerFrame(player);
@@ -107,11 +107,11 @@ float SideViewNearPlane(const tviewcamera& side) {
 }
 
 void DrawSplitView(const RenderScene& scene, uint32_t now) {
-    const Renderer& renderer = scene.renderer;
+    const ViewState& view = scene.view;
     const tgeomobject* player = scene.LocalPlayer();
 
     glClearColor(1, 1, 1, 1);
-    Viewport(renderer.sideView);
+    Viewport(view.sideView);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
     glColorMaterial(GL_FRONT, GL_DIFFUSE);
@@ -120,8 +120,8 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
     glFrontFace(GL_CCW);
 
     // The panorama turns with the player: a full turn scrolls it by 360 / fovy view widths.
-    const float u0 = -(player ? player->yaw : 0.0f) * renderer.sideView.fovy / 360.0f;
-    DrawSkyPanorama(scene, u0, u0 + renderer.sideView.aspect);
+    const float u0 = -(player ? player->yaw : 0.0f) * view.sideView.fovy / 360.0f;
+    DrawSkyPanorama(scene, u0, u0 + view.sideView.aspect);
 
     if (player) {
         DrawSideView(scene, *player, now);
@@ -137,10 +137,9 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
         DrawTopView(scene, *player, now);
     }
 
-    Viewport(renderer.topView);
+    Viewport(view.topView);
     glLoadIdentity();
     DrawTopViewHud(scene);
-    glViewport(renderer.sideView.x, renderer.sideView.y, 2 * renderer.topView.width,
-               renderer.topView.height);
+    glViewport(view.sideView.x, view.sideView.y, 2 * view.topView.width, view.topView.height);
     DrawWindowHud(scene);
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/clipboard.h"
+#include "base/clipboard.h"
 #include "ui/widgets.h"
 
 enum class EditMode : uint8_t { Text = 0, Number = 1, Address = 2 };

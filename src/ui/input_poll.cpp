@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "app/game.h"
-#include "app/main_window.h"
+#include "base/main_window.h"
 #include "ui/edit_box.h"
 #include "ui/screen_flow.h"
 #include "ui/window_clipboard.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/scan_codes.h"
+#include "base/scan_codes.h"
 
 struct MouseState {
     int32_t x = 0;  // relative counts since the last poll

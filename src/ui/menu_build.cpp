@@ -1,7 +1,7 @@
 #include "ui/menu_build.h"
 
 #include "app/game.h"
-#include "app/main_window.h"
+#include "base/main_window.h"
 #include "ui/map_list.h"
 #include "ui/menu_layout.h"
 #include "ui/menu_textures.h"

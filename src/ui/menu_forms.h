@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/options.h"
 #include "ui/menus.h"
+#include "ui/options.h"
 
 inline constexpr std::size_t kPlayerNameLimit = 16;
 inline constexpr std::size_t kServerNameLimit = 16;

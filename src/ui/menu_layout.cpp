@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "net/client.h"
 #include "ui/select_list.h"
 
 namespace {
@@ -157,4 +158,13 @@ void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
 
 void SetServerRows(Menus& menus, const std::vector<std::string>& addresses) {
     SetSelectItems(menus.join.servers, addresses);
+}
+
+void RefreshServerRows(Menus& menus, Client& client) {
+    if (!client.serverListChanged) return;
+    client.serverListChanged = false;
+    std::vector<std::string> addresses;
+    for (const tfoundserver& server : client.foundServers)
+        addresses.push_back(server.address.Text());
+    SetServerRows(menus, addresses);
 }

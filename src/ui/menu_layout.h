@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/display_modes.h"
+#include "config/display_modes.h"
 #include "ui/menus.h"
+
+struct Client;
 
 // Everything the screens are filled from.
 struct MenuSources {
@@ -28,3 +30,5 @@ void BuildMenuScreens(Menus& menus, const MenuSources& sources);
 
 // Fills the join screen's server list (rows 0.05 apart, scrolled to the top).
 void SetServerRows(Menus& menus, const std::vector<std::string>& addresses);
+// Rebuilds those rows when the list of servers the client heard has changed.
+void RefreshServerRows(Menus& menus, Client& client);

@@ -3,10 +3,10 @@
 #include <exception>
 
 #include "app/game.h"
-#include "app/main_window.h"
-#include "app/options.h"
+#include "base/main_window.h"
 #include "ui/menu_actions.h"
 #include "ui/menu_forms.h"
+#include "ui/options.h"
 
 namespace {
 

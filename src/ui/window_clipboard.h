@@ -1,7 +1,7 @@
 // WindowClipboard: the edit boxes' clipboard on top of the main window's system clipboard.
 #pragma once
-#include "app/main_window.h"
-#include "ui/clipboard.h"
+#include "base/clipboard.h"
+#include "base/main_window.h"
 
 class WindowClipboard final : public Clipboard {
   public:

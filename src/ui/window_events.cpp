@@ -29,7 +29,7 @@ void FormKeyPress(Game& game, uint8_t character) {
         HandleEscape(game.menus, game.state.playState);
         return;
     }
-    if (IsViewKey(character)) game.renderer.chaseView = !game.renderer.chaseView;
+    if (IsViewKey(character)) game.view.chaseView = !game.view.chaseView;
     if (IsReloadKey(character) && game.state.playState == 1) game.input.reloadRequest = true;
     // Ctrl+letter combinations are commands, and control keys other than Backspace (Enter, Tab)
     // are not text.

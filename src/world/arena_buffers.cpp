@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "world/gpu.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdlib>
 
-#include "world/byte_reader.h"
-#include "world/load_error.h"
+#include "base/byte_reader.h"
+#include "base/load_error.h"
 
 namespace {
 

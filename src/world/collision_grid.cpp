@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "world/load_error.h"
+#include "base/load_error.h"
 
 namespace {
 

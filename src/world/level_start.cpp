@@ -1,6 +1,6 @@
 #include "world/level_start.h"
 
-#include "app/random.h"
+#include "base/random.h"
 #include "world/arena_buffers.h"
 
 namespace {

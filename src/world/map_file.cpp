@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "app/split_line.h"
+#include "base/split_line.h"
+#include "base/text_numbers.h"
 #include "world/text_lines.h"
-#include "world/text_numbers.h"
 
 namespace {
 

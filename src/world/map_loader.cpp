@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/file_bytes.h"
 #include "world/arena_buffers.h"
 #include "world/arena_builders.h"
 #include "world/collision_grid.h"
 #include "world/effect_models.h"
-#include "world/file_bytes.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <optional>
 
-#include "world/load_error.h"
+#include "base/load_error.h"
 #include "world/text_lines.h"
 
 namespace {

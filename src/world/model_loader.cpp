@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "world/file_bytes.h"
-#include "world/load_error.h"
+#include "base/file_bytes.h"
+#include "base/load_error.h"
 #include "world/tessellation.h"
 
 namespace {

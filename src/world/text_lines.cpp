@@ -1,7 +1,7 @@
 #include "world/text_lines.h"
 
-#include "world/load_error.h"
-#include "world/text_numbers.h"
+#include "base/load_error.h"
+#include "base/text_numbers.h"
 
 namespace {
 

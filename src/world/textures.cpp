@@ -1,10 +1,10 @@
 #include "world/textures.h"
 
+#include "base/file_bytes.h"
+#include "base/load_error.h"
 #include "world/bmp_decoder.h"
-#include "world/file_bytes.h"
 #include "world/geom_object.h"
 #include "world/gpu.h"
-#include "world/load_error.h"
 #include "world/tga_decoder.h"
 
 namespace {

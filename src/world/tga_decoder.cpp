@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "world/byte_reader.h"
-#include "world/load_error.h"
+#include "base/byte_reader.h"
+#include "base/load_error.h"
 
 namespace {
 

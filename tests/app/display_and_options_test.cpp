@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/display_modes.h"
 #include "app/game.h"
-#include "app/options.h"
-#include "app/view_layout.h"
+#include "config/display_modes.h"
+#include "game/view_layout.h"
 #include "support/fake_main_window.h"
 #include "support/temp_dir.h"
+#include "ui/options.h"
 
 namespace {
 
@@ -56,17 +56,17 @@ TEST(DisplayModes, NoMatchChangesNothingAndRefusalSaysSoOnce) {
 }
 
 TEST(FormResize, SplitsTheWindowIntoTwoHalves) {
-    Renderer renderer;
-    FormResize(renderer, 1025, 768);
-    EXPECT_EQ(renderer.sideView.x, 0);
-    EXPECT_EQ(renderer.sideView.width, 512);
-    EXPECT_EQ(renderer.topView.x, 512);
-    EXPECT_EQ(renderer.topView.width, 512);
-    EXPECT_EQ(renderer.topView.height, 768);
-    EXPECT_FLOAT_EQ(renderer.topView.aspect, 512.0f / 768.0f);
-    EXPECT_FLOAT_EQ(renderer.sideView.aspect, renderer.topView.aspect);
-    FormResize(renderer, 10, 0);  // minimised: the aspect stays usable
-    EXPECT_FLOAT_EQ(renderer.sideView.aspect, 512.0f / 768.0f);
+    ViewState view;
+    FormResize(view, 1025, 768);
+    EXPECT_EQ(view.sideView.x, 0);
+    EXPECT_EQ(view.sideView.width, 512);
+    EXPECT_EQ(view.topView.x, 512);
+    EXPECT_EQ(view.topView.width, 512);
+    EXPECT_EQ(view.topView.height, 768);
+    EXPECT_FLOAT_EQ(view.topView.aspect, 512.0f / 768.0f);
+    EXPECT_FLOAT_EQ(view.sideView.aspect, view.topView.aspect);
+    FormResize(view, 10, 0);  // minimised: the aspect stays usable
+    EXPECT_FLOAT_EQ(view.sideView.aspect, 512.0f / 768.0f);
 }
 
 struct ApplyOptionsTest : ::testing::Test {
@@ -104,7 +104,7 @@ TEST_F(ApplyOptionsTest, NewResolutionSwitchesModeResizesAndKeepsRendering) {
     ASSERT_EQ(window.changes.size(), 1u);
     ASSERT_EQ(window.resizes.size(), 1u);
     EXPECT_EQ(window.resizes[0].width, 800);
-    EXPECT_EQ(game.renderer.topView.x, 400);
+    EXPECT_EQ(game.view.topView.x, 400);
     EXPECT_TRUE(game.state.renderEnabled);
 }
 

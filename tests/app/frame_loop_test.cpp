@@ -39,7 +39,7 @@ TEST_F(FrameLoopTest, DrawsMenusOrTheChosenViewOnlyWhileRenderingIsEnabled) {
     EXPECT_EQ(FrameAt(10), FrameDraw::Menus);
     game.state.playState = 1;
     EXPECT_EQ(FrameAt(20), FrameDraw::SplitView);
-    game.renderer.chaseView = true;
+    game.view.chaseView = true;
     EXPECT_EQ(FrameAt(30), FrameDraw::ChaseView);
     game.state.renderEnabled = false;
     EXPECT_EQ(FrameAt(40), FrameDraw::Nothing);

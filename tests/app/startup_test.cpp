@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/config_reader.h"
 #include "app/game.h"
 #include "app/log_file.h"
+#include "config/config_reader.h"
 #include "support/fake_main_window.h"
 #include "support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "support/test_arena.h"
 #include "world/animation.h"
 

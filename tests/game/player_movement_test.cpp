@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "game/chargers.h"
 #include "game/player_physics.h"
 #include "sound/player_channels.h"

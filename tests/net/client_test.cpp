@@ -34,7 +34,7 @@ struct ClientFixture : ::testing::Test {
         game.services.network = &network;
         game.client.serverDestination = kServer;
         game.client.clientSettings.serverAddress.Assign(kServer);
-        game.client.startLevel = [this](Game&, const std::string& map) {
+        game.client.levelHooks.startLevel = [this](Game&, const std::string& map) {
             levels.push_back(map);
             return true;
         };

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/frame_loop.h"
-#include "app/frame_steps.h"
 #include "app/game.h"
 #include "net/client_session.h"
 #include "net/datagram_bus.h"

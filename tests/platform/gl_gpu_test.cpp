@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "support/temp_dir.h"
 #include "world/level_start.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/frame_loop.h"
 #include "app/game.h"
-#include "app/user_settings.h"
+#include "config/user_settings.h"
 #include "support/fake_main_window.h"
 #include "support/temp_dir.h"
 #include "ui/input_poll.h"
@@ -153,9 +153,9 @@ TEST_F(MenuInputTest, EnterOpensTheNewGameScreenWithoutWipingTheSelectedName) {
 
 TEST_F(MenuInputTest, QAndRWorkOnBothLayouts) {
     for (uint8_t q : {uint8_t('q'), uint8_t('Q'), uint8_t(0xC9), uint8_t(0xE9)}) {
-        const bool before = game.renderer.chaseView;
+        const bool before = game.view.chaseView;
         FormKeyPress(game, q);
-        EXPECT_NE(game.renderer.chaseView, before);
+        EXPECT_NE(game.view.chaseView, before);
     }
     FormKeyPress(game, 'r');
     EXPECT_FALSE(game.input.reloadRequest);  // no game is played

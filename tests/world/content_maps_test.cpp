@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "world/load_error.h"
+#include "base/load_error.h"
 #include "world/map_loader.h"
 
 namespace {

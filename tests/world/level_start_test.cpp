@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "app/random.h"
+#include "base/load_error.h"
+#include "base/random.h"
 #include "support/fake_gpu.h"
 #include "support/temp_dir.h"
-#include "world/load_error.h"
 
 namespace {
 

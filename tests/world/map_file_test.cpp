@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "world/load_error.h"
+#include "base/load_error.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "base/load_error.h"
 #include "support/fake_gpu.h"
 #include "support/temp_dir.h"
-#include "world/load_error.h"
 
 namespace {
 

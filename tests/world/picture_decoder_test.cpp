@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/load_error.h"
 #include "support/picture_files.h"
 #include "world/bmp_decoder.h"
-#include "world/load_error.h"
 #include "world/tga_decoder.h"
 
 namespace {

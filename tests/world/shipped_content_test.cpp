@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "support/fake_gpu.h"
 #include "world/level_start.h"
 

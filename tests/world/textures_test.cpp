@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/load_error.h"
 #include "support/fake_gpu.h"
 #include "support/picture_files.h"
 #include "support/temp_dir.h"
 #include "world/geom_object.h"
-#include "world/load_error.h"
 
 namespace {
 

@@ -8,13 +8,13 @@ namespace {
 
 // The match as the game holds it; lists that no subsystem fills yet stay empty.
 RenderScene GatherScene(Game& game) {
-    const Renderer& renderer = game.renderer;
     return RenderScene{
         .world = game.world,
-        .renderer = renderer,
+        .view = game.view,
+        .renderer = game.renderer,
         .tuning = game.tuning,
-        .windowWidth = renderer.sideView.width + renderer.topView.width,
-        .windowHeight = renderer.sideView.height,
+        .windowWidth = game.view.sideView.width + game.view.topView.width,
+        .windowHeight = game.view.sideView.height,
         .playerModels = game.play.playerModels,
         .localPlayerIndex = game.state.localPlayerIndex,
         .lookPitch = game.play.lookPitch,

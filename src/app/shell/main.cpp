@@ -8,14 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "app/config_reader.h"
 #include "app/frame_loop.h"
-#include "app/frame_steps.h"
 #include "app/game.h"
 #include "app/shell/draw_steps.h"
 #include "app/shell/window_events.h"
 #include "app/startup.h"
-#include "app/view_layout.h"
+#include "config/config_reader.h"
+#include "game/view_layout.h"
 #include "net/net_frame.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
@@ -108,7 +107,7 @@ int RunGame() {
     window.ShowMaximised();
     int width = 0, height = 0;
     window.DrawableSize(width, height);
-    FormResize(game->renderer, width, height);
+    FormResize(game->view, width, height);
     game->menus.client = {width, height};
     SDL_StartTextInput();
     game->state.startupComplete = true;

@@ -2,11 +2,11 @@
 
 #include <SDL.h>
 
-#include "app/event_steps.h"
 #include "app/game.h"
-#include "app/text/cp1251.h"
-#include "app/view_layout.h"
+#include "base/cp1251.h"
+#include "game/view_layout.h"
 #include "platform/input_devices.h"
+#include "ui/window_events.h"
 
 namespace {
 
@@ -31,32 +31,18 @@ uint8_t ControlCharacter(const SDL_KeyboardEvent& key) {
     return 0;
 }
 
+// Held keys, the wheel and the buttons in play are read by the device poll; key-down events
+// (which repeat while held) and typed characters serve the menus and text entry.
 void HandleKey(Game& game, const SDL_KeyboardEvent& key) {
-    uint8_t dik = DikFromScancode(key.keysym.scancode);
-    if (key.type == SDL_KEYUP) {
-        if (dik) HandleKeyUp(game, dik);
-        return;
-    }
-    if (dik) HandleKeyDown(game, dik);
-    if (uint8_t control = ControlCharacter(key)) HandleCharacter(game, control);
+    if (key.type == SDL_KEYUP) return;
+    if (uint8_t dik = DikFromScancode(key.keysym.scancode)) FormScanKeyDown(game, dik);
+    if (uint8_t control = ControlCharacter(key)) FormKeyPress(game, control);
 }
 
+// The menus answer the left button only.
 void HandleButton(Game& game, const SDL_MouseButtonEvent& event) {
-    MouseButton button;
-    switch (event.button) {
-        case SDL_BUTTON_LEFT:
-            button = MouseButton::Left;
-            break;
-        case SDL_BUTTON_RIGHT:
-            button = MouseButton::Right;
-            break;
-        case SDL_BUTTON_MIDDLE:
-            button = MouseButton::Middle;
-            break;
-        default:
-            return;
-    }
-    HandleMouseButton(game, button, event.type == SDL_MOUSEBUTTONDOWN, event.x, event.y);
+    if (event.button != SDL_BUTTON_LEFT) return;
+    FormLeftButton(game, event.type == SDL_MOUSEBUTTONDOWN, {event.x, event.y});
 }
 
 void HandleWindowEvent(Game& game, const SDL_WindowEvent& event) {
@@ -65,7 +51,7 @@ void HandleWindowEvent(Game& game, const SDL_WindowEvent& event) {
     int width = event.data1;
     int height = event.data2;
     if (window) SDL_GL_GetDrawableSize(window, &width, &height);
-    FormResize(game.renderer, width, height);
+    FormResize(game.view, width, height);
     game.menus.client = {width, height};
 }
 
@@ -89,7 +75,7 @@ bool PumpWindowEvents(Game& game, InputDevices& devices) {
                 break;
             case SDL_TEXTINPUT:
                 for (char c : Utf8ToCp1251(event.text.text)) {
-                    HandleCharacter(game, static_cast<uint8_t>(c));
+                    FormKeyPress(game, static_cast<uint8_t>(c));
                 }
                 break;
             case SDL_MOUSEBUTTONDOWN:
@@ -97,10 +83,7 @@ bool PumpWindowEvents(Game& game, InputDevices& devices) {
                 HandleButton(game, event.button);
                 break;
             case SDL_MOUSEMOTION:
-                HandleMouseMove(game, event.motion.x, event.motion.y);
-                break;
-            case SDL_MOUSEWHEEL:
-                HandleMouseWheel(game, event.wheel.y * 120);
+                FormMouseMove(game, {event.motion.x, event.motion.y});
                 break;
             default:
                 break;

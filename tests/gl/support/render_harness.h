@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/random.h"
-#include "app/tuning.h"
-#include "app/view_layout.h"
+#include "base/random.h"
+#include "config/tuning.h"
 #include "game/view_cameras.h"
+#include "game/view_layout.h"
 #include "platform/gl_extensions.h"
 #include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
@@ -51,7 +51,7 @@ class RenderHarness {
         gpu_ = std::make_unique<GlGpu>();
         world.textures.texturesDir = kRunDir / "textures";
         world.playerModelFile = kRunDir / "player.txt";
-        FormResize(renderer, width, height);
+        FormResize(view, width, height);
     }
     ~RenderHarness() {
         world = World{};
@@ -75,8 +75,8 @@ class RenderHarness {
         bullets.reserve(kRoomForModels);
         if (!StartLevel(world, *gpu_, random_, {0, tuning.CYL_SIDE_COUNT}, map, {}))
             throw std::runtime_error("no map " + map.string());
-        ResetViewCameras(renderer, tuning);
-        UpdateViewCameras(renderer, tuning, 0);
+        ResetViewCameras(view, tuning);
+        UpdateViewCameras(view, tuning, 0);
     }
 
     // A player model standing at `position`, facing `yaw`, playing animation `animation`.
@@ -102,6 +102,7 @@ class RenderHarness {
 
     RenderScene Scene() {
         return RenderScene{.world = world,
+                           .view = view,
                            .renderer = renderer,
                            .tuning = tuning,
                            .windowWidth = width_,
@@ -116,7 +117,7 @@ class RenderHarness {
     }
 
     void DrawSplit(uint32_t now) {
-        UpdateViewCameras(renderer, tuning, 0);
+        UpdateViewCameras(view, tuning, 0);
         DrawSplitView(Scene(), now);
         glFinish();
     }
@@ -166,6 +167,7 @@ class RenderHarness {
     Gpu& gpu() { return *gpu_; }
 
     World world;
+    ViewState view;
     Renderer renderer;
     Tuning tuning;
     std::vector<tgeomobject> players;

@@ -4,6 +4,11 @@
 #pragma once
 #include <cstdint>
 
+// Signed milliseconds from `then` to `now`, right across a wrap of the tick counter.
+inline int32_t Elapsed(uint32_t now, uint32_t then) {
+    return static_cast<int32_t>(now - then);
+}
+
 class Clock {
   public:
     virtual ~Clock() = default;

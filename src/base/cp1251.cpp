@@ -1,4 +1,4 @@
-#include "app/text/cp1251.h"
+#include "base/cp1251.h"
 
 #include <array>
 

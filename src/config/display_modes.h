@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "base/main_window.h"
 
 inline constexpr int32_t kMaxDisplayModes = 300;
 

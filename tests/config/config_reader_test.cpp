@@ -1,4 +1,4 @@
-#include "app/config_reader.h"
+#include "config/config_reader.h"
 
 #include <gtest/gtest.h>
 

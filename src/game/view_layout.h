@@ -3,6 +3,6 @@
 #pragma once
 #include <cstdint>
 
-#include "render/renderer_state.h"
+#include "game/view_state.h"
 
-void FormResize(Renderer& renderer, int32_t width, int32_t height);
+void FormResize(ViewState& view, int32_t width, int32_t height);

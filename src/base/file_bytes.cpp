@@ -1,8 +1,8 @@
-#include "world/file_bytes.h"
+#include "base/file_bytes.h"
 
 #include <fstream>
 
-#include "world/load_error.h"
+#include "base/load_error.h"
 
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path,
                                                   size_t maxBytes) {

@@ -1,4 +1,4 @@
-#include "app/display_modes.h"
+#include "config/display_modes.h"
 
 #include <algorithm>
 

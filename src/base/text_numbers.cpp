@@ -1,4 +1,4 @@
-#include "world/text_numbers.h"
+#include "base/text_numbers.h"
 
 #include <charconv>
 #include <cmath>

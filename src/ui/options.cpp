@@ -1,10 +1,10 @@
-#include "app/options.h"
+#include "ui/options.h"
 
 #include "app/game.h"
-#include "app/main_window.h"
-#include "app/startup_steps.h"
-#include "app/view_layout.h"
-#include "world/text_numbers.h"
+#include "base/main_window.h"
+#include "base/text_numbers.h"
+#include "game/view_layout.h"
+#include "sound/sound_volume.h"
 
 namespace {
 
@@ -44,12 +44,13 @@ bool ApplyOptions(Game& game, const OptionsChoice& choice) {
         // No frame may draw while the window and its context are being rebuilt.
         game.state.renderEnabled = false;
         window.Resize(settings.screenWidth, settings.screenHeight);
-        FormResize(game.renderer, settings.screenWidth, settings.screenHeight);
+        FormResize(game.view, settings.screenWidth, settings.screenHeight);
         game.state.renderEnabled = true;
     }
     settings.detailLevel = DetailLevelOf(choice.detail, settings.detailLevel);
     settings.soundVolume = PercentOf(choice.volume, settings.soundVolume);
-    ApplySoundVolume(game);
+    const int32_t local = game.sound.playerChannels.empty() ? -1 : game.state.localPlayerIndex;
+    ApplySoundVolume(game.sound, game.userSettings.soundVolume, local);
     WriteUserSettings(game.paths.settingsFile, settings);
     return true;
 }

@@ -1,4 +1,4 @@
-#include "app/user_settings.h"
+#include "config/user_settings.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "app/config_reader.h"
+#include "config/config_reader.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/split_line.h"
-#include "world/text_numbers.h"
+#include "base/split_line.h"
+#include "base/text_numbers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/split_line.h"
+#include "base/split_line.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <span>
 
-#include "app/short_string.h"
+#include "base/short_string.h"
 
 struct tusersettings {
     int32_t mouseSensitivity = 100;  // percent

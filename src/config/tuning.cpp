@@ -1,4 +1,4 @@
-#include "app/tuning.h"
+#include "config/tuning.h"
 
 void ScaleMouseSensitivity(Tuning& tuning, int32_t percent) {
     tuning.MOUSE_SENC_X = tuning.configMouseSencX * static_cast<float>(percent) / 100.0f;

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/config_reader.h"
-#include "app/tuning.h"
+#include "config/config_reader.h"
+#include "config/tuning.h"
 
 namespace {
 

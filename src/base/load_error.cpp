@@ -1,4 +1,4 @@
-#include "world/load_error.h"
+#include "base/load_error.h"
 
 void ThrowFileError(const std::filesystem::path& file, std::string_view message) {
     throw WorldLoadError(file.string() + ": " + std::string(message));

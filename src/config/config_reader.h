@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/tuning.h"
+#include "config/tuning.h"
 
 struct ConfigError : std::runtime_error {
     using std::runtime_error::runtime_error;

@@ -1,0 +1,43 @@
+#include "app/level_loading.h"
+
+#include <cstdio>
+#include <string>
+
+#include "app/game.h"
+#include "base/load_error.h"
+#include "game/view_cameras.h"
+#include "net/wire_records.h"
+#include "ui/menu_actions.h"
+#include "ui/menu_build.h"
+#include "world/level_start.h"
+
+namespace {
+
+bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
+    // Names from the network were checked to be bare file names; names from the menus come
+    // from the maps folder's own listing.
+    if (!game.services.gpu || !IsBareMapName(mapName)) return false;
+    LevelSettings settings;
+    settings.detailLevel = game.userSettings.detailLevel;
+    settings.cylinderSideCount = game.tuning.CYL_SIDE_COUNT;
+    LevelStartHooks hooks;
+    hooks.rebuildMenus = [&game] { BuildMenus(game, MenuVariant::InGame); };
+    hooks.drawLoadingScreen = [&game] { ShowLoadingFrame(game); };
+    try {
+        return StartLevel(game.world, *game.services.gpu, game.random, settings,
+                          game.paths.mapsDir / mapName, game.play.playerModels, hooks);
+    } catch (const WorldLoadError& error) {
+        // The game goes on without the level; the join then times out or the restart waits.
+        std::fprintf(stderr, "zarnok: %s\n", error.what());
+        return false;
+    }
+}
+
+}  // namespace
+
+void InstallLevelHooks(Game& game) {
+    game.client.levelHooks.startLevel = LoadLevelFromMaps;
+    game.client.levelHooks.enteredGame = [](Game& entering) {
+        ResetViewCameras(entering.view, entering.tuning);
+    };
+}
