@@ -3,6 +3,11 @@
 #include "app/game.h"
 #include "app/local_player_step.h"
 #include "base/main_window.h"
+#include "game/bullets.h"
+#include "game/death.h"
+#include "game/explosions.h"
+#include "game/flags.h"
+#include "game/weapon.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
 
@@ -11,14 +16,33 @@ namespace {
 // Steps of the match that the gameplay rules fill in; each runs at its place in the order below.
 void StepBotBullets(Game&) {}
 void StepBots(Game&) {}
-void StepFlags(Game&) {}
 void UpdateRemoteVolumes(Game&) {}
-void StepLocalBullets(Game&) {}
-void DropDistantBullets(Game&) {}
+
+void StepFlags(Game& game) {
+    if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
+    if (game.state.hosting) RunFlagRules(game);
+    PlaceFlagModels(game);
+}
+
+// Movement and weapon while alive, the death pose once dead.
+void StepLocalPlayer(Game& game) {
+    MoveLocalPlayer(game);
+    const int32_t local = game.state.localPlayerIndex;
+    const std::vector<tgeomobject>& models = game.play.playerModels;
+    const bool alive = local >= 0 && static_cast<size_t>(local) < models.size() &&
+                       !models[static_cast<size_t>(local)].dead;
+    if (alive) {
+        UpdateLocalWeapon(game);
+    } else {
+        ShowLocalDeathIfPending(game);
+    }
+}
 
 }  // namespace
 
-void RemoveOldExplosions(Game&) {}
+void RemoveOldExplosions(Game& game) {
+    UpdateExplosions(game);
+}
 
 void RunGameStep(Game& game) {
     const ProgramState& state = game.state;
@@ -30,10 +54,10 @@ void RunGameStep(Game& game) {
     }
     StepFlags(game);
     UpdateRemoteVolumes(game);
-    MoveLocalPlayer(game);
+    StepLocalPlayer(game);
     StepLocalBullets(game);
     FollowPlayersWithMuzzles(game);
     DropDistantBullets(game);
-    FlyRemoteBullets(game.client, game.frame.speedFactor);
+    MoveRemoteBullets(game);
     IntegrateLocalPlayer(game);
 }

@@ -75,7 +75,6 @@ TEST_F(LocalPlayerStep, ADeadPlayerStaysPutAndStandsUpAfterItsDelay) {
     EXPECT_TRUE(Player().dead);
     Frames(40);
     EXPECT_FALSE(Player().dead);
-    EXPECT_FALSE(game.state.spawnConfirmed);  // it asks the server where to appear
 }
 
 }  // namespace
