@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "base/scan_codes.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
 
@@ -74,11 +75,13 @@ void BotMatch::Watch() {
         }
         if (bot.lastShotTime != game.frame.now || bot.dead) continue;
         ++tally_.shots;
-        // The shot must go at an enemy within firing range, more or less where the bot faces.
+        // The shot must go at an enemy within firing range, more or less where the bot faces
+        // (seen from its muzzle, as the bot aims).
+        const tvec3 muzzle = bot.position + bot.bulletStart;
         bool enemyAhead = false;
         for (size_t j = 0; j < models.size() && j < table.size(); ++j) {
             if (j == i || (teamGame && table[j].team == table[i].team)) continue;
-            const tvec3 d = models[j].position - bot.position;
+            const tvec3 d = models[j].position - muzzle;
             const float horizontal = std::hypot(d.x, d.z);
             const float heading = std::atan2(d.x, d.z) * 57.2957795f;
             if (horizontal <= game.tuning.SHOOT_DISTANCE + 1 &&
@@ -93,8 +96,35 @@ void BotMatch::Watch() {
     for (const tgeomobject& model : models) previousPositions_.push_back(model.position);
 }
 
+// Bots only see players within ten units: the host goes looking for them, as a player would,
+// walking at the nearest living bot.
+void BotMatch::SteerHost() {
+    Game& game = machine_->game;
+    const int32_t local = game.state.localPlayerIndex;
+    std::vector<tgeomobject>& models = game.play.playerModels;
+    if (local < 0 || static_cast<size_t>(local) >= models.size()) return;
+    tgeomobject& host = models[static_cast<size_t>(local)];
+    const std::vector<tplayerinfo>& table = game.server.serverPlayers;
+    const bool teamGame = game.server.serverSettings.gameType != kDeathMatch;
+    float nearest = 1e9f;
+    for (size_t i = 0; i < models.size() && i < table.size(); ++i) {
+        const tgeomobject& bot = models[i];
+        if (!bot.isBot || bot.dead) continue;
+        if (teamGame && table[i].team == game.client.localPlayer.team) continue;
+        const tvec3 d = bot.position - host.position;
+        const float distance = std::hypot(d.x, d.z);
+        if (distance < nearest && distance > 0) {
+            nearest = distance;
+            host.yaw = std::atan2(d.x, d.z) * 57.2957795f - 180;
+        }
+    }
+    game.input.keys[DIK_W] = kKeyHeld;
+    game.input.mouse.buttons[0] = kKeyHeld;
+}
+
 void BotMatch::Play(uint32_t ms) {
     for (uint32_t t = 0; t < ms; t += kFrameMs) {
+        SteerHost();
         net_.RunFrame(kFrameMs);
         Watch();
     }

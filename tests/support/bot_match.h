@@ -1,7 +1,8 @@
-// Bot match: a hosted game on a shipped map played by the host's bots alone, headless, on the
-// in-memory network with a manual clock (15 ms frames). It watches what a referee would: shots,
-// frags, walking, positions that are not numbers or off the grid, bots firing at anyone but an
-// enemy, and the maps the rotation starts. Used by the bot tests and the bot benchmark.
+// Bot match: a hosted game on a shipped map, headless, on the in-memory network with a manual
+// clock (15 ms frames): the host's player walks at the nearest bot, the bots do the rest. It
+// watches what a referee would: shots, frags, walking, positions that are not numbers or off the
+// grid, bots firing at anyone but an enemy, and the maps the rotation starts. Used by the bot tests
+// and the bot benchmark.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -34,6 +35,7 @@ class BotMatch {
     const BotMatchTally& tally() const { return tally_; }
 
   private:
+    void SteerHost();
     void Watch();
     bool Placed(tvec3 position) const;
 
