@@ -11,13 +11,11 @@
 #include "game/explosions.h"
 #include "game/flags.h"
 #include "game/weapon.h"
+#include "net/distance_volume.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
 
 namespace {
-
-// Steps of the match that the gameplay rules fill in; each runs at its place in the order below.
-void UpdateRemoteVolumes(Game&) {}
 
 void StepFlags(Game& game) {
     if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
@@ -30,12 +28,11 @@ void StepLocalPlayer(Game& game) {
     MoveLocalPlayer(game);
     const int32_t local = game.state.localPlayerIndex;
     const std::vector<tgeomobject>& models = game.play.playerModels;
-    const bool alive = local >= 0 && static_cast<size_t>(local) < models.size() &&
-                       !models[static_cast<size_t>(local)].dead;
-    if (alive) {
-        UpdateLocalWeapon(game);
-    } else {
+    if (local < 0 || static_cast<size_t>(local) >= models.size()) return;
+    if (models[static_cast<size_t>(local)].dead) {
         ShowLocalDeathIfPending(game);
+    } else {
+        UpdateLocalWeapon(game);
     }
 }
 
@@ -55,7 +52,7 @@ void RunGameStep(Game& game) {
         UpdateBots(game);
     }
     StepFlags(game);
-    UpdateRemoteVolumes(game);
+    SetRemoteVolumesByDistance(game);
     StepLocalPlayer(game);
     StepLocalBullets(game);
     FollowPlayersWithMuzzles(game);

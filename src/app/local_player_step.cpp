@@ -51,6 +51,8 @@ void MoveLocalPlayer(Game& game) {
                       game.play.weapon.spareMagazines)) {
         RestartSound(game.sound.pickupSound);
     }
+    // Gravity and this frame's motion; the weapon step follows in the same frame.
+    StepPlayerPhysics(*player, game.tuning.GRAVITY, game.frame.speedFactor);
 }
 
 void IntegrateLocalPlayer(Game& game) {

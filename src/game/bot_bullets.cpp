@@ -49,7 +49,9 @@ void UpdateBotBullets(Game& game) {
             continue;
         }
         const bool kill = onOther && CountsAsKill(game, owner, TeamOf(game, owner), hit.index);
-        EndBullet(game, i, hit.kind, hit.index);
+        ReportBulletEnd(game, bullets[i], hit.kind, hit.index);
+        // The next bullet moves into this place and is looked at next.
+        bullets.erase(bullets.begin() + static_cast<std::ptrdiff_t>(i));
         if (kill) ScoreBotKill(game, owner, hit.index);
     }
 }

@@ -28,6 +28,19 @@ bool HitsBody(const Game& game, const tbullet& bullet, int32_t victim) {
                           bullet.frameVelocity, bullet.extentRadius) >= 0;
 }
 
+// Lets `ended` see every bullet in order and removes, in one sweep, those it ended; the others
+// keep their order. One sweep, not one erase per end: a bullet is a large object to shift.
+template <typename Ended>
+void SweepBullets(std::vector<tbullet>& bullets, Ended ended) {
+    size_t kept = 0;
+    for (size_t i = 0; i < bullets.size(); ++i) {
+        if (ended(bullets[i])) continue;
+        if (kept != i) bullets[kept] = std::move(bullets[i]);
+        ++kept;
+    }
+    bullets.erase(bullets.begin() + static_cast<std::ptrdiff_t>(kept), bullets.end());
+}
+
 }  // namespace
 
 CollisionHit MoveBulletThroughWorld(Game& game, tbullet& bullet) {
@@ -42,52 +55,39 @@ CollisionHit MoveBulletThroughWorld(Game& game, tbullet& bullet) {
     return hit;
 }
 
-void EndBullet(Game& game, size_t index, int32_t kind, int32_t hitIndex) {
-    std::vector<tbullet>& bullets = game.play.bullets;
-    if (index >= bullets.size()) return;
-    const tbullet& bullet = bullets[index];
+void ReportBulletEnd(Game& game, const tbullet& bullet, int32_t kind, int32_t hitIndex) {
     ExplodeBullet(game.play, game.world.arena, bullet, kind, hitIndex, game.frame.now);
     SendBulletFinish(game, {bullet.bulletId, kind, hitIndex});
-    bullets.erase(bullets.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void StepLocalBullets(Game& game) {
-    std::vector<tbullet>& bullets = game.play.bullets;
     const int32_t local = game.state.localPlayerIndex;
-    for (size_t i = 0; i < bullets.size();) {
-        tbullet& bullet = bullets[i];
-        if (bullet.ownerIndex != local) {
-            ++i;
-            continue;
-        }
+    SweepBullets(game.play.bullets, [&](tbullet& bullet) {
+        if (bullet.ownerIndex != local) return false;
         const CollisionHit hit = MoveBulletThroughWorld(game, bullet);
         if (hit.kind == kHitCylinder) {
-            EndBullet(game, i, kHitCylinder, hit.index);
-            continue;
+            ReportBulletEnd(game, bullet, kHitCylinder, hit.index);
+            return true;
         }
         // Its own shooter is no target; between another player's arms and legs it flies on.
-        if (hit.kind == kHitPlayer && hit.index != local && HitsBody(game, bullet, hit.index)) {
-            const bool kill = CountsAsKill(game, local, game.client.localPlayer.team, hit.index);
-            EndBullet(game, i, kHitPlayer, hit.index);
-            if (kill) ScoreLocalKill(game, hit.index);
-            continue;
-        }
-        ++i;
-    }
+        if (hit.kind != kHitPlayer || hit.index == local || !HitsBody(game, bullet, hit.index))
+            return false;
+        const bool kill = CountsAsKill(game, local, game.client.localPlayer.team, hit.index);
+        ReportBulletEnd(game, bullet, kHitPlayer, hit.index);
+        if (kill) ScoreLocalKill(game, hit.index);
+        return true;
+    });
 }
 
 void DropDistantBullets(Game& game) {
-    std::vector<tbullet>& bullets = game.play.bullets;
-    for (size_t i = 0; i < bullets.size();) {
-        if (!OutOfRange(bullets[i])) {
-            ++i;
-        } else if (DecidesBulletsOf(game, bullets[i].ownerIndex)) {
-            EndBullet(game, i, kHitCylinder, -1);
-        } else {
-            // Its owner reports the end too; should that report be lost, it still leaves.
-            bullets.erase(bullets.begin() + static_cast<std::ptrdiff_t>(i));
-        }
-    }
+    SweepBullets(game.play.bullets, [&](const tbullet& bullet) {
+        if (!OutOfRange(bullet)) return false;
+        // Another machine's bullet leaves unreported: its owner reports the end, and should that
+        // report be lost, it still leaves.
+        if (DecidesBulletsOf(game, bullet.ownerIndex))
+            ReportBulletEnd(game, bullet, kHitCylinder, -1);
+        return true;
+    });
 }
 
 void MoveRemoteBullets(Game& game) {

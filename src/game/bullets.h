@@ -16,9 +16,9 @@ inline constexpr float kBulletRange = 200.0f;
 // What a bullet ran into this frame, after it moved by its frame velocity.
 CollisionHit MoveBulletThroughWorld(Game& game, tbullet& bullet);
 
-// Bullet `index` ends with a hit of `kind` on `hitIndex` (-1: it flew out): its explosion when it
-// hit something, "bulfn" to the other machines, and its removal (later bullets move down).
-void EndBullet(Game& game, size_t index, int32_t kind, int32_t hitIndex);
+// A bullet ends with a hit of `kind` on `hitIndex` (-1: it flew out): its explosion when it hit
+// something and "bulfn" to the other machines; the caller removes it from the list.
+void ReportBulletEnd(Game& game, const tbullet& bullet, int32_t kind, int32_t hitIndex);
 
 // First pass: the local player's bullets move, hit and score.
 void StepLocalBullets(Game& game);

@@ -17,6 +17,7 @@ constexpr int32_t kMaxSamplePairs = 64;
 // How far a player's bounding cylinder may overlap another player's before they touch.
 constexpr float kPlayerOverlap = 0.2f;
 constexpr float kLiftMargin = 0.0001f;
+constexpr float kLandingGap = 0.001f;
 constexpr float kShallowDepth = 0.3f;
 constexpr float kLargestSidePush = 0.4f;
 constexpr float kSmallestSidePush = 0.05f;
@@ -147,7 +148,8 @@ void PushOutOfCylinder(Mover& mover, const tcylinderbounds& cylinder, CylinderDe
 }
 
 void HitCylinder(Mover& mover, int32_t index) {
-    mover.hit = {kHitCylinder, index};
+    mover.hit.kind = kHitCylinder;
+    mover.hit.index = index;
 }
 
 // A bullet meeting cylinder `index`; true when it has stopped.
@@ -180,9 +182,15 @@ bool PlayerMeetsCylinder(Mover& mover, const tcylinderbounds& cylinder, int32_t 
         v.x = 0;
         v.z = 0;
     }
-    if (PartsTouchAt(mover, cylinder, {0, offset.y, 0}).inside) {
+    const CylinderDepth below = PartsTouchAt(mover, cylinder, {0, offset.y, 0});
+    if (below.inside) {
         HitCylinder(mover, index);
         v.y = 0;
+        // A fall ends on the top itself, not a whole frame's fall above it (which at a low
+        // frame rate would leave the player walking on air over lower platforms).
+        const float onTop = offset.y + below.vertical + kLandingGap;
+        if (offset.y < 0 && onTop < 0) v.y = onTop;
+        if (offset.y < 0) mover.hit.landed = true;
     }
     const CylinderDepth stuck = PartsTouchAt(mover, cylinder, {0, 0, 0});
     if (!stuck.inside) return false;
@@ -293,7 +301,8 @@ void CollideWithPlayers(Mover& mover, Random& random) {
                     v.x = r / 2 * static_cast<float>(random.Below(2)) - kPlayerOverlap * r;
                 }
             }
-            mover.hit = {kHitPlayer, static_cast<int32_t>(i)};
+            mover.hit.kind = kHitPlayer;
+            mover.hit.index = static_cast<int32_t>(i);
             break;
         }
     }

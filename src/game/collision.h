@@ -36,6 +36,8 @@ inline constexpr int32_t kHitPlayer = 1;    // index: a player slot
 struct CollisionHit {
     int32_t kind = kHitNothing;
     int32_t index = -1;
+    // A player's fall ended on a top (or the ground) in this move: its vertical speed is spent.
+    bool landed = false;
 };
 
 // Moves nothing: shortens, zeroes or redirects `velocity` (this frame's motion) so the mover at

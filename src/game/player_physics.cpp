@@ -32,7 +32,9 @@ CollisionHit IntegratePlayer(tgeomobject& player, int32_t index, const Collision
                     player.extentHalfHeight, player.extentRadius, player.headroom, random);
     KeepWhatCollisionLeft(motion.x, before.x, player.velocity.x);
     KeepWhatCollisionLeft(motion.z, before.z, player.velocity.z);
-    if (std::fabs(motion.y) <= std::fabs(before.y) && speedFactor > 0) {
+    if (hit.landed) {
+        player.velocity.y = 0;
+    } else if (std::fabs(motion.y) <= std::fabs(before.y) && speedFactor > 0) {
         player.velocity.y = motion.y / speedFactor;
     }
     player.position = player.position + motion;

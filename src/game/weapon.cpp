@@ -4,7 +4,6 @@
 
 #include "app/game.h"
 #include "base/clock.h"
-#include "game/player_physics.h"
 #include "net/client_session.h"
 #include "net/net_io.h"
 #include "sound/player_channels.h"
@@ -54,7 +53,7 @@ void PullTrigger(Game& game, tgeomobject& model) {
         return;
     }
     model.lastShotTime = now;
-    const float pitch = PartPitch(model, "HAND") + Scatter(game.random);
+    const float pitch = game.play.lookPitch + Scatter(game.random);
     const float yaw = model.yaw + Scatter(game.random);
     FireBullet(game, game.state.localPlayerIndex, pitch, yaw);
 }
@@ -77,7 +76,6 @@ void FinishReload(Game& game, const tgeomobject& model) {
 void UpdateLocalWeapon(Game& game) {
     tgeomobject* model = ModelOf(game, game.state.localPlayerIndex);
     if (!model || model->dead) return;
-    StepPlayerPhysics(*model, game.tuning.GRAVITY, game.frame.speedFactor);
     PullTrigger(game, *model);
     FinishReload(game, *model);
 }

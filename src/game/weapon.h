@@ -1,7 +1,7 @@
 // The local player's weapon and the firing of bullets. UpdateLocalWeapon runs once per frame
-// while the local player is alive, right after its movement: the frame's physics (gravity, this
-// frame's motion), the trigger (one shot per FIRE_TIMEOUT, 30 rounds to a magazine, an empty
-// magazine starts a reload) and the end of a reload. ManualReload is the R key. FireBullet makes,
+// while the local player is alive, right after its movement: the trigger (one shot per
+// FIRE_TIMEOUT, 30 rounds to a magazine, an empty magazine starts a reload) and the end of a
+// reload. ManualReload is the R key. FireBullet makes,
 // announces and shows one bullet; the bots fire through it too.
 #pragma once
 #include <cstdint>

@@ -40,7 +40,7 @@ struct tplayerpresence {
 struct tbulletimpact {
     tbullet bullet;
     int32_t hitKind = 0;
-    int32_t hitIndex = 0;
+    int32_t hitIndex = 0;  // as the shooter's machine saw it: may name a player not known here
 };
 
 struct tfoundserver {
@@ -109,5 +109,8 @@ int32_t FindClientPlayer(const Client& client, int32_t id);
 // Whether this machine decides the hits of player `ownerIndex`'s bullets: its own player's and,
 // on the host, the bots'. Every other machine's bullets fly here until their owner ends them.
 bool DecidesBulletsOf(const Game& game, int32_t ownerIndex);
+// The addresses of the servers heard lately, in the order they were first heard: the join
+// screen's rows.
+std::vector<std::string> FoundServerAddresses(const Client& client);
 void AddMessageLine(Client& client, std::string_view text, uint32_t now);
 void DropMessageLine(Client& client);

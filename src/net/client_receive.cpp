@@ -103,18 +103,19 @@ void DropDepartedRecords(const Client& client, std::vector<tplayerinfo>& records
     });
 }
 
-// A carried flag must name a player of the table the settings came with.
-bool FlagsFitTable(const tgamesettings& settings, size_t players) {
-    for (const tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
-        if (flag->state == kFlagCarried && flag->carrier >= players) return false;
+// A flag "carried" by a slot the table does not have (its carrier left from the last slot) lies
+// where the server last placed it.
+void DropFlagsOfUnknownCarriers(tgamesettings& settings, size_t players) {
+    for (tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
+        if (flag->state == kFlagCarried && flag->carrier >= players) flag->state = kFlagDropped;
     }
-    return true;
 }
 
 void OnGameInfo(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tplayertable> table = ParsePlayerTable(bytes, false);
-    if (!table || !FlagsFitTable(table->settings, table->players.size())) return;
+    if (!table) return;
+    DropFlagsOfUnknownCarriers(table->settings, table->players.size());
     DropDepartedRecords(client, table->players);
     // Records without a model yet stay out until the "added" that brings the model.
     size_t known = std::min(table->players.size(), client.players.size());
@@ -151,7 +152,8 @@ tplayerpresence NewPresence(Game& game, const tplayerinfo& record, size_t index)
 void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     Client& client = game.client;
     std::optional<tplayertable> table = ParsePlayerTable(datagram.bytes, !accepted);
-    if (!table || !FlagsFitTable(table->settings, table->players.size())) return;
+    if (!table) return;
+    DropFlagsOfUnknownCarriers(table->settings, table->players.size());
     DropDepartedRecords(client, table->players);
     const std::vector<tplayerinfo>& records = table->players;
     if (accepted) {
@@ -279,11 +281,8 @@ void OnBulletFinish(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tbulletfinish> finish = ParseBulletFinish(bytes);
     if (!finish || finish->hitKind < -1 || finish->hitKind > 1) return;
-    if (finish->hitKind == 1 &&
-        (finish->hitIndex < 0 || finish->hitIndex >= static_cast<int32_t>(client.players.size()))) {
-        return;
-    }
-    // Only another machine's bullet: this machine ends its own.
+    // Only another machine's bullet: this machine ends its own. Its owner may name a victim this
+    // machine does not know yet; the bullet ended all the same.
     std::vector<tbullet>& bullets = game.play.bullets;
     auto bullet = std::find_if(bullets.begin(), bullets.end(), [&](const tbullet& b) {
         return b.bulletId == finish->bulletId && !DecidesBulletsOf(game, b.ownerIndex);

@@ -68,6 +68,7 @@ TEST_F(LocalPlayerStep, ADeadPlayerStaysPutAndStandsUpAfterItsDelay) {
     Player().dead = true;
     Player().deathTime = clock.now;
     game.client.players[0].dead = true;
+    game.play.weapon.spareMagazines = 1;
     const tvec3 where = Player().position;
     Hold(DIK_W, true);
     Frames(100);  // 1500 ms
@@ -75,6 +76,9 @@ TEST_F(LocalPlayerStep, ADeadPlayerStaysPutAndStandsUpAfterItsDelay) {
     EXPECT_TRUE(Player().dead);
     Frames(40);
     EXPECT_FALSE(Player().dead);
+    // Without a server to ask, it stands up where it is (this arena has no spawn points), with a
+    // fresh weapon.
+    EXPECT_EQ(game.play.weapon.spareMagazines, 5);
 }
 
 }  // namespace

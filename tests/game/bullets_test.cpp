@@ -97,7 +97,6 @@ TEST_F(Bullets, DatagramsNamingWhatDoesNotExistChangeNothing) {
     Fire();  // ours
     const int32_t ours = game.play.bullets.back().bulletId;
     Receive(BuildBulletFinish({99, 0, 1}));    // no such bullet
-    Receive(BuildBulletFinish({5, 1, 7}));     // no such victim
     Receive(BuildBulletFinish({5, 4, 1}));     // no such kind
     Receive(BuildBulletFinish({ours, 0, 1}));  // another machine cannot end our bullet
     EXPECT_EQ(game.play.bullets.size(), 2u);

@@ -3,7 +3,14 @@
 
 #include <cmath>
 
+#include "game/death.h"
 #include "play_fixture.h"
+#include "sound/player_channels.h"
+#include "sound/sound_buffers.h"
+#include "sound/sound_loading.h"
+#include "support/fake_audio.h"
+#include "support/temp_dir.h"
+#include "support/wav_bytes.h"
 
 namespace {
 
@@ -88,9 +95,30 @@ TEST_F(Weapon, ReloadActsAtOnceOrNotAtAll) {
     EXPECT_EQ(game.play.weapon.reloadDelay, 0);
 }
 
-TEST_F(Weapon, TheDeadDoNotShoot) {
+TEST_F(Weapon, ShotsReloadsAndDeathAreHeardOnThePlayersOwnChannels) {
+    TempDir sounds;
+    for (const char* name : {"fire.wav", "fire2.wav", "reload.wav", "death.wav"})
+        sounds.WriteBytes(name, wavtest::PcmWave(wavtest::Ramp(64)));
+    FakeAudio audio;
+    InitSound(game.sound, &audio);
+    LoadSounds(game.sound, sounds.path().string(), 100);
+    AddPlayerChannels(game.sound, 0);
+    auto channel = [&](SoundBuffer PlayerChannels::*which) {
+        return *audio.Find((ChannelsOf(game.sound, 0)->*which).channel);
+    };
+    game.play.weapon.magazineShots = 28;
+    HoldFire(200);  // two shots, then the empty magazine starts a reload
+    EXPECT_EQ(channel(&PlayerChannels::fire).playCount, 2);
+    EXPECT_TRUE(channel(&PlayerChannels::reload).playing);
+    EXPECT_FALSE(channel(&PlayerChannels::death).playing);
+
     Model(0).dead = true;
-    EXPECT_TRUE(HoldFire(300).empty());
+    game.state.localDeathPending = true;
+    ShowLocalDeathIfPending(game);
+    EXPECT_TRUE(channel(&PlayerChannels::death).playing);
+    EXPECT_EQ(Model(0).triangleParts.front().currentAnimation, kDeathAnimation);
+    ShowLocalDeathIfPending(game);  // once
+    EXPECT_EQ(channel(&PlayerChannels::death).playCount, 1);
 }
 
 }  // namespace
