@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "base/clock.h"
 #include "app/game.h"
+#include "base/clock.h"
 #include "game/hit_effects.h"
 
 namespace {

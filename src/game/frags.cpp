@@ -1,7 +1,7 @@
 #include "game/frags.h"
 
-#include "base/clock.h"
 #include "app/game.h"
+#include "base/clock.h"
 #include "net/client_session.h"
 
 namespace {
