@@ -198,8 +198,13 @@ void RestartLevel(Game& game) {
                 client.players[i].yaw = bot.yaw;
             }
             if (i < game.play.playerModels.size()) {
-                game.play.playerModels[i].position = bot.position;
-                game.play.playerModels[i].yaw = bot.yaw;
+                // A bot killed as the level ended starts the next one standing.
+                tgeomobject& model = game.play.playerModels[i];
+                model.position = bot.position;
+                model.yaw = bot.yaw;
+                model.dead = false;
+                model.velocity = {};
+                model.platformIndex = -1;
             }
         }
     }
