@@ -7,7 +7,7 @@ set -euo pipefail
 zarnok=$(realpath "$1")
 run_folder=$2
 here=$(dirname "$(realpath "$0")")
-source "$here/net_common.bash"
+source "$here/common.bash"
 
 require_netns
 host_dir=$(mktemp -d)
@@ -51,40 +51,40 @@ host_display=$DISPLAY
 # The server picks a free display number and writes it to the given descriptor.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$guest_dir/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$guest_dir/display" ] && break
-    sleep 0.1
-done
-[ -s "$guest_dir/display" ] || { echo "FAIL: no second X display"; exit 1; }
+poll test -s "$guest_dir/display" || fail "no second X display"
 guest_display=":$(tr -d '[:space:]' < "$guest_dir/display")"
 
 (cd "$host_dir" && exec ip netns exec "$host_ns" "$zarnok") &
 host_pid=$!
-window=$(wait_window "$host_pid") || { echo "FAIL: no host window"; exit 1; }
+window=$(wait_window "$host_pid") || fail "no host window"
 xdotool windowfocus "$window" 2>/dev/null || true
-sleep 2
-click_at 0 0.15          # new game
-click_at -0.35 0.025     # first available map
-click_at 0 0.01          # ">>"
-click_at 0.35 -0.41      # "Start game"
+host_from_menus "$host_dir"
 
 export DISPLAY=$guest_display
 (cd "$guest_dir" && exec ip netns exec "$guest_ns" "$zarnok") &
 guest_pid=$!
-window=$(wait_window "$guest_pid") || { echo "FAIL: no guest window"; exit 1; }
+window=$(wait_window "$guest_pid") || fail "no guest window"
 xdotool windowfocus "$window" 2>/dev/null || true
-sleep 2
+shot "$guest_dir/main.png"
 click_at 0 0.05          # main menu: join a network game
-sleep 2.5                # the host announces itself every two seconds
-click_at 0 0.175         # first row of the server list: its address fills the address box
+wait_until_changed "$guest_dir/main.png" "$guest_dir/join.png" || fail "no join screen"
+# The host announces itself every two seconds. Its row in the server list, once there, fills
+# the address box when clicked.
+_host_chosen() {
+    click_at 0 0.175
+    shot "$guest_dir/chosen.png"
+    [ "$(differing "$guest_dir/join.png" "$guest_dir/chosen.png")" -gt 100 ]
+}
+poll _host_chosen || fail "the host was not listed"
 click_at 0.35 -0.41      # "Connect"
-sleep 4
-import -window root "$guest_dir/joined.png"
+wait_until_changed "$guest_dir/chosen.png" "$guest_dir/joined.png" || fail "the guest did not enter the game"
+# Let the guest report to the host for a while: ten reports at least.
+sleep 1
 
 close_game "$guest_pid" || true
 guest_pid=""
 export DISPLAY=$host_display
-close_game "$host_pid" || { echo "FAIL: the host did not close on request"; exit 1; }
+close_game "$host_pid" || fail "the host did not close on request"
 host_pid=""
 if ! grep -Eq '^player [0-9]+ 10\.77\.0\.2 was here [0-9]{2,}$' "$host_dir/log.txt"; then
     echo "FAIL: the host heard no state reports from the second player; host log.txt:"
