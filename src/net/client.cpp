@@ -1,7 +1,5 @@
 #include "net/client.h"
 
-#include <algorithm>
-
 #include "app/game.h"
 
 bool IsConnected(const Game& game) {
@@ -20,21 +18,4 @@ int32_t FindClientPlayer(const Client& client, int32_t id) {
         if (client.clientPlayers[i].id == id) return static_cast<int32_t>(i);
     }
     return -1;
-}
-
-void AddMessageLine(Client& client, std::string_view text, uint32_t now) {
-    tmessagelog& log = client.messageLog;
-    if (log.count >= tmessagelog::kMaxLines) DropMessageLine(client);
-    log.lines[static_cast<size_t>(log.count)] =
-        std::string(text.substr(0, tmessagelog::kLineLength));
-    ++log.count;
-    log.lastChange = now;
-}
-
-void DropMessageLine(Client& client) {
-    tmessagelog& log = client.messageLog;
-    if (log.count <= 0) return;
-    std::rotate(log.lines.begin(), log.lines.begin() + 1, log.lines.end());
-    log.lines.back().clear();
-    --log.count;
 }

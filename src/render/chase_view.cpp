@@ -118,8 +118,8 @@ void DrawChaseView(const RenderScene& scene, uint32_t now) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     if (const tgeomobject* player = scene.LocalPlayer()) DrawChaseScene(scene, *player, now);
     glLoadIdentity();
-    DrawSideViewHud(scene);
-    DrawTopViewHud(scene);
-    DrawWindowHud(scene);
+    DrawAmmunitionHud(scene, now);
+    DrawPlayerHud(scene);
+    DrawMatchHud(scene);
     glDisable(GL_LIGHT3);
 }

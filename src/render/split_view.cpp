@@ -155,7 +155,7 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
         glDisable(GL_BLEND);
         glDisable(GL_LIGHTING);
         glLoadIdentity();
-        DrawSideViewHud(scene);
+        DrawPlayerHud(scene);
         glEnable(GL_TEXTURE_2D);
         glEnable(GL_LIGHTING);
         DrawTopView(scene, *player, now);
@@ -163,7 +163,7 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
 
     Viewport(view.topView);
     glLoadIdentity();
-    DrawTopViewHud(scene);
+    DrawAmmunitionHud(scene, now);
     glViewport(view.sideView.x, view.sideView.y, 2 * view.topView.width, view.topView.height);
-    DrawWindowHud(scene);
+    DrawMatchHud(scene);
 }

@@ -113,7 +113,8 @@ class RenderHarness {
                            .bullets = bullets,
                            .muzzleFlashes = muzzleFlashes,
                            .explosions = explosions,
-                           .captureTheFlag = captureTheFlag};
+                           .captureTheFlag = captureTheFlag,
+                           .hud = hud};
     }
 
     void DrawSplit(uint32_t now) {
@@ -177,6 +178,7 @@ class RenderHarness {
     int32_t localPlayerIndex = 0;
     float lookPitch = 0;
     bool captureTheFlag = false;
+    const HudInput* hud = nullptr;  // no HUD unless a test sets one
 
   private:
     ModelLoadContext Context() { return {world.textures, *gpu_, world.modelVertexCounters}; }

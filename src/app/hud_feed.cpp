@@ -1,0 +1,55 @@
+#include "app/hud_feed.h"
+
+#include <algorithm>
+
+#include "app/game.h"
+
+namespace {
+
+// The weapon step does not keep a magazine yet: until it does, the HUD shows a fresh weapon.
+HudWeapon LocalWeapon(const Game&) {
+    return HudWeapon{};
+}
+
+HudPictures Pictures(const MenuPictures& pictures) {
+    return HudPictures{.bullet = pictures.hudBullet,
+                       .magazine = pictures.hudCharger,
+                       .blueFlag = pictures.hudBlueFlag,
+                       .redFlag = pictures.hudRedFlag,
+                       .blueTeam = pictures.hudBlueTeam,
+                       .redTeam = pictures.hudRedTeam,
+                       .statisticsBackground = pictures.statisticsBackground};
+}
+
+}  // namespace
+
+void StepHudState(Game& game) {
+    UpdateHudState(game.hud, game.frame.now, game.client.clientSettings, game.client.clientPlayers);
+}
+
+HudInput GatherHudInput(const Game& game) {
+    const Client& client = game.client;
+    const tgamesettings& settings = client.clientSettings;
+    const tmessagelog& log = client.messageLog;
+    return HudInput{
+        .kills = client.localPlayer.frags,
+        .deaths = client.localPlayer.deaths,
+        .team = client.localPlayer.team,
+        .weapon = LocalWeapon(game),
+        .gameType = settings.gameType,
+        .gameOver = settings.gameOver != 0,
+        .blueScore = settings.blueFlag.score,
+        .redScore = settings.redFlag.score,
+        .blueFlagTaken = settings.blueFlag.state == kFlagCarried,
+        .redFlagTaken = settings.redFlag.state == kFlagCarried,
+        .connected = game.state.connected,
+        .players = client.clientPlayers,
+        .statisticsKey = game.input.held.statistics,
+        .hiddenLineKey = game.input.held.hiddenLine,
+        .messageLines = std::span(log.lines).first(
+            static_cast<size_t>(std::clamp(log.count, 0, tmessagelog::kSlots))),
+        .blinkOn = game.hud.blinkOn,
+        .winnerLine = game.hud.winnerLine,
+        .pictures = Pictures(game.menus.pictures),
+    };
+}
