@@ -1,7 +1,7 @@
 // Whole frames of both views on the shipped maps (arena, ctf, towers) in a busy match: nine
 // players, a hundred bullets in flight, ten explosions and every player's muzzle flash, with the
-// HUD, at 1280x1024 in an Xvfb window (Mesa llvmpipe there). Each iteration draws one frame, waits
-// for the GL to finish it and swaps, so "fps" is the frame rate.
+// HUD of a match under way, at 1280x1024 in an Xvfb window (Mesa llvmpipe there). Each iteration
+// draws one frame, waits for the GL to finish it and swaps, so "fps" is the frame rate.
 //
 // ClearAndSwap, run first, is the same window with nothing but the clear and the swap; every view
 // benchmark reports "of_clear_swap", its frame rate as a share of that one measured in the same
@@ -23,6 +23,7 @@
 
 #include "../tests/gl/support/render_harness.h"
 #include "net/player_models.h"
+#include "platform/bitmap_font.h"
 #include "render/gl_state.h"
 
 namespace {
@@ -32,6 +33,8 @@ constexpr int kHeight = 1024;
 constexpr int kPlayers = 9;
 constexpr int kBullets = 100;
 constexpr int kExplosions = 10;
+constexpr int kSmallFontPixels = 18;  // the game's two HUD font sizes
+constexpr int kLargeFontPixels = 36;
 constexpr std::array kMaps = {"arena.map", "ctf.map", "towers.map"};
 
 double CpuSeconds(clockid_t clock) {
@@ -50,6 +53,62 @@ void CountWork(benchmark::State& state, double processStart) {
 RenderHarness& Window() {
     static auto* harness = new RenderHarness(kWidth, kHeight);
     return *harness;
+}
+
+// The HUD of a match under way: scores and a flag warning, the local player's ammunition during
+// a reload, and a full message log; the statistics table stays hidden as it does without Tab.
+struct MatchHud {
+    BitmapFont smallFont, largeFont;
+    std::vector<std::string> lines;
+    std::vector<tplayerinfo> players;
+    HudInput input;
+};
+
+MatchHud& Hud() {
+    static MatchHud* hud = [] {
+        auto* match = new MatchHud;
+        match->smallFont.Build(kSmallFontPixels);
+        match->largeFont.Build(kLargeFontPixels);
+        for (int i = 0; i < kPlayers; ++i) {
+            match->lines.push_back("Player" + std::to_string(i) + " killed Player" +
+                                   std::to_string(kPlayers - 1 - i));
+            tplayerinfo& player = match->players.emplace_back();
+            player.name.Assign("Player" + std::to_string(i));
+            player.team = static_cast<uint8_t>(i % 2);
+        }
+        HudInput& input = match->input;
+        input.kills = 7;
+        input.deaths = 3;
+        input.weapon = {
+            .roundsLeft = 12, .spareMagazines = 3, .reloadStart = 0, .reloadDuration = 1000};
+        input.gameType = kCaptureTheFlag;
+        input.blueScore = 2;
+        input.redScore = 1;
+        input.redFlagTaken = true;
+        input.players = match->players;
+        input.messageLines = match->lines;
+        input.blinkOn = true;
+        return match;
+    }();
+    return *hud;
+}
+
+void ShowHud(RenderHarness& battle) {
+    MatchHud& hud = Hud();
+    battle.renderer.smallFont = hud.smallFont.ListBase();
+    battle.renderer.largeFont = hud.largeFont.ListBase();
+    TextureTable& textures = battle.world.textures;
+    const auto load = [&](const char* name) {
+        return LoadTexture(textures, battle.gpu(), name, 1).firstSlot;
+    };
+    hud.input.pictures = {.bullet = load("mi_hud_bullet"),
+                          .magazine = load("mi_hud_charger"),
+                          .blueFlag = load("mi_hud_blueflag"),
+                          .redFlag = load("mi_hud_redflag"),
+                          .blueTeam = load("mi_hud_blueteam"),
+                          .redTeam = load("mi_hud_redteam"),
+                          .statisticsBackground = load("tra_bk")};
+    battle.hud = &hud.input;
 }
 
 // The muzzle models the flashes point at; a deque keeps them in place as it grows.
@@ -97,6 +156,7 @@ void StageBattle(RenderHarness& battle, const std::string& map) {
              step * 36,
              step * 36});
     }
+    ShowHud(battle);
 }
 
 RenderHarness& Battle(const std::string& map) {
