@@ -51,11 +51,3 @@ void RequestSpawnsUntilConfirmed(Game& game) {
         if (player.isBot) SendRespawnRequest(game, player.id);
     }
 }
-
-void FlyRemoteBullets(Client& client, float speedFactor) {
-    for (tremotebullet& bullet : client.bullets) {
-        bullet.position.x += bullet.velocity.x * speedFactor;
-        bullet.position.y += bullet.velocity.y * speedFactor;
-        bullet.position.z += bullet.velocity.z * speedFactor;
-    }
-}

@@ -1,5 +1,7 @@
 #include "app/shell/draw_steps.h"
 
+#include <vector>
+
 #include "app/game.h"
 #include "app/hud_feed.h"
 #include "render/views.h"
@@ -7,8 +9,28 @@
 
 namespace {
 
-// The match as the game holds it; lists that no subsystem fills yet stay empty.
-RenderScene GatherScene(Game& game, const HudInput& hud) {
+// The effects of this frame, in the form the renderer reads; the lists live for the draw.
+struct SceneEffects {
+    std::vector<MuzzleFlash> muzzleFlashes;
+    std::vector<ExplosionSite> explosions;
+};
+
+SceneEffects GatherEffects(Game& game) {
+    SceneEffects effects;
+    for (tmuzzlemodels& muzzles : game.play.muzzleModels) {
+        // A player without a muzzle part has empty muzzle models: nothing to flash.
+        if (muzzles.side.quadParts.empty()) continue;
+        effects.muzzleFlashes.push_back({&muzzles.side, &muzzles.top, muzzles.startTime});
+    }
+    for (const texplpos& explosion : game.play.explosions) {
+        effects.explosions.push_back(
+            {explosion.position, explosion.pitch, explosion.sideYaw, explosion.topYaw});
+    }
+    return effects;
+}
+
+// The match as the game holds it.
+RenderScene GatherScene(Game& game, const SceneEffects& effects, const HudInput& hud) {
     return RenderScene{
         .world = game.world,
         .view = game.view,
@@ -18,6 +40,11 @@ RenderScene GatherScene(Game& game, const HudInput& hud) {
         .windowHeight = game.view.sideView.height,
         .playerModels = game.play.playerModels,
         .localPlayerIndex = game.state.localPlayerIndex,
+        .lookPitch = game.play.lookPitch,
+        .bullets = game.play.bullets,
+        .muzzleFlashes = effects.muzzleFlashes,
+        .explosions = effects.explosions,
+        .captureTheFlag = game.client.clientSettings.gameType == kCaptureTheFlag,
         .hud = &hud,
     };
 }
@@ -27,12 +54,16 @@ RenderScene GatherScene(Game& game, const HudInput& hud) {
 void DrawFrame(Game& game, FrameDraw draw) {
     const HudInput hud = GatherHudInput(game);
     switch (draw) {
-        case FrameDraw::SplitView:
-            DrawSplitView(GatherScene(game, hud), game.frame.now);
+        case FrameDraw::SplitView: {
+            const SceneEffects effects = GatherEffects(game);
+            DrawSplitView(GatherScene(game, effects, hud), game.frame.now);
             break;
-        case FrameDraw::ChaseView:
-            DrawChaseView(GatherScene(game, hud), game.frame.now);
+        }
+        case FrameDraw::ChaseView: {
+            const SceneEffects effects = GatherEffects(game);
+            DrawChaseView(GatherScene(game, effects, hud), game.frame.now);
             break;
+        }
         case FrameDraw::Menus:
             DrawMenuFrame(game);
             break;
