@@ -70,6 +70,8 @@ inline constexpr size_t kMaxFoundServers = 21;
 // Bounds of the lists the game loop consumes; the oldest entry goes first.
 inline constexpr size_t kMaxImpacts = 64;
 inline constexpr size_t kMaxRemoteBullets = 512;
+// A bullet whose coordinates add up to more than this, either way, has left the arena.
+inline constexpr float kRemoteBulletRange = 200.0f;
 inline constexpr size_t kRememberedDepartures = 16;
 inline constexpr uint32_t kFoundServerLifetimeMs = 10000;
 // Used when the player joins without typing an address.

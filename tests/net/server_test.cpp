@@ -237,11 +237,14 @@ TEST_F(ServerFixture, RespawnRequestIsAnsweredWithASpawnPoint) {
 TEST_F(ServerFixture, AcknowledgementRemovesOnlyTheFirstMatchingResend) {
     std::vector<tpendingmessage>& pending = game.server.pendingMessages;
     pending = {{7, {}, {}}, {8, {}, {}}, {7, {}, {}}};
-    Receive("127.0.0.1", BuildAddedAck(7));
+    for (tpendingmessage& message : pending) message.address.Assign("10.0.0.2");
+    Receive("10.0.0.9", BuildAddedAck(7));  // not where the message went
+    EXPECT_EQ(pending.size(), 3u);
+    Receive("10.0.0.2", BuildAddedAck(7));
     ASSERT_EQ(pending.size(), 2u);
     EXPECT_EQ(pending[0].id, 8);
     EXPECT_EQ(pending[1].id, 7);
-    Receive("127.0.0.1", BuildAddedAck(99));
+    Receive("10.0.0.2", BuildAddedAck(99));
     EXPECT_EQ(pending.size(), 2u);
 }
 
