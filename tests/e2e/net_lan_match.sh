@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# A LAN match between two real programs, each in a network namespace of its own joined by a veth
+# pair, each with a screen of its own. The host starts a team deathmatch with two bots from the
+# menus; the second player finds it in the join screen's server list, picks it and connects;
+# both move and fire; the second player leaves through the in-game menu and the host removes it
+# from its table; the second player joins again, the host closes its game and the second player
+# is taken back to the menu with the message that the server does not answer.
+set -euo pipefail
+zarnok=$(realpath "$1")
+run_folder=$2
+here=$(dirname "$(realpath "$0")")
+source "$here/net_common.bash"
+
+require_netns
+host_dir=$(mktemp -d)
+guest_dir=$(mktemp -d)
+shots=${ZARNOK_SHOTS:-$host_dir/shots}
+mkdir -p "$shots"
+NAMESPACES=()
+host_pid=""
+guest_pid=""
+xvfb_pid=""
+cleanup() {
+    for p in "$host_pid" "$guest_pid"; do
+        [ -n "$p" ] && kill -KILL "$p" 2>/dev/null || true
+    done
+    if [ -n "$xvfb_pid" ]; then
+        kill -TERM "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    cleanup_netns
+    rm -rf "$host_dir" "$guest_dir"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+# A counter line of a log.txt ("sentsrv_delpl 12" gives 12).
+counter() { awk -v label="$2" '$1 == label { print $2 }' "$1"; }
+
+host_ns="zk_match_host_$$"
+guest_ns="zk_match_guest_$$"
+link_namespaces "$host_ns" "$guest_ns"
+for dir in "$host_dir" "$guest_dir"; do
+    cp -r "$run_folder"/. "$dir"/
+    rm -f "$dir/log.txt"
+done
+# The new-game screen shows its bots box only when the tuning file asks for it.
+sed -i 's/^SHOW_BOTS .*/SHOW_BOTS 1/' "$host_dir/config.txt"
+
+host_display=$DISPLAY
+guest_display=$(start_private_display "$guest_dir/xvfb.pid") || fail "no second X display"
+xvfb_pid=$(cat "$guest_dir/xvfb.pid")
+
+# Moves forward a while, turns, and fires a few shots: a player in the match.
+move_and_fire() {
+    xdotool keydown w
+    sleep 0.8
+    xdotool keyup w
+    xdotool mousemove_relative -- 60 0
+    for _ in 1 2 3; do
+        xdotool click 1
+        sleep 0.3
+    done
+}
+
+# The second player opens the join screen, waits for the host's announcement and connects to
+# the first server of the list.
+join_host() {
+    local shot=$1
+    click_at 0 0.05          # main menu: join a network game
+    sleep 2.5                # the host announces itself every two seconds
+    import -window root "$shot"
+    click_at 0 0.175         # first row of the server list: its address fills the address box
+    click_at 0.35 -0.41      # "Connect"
+    sleep 4
+}
+
+start_guest() {
+    (cd "$guest_dir" && exec ip netns exec "$guest_ns" "$zarnok") &
+    guest_pid=$!
+    local window
+    window=$(wait_window "$guest_pid") || fail "no window for the second player"
+    xdotool windowfocus "$window" 2>/dev/null || true
+    sleep 2
+}
+
+(cd "$host_dir" && exec ip netns exec "$host_ns" "$zarnok") &
+host_pid=$!
+window=$(wait_window "$host_pid") || fail "no host window"
+xdotool windowfocus "$window" 2>/dev/null || true
+sleep 2
+HOST_FORM_SHOT="$shots/host_new_game.png" host_with_bots 2 2   # two bots, team deathmatch
+sleep 3
+
+export DISPLAY=$guest_display
+start_guest
+import -window root "$shots/guest_menu.png"
+join_host "$shots/guest_server_list.png"
+import -window root "$shots/guest_joined.png"
+cmp -s "$shots/guest_menu.png" "$shots/guest_joined.png" && fail "the second player is still in the menus"
+
+move_and_fire
+export DISPLAY=$host_display
+move_and_fire
+sleep 1
+import -window root "$shots/host_playing.png"
+export DISPLAY=$guest_display
+import -window root "$shots/guest_playing.png"
+
+# The second player leaves through the in-game menu: Esc, down to "Exit", Enter.
+xdotool key Escape
+sleep 0.5
+import -window root "$shots/guest_in_game_menu.png"
+xdotool key --delay 150 Down Down Down Down Down Down Return
+for _ in $(seq 100); do
+    kill -0 "$guest_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$guest_pid" 2>/dev/null && fail "the second player's game did not close from its menu"
+guest_pid=""
+[ -f "$guest_dir/log.txt" ] || fail "the second player's game wrote no log.txt"
+mv "$guest_dir/log.txt" "$shots/guest_first_log.txt"
+sleep 3
+
+# Back again, then the host closes its game.
+start_guest
+join_host "$shots/guest_server_list_again.png"
+import -window root "$shots/guest_joined_again.png"
+export DISPLAY=$host_display
+close_game "$host_pid" || fail "the host did not close on request"
+host_pid=""
+sleep 3
+export DISPLAY=$guest_display
+import -window root "$shots/guest_told.png"
+close_game "$guest_pid" || true
+guest_pid=""
+
+log=$host_dir/log.txt
+[ -f "$log" ] || fail "the host wrote no log.txt"
+# Two visits of the second player, each under a fresh id, each reporting its state.
+visits=$(grep -Ec '^player [0-9]+ 10\.77\.0\.2 was here [0-9]{2,}$' "$log" || true)
+[ "$visits" -ge 2 ] || { cat "$log"; fail "the host heard the second player's reports $visits times, not twice"; }
+# Its leave was announced to the host's own client until confirmed.
+[ "$(counter "$log" sentsrv_delpl)" -ge 1 ] || { cat "$log"; fail "the host never removed the leaving player"; }
+[ "$(counter "$log" sentsrv_added)" -ge 2 ] || { cat "$log"; fail "the host announced no bots"; }
+
+# Told: the second player's screen is its menu again, with the message box over it.
+convert "$shots/guest_told.png" -crop 100%x15%+0+0 +repage "$host_dir/told_top.png"
+convert "$shots/guest_menu.png" -crop 100%x15%+0+0 +repage "$host_dir/menu_top.png"
+differing=$(compare -metric AE -fuzz 5% "$host_dir/told_top.png" "$host_dir/menu_top.png" null: 2>&1 || true)
+[ "${differing%% *}" -lt 2000 ] || fail "after the host closed, the second player's screen is not the menu ($differing pixels differ)"
+convert "$shots/guest_told.png" -crop 30%x20%+448+410 +repage "$host_dir/told_box.png"
+convert "$shots/guest_menu.png" -crop 30%x20%+448+410 +repage "$host_dir/menu_box.png"
+differing=$(compare -metric AE -fuzz 5% "$host_dir/told_box.png" "$host_dir/menu_box.png" null: 2>&1 || true)
+[ "${differing%% *}" -gt 2000 ] || fail "after the host closed, the second player sees no message"
+echo "PASS: a LAN match from the menus: found, joined, played, left, rejoined and told of the close"
