@@ -7,7 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$here/build}")
 seconds=${2:-300}
-source "$here/tests/e2e/net_common.bash"
+source "$here/tests/e2e/common.bash"
 require_netns
 
 work=$(mktemp -d)
@@ -35,9 +35,8 @@ pid=$!
 window=$(wait_window "$pid") || { echo "no game window"; exit 1; }
 xdotool windowfocus "$window" 2>/dev/null || true
 sleep 2
-host_with_bots 8 2   # eight bots, team deathmatch
-sleep 3
-import -window root "$work/hosting.png"
+host_with_bots 8 2 "$work/new_game.png"   # eight bots, team deathmatch
+cp "$work/new_game.png.hosted.png" "$work/hosting.png"
 echo "hosting with 8 bots; waiting ${seconds} s"
 sleep "$seconds"
 awk '/^(VmRSS|VmHWM|RssAnon|RssFile)/' "/proc/$pid/status"

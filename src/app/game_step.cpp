@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "base/main_window.h"
 #include "game/view_cameras.h"
+#include "net/distance_volume.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
 
@@ -12,7 +13,6 @@ namespace {
 void StepBotBullets(Game&) {}
 void StepBots(Game&) {}
 void StepFlags(Game&) {}
-void UpdateRemoteVolumes(Game&) {}
 // Movement and weapon while alive, the death pose once dead; for now only the cameras follow.
 void StepLocalPlayer(Game& game) {
     UpdateViewCameras(game.view, game.tuning, game.input.wheelDelta);
@@ -34,7 +34,7 @@ void RunGameStep(Game& game) {
         StepBots(game);
     }
     StepFlags(game);
-    UpdateRemoteVolumes(game);
+    SetRemoteVolumesByDistance(game);
     StepLocalPlayer(game);
     StepLocalBullets(game);
     FollowPlayersWithMuzzles(game);

@@ -6,6 +6,7 @@ namespace {
 
 constexpr float kNearestSideDistance = 100.0f;
 constexpr float kFarthestSideDistance = 500.0f;
+constexpr float kZoomPerWheelCount = 0.001f;
 
 float VisibleSize(float fovy, float distance) {
     return 2.0f * std::tan(DegToRad(fovy / 2.0f)) * std::fabs(distance);
@@ -48,4 +49,15 @@ void UpdateViewCameras(ViewState& view, const Tuning& tuning, float wheelDelta) 
     side.eye.z = -tuning.CAM_OFFSET_Z * side.visibleSize * side.aspect;
     side.centre.y = side.eye.y;
     side.centre.z = side.eye.z;
+}
+
+void ZoomChaseCamera(ViewState& view, int32_t wheelCounts) {
+    if (wheelCounts == 0) return;
+    const float zoom = view.cameraZoom + static_cast<float>(wheelCounts) * kZoomPerWheelCount;
+    if (zoom >= kMinCameraZoom && zoom <= kMaxCameraZoom) view.cameraZoom = zoom;
+}
+
+tvec3 ChaseCameraOffset(const ViewState& view, const Tuning& tuning) {
+    const float zoom = view.cameraZoom;
+    return {zoom * tuning.FROM2_X, zoom * tuning.FROM2_Y, zoom * tuning.FROM2_Z};
 }

@@ -34,8 +34,9 @@ inline tviewcamera CameraWithLens(float fovy) {
 struct ViewState {
     tviewcamera topView = CameraWithLens(kTopViewFovy);
     tviewcamera sideView = CameraWithLens(kSideViewFovy);
-    bool chaseView = false;   // the render mode: chase view instead of the split view (Q)
-    float cameraZoom = 1.0f;  // scales the chase camera's offset, within [1, 3]
+    bool chaseView = false;  // the render mode: chase view instead of the split view (Q)
+    float cameraZoom =
+        1.0f;  // scales the chase camera's offset; the wheel moves it (ZoomChaseCamera)
     // Positions the two camera lights take when a view is drawn; they follow the cameras.
     std::array<float, 4> topLightPosition{0, 1000, -3, 1};  // GL_LIGHT0
     std::array<float, 4> sideLightPosition{-100, 0, 0, 1};  // GL_LIGHT1

@@ -48,7 +48,7 @@ struct tremotebullet {
 struct tbulletimpact {
     tvec3 position;
     int32_t hitKind = 0;
-    int32_t hitIndex = 0;
+    int32_t hitIndex = 0;  // as the shooter's machine saw it: may name a player not known here
     int32_t bulletId = 0;
 };
 
@@ -112,5 +112,8 @@ struct Client {
 // The client is in a running game (the program's `connected` flag).
 bool IsConnected(const Game& game);
 int32_t FindClientPlayer(const Client& client, int32_t id);
+// The addresses of the servers heard lately, in the order they were first heard: the join
+// screen's rows.
+std::vector<std::string> FoundServerAddresses(const Client& client);
 void AddMessageLine(Client& client, std::string_view text, uint32_t now);
 void DropMessageLine(Client& client);

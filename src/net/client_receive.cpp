@@ -101,18 +101,19 @@ void DropDepartedRecords(const Client& client, std::vector<tplayerinfo>& records
     });
 }
 
-// A carried flag must name a player of the table the settings came with.
-bool FlagsFitTable(const tgamesettings& settings, size_t players) {
-    for (const tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
-        if (flag->state == kFlagCarried && flag->carrier >= players) return false;
+// A flag "carried" by a slot the table does not have (its carrier left from the last slot) lies
+// where the server last placed it.
+void DropFlagsOfUnknownCarriers(tgamesettings& settings, size_t players) {
+    for (tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
+        if (flag->state == kFlagCarried && flag->carrier >= players) flag->state = kFlagDropped;
     }
-    return true;
 }
 
 void OnGameInfo(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tplayertable> table = ParsePlayerTable(bytes, false);
-    if (!table || !FlagsFitTable(table->settings, table->players.size())) return;
+    if (!table) return;
+    DropFlagsOfUnknownCarriers(table->settings, table->players.size());
     DropDepartedRecords(client, table->players);
     // Records without a model yet stay out until the "added" that brings the model.
     size_t known = std::min(table->players.size(), client.players.size());
@@ -148,7 +149,8 @@ tplayerpresence NewPresence(Game& game, const tplayerinfo& record) {
 void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     Client& client = game.client;
     std::optional<tplayertable> table = ParsePlayerTable(datagram.bytes, !accepted);
-    if (!table || !FlagsFitTable(table->settings, table->players.size())) return;
+    if (!table) return;
+    DropFlagsOfUnknownCarriers(table->settings, table->players.size());
     DropDepartedRecords(client, table->players);
     const std::vector<tplayerinfo>& records = table->players;
     if (accepted) {
@@ -262,10 +264,6 @@ void OnBulletFinish(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tbulletfinish> finish = ParseBulletFinish(bytes);
     if (!finish || finish->hitKind < -1 || finish->hitKind > 1) return;
-    if (finish->hitKind == 1 &&
-        (finish->hitIndex < 0 || finish->hitIndex >= static_cast<int32_t>(client.players.size()))) {
-        return;
-    }
     auto bullet = std::find_if(client.bullets.begin(), client.bullets.end(),
                                [&](const tremotebullet& b) { return b.id == finish->bulletId; });
     if (bullet == client.bullets.end()) return;

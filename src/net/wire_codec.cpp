@@ -5,15 +5,9 @@
 #include <cstring>
 
 bool IsBareMapName(std::string_view name) {
-    if (name.empty()) return false;
-    if (name.find('/') != std::string_view::npos) return false;
-    if (name.find('\\') != std::string_view::npos) return false;
-    if (name.find(':') != std::string_view::npos) return false;
-    if (name.find("..") != std::string_view::npos) return false;
-    for (char c : name) {
-        if (c == '\0') return false;
-    }
-    return true;
+    if (name.empty() || name == "." || name == "..") return false;
+    // A NUL would cut the name short where the file is opened.
+    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
 uint8_t WireReader::U8() {

@@ -3,5 +3,5 @@
 #include <SDL.h>
 
 uint32_t SdlClock::Ticks() {
-    return SDL_GetTicks();
+    return kFirstTick + static_cast<uint32_t>(SDL_GetTicks64());
 }

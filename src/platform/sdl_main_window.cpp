@@ -1,7 +1,6 @@
 #include "platform/sdl_main_window.h"
 
 #include "base/cp1251.h"
-#include "platform/display_sync.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "game/view_cameras.h"
 #include "render/gl_state.h"
 #include "render/hud.h"
 #include "render/scene_passes.h"
@@ -65,9 +66,7 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glLoadIdentity();
     glEnable(GL_LIGHTING);
     gluPerspective(kChaseFovy, WindowAspect(scene), kNearPlane, kFarPlane);
-    const float zoom = view.cameraZoom;
-    const tvec3 offset{zoom * scene.tuning.FROM2_X, zoom * scene.tuning.FROM2_Y,
-                       zoom * scene.tuning.FROM2_Z};
+    const tvec3 offset = ChaseCameraOffset(view, scene.tuning);
     SetChaseLight();
     gluLookAt(offset.x, offset.y, offset.z, offset.x, 0, 0, 0, 0, -1);
     ApplyPlayerFrame(player);

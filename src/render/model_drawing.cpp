@@ -16,6 +16,10 @@ struct PartList {
     VertexSetHalf half;
 };
 
+bool HasCurrentPose(const tmeshpart& part) {
+    return part.currentFrame >= 0 && static_cast<size_t>(part.currentFrame) < part.frames.size();
+}
+
 int32_t VerticesPerElement(VertexSetHalf half) {
     return half == VertexSetHalf::kTriangles ? 3 : 4;
 }
@@ -33,9 +37,7 @@ void BindRunTexture(tgeomobject& object, ttexrun& run, const TextureTable& textu
 void ApplyPartTransform(const tgeomobject& object, const tmeshpart& part) {
     glTranslatef(object.position.x, object.position.y, object.position.z);
     glRotatef(object.yaw, 0, 1, 0);
-    tvec3 pivot = part.position;
-    const auto frame = static_cast<size_t>(part.currentFrame);
-    if (frame < part.frames.size()) pivot = pivot + part.frames[frame].delta;
+    const tvec3 pivot = part.position + part.frames[static_cast<size_t>(part.currentFrame)].delta;
     glTranslatef(pivot.x, pivot.y, pivot.z);
     glRotatef(part.pitch, 1, 0, 0);
     glTranslatef(-pivot.x, -pivot.y, -pivot.z);
@@ -45,9 +47,8 @@ void ApplyPartTransform(const tgeomobject& object, const tmeshpart& part) {
 void DrawRunImmediate(const tgeomobject& object, const tmeshpart& part, const ttexrun& run,
                       VertexSetHalf half) {
     const int32_t perElement = VerticesPerElement(half);
-    const auto frame = static_cast<size_t>(part.currentFrame);
     const int32_t frameOffset =
-        frame < part.frames.size() ? part.frames[frame].vertexOffset / perElement : 0;
+        part.frames[static_cast<size_t>(part.currentFrame)].vertexOffset / perElement;
     const int64_t first = static_cast<int64_t>(part.firstElement) + run.elementOffset + frameOffset;
     const auto vertices =
         half == VertexSetHalf::kTriangles ? TriangleVertices(object) : QuadVertices(object);
@@ -86,6 +87,8 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, 
             auto& runs = list.half == VertexSetHalf::kTriangles ? part.triangleRuns : part.quadRuns;
             for (ttexrun& run : runs) {
                 StepAnimation(object, part, now);
+                // A part of a damaged file may have no pose: its elements would be the next part's.
+                if (!HasCurrentPose(part)) continue;
                 BindRunTexture(object, run, textures, now);
                 glPushMatrix();
                 ApplyPartTransform(object, part);

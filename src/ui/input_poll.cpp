@@ -5,6 +5,7 @@
 
 #include "app/game.h"
 #include "base/main_window.h"
+#include "game/view_cameras.h"
 #include "ui/edit_box.h"
 #include "ui/screen_flow.h"
 #include "ui/window_clipboard.h"
@@ -12,9 +13,6 @@
 namespace {
 
 constexpr float kWheelStep = 0.05f;
-constexpr float kZoomStep = 0.001f;
-constexpr float kMinZoom = 1.0f;
-constexpr float kMaxZoom = 3.0f;
 
 // Tracks one command's keys; true on the first poll that finds them released.
 bool ReleasedNow(bool& down, bool heldNow) {
@@ -83,10 +81,6 @@ void PollMouse(InputState& input, const Tuning& tuning) {
     // A wild jump of the mouse (more than a full turn) is not taken as a look.
     if (std::fabs(pitch) < 2.0f * std::numbers::pi_v<float>) input.pitchDelta = -pitch;
     input.wheelDelta = static_cast<float>(mouse.wheel) * kWheelStep;
-    if (mouse.wheel != 0) {
-        const float zoom = input.cameraZoom + static_cast<float>(mouse.wheel) * kZoomStep;
-        if (zoom >= kMinZoom && zoom <= kMaxZoom) input.cameraZoom = zoom;
-    }
     if (mouse.buttons[0] & kKeyHeld) {
         input.fireHeld = true;
         input.fireReleased = false;
@@ -113,5 +107,6 @@ void PollInput(Game& game) {
         PollKeyboard(game.input, game.menus, clipboard);
     }
     PollMouse(game.input, game.tuning);
+    ZoomChaseCamera(game.view, game.input.mouse.wheel);
     if (game.services.window) UpdateCursor(game.menus, *game.services.window, game.state.playState);
 }

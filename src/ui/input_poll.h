@@ -16,5 +16,5 @@ void PollMouse(InputState& input, const Tuning& tuning);
 // The cursor shows while the menus are up and hides during play (the mouse then turns the view).
 void UpdateCursor(Menus& menus, MainWindow& window, int32_t playState);
 
-// The frame's whole input step: keyboard, mouse, cursor.
+// The frame's whole input step: keyboard, mouse (look, wheel, chase-camera zoom), cursor.
 void PollInput(Game& game);

@@ -40,7 +40,6 @@ struct InputState {
     bool fireHeld = false;
     bool fireReleased = true;       // the fire button is up
     bool fireJustReleased = false;  // it went up at this poll
-    float cameraZoom = 1.0f;        // the chase camera's distance factor, 1..3, set by the wheel
 
     float forwardAxis = 0.0f;  // -1..+1
     float strafeAxis = 0.0f;   // -1..+1

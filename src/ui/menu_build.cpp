@@ -2,6 +2,7 @@
 
 #include "app/game.h"
 #include "base/main_window.h"
+#include "net/client.h"
 #include "ui/map_list.h"
 #include "ui/menu_layout.h"
 #include "ui/menu_textures.h"
@@ -25,6 +26,7 @@ MenuSources SourcesOf(Game& game, MenuVariant variant) {
         sources.currentScreen = {window->ScreenWidth(), window->ScreenHeight()};
     }
     sources.mapNames = ListMapFiles(game.paths.mapsDir);
+    sources.serverAddresses = FoundServerAddresses(game.client);
     sources.showBots = game.tuning.SHOW_BOTS != 0;
     return sources;
 }

@@ -163,8 +163,5 @@ void SetServerRows(Menus& menus, const std::vector<std::string>& addresses) {
 void RefreshServerRows(Menus& menus, Client& client) {
     if (!client.serverListChanged) return;
     client.serverListChanged = false;
-    std::vector<std::string> addresses;
-    for (const tfoundserver& server : client.foundServers)
-        addresses.push_back(server.address.Text());
-    SetServerRows(menus, addresses);
+    SetServerRows(menus, FoundServerAddresses(client));
 }

@@ -10,7 +10,11 @@ namespace {
 constexpr float kMargin = 20;
 constexpr float kNominalCell = 5;
 constexpr float kReachInCells = 1.4f;
-constexpr double kMaxCells = 65536;
+// What a grid may cost: each cell is its record plus the smallest heap block of its list; the
+// listed entries themselves are bounded by the number of distance tests.
+constexpr double kGridMemoryBudget = 128.0 * 1024 * 1024;
+constexpr double kBytesPerCell = sizeof(tcell) + 32;
+constexpr double kMaxCells = kGridMemoryBudget / kBytesPerCell;
 constexpr double kMaxCellTests = 32e6;
 
 }  // namespace
@@ -51,7 +55,9 @@ CollisionGrid BuildCollisionGrid(std::span<const tcylinderbounds> cylinderBounds
             tcell& cell = row[static_cast<size_t>(j)];
             cell.centreX = grid.gridOriginX + kNominalCell * static_cast<float>(j);
             cell.centreZ = grid.gridOriginZ + kNominalCell * static_cast<float>(i);
-            for (size_t k = 0; k < cylinderBounds.size(); ++k) {
+            // The ground lies under every cell, however far from its centre the map stands.
+            if (!cylinderBounds.empty()) cell.cylinders.push_back(0);
+            for (size_t k = 1; k < cylinderBounds.size(); ++k) {
                 const tcylinderbounds& c = cylinderBounds[k];
                 const float dx = c.x - cell.centreX, dz = c.z - cell.centreZ;
                 const float distance = std::sqrt(dx * dx + dz * dz);

@@ -7,6 +7,7 @@
 set -euo pipefail
 binary=$(realpath "$1")
 run_folder=$2
+source "$(dirname "$(realpath "$0")")/common.bash"
 work=$(mktemp -d)
 pid=
 cleanup() {
@@ -17,7 +18,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cp -r "$run_folder"/. "$work"/
 rm -f "$work/conf2.cfg" "$work/log.txt"
@@ -25,66 +25,48 @@ cd "$work"
 "$binary" >stdout.txt 2>stderr.txt &
 pid=$!
 
-window=
-for _ in $(seq 1 200); do
-  window=$(xdotool search --onlyvisible --name '^zarnok$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up: $(cat stderr.txt)"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window named zarnok appeared"
+window=$(wait_window "$pid") || fail "no window named zarnok appeared: $(cat stderr.txt)"
 xdotool windowfocus "$window" 2>/dev/null || true
-eval "$(xdotool getwindowgeometry --shell "$window")"
 
-# Window pixels of a point given in the menus' device coordinates (x right, y up, -1..1).
-pixel() { awk -v x="$1" -v y="$2" -v w="$WIDTH" -v h="$HEIGHT" \
-  'BEGIN { printf "%d %d", (x + 1) / 2 * w, (1 - y) / 2 * h }'; }
-click_at() { xdotool mousemove $(pixel "$1" "$2"); sleep 0.2; xdotool click 1; sleep 0.4; }
-shot() { sleep 0.4; import -window root "$1"; }
-# Differing pixels between two screenshots.
-differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
 volume() { od -A n -t d4 -j 16 -N 4 conf2.cfg | tr -d ' '; }
+# Takes screenshot $2 until it is the picture of $1 again.
+_same_as() { shot "$2" && [ "$(differing "$1" "$2")" -eq 0 ]; }
 
 # Park the pointer in a corner, away from every entry, so hovering moves nothing.
 xdotool mousemove 1 1
-sleep 0.5
-shot main.png
+wait_until_still main.png || fail "the main menu never settled"
 
 xdotool key Return
-shot newgame.png
-[ "$(differing main.png newgame.png)" -gt 1000 ] || fail "Enter on the main menu showed no new screen"
+wait_until_changed main.png newgame.png || fail "Enter on the main menu showed no new screen"
 xdotool key Escape
-shot after_escape.png
-[ "$(differing main.png after_escape.png)" -eq 0 ] || fail "Esc did not bring back the main menu"
+poll _same_as main.png after_escape.png || fail "Esc did not bring back the main menu"
 
 # The options entry (y 0 .. -0.1), then the sound volume's left arrow: 100% becomes 90%.
 click_at 0 -0.05
-shot options.png
-[ "$(differing main.png options.png)" -gt 1000 ] || fail "the options screen did not open"
+wait_until_changed main.png options.png || fail "the options screen did not open"
 click_at 0.2333 0.145
-shot volume90.png
+wait_until_changed options.png volume90.png 10 || fail "the volume arrow changed nothing"
 click_at 0.375 -0.41
-[ "$(volume)" -eq 90 ] || fail "Ok did not write the volume 90 to conf2.cfg (found $(volume))"
+_volume_is_90() { [ "$(volume)" -eq 90 ]; }
+poll _volume_is_90 || fail "Ok did not write the volume 90 to conf2.cfg (found $(volume))"
 xdotool mousemove 1 1
-shot after_ok.png
+wait_until_still after_ok.png || fail "the menus never settled after Ok"
 
 # The join screen opens from its entry; Cyrillic letters typed on it reach its player-name box
 # (they arrive as text input and become Windows-1251 inside); Esc closes it as well.
 click_at 0 0.05
-shot join.png
-[ "$(differing after_ok.png join.png)" -gt 1000 ] || fail "the join screen did not open"
+wait_until_changed after_ok.png join.png || fail "the join screen did not open"
 xdotool type --delay 60 "ЖЖЖ"
-shot join_typed.png
-[ "$(differing join.png join_typed.png)" -gt 100 ] || fail "typed Cyrillic letters did not show"
+wait_until_changed join.png join_typed.png 100 || fail "typed Cyrillic letters did not show"
 xdotool key Escape
 
 # Exit from the main menu closes the program gracefully.
 click_at 0 -0.15
-status=
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || { status=0; wait "$pid" || status=$?; pid=; break; }
-  sleep 0.1
-done
-[ -n "$status" ] || fail "Exit did not end the program"
+_ended() { ! kill -0 "$pid" 2>/dev/null; }
+poll _ended || fail "Exit did not end the program"
+status=0
+wait "$pid" || status=$?
+pid=
 [ "$status" -eq 0 ] || fail "exit status $status: $(cat stderr.txt)"
 [ "$(stat -c %s conf2.cfg)" -eq 168 ] || fail "conf2.cfg is not 168 bytes"
 [ "$(volume)" -eq 90 ] || fail "conf2.cfg lost the volume at exit"

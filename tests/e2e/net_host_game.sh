@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Hosting from the menus: new game, choose a map, "Start game"; the host is then in its arena
 # (the screen shows the split view instead of the menus) with its own client reporting to its
-# server, which log.txt shows at exit. The game runs in a network namespace of its own, so its broadcasts stay there.
+# server, which log.txt shows at exit. The game runs in a network namespace of its own, so its
+# broadcasts stay there.
 set -euo pipefail
 zarnok=$(realpath "$1")
 run_folder=$2
 here=$(dirname "$(realpath "$0")")
-source "$here/net_common.bash"
+source "$here/common.bash"
 
 require_netns
 work=$(mktemp -d)
@@ -24,30 +25,18 @@ rm -f "$work/log.txt"
 make_netns "zk_host_$$"
 (cd "$work" && exec ip netns exec "zk_host_$$" "$zarnok") &
 pid=$!
-window=$(wait_window "$pid") || { echo "FAIL: no game window"; exit 1; }
+window=$(wait_window "$pid") || fail "no game window"
 xdotool windowfocus "$window" 2>/dev/null || true
-sleep 2
-import -window root "$work/menu.png"
+host_from_menus "$work"
 
-click_at 0 0.15          # main menu: new game
-click_at -0.35 0.025     # first available map
-click_at 0 0.01          # ">>" adds it to the rotation
-click_at 0.35 -0.41      # "Start game"
-sleep 4
-import -window root "$work/arena.png"
-
-if cmp -s "$work/menu.png" "$work/arena.png"; then
-    echo "FAIL: the screen still shows the menu after Start game"
-    exit 1
-fi
 # The arena is shown in the split view: a side view on the left, a top view on the right.
-convert "$work/arena.png" -crop 50%x100% +repage "$work/half_%d.png"
-differing=$(compare -metric AE "$work/half_0.png" "$work/half_1.png" null: 2>&1 || true)
-if [ "${differing%% *}" = "0" ]; then
-    echo "FAIL: the two halves of the screen show the same picture, not the split view"
-    exit 1
-fi
-close_game "$pid" || { echo "FAIL: the game did not close on request"; exit 1; }
+split_view_shown() {
+    shot "$work/arena.png"
+    convert "$work/arena.png" -crop 50%x100% +repage "$work/half_%d.png"
+    [ "$(differing "$work/half_0.png" "$work/half_1.png")" != "0" ]
+}
+poll split_view_shown || fail "the two halves of the screen show the same picture, not the split view"
+close_game "$pid" || fail "the game did not close on request"
 pid=""
 # The host's own client reports to its server 20 times a second over the loopback address.
 if ! grep -Eq '^player [0-9]+ 127\.0\.0\.1 was here [0-9]{2,}$' "$work/log.txt"; then

@@ -9,7 +9,7 @@ set -euo pipefail
 zarnok=$(realpath "$1")
 run_folder=$2
 here=$(dirname "$(realpath "$0")")
-source "$here/net_common.bash"
+source "$here/common.bash"
 
 require_netns
 host_dir=$(mktemp -d)
@@ -32,10 +32,6 @@ cleanup() {
     rm -rf "$host_dir" "$guest_dir"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
 # A counter line of a log.txt ("sentsrv_delpl 12" gives 12).
 counter() { awk -v label="$2" '$1 == label { print $2 }' "$1"; }
 
@@ -65,16 +61,22 @@ move_and_fire() {
     done
 }
 
-# The second player opens the join screen, waits for the host's announcement and connects to
-# the first server of the list.
+# The second player opens the join screen, waits for the host's announcement (every two
+# seconds) to list it, picks it and connects. Screenshots go to $1.*.png.
 join_host() {
-    local shot=$1
+    local shots=$1
+    shot "$shots.menu.png"
     click_at 0 0.05          # main menu: join a network game
-    sleep 2.5                # the host announces itself every two seconds
-    import -window root "$shot"
-    click_at 0 0.175         # first row of the server list: its address fills the address box
+    wait_until_changed "$shots.menu.png" "$shots.join.png" || fail "no join screen"
+    _host_chosen() {
+        click_at 0 0.175     # first row of the server list: its address fills the address box
+        shot "$shots.chosen.png"
+        [ "$(differing "$shots.join.png" "$shots.chosen.png")" -gt 100 ]
+    }
+    poll _host_chosen || fail "the host was not listed"
     click_at 0.35 -0.41      # "Connect"
-    sleep 4
+    wait_until_changed "$shots.chosen.png" "$shots.joined.png" ||
+        fail "the second player did not enter the game"
 }
 
 start_guest() {
@@ -91,28 +93,24 @@ host_pid=$!
 window=$(wait_window "$host_pid") || fail "no host window"
 xdotool windowfocus "$window" 2>/dev/null || true
 sleep 2
-HOST_FORM_SHOT="$shots/host_new_game.png" host_with_bots 2 2   # two bots, team deathmatch
-sleep 3
+host_with_bots 2 2 "$shots/host_new_game.png"   # two bots, team deathmatch
 
 export DISPLAY=$guest_display
 start_guest
-import -window root "$shots/guest_menu.png"
-join_host "$shots/guest_server_list.png"
-import -window root "$shots/guest_joined.png"
-cmp -s "$shots/guest_menu.png" "$shots/guest_joined.png" && fail "the second player is still in the menus"
+join_host "$shots/guest"
 
 move_and_fire
 export DISPLAY=$host_display
 move_and_fire
 sleep 1
-import -window root "$shots/host_playing.png"
+shot "$shots/host_playing.png"
 export DISPLAY=$guest_display
-import -window root "$shots/guest_playing.png"
+shot "$shots/guest_playing.png"
 
 # The second player leaves through the in-game menu: Esc, down to "Exit", Enter.
 xdotool key Escape
 sleep 0.5
-import -window root "$shots/guest_in_game_menu.png"
+shot "$shots/guest_in_game_menu.png"
 xdotool key --delay 150 Down Down Down Down Down Down Return
 for _ in $(seq 100); do
     kill -0 "$guest_pid" 2>/dev/null || break
@@ -126,14 +124,16 @@ sleep 3
 
 # Back again, then the host closes its game.
 start_guest
-join_host "$shots/guest_server_list_again.png"
-import -window root "$shots/guest_joined_again.png"
+join_host "$shots/guest_again"
+sleep 1  # a few state reports
 export DISPLAY=$host_display
 close_game "$host_pid" || fail "the host did not close on request"
 host_pid=""
-sleep 3
 export DISPLAY=$guest_display
-import -window root "$shots/guest_told.png"
+wait_until_changed "$shots/guest_again.joined.png" "$shots/guest_told.png" ||
+    fail "the second player's screen did not change when the host closed"
+sleep 1
+shot "$shots/guest_told.png"
 close_game "$guest_pid" || true
 guest_pid=""
 
@@ -146,13 +146,16 @@ visits=$(grep -Ec '^player [0-9]+ 10\.77\.0\.2 was here [0-9]{2,}$' "$log" || tr
 [ "$(counter "$log" sentsrv_delpl)" -ge 1 ] || { cat "$log"; fail "the host never removed the leaving player"; }
 [ "$(counter "$log" sentsrv_added)" -ge 2 ] || { cat "$log"; fail "the host announced no bots"; }
 
-# Told: the second player's screen is its menu again, with the message box over it.
-convert "$shots/guest_told.png" -crop 100%x15%+0+0 +repage "$host_dir/told_top.png"
-convert "$shots/guest_menu.png" -crop 100%x15%+0+0 +repage "$host_dir/menu_top.png"
-differing=$(compare -metric AE -fuzz 5% "$host_dir/told_top.png" "$host_dir/menu_top.png" null: 2>&1 || true)
-[ "${differing%% *}" -lt 2000 ] || fail "after the host closed, the second player's screen is not the menu ($differing pixels differ)"
-convert "$shots/guest_told.png" -crop 30%x20%+448+410 +repage "$host_dir/told_box.png"
-convert "$shots/guest_menu.png" -crop 30%x20%+448+410 +repage "$host_dir/menu_box.png"
-differing=$(compare -metric AE -fuzz 5% "$host_dir/told_box.png" "$host_dir/menu_box.png" null: 2>&1 || true)
-[ "${differing%% *}" -gt 2000 ] || fail "after the host closed, the second player sees no message"
+# Told: the second player's screen is its menu again, with the message box over it. The top
+# band (the title) matches the menu it started with; the middle (the box) does not.
+region_differs() {
+    convert "$1" -crop "$3" +repage "$host_dir/a.png"
+    convert "$2" -crop "$3" +repage "$host_dir/b.png"
+    compare -metric AE -fuzz 5% "$host_dir/a.png" "$host_dir/b.png" null: 2>&1 |
+        awk '{ printf "%d", $1 }' || true
+}
+pixels=$(region_differs "$shots/guest_told.png" "$shots/guest.menu.png" 100%x15%+0+0)
+[ "$pixels" -lt 2000 ] || fail "after the host closed, the second player's screen is not the menu"
+pixels=$(region_differs "$shots/guest_told.png" "$shots/guest.menu.png" 30%x20%+448+410)
+[ "$pixels" -gt 2000 ] || fail "after the host closed, the second player sees no message"
 echo "PASS: a LAN match from the menus: found, joined, played, left, rejoined and told of the close"

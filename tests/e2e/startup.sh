@@ -5,6 +5,7 @@
 set -euo pipefail
 binary=$(realpath "$1")
 run_folder=$2
+source "$(dirname "$(realpath "$0")")/common.bash"
 work=$(mktemp -d)
 pid=
 cleanup() {
@@ -12,7 +13,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cp -r "$run_folder"/. "$work"/
 rm -f "$work/conf2.cfg" "$work/log.txt"
@@ -20,22 +20,21 @@ cd "$work"
 "$binary" >stdout.txt 2>stderr.txt &
 pid=$!
 
-window=
-for _ in $(seq 1 600); do
-  window=$(xdotool search --onlyvisible --name '^zarnok$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up: $(cat stderr.txt)"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window named zarnok appeared"
+window=$(wait_window "$pid") || fail "no window named zarnok appeared: $(cat stderr.txt)"
 
 # The window covers the screen and has drawn a frame that is not one flat colour.
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
 screen=$(xdpyinfo | awk '/dimensions:/ {print $2}')
-[ "${WIDTH}x${HEIGHT}" = "$screen" ] || fail "window is ${WIDTH}x${HEIGHT}, screen is $screen"
-import -window root screenshot.png
-colours=$(convert screenshot.png -format '%k' info:)
-[ "$colours" -gt 1 ] || fail "the screen shows a single colour"
+# The splash picture carries the name too, until the main window replaces it.
+_covers_screen() {
+  for window in $(xdotool search --onlyvisible --pid "$pid" --name '^zarnok$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)"
+    [ "${WIDTH}x${HEIGHT}" = "$screen" ] && return 0
+  done
+  return 1
+}
+poll _covers_screen || fail "no window covers the screen ($screen)"
+_drawn() { shot screenshot.png && [ "$(convert screenshot.png -format '%k' info:)" -gt 1 ]; }
+poll _drawn || fail "the screen shows a single colour"
 [ -f log.txt ] && [ ! -s log.txt ] || fail "log.txt is not created empty at start-up"
 
 kill -TERM "$pid"
@@ -76,11 +75,7 @@ set -m
 "$binary" >/dev/null 2>&1 &
 pid=$!
 set +m
-for _ in $(seq 1 600); do
-  xdotool search --onlyvisible --name '^zarnok$' >/dev/null 2>&1 && break
-  sleep 0.1
-done
-[ -n "$(xdotool search --onlyvisible --name '^zarnok$' 2>/dev/null)" ] || fail "no window on the second start"
+wait_window "$pid" >/dev/null || fail "no window on the second start"
 kill -INT "$pid"
 status=0
 wait "$pid" || status=$?

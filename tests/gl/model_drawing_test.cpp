@@ -79,6 +79,21 @@ TEST_F(ModelDrawing, ElementsOutsideTheModelAreNotDrawn) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST_F(ModelDrawing, PartsWithoutAPoseDrawNothing) {
+    const auto chaseFrame = [&] {
+        harness.DrawChase(10000);
+        return harness.Pixels(0, 0, harness.Width(), harness.Height(), GL_RGB);
+    };
+    tgeomobject& player = Player();
+    for (auto* parts : {&player.triangleParts, &player.quadParts}) {
+        for (tmeshpart& part : *parts) part.frames.clear();
+    }
+    const auto posedLess = chaseFrame();
+    player.triangleParts.clear();
+    player.quadParts.clear();
+    EXPECT_TRUE(posedLess == chaseFrame()) << "a part without a pose showed up";
+}
+
 TEST(IsNearCylinder, APlatformHangsOverThePlayerWhenItsBottomIsAboveAndItsAxisIsNear) {
     const std::vector<tcylinderbounds> bounds = {
         kGroundBounds,

@@ -1,11 +1,13 @@
 // What both views must show, read back from a real GL frame over a plain-coloured arena: sky and
 // floor where they belong, the side view's cut-away, see-through platforms blended once, the
-// chase view's dashed aiming line and chargers that wait for their respawn time.
+// chase view's dashed aiming line and chargers that wait for their respawn time (and show at a
+// level's start).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+#include "platform/sdl_clock.h"
 #include "support/plain_arena.h"
 
 namespace {
@@ -184,6 +186,13 @@ TEST_F(SceneViews, AChargerReappearsOnlyAfterItsRespawnTime) {
     harness.DrawSplit(kNow);
     EXPECT_GT(Count(Frame(kWidth / 2, 0, kWidth / 2, kHeight), IsChargerLike), 20u);
     EXPECT_GT(Count(Frame(0, 0, kWidth / 2, kHeight), IsChargerLike), 5u);
+}
+
+TEST_F(SceneViews, AFreshLevelShowsItsChargersOnTheGamesOwnClockAtOnce) {
+    Load({}, {{0, 1, -6, 15000}});
+    SdlClock clock;  // the program has only just started
+    harness.DrawSplit(clock.Ticks());
+    EXPECT_GT(Count(Frame(kWidth / 2, 0, kWidth / 2, kHeight), IsChargerLike), 20u);
 }
 
 TEST_F(SceneViews, AMuzzleFlashShowsForLessThanFireTimeoutAfterTheShot) {

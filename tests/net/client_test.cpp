@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/game.h"
+#include "app/game_step.h"
 #include "net/client_receive.h"
 #include "net/client_session.h"
 #include "net/server.h"
@@ -10,23 +11,14 @@
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 #include "support/fake_audio.h"
+#include "support/players.h"
 #include "support/temp_dir.h"
 #include "support/wav_bytes.h"
 
 namespace {
 
 constexpr const char* kServer = "10.0.0.1";
-
-tplayerinfo Player(int32_t id, const char* name, uint8_t isBot = 0) {
-    tplayerinfo player;
-    player.id = id;
-    player.name.Assign(name);
-    player.address.Assign(isBot ? "127.0.0.1" : "10.0.0.9");
-    player.joined = isBot ? 0 : 1;
-    player.active = 1;
-    player.isBot = isBot;
-    return player;
-}
+constexpr const char* kRemote = "10.0.0.9";
 
 struct ClientFixture : ::testing::Test {
     ClientFixture() {
@@ -40,7 +32,7 @@ struct ClientFixture : ::testing::Test {
         };
         settings.mapName.Assign("arena1.map");
         settings.running = 1;
-        table = {Player(1, "Host"), Player(2, "Bot", 1)};
+        table = {Human(1, "Host", kRemote), Bot(2)};
         for (const char* name :
              {"fire.wav", "fire2.wav", "walk.wav", "reload.wav", "death.wav", "Sprint.wav",
               "gunpickup2.wav", "flagfrag.wav", "flagalarm.wav", "flagreturn.wav"}) {
@@ -57,7 +49,7 @@ struct ClientFixture : ::testing::Test {
     // Joins as player 3 at the end of the table.
     void Join() {
         Connect(game);
-        table.push_back(Player(game.client.localPlayer.id, "Me"));
+        table.push_back(Human(game.client.localPlayer.id, "Me", kRemote));
         Receive(BuildJoinAccepted(table, settings));
         network.sent.clear();
     }
@@ -111,7 +103,7 @@ TEST_F(ClientFixture, TeamGamesGiveTeamSkins) {
 
 TEST_F(ClientFixture, AddedIsAcknowledgedEveryTimeButAppliedOnce) {
     Join();
-    table.push_back(Player(4, "Ann"));
+    table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildAdded(table, settings, 77));
     Receive(BuildAdded(table, settings, 77));
     auto acks = network.Tagged(tmessagetag::kAddedAck);
@@ -150,9 +142,24 @@ TEST_F(ClientFixture, GameInfoMovesOthersAndSwitchesTheirMovementSounds) {
     EXPECT_EQ(Channel(0, &PlayerChannels::walk).playCount, 1);  // unchanged: no restart
 }
 
+TEST_F(ClientFixture, OtherPlayersSoundFainterTheFartherTheyStandInPlay) {
+    Join();
+    table[0].position = {100, 1000, 0};  // height does not count
+    table[1].position = {0, 0, 300};
+    Receive(BuildServerGameInfo(table, settings));
+    RunGameStep(game);
+    const int32_t near = Channel(0, &PlayerChannels::fire).attenuation;
+    const int32_t far = Channel(1, &PlayerChannels::walk).attenuation;
+    EXPECT_EQ(near, -1250);  // half as loud at 100 units
+    EXPECT_LT(far, near);
+    EXPECT_GT(far, kSilentAttenuation);
+    EXPECT_EQ(Channel(1, &PlayerChannels::fire).attenuation, far);
+    EXPECT_EQ(Channel(2, &PlayerChannels::fire).attenuation, 0);  // our own: the volume setting
+}
+
 TEST_F(ClientFixture, GameInfoRecordsWithoutAModelWaitForTheirAnnouncement) {
     Join();
-    table.push_back(Player(4, "Ann"));
+    table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildServerGameInfo(table, settings));
     EXPECT_EQ(game.client.clientPlayers.size(), 3u);
     EXPECT_EQ(FindClientPlayer(game.client, 0), -1);
@@ -175,6 +182,17 @@ TEST_F(ClientFixture, KillLineOfTwoLongNamesIsExactlyForty) {
     size_t lines = static_cast<size_t>(game.client.messageLog.count);
     Receive(BuildKill({1, 999}));
     EXPECT_EQ(static_cast<size_t>(game.client.messageLog.count), lines);
+}
+
+TEST_F(ClientFixture, BulletThatHitAPlayerThisMachineNeverHeardOfStillEnds) {
+    Join();
+    // The shooter's machine knows a sixth player whose "added" never arrived here.
+    Receive(BuildBulletStart({50, 0, {1, 2, 3}, {0, 0, 1}}));
+    ASSERT_EQ(game.client.bullets.size(), 1u);
+    Receive(BuildBulletFinish({50, 1, 5}));
+    EXPECT_TRUE(game.client.bullets.empty());
+    ASSERT_EQ(game.client.impacts.size(), 1u);  // it still explodes where it ended
+    EXPECT_EQ(game.client.impacts[0].position, (tvec3{1, 2, 3}));
 }
 
 TEST_F(ClientFixture, HostDrawsARemoteBulletOncePerCopyAndEachEndRemovesOne) {
@@ -200,7 +218,7 @@ TEST_F(ClientFixture, HostDrawsARemoteBulletOncePerCopyAndEachEndRemovesOne) {
 
 TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
     Join();
-    table.push_back(Player(4, "Ann"));
+    table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildAdded(table, settings, 1));
     Receive(BuildBulletStart({1, 0, {}, {}}));
     Receive(BuildBulletStart({2, 3, {}, {}}));
@@ -328,13 +346,33 @@ TEST_F(ClientFixture, MessageLogHoldsNineLinesCutToSixtyFour) {
     EXPECT_EQ(game.client.messageLog.lines[8].size(), 64u);
 }
 
+TEST_F(ClientFixture, FlagCarriedByASlotBeyondTheTableLeavesTheReplyStanding) {
+    Join();
+    // The carrier left from the last slot; the rest of the reply is still news.
+    tgamesettings carried = settings;
+    carried.blueFlag.state = kFlagCarried;
+    carried.blueFlag.carrier = 5;
+    carried.blueFlag.position = {7, 1, 7};
+    carried.redFlag.state = kFlagCarried;
+    carried.redFlag.carrier = 0;
+    table[0].position = {3, 4, 5};
+    game.state.heardFromServer = false;
+    Receive(BuildServerGameInfo(table, carried));
+    EXPECT_EQ(game.client.players[0].position, (tvec3{3, 4, 5}));
+    EXPECT_NE(game.client.clientSettings.blueFlag.state, kFlagCarried);
+    EXPECT_EQ(game.client.clientSettings.blueFlag.position, (tvec3{7, 1, 7}));
+    EXPECT_EQ(game.client.clientSettings.redFlag.state, kFlagCarried);
+    EXPECT_TRUE(game.state.heardFromServer);
+
+    table.push_back(Human(4, "Ann", kRemote));
+    Receive(BuildAdded(table, carried, 78));
+    EXPECT_EQ(game.client.players.size(), 4u);
+    EXPECT_NE(game.client.clientSettings.blueFlag.state, kFlagCarried);
+}
+
 TEST_F(ClientFixture, MalformedServerDatagramsChangeNothing) {
     Join();
     std::vector<tplayerinfo> before = game.client.clientPlayers;
-    tgamesettings carried = settings;
-    carried.blueFlag.state = kFlagCarried;
-    carried.blueFlag.carrier = 5;  // beyond the table
-    Receive(BuildServerGameInfo(table, carried));
     tgamesettings escape = settings;
     escape.mapName.Assign("../../x");
     Receive(BuildEndLevel(escape));
@@ -342,7 +380,6 @@ TEST_F(ClientFixture, MalformedServerDatagramsChangeNothing) {
     huge[6] = 200;
     Receive(huge);
     EXPECT_FALSE(game.client.clientSettings.gameOver);
-    EXPECT_EQ(game.client.clientSettings.blueFlag.state, kFlagAtBase);
     EXPECT_EQ(game.client.clientPlayers.size(), before.size());
     EXPECT_TRUE(network.sent.empty());
     EXPECT_EQ(levels.size(), 1u);

@@ -175,7 +175,7 @@ TEST(MessageParsing, RefusesWhatNoHonestSenderProduces) {
     std::memcpy(notANumber.data() + 10 + 44, &nan, 4);
     EXPECT_FALSE(ParsePlayerTable(notANumber, false));
 
-    for (const char* map : {"../etc.map", "maps/x.map", "a\\b.map", ".."}) {
+    for (const char* map : {"../etc.map", "maps/x.map", "a\\b.map", "..", "."}) {
         tgamesettings settings = SampleSettings();
         settings.mapName.Assign(map);
         EXPECT_FALSE(ParseEndLevel(BuildEndLevel(settings))) << map;
@@ -190,6 +190,16 @@ TEST(MessageParsing, RefusesWhatNoHonestSenderProduces) {
     tdatagram shortKill = BuildKill({1, 2});
     EXPECT_FALSE(ParseKill(std::span<const uint8_t>(shortKill.data(), 21)));
     EXPECT_FALSE(ParseSingleId(std::span<const uint8_t>(shortKill.data(), 9)));
+}
+
+TEST(MessageParsing, MapNamesWithDotsThatAreNoPathArePassedOn) {
+    for (const char* map : {"a..b.map", "..hidden.map", "v2.0..final", "x:y.map"}) {
+        tgamesettings settings = SampleSettings();
+        settings.mapName.Assign(map);
+        std::optional<tgamesettings> parsed = ParseEndLevel(BuildEndLevel(settings));
+        ASSERT_TRUE(parsed) << map;
+        EXPECT_EQ(parsed->mapName.View(), map);
+    }
 }
 
 TEST(MessageBuilding, TableOfTheMostPlayersFitsAndExtraRecordsAreNeverWritten) {

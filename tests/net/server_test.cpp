@@ -5,31 +5,10 @@
 #include "net/client_session.h"
 #include "net/server.h"
 #include "recording_network.h"
+#include "support/players.h"
 #include "world/level_start.h"
 
 namespace {
-
-tplayerinfo Human(int32_t id, const char* name, const char* address, uint8_t team = 0) {
-    tplayerinfo player;
-    player.id = id;
-    player.name.Assign(name);
-    player.address.Assign(address);
-    player.joined = 1;
-    player.active = 1;
-    player.team = team;
-    return player;
-}
-
-tplayerinfo Bot(int32_t id, uint8_t team = 0) {
-    tplayerinfo bot;
-    bot.id = id;
-    bot.name.Assign("Bot");
-    bot.address.Assign("127.0.0.1");
-    bot.active = 1;
-    bot.isBot = 1;
-    bot.team = team;
-    return bot;
-}
 
 struct ServerFixture : ::testing::Test {
     ServerFixture() {

@@ -5,6 +5,7 @@
 #include "app/frame_loop.h"
 #include "app/game.h"
 #include "config/user_settings.h"
+#include "game/view_cameras.h"
 #include "support/fake_main_window.h"
 #include "support/temp_dir.h"
 #include "ui/input_poll.h"
@@ -64,6 +65,22 @@ TEST_F(MenuInputTest, ALevelStartBuildsTheInGameMenusAndLeavesThemForPlay) {
     EXPECT_EQ(game.menus.screenState, kPlaying);
     EXPECT_EQ(game.menus.entries.size(), 6u);
     EXPECT_FALSE(game.menus.newGame.open);
+}
+
+TEST_F(MenuInputTest, ALevelStartKeepsTheHeardServersOnTheJoinScreen) {
+    for (const char* address : {"10.0.0.9", "10.0.0.12"}) {
+        tfoundserver server;
+        server.address.Assign(address);
+        server.lastHeard = 1000;
+        game.client.foundServers.push_back(server);
+    }
+    // The same servers keep broadcasting: their list does not change again.
+    game.client.serverListChanged = false;
+    BuildMenus(game, MenuVariant::InGame);
+    const std::vector<tselectoption>& rows = game.menus.join.servers.items;
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].label, "10.0.0.9");
+    EXPECT_EQ(rows[1].label, "10.0.0.12");
 }
 
 TEST_F(MenuInputTest, BuildFillsScreensFromTheGame) {
@@ -249,7 +266,11 @@ TEST_F(MenuInputTest, MouseDrivesViewFireAndZoomWithinLimits) {
     EXPECT_EQ(game.input.yawDelta, 2.0f);
     EXPECT_EQ(game.input.pitchDelta, -2.0f);
     EXPECT_FLOAT_EQ(game.input.wheelDelta, 6.0f);
-    EXPECT_FLOAT_EQ(game.input.cameraZoom, 1.12f);
+    // The chase view stands 1.12 times its configured distance behind the player.
+    game.tuning.FROM2_X = 2;
+    game.tuning.FROM2_Y = 2;
+    game.tuning.FROM2_Z = 7;
+    EXPECT_FLOAT_EQ(ChaseCameraOffset(game.view, game.tuning).z, 7.84f);
     EXPECT_TRUE(game.input.fireHeld);
     EXPECT_FALSE(game.input.fireReleased);
 
@@ -259,11 +280,27 @@ TEST_F(MenuInputTest, MouseDrivesViewFireAndZoomWithinLimits) {
     game.input.mouse.buttons[0] = 0;
     Poll();
     EXPECT_EQ(game.input.pitchDelta, 0.5f);
-    EXPECT_FLOAT_EQ(game.input.cameraZoom, 1.12f);
+    EXPECT_FLOAT_EQ(ChaseCameraOffset(game.view, game.tuning).z, 7.84f);
     EXPECT_TRUE(game.input.fireJustReleased);
     EXPECT_TRUE(game.input.fireReleased);
     Poll();
     EXPECT_FALSE(game.input.fireJustReleased);
+}
+
+TEST_F(MenuInputTest, WheelZoomsTheChaseViewBetweenOnceAndThreeTimesItsDistance) {
+    game.tuning.FROM2_X = 2;
+    game.tuning.FROM2_Y = 2;
+    game.tuning.FROM2_Z = 7;
+    const tvec3 start = ChaseCameraOffset(game.view, game.tuning);
+    EXPECT_EQ(start, (tvec3{2, 2, 7}));
+    game.input.mouse.wheel = -120;  // already at the nearest: no change
+    Poll();
+    EXPECT_EQ(ChaseCameraOffset(game.view, game.tuning), start);
+    game.input.mouse.wheel = 500;
+    for (int notch = 0; notch < 10; ++notch) Poll();
+    const tvec3 farthest = ChaseCameraOffset(game.view, game.tuning);
+    EXPECT_FLOAT_EQ(farthest.z, 21.0f);
+    EXPECT_FLOAT_EQ(farthest.x, 6.0f);
 }
 
 TEST_F(MenuInputTest, CursorShowsInMenusOnly) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/near_vectors.h"
+
 namespace {
 
 tgeomobject TwoParts() {
@@ -47,12 +49,6 @@ tgeomobject Muzzle() {
     part.frames.resize(1);
     object.triangleParts.push_back(part);
     return object;
-}
-
-void ExpectNear(tvec3 actual, tvec3 expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-5f);
 }
 
 TEST(PlaceModelPoint, PitchesAboutThePivotThenTurnsAndMoves) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "base/load_error.h"
 #include "base/random.h"
@@ -228,8 +230,30 @@ TEST_F(LevelTest, AFailureWhileBuildingLeavesNoLevelAndNoBuffers) {
 }
 
 TEST_F(LevelTest, AMapReachingTooFarIsRefused) {
-    EXPECT_THROW(Start(Map("a.map", "cylinders\n2\nx\n0 0 0 1 1\n100000 0 0 1 1\n")),
+    EXPECT_THROW(Start(Map("a.map", "cylinders\n2\nx\n0 0 0 1 1\n100000 0 100000 1 1\n")),
                  WorldLoadError);
+}
+
+TEST_F(LevelTest, AWideMapLoadsWithTheGroundUnderEveryCell) {
+    ASSERT_TRUE(Start(Map("wide.map", "cylinders\n2\nx\n-1000 0 -1000 1 1\n1000 0 1000 1 1\n")));
+    EXPECT_GT(world.arena.collisionGrid.gridColumns, 400);
+    EXPECT_EQ(Cell(0, 0).front(), 0);
+    EXPECT_EQ(Cell(200, 200), (std::vector<int32_t>{0}));
+}
+
+TEST_F(LevelTest, AMapFarFromTheOriginHasGroundInEveryCell) {
+    const std::filesystem::path corpusMap =
+        std::filesystem::path(ZARNOK_SOURCE_DIR) / "fuzz/corpus/map/far_from_origin.map";
+    std::ifstream in(corpusMap, std::ios::binary);
+    ASSERT_TRUE(in) << corpusMap;
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    ASSERT_TRUE(Start(Map("far.map", text)));
+    for (const auto& row : world.arena.collisionGrid.rows) {
+        for (const tcell& cell : row) {
+            ASSERT_FALSE(cell.cylinders.empty());
+            ASSERT_EQ(cell.cylinders[0], 0);
+        }
+    }
 }
 
 TEST_F(LevelTest, HooksRebuildTheMenusAndShowTheLoadingScreen) {

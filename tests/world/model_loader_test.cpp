@@ -6,6 +6,7 @@
 
 #include "base/load_error.h"
 #include "support/fake_gpu.h"
+#include "support/near_vectors.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -19,12 +20,6 @@ tgeomobject Build(const std::string& text, ModelVertexCounters& counters) {
 tgeomobject Build(const std::string& text) {
     ModelVertexCounters counters;
     return Build(text, counters);
-}
-
-void ExpectNear(tvec3 actual, tvec3 expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-5f);
 }
 
 std::string Cylinder(const std::string& segs, const std::string& extra = "SHIFT\n0 0 0\n") {

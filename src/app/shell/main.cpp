@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <random>
@@ -67,6 +68,9 @@ int RunGame() {
     InputDevices devices;
     game->services.clock = &clock;
     game->services.window = &window;
+    // The sound start-up inside LoadSettings opens the device through this.
+    OpenAlAudio audio;
+    game->services.audio = &audio;
     // Another copy of the game on this machine holds the ports: this one can still play, it
     // just hears nothing.
     UdpNetwork network;
@@ -91,8 +95,6 @@ int RunGame() {
     }
     GlGpu gpu;
     game->services.gpu = &gpu;
-    OpenAlAudio audio;  // opened by the sound start-up; without a device the game stays silent
-    game->services.audio = &audio;
     SetUpLightsAndStencil();
     GraphicsResources graphics;
     if (!graphics.smallFont.Build(kSmallFontPixels) ||
@@ -123,9 +125,25 @@ int RunGame() {
     return 0;
 }
 
+// Without a display server SDL falls back to drivers that show nothing, and the game would run
+// unseen. A driver the user names is theirs to choose.
+bool DisplayServerNamed() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int, char**) {
+    if (!DisplayServerNamed()) {
+        std::fprintf(stderr,
+                     "zarnok: no display found (DISPLAY is not set); start the game from a "
+                     "graphical session\n");
+        return 1;
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "zarnok: %s\n", SDL_GetError());
         return 1;

@@ -1,0 +1,176 @@
+# Shared by the end-to-end tests (sourced, not run): one time-out for every wait, the game's
+# window, clicks at the menus' normalised coordinates, screenshots that are awaited rather than
+# slept for, network namespaces, and a graceful close. A test that cannot run here exits with
+# E2E_SKIP, which CTest reports as skipped.
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-60}  # seconds; the machines running these tests are often busy
+E2E_SKIP=77
+
+skip() {
+    echo "SKIP: $*"
+    exit "$E2E_SKIP"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Runs "$@" every 0.1 s until it succeeds (0) or E2E_TIMEOUT passes (1).
+poll() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# Prints the id of the visible window named "zarnok" of process $1; fails when the process ends
+# or no window shows within the time-out.
+wait_window() {
+    local pid=$1 id="" deadline=$((SECONDS + E2E_TIMEOUT))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        id=$(xdotool search --onlyvisible --pid "$pid" --name '^zarnok$' 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+shot() {
+    import -window root "$1"
+}
+
+# Pixels that differ between two screenshots (compare may print large counts as 1.3e+06).
+differing() {
+    compare -metric AE "$1" "$2" null: 2>&1 | awk '{ printf "%d", $1 }' || true
+}
+
+# Takes screenshot $2 until it differs from $1 in more than ${3:-1000} pixels.
+_changed_from() {
+    shot "$2" && [ "$(differing "$1" "$2")" -gt "${3:-1000}" ]
+}
+wait_until_changed() {
+    poll _changed_from "$@"
+}
+
+# Takes screenshot $1 until two taken 0.2 s apart are the same: the screen has settled.
+_still() {
+    shot "$1.before.png" && sleep 0.2 && shot "$1" && [ "$(differing "$1.before.png" "$1")" -eq 0 ]
+}
+wait_until_still() {
+    poll _still "$1"
+}
+
+# Clicks at normalised device coordinates (x, y in -1..1, y up) of the display.
+click_at() {
+    local x=$1 y=$2 width height
+    read -r width height < <(xdotool getdisplaygeometry)
+    local px py
+    px=$(awk -v x="$x" -v w="$width" 'BEGIN { printf "%d", (x + 1) / 2 * w }')
+    py=$(awk -v y="$y" -v h="$height" 'BEGIN { printf "%d", (1 - y) / 2 * h }')
+    xdotool mousemove "$px" "$py"
+    sleep 0.2
+    xdotool click 1
+}
+
+# Hosts a game from the main menu on the first map; the screen then leaves the menus.
+host_from_menus() {
+    local work=$1
+    shot "$work/menu_before_hosting.png"
+    click_at 0 0.15      # main menu: new game
+    wait_until_changed "$work/menu_before_hosting.png" "$work/new_game.png" ||
+        fail "the new-game screen did not open"
+    click_at -0.35 0.025 # first available map
+    click_at 0 0.01      # ">>" adds it to the rotation
+    shot "$work/map_chosen.png"
+    click_at 0.35 -0.41  # "Start game"
+    wait_until_changed "$work/map_chosen.png" "$work/hosted.png" ||
+        fail "the screen still shows the menus after Start game"
+}
+
+# Skips the test when network namespaces cannot be made here.
+require_netns() {
+    local probe="zk_probe_$$"
+    ip netns add "$probe" 2>/dev/null || skip "network namespaces are not permitted here"
+    ip netns del "$probe"
+}
+
+# A namespace with its loopback up; removed by cleanup_netns.
+make_netns() {
+    ip netns add "$1"
+    ip netns exec "$1" ip link set lo up
+    NAMESPACES+=("$1")
+}
+
+# Two namespaces $1 and $2 joined by a veth pair as 10.77.0.1 and 10.77.0.2: two machines on a
+# LAN of their own. The limited broadcast needs a route; here it can only reach the peer.
+link_namespaces() {
+    local a=$1 b=$2 link_a="zka$$" link_b="zkb$$"
+    make_netns "$a"
+    make_netns "$b"
+    ip link add "$link_a" netns "$a" type veth peer name "$link_b" netns "$b"
+    ip netns exec "$a" ip addr add 10.77.0.1/24 dev "$link_a"
+    ip netns exec "$b" ip addr add 10.77.0.2/24 dev "$link_b"
+    ip netns exec "$a" ip link set "$link_a" up
+    ip netns exec "$b" ip link set "$link_b" up
+    ip netns exec "$a" ip route add default dev "$link_a"
+    ip netns exec "$b" ip route add default dev "$link_b"
+}
+
+# Starts an X server of its own (a second screen); prints its display name. Its process id goes
+# to the file $1 so that the caller can stop it.
+start_private_display() {
+    local pid_file=$1 number_file
+    number_file=$(mktemp)
+    # The server picks a free display number and writes it to the given descriptor.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    echo $! > "$pid_file"
+    poll test -s "$number_file" || return 1
+    echo ":$(tr -d '[:space:]' < "$number_file")"
+    rm -f "$number_file"
+}
+
+# Hosts from the main menu: new game, $1 bots (the tuning file must show the bots box), the game
+# type moved on $2 times (DeathMatch, CTF, TDM), the first map, "Start game". The new-game form
+# as filled in goes to the screenshot $3.
+host_with_bots() {
+    local bots=$1 steps=$2 form=$3
+    shot "$form.before.png"
+    click_at 0 0.15          # main menu: new game
+    wait_until_changed "$form.before.png" "$form" || fail "the new-game screen did not open"
+    click_at 0.3 0.37        # the bots box
+    sleep 0.3
+    xdotool key --delay 80 End BackSpace BackSpace BackSpace
+    xdotool type --delay 80 "$bots"
+    for _ in $(seq "$steps"); do
+        click_at 0.47 0.245  # the game type's right arrow
+        sleep 0.3
+    done
+    click_at -0.35 0.025     # first available map
+    sleep 0.3
+    click_at 0 0.01          # ">>" adds it to the rotation
+    sleep 0.3
+    shot "$form"
+    click_at 0.35 -0.41      # "Start game"
+    wait_until_changed "$form" "$form.hosted.png" ||
+        fail "the screen still shows the menus after Start game"
+}
+
+cleanup_netns() {
+    local ns
+    for ns in "${NAMESPACES[@]:-}"; do
+        [ -n "$ns" ] && ip netns del "$ns" 2>/dev/null || true
+    done
+}
+
+# Ends the game as a player closing the window would, and waits for it to write its files.
+close_game() {
+    local pid=$1
+    kill -TERM "$pid" 2>/dev/null || true
+    if ! poll eval "! kill -0 $pid 2>/dev/null"; then
+        kill -KILL "$pid" 2>/dev/null || true
+        return 1
+    fi
+}
