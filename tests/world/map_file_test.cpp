@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "base/load_error.h"
+#include "support/load_errors.h"
 
 namespace {
 
@@ -11,12 +11,7 @@ MapDescription Parse(const std::string& text) {
 }
 
 std::string ErrorOf(const std::string& text) {
-    try {
-        Parse(text);
-    } catch (const WorldLoadError& error) {
-        return error.what();
-    }
-    return "accepted";
+    return LoadErrorOf([&] { Parse(text); });
 }
 
 const char* const kExample =

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "base/load_error.h"
+#include "support/load_errors.h"
 
 namespace {
 
@@ -10,14 +10,8 @@ ModelDescription Parse(const std::string& text) {
     return ParseModelFile(text, "model.txt");
 }
 
-// The error text for a file that must be refused.
 std::string ErrorOf(const std::string& text) {
-    try {
-        Parse(text);
-    } catch (const WorldLoadError& error) {
-        return error.what();
-    }
-    return "accepted";
+    return LoadErrorOf([&] { Parse(text); });
 }
 
 const char* const kHand =
