@@ -77,6 +77,8 @@ join_host() {
     click_at 0.35 -0.41      # "Connect"
     wait_until_changed "$shots.chosen.png" "$shots.joined.png" ||
         fail "the second player did not enter the game"
+    sleep 2  # past the loading frame, into the arena
+    shot "$shots.joined.png"
 }
 
 start_guest() {
@@ -125,7 +127,6 @@ sleep 3
 # Back again, then the host closes its game.
 start_guest
 join_host "$shots/guest_again"
-sleep 1  # a few state reports
 export DISPLAY=$host_display
 close_game "$host_pid" || fail "the host did not close on request"
 host_pid=""
