@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(client.clientPlayers.size() <= static_cast<size_t>(kMaxPlayers));
         Require(client.foundServers.size() <= kMaxFoundServers);
         Require(client.messageLog.count >= 0 && client.messageLog.count <= 9);
-        for (const tremotebullet& bullet : client.bullets) {
+        for (const tbullet& bullet : game.play.bullets) {
             Require(bullet.ownerIndex >= 0 &&
                     bullet.ownerIndex < static_cast<int32_t>(client.players.size()));
         }

@@ -1,8 +1,13 @@
 #include "app/game_step.h"
 
 #include "app/game.h"
+#include "app/local_player_step.h"
 #include "base/main_window.h"
-#include "game/view_cameras.h"
+#include "game/bullets.h"
+#include "game/death.h"
+#include "game/explosions.h"
+#include "game/flags.h"
+#include "game/weapon.h"
 #include "net/distance_volume.h"
 #include "net/net_frame.h"
 #include "net/player_models.h"
@@ -12,18 +17,31 @@ namespace {
 // Steps of the match that the gameplay rules fill in; each runs at its place in the order below.
 void StepBotBullets(Game&) {}
 void StepBots(Game&) {}
-void StepFlags(Game&) {}
-// Movement and weapon while alive, the death pose once dead; for now only the cameras follow.
-void StepLocalPlayer(Game& game) {
-    UpdateViewCameras(game.view, game.tuning, game.input.wheelDelta);
+
+void StepFlags(Game& game) {
+    if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
+    if (game.state.hosting) RunFlagRules(game);
+    PlaceFlagModels(game);
 }
-void StepLocalBullets(Game&) {}
-void DropDistantBullets(Game&) {}
-void IntegrateLocalPlayer(Game&) {}
+
+// Movement and weapon while alive, the death pose once dead.
+void StepLocalPlayer(Game& game) {
+    MoveLocalPlayer(game);
+    const int32_t local = game.state.localPlayerIndex;
+    const std::vector<tgeomobject>& models = game.play.playerModels;
+    if (local < 0 || static_cast<size_t>(local) >= models.size()) return;
+    if (models[static_cast<size_t>(local)].dead) {
+        ShowLocalDeathIfPending(game);
+    } else {
+        UpdateLocalWeapon(game);
+    }
+}
 
 }  // namespace
 
-void RemoveOldExplosions(Game&) {}
+void RemoveOldExplosions(Game& game) {
+    UpdateExplosions(game);
+}
 
 void RunGameStep(Game& game) {
     const ProgramState& state = game.state;
@@ -39,6 +57,6 @@ void RunGameStep(Game& game) {
     StepLocalBullets(game);
     FollowPlayersWithMuzzles(game);
     DropDistantBullets(game);
-    FlyRemoteBullets(game.client, game.frame.speedFactor);
+    MoveRemoteBullets(game);
     IntegrateLocalPlayer(game);
 }

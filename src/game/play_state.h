@@ -12,8 +12,30 @@ struct tmuzzlemodels {
     uint32_t startTime = 0;
 };
 
+// Where a bullet ended and how its explosion quads are turned; it shows for 150 ms.
+struct texplpos {
+    tvec3 position;
+    float pitch = 0;
+    float sideYaw = 0;
+    float topYaw = 0;
+    uint32_t created = 0;
+};
+
+// The local player's gun: a magazine of 30 rounds, spare magazines, and a reload in progress.
+struct WeaponState {
+    int32_t magazineShots = 0;   // shots fired from the current magazine, 0..30
+    int32_t spareMagazines = 5;  // full magazines left
+    int32_t reloadDelay = 0;     // length of the reload in progress (ms), 0 when none
+};
+
 struct PlayState {
     // One model per player index, in the player tables' order; created as players appear.
     std::vector<tgeomobject> playerModels;
     std::vector<tmuzzlemodels> muzzleModels;
+    // Every bullet in flight, whoever fired it, in firing order.
+    std::vector<tbullet> bullets;
+    std::vector<texplpos> explosions;
+    WeaponState weapon;
+    // The local player's view pitch (degrees), strictly within +-45: arm, muzzle and aim follow it.
+    float lookPitch = 0;
 };

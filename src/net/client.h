@@ -1,10 +1,11 @@
 // Client: what every player's machine (the host's too) knows of the game it joined: its own
 // player (`localPlayer`), the server's table copied in order (`clientPlayers`), the settings copy
 // (`clientSettings`, whose `running` is the connected flag), the per-player state mirrored from
-// the server, remote bullets and explosions to show, the event lines and the servers heard on
-// the LAN. The program-wide flags it shares with the frame loop (connected, connecting, playState,
-// localPlayerIndex...) live in the Game's ProgramState. Handlers and operations live in
-// client_session.h (joining and leaving) and client_receive.h (the handler of port 7051).
+// the server, the ends of remote bullets waiting for their explosions, the event lines and the
+// servers heard on the LAN. The program-wide flags it shares with the frame loop (connected,
+// connecting, playState, localPlayerIndex...) live in the Game's ProgramState. Handlers and
+// operations live in client_session.h (joining and leaving) and client_receive.h (the handler of
+// port 7051).
 #pragma once
 #include <array>
 #include <cstdint>
@@ -15,6 +16,7 @@
 
 #include "net/level_link.h"
 #include "net/wire_codec.h"
+#include "world/geom_object.h"
 
 struct Game;
 
@@ -34,22 +36,11 @@ struct tplayerpresence {
     int32_t bodyRestartFrame = 0;  // team skin frame of body and shoulders (0: default skin)
 };
 
-// A bullet fired on another machine; it flies without collision until its owner reports its end.
-struct tremotebullet {
-    int32_t id = 0;
-    int32_t ownerIndex = 0;
-    tvec3 position;
-    tvec3 velocity;
-    float yaw = 0;
-    float pitch = 0;
-};
-
-// Where a remote bullet ended, for the explosion effect.
+// A bullet another machine ended with a hit, waiting for its explosion (made once per frame).
 struct tbulletimpact {
-    tvec3 position;
+    tbullet bullet;
     int32_t hitKind = 0;
     int32_t hitIndex = 0;  // as the shooter's machine saw it: may name a player not known here
-    int32_t bulletId = 0;
 };
 
 struct tfoundserver {
@@ -69,9 +60,8 @@ struct tmessagelog {
 inline constexpr size_t kMaxFoundServers = 21;
 // Bounds of the lists the game loop consumes; the oldest entry goes first.
 inline constexpr size_t kMaxImpacts = 64;
+// Bullets of other machines held at once; the oldest goes first when their ends were lost.
 inline constexpr size_t kMaxRemoteBullets = 512;
-// A bullet whose coordinates add up to more than this, either way, has left the arena.
-inline constexpr float kRemoteBulletRange = 200.0f;
 inline constexpr size_t kRememberedDepartures = 16;
 inline constexpr uint32_t kFoundServerLifetimeMs = 10000;
 // Used when the player joins without typing an address.
@@ -85,6 +75,11 @@ struct Client {
     // Set by our own level restart until the server's settings show its new level too; until
     // then a report still saying "game over" is old news, not a new level end.
     bool awaitingServerRestart = false;
+    // A dead local player whose delay has passed asks the server where to come back; the answer
+    // places the model and the game step brings it back to life.
+    bool respawnRequested = false;
+    uint32_t respawnRequestTime = 0;
+    bool respawnPlaced = false;
 
     tplayerinfo localPlayer;
     std::vector<tplayerinfo> clientPlayers;
@@ -97,7 +92,6 @@ struct Client {
     // confirmed, so their records are left out of its tables, and a repeated removal notice is
     // confirmed again (the first confirmation may have been lost).
     std::vector<int32_t> departedIds;
-    std::vector<tremotebullet> bullets;
     std::vector<tbulletimpact> impacts;
     std::array<uint8_t, 2> previousFlagState = {kFlagAtBase, kFlagAtBase};
 
@@ -112,6 +106,9 @@ struct Client {
 // The client is in a running game (the program's `connected` flag).
 bool IsConnected(const Game& game);
 int32_t FindClientPlayer(const Client& client, int32_t id);
+// Whether this machine decides the hits of player `ownerIndex`'s bullets: its own player's and,
+// on the host, the bots'. Every other machine's bullets fly here until their owner ends them.
+bool DecidesBulletsOf(const Game& game, int32_t ownerIndex);
 // The addresses of the servers heard lately, in the order they were first heard: the join
 // screen's rows.
 std::vector<std::string> FoundServerAddresses(const Client& client);

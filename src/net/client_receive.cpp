@@ -1,6 +1,7 @@
 #include "net/client_receive.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/game.h"
 #include "net/client_session.h"
@@ -12,6 +13,7 @@
 #include "sound/sound_buffers.h"
 #include "sound/sound_volume.h"
 #include "world/animation.h"
+#include "world/bullet_model.h"
 
 namespace {
 
@@ -134,12 +136,13 @@ void OnGameInfo(Game& game, Bytes bytes) {
     game.state.heardFromServer = true;
 }
 
-tplayerpresence NewPresence(Game& game, const tplayerinfo& record) {
+tplayerpresence NewPresence(Game& game, const tplayerinfo& record, size_t index) {
     tplayerpresence player;
     player.isBot = record.isBot != 0;
     player.position = record.position;
     player.yaw = record.yaw;
-    player.headRestartFrame = game.random.Below(6);
+    // Each player slot wears its own colour, so nobody looks like anybody else.
+    player.headRestartFrame = static_cast<int32_t>(index) % kPlayerSkinFrames;
     if (game.client.clientSettings.gameType != kDeathMatch) {
         player.bodyRestartFrame = record.team == 0 ? 1 : 2;
     }
@@ -176,7 +179,7 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
         if (!map.empty() && LoadLevel(game, map)) client.loadedMap = map;
     }
     for (size_t i = client.players.size(); i < records.size(); ++i) {
-        client.players.push_back(NewPresence(game, records[i]));
+        client.players.push_back(NewPresence(game, records[i], i));
         CreatePlayerModel(game, static_cast<int32_t>(i));
         AddPlayerChannels(game.sound, records[i].team);
     }
@@ -216,8 +219,8 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
         return;
     }
     if (d < game.state.localPlayerIndex) --game.state.localPlayerIndex;
-    std::erase_if(client.bullets, [&](const tremotebullet& b) { return b.ownerIndex == d; });
-    for (tremotebullet& bullet : client.bullets) {
+    std::erase_if(game.play.bullets, [&](const tbullet& b) { return b.ownerIndex == d; });
+    for (tbullet& bullet : game.play.bullets) {
         if (bullet.ownerIndex > d) --bullet.ownerIndex;
     }
     RemovePlayerModel(game, d);
@@ -234,45 +237,62 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
     }
 }
 
+bool Finite(tvec3 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
 void OnBulletStart(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tbulletstart> start = ParseBulletStart(bytes);
+    // A bullet of an unknown owner, or one that could never leave by the range rule, is refused.
     if (!start || start->ownerIndex < 0 ||
-        start->ownerIndex >= static_cast<int32_t>(client.players.size())) {
+        start->ownerIndex >= static_cast<int32_t>(client.players.size()) ||
+        !Finite(start->position) || !Finite(start->velocity)) {
         return;
     }
-    tplayerpresence& owner = client.players[static_cast<size_t>(start->ownerIndex)];
-    tremotebullet bullet;
-    bullet.id = start->bulletId;
+    const auto owner = static_cast<size_t>(start->ownerIndex);
+    tplayerpresence& shooter = client.players[owner];
+    tbullet bullet = NewBulletModel(game.world, game.services.gpu);
+    bullet.bulletId = start->bulletId;
     bullet.ownerIndex = start->ownerIndex;
     bullet.position = start->position;
     bullet.velocity = start->velocity;
-    bullet.yaw = owner.yaw + 180;
-    bullet.pitch = -owner.aimPitch;
-    AppendBounded(client.bullets, bullet, kMaxRemoteBullets);
-    owner.muzzleStartTime = NetNow(game);
-    if (static_cast<size_t>(start->ownerIndex) < game.play.muzzleModels.size()) {
-        game.play.muzzleModels[static_cast<size_t>(start->ownerIndex)].startTime =
-            owner.muzzleStartTime;
+    bullet.flightPitch = PitchOf(start->velocity);
+    bullet.flightYaw = HeadingOf(start->velocity);
+    bullet.yaw = shooter.yaw + 180;
+    for (auto* parts : {&bullet.triangleParts, &bullet.quadParts}) {
+        for (tmeshpart& part : *parts) part.pitch = -shooter.aimPitch;
     }
-    if (PlayerChannels* channels = ChannelsOf(game.sound, static_cast<size_t>(start->ownerIndex))) {
-        RestartSound(channels->fire);
+    std::vector<tbullet>& bullets = game.play.bullets;
+    const auto remote = [&](const tbullet& b) { return !DecidesBulletsOf(game, b.ownerIndex); };
+    if (static_cast<size_t>(std::count_if(bullets.begin(), bullets.end(), remote)) >=
+        kMaxRemoteBullets) {
+        bullets.erase(std::find_if(bullets.begin(), bullets.end(), remote));
     }
+    bullets.push_back(std::move(bullet));
+    shooter.muzzleStartTime = NetNow(game);
+    if (owner < game.play.muzzleModels.size()) {
+        game.play.muzzleModels[owner].startTime = shooter.muzzleStartTime;
+    }
+    if (PlayerChannels* channels = ChannelsOf(game.sound, owner)) RestartSound(channels->fire);
 }
 
 void OnBulletFinish(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tbulletfinish> finish = ParseBulletFinish(bytes);
     if (!finish || finish->hitKind < -1 || finish->hitKind > 1) return;
-    auto bullet = std::find_if(client.bullets.begin(), client.bullets.end(),
-                               [&](const tremotebullet& b) { return b.id == finish->bulletId; });
-    if (bullet == client.bullets.end()) return;
+    // Only another machine's bullet: this machine ends its own. Its owner may name a victim this
+    // machine does not know yet; the bullet ended all the same.
+    std::vector<tbullet>& bullets = game.play.bullets;
+    auto bullet = std::find_if(bullets.begin(), bullets.end(), [&](const tbullet& b) {
+        return b.bulletId == finish->bulletId && !DecidesBulletsOf(game, b.ownerIndex);
+    });
+    if (bullet == bullets.end()) return;
     if (finish->hitIndex >= 0) {
-        AppendBounded(client.impacts,
-                      {bullet->position, finish->hitKind, finish->hitIndex, finish->bulletId},
+        AppendBounded(client.impacts, {std::move(*bullet), finish->hitKind, finish->hitIndex},
                       kMaxImpacts);
     }
-    client.bullets.erase(bullet);
+    bullets.erase(bullet);
 }
 
 void OnKill(Game& game, Bytes bytes) {
@@ -348,10 +368,17 @@ void OnRespawnPlacement(Game& game, Bytes bytes) {
         }
     };
     if (placement->id == client.localPlayer.id) {
-        if (game.state.localPlayerIndex >= 0)
+        const bool levelStart = !game.state.spawnConfirmed;
+        // An answer to a respawn in play keeps the score; a late repeat of one is stale.
+        if ((levelStart || client.respawnRequested) && game.state.localPlayerIndex >= 0)
             place(static_cast<size_t>(game.state.localPlayerIndex));
-        client.localPlayer.frags = placement->frags;
-        client.localPlayer.deaths = placement->deaths;
+        if (levelStart) {
+            client.localPlayer.frags = placement->frags;
+            client.localPlayer.deaths = placement->deaths;
+        } else if (client.respawnRequested) {
+            client.respawnRequested = false;
+            client.respawnPlaced = true;
+        }
         // Only our own placement ends the requests; a bot's answer may come first.
         game.state.spawnConfirmed = true;
     }

@@ -48,8 +48,11 @@ void Disconnect(Game& game) {
     ReleasePlayerChannels(game.sound);
     game.play.playerModels.clear();
     game.play.muzzleModels.clear();
-    client.bullets.clear();
+    game.play.bullets.clear();
+    game.play.explosions.clear();
     client.impacts.clear();
+    client.respawnRequested = false;
+    client.respawnPlaced = false;
     client.departedIds.clear();
     client.loadedMap.clear();
     client.awaitingServerRestart = false;
@@ -70,8 +73,9 @@ void EnterGame(Game& game) {
     if (game.state.hosting) {
         tgamesettings& settings = game.server.serverSettings;
         settings.gameOver = 0;
-        settings.blueFlag.score = 0;
-        settings.redFlag.score = 0;
+        // Every level starts with both flags standing at the map's homes.
+        settings.blueFlag = {game.world.arena.blueFlagHome, 0, kFlagAtBase, 0, 0};
+        settings.redFlag = {game.world.arena.redFlagHome, 0, kFlagAtBase, 0, 0};
     }
     game.state.heardFromServer = true;
     game.state.connecting = false;
@@ -170,7 +174,10 @@ void RestartLevel(Game& game) {
         if (LoadLevel(game, map)) client.loadedMap = map;
         ReloadPlayerModels(game);
         RestoreModelTextures(game);
-        client.bullets.clear();
+        game.play.bullets.clear();
+        game.play.explosions.clear();
+        client.impacts.clear();
+        game.play.weapon.spareMagazines = 5;
         EnterGame(game);
         client.localPlayer.frags = 0;
         client.localPlayer.deaths = 0;

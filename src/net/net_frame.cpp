@@ -1,7 +1,5 @@
 #include "net/net_frame.h"
 
-#include <cmath>
-
 #include "app/game.h"
 #include "net/client_receive.h"
 #include "net/client_session.h"
@@ -52,17 +50,4 @@ void RequestSpawnsUntilConfirmed(Game& game) {
     for (const tplayerinfo& player : game.server.serverPlayers) {
         if (player.isBot) SendRespawnRequest(game, player.id);
     }
-}
-
-void FlyRemoteBullets(Client& client, float speedFactor) {
-    for (tremotebullet& bullet : client.bullets) {
-        bullet.position.x += bullet.velocity.x * speedFactor;
-        bullet.position.y += bullet.velocity.y * speedFactor;
-        bullet.position.z += bullet.velocity.z * speedFactor;
-    }
-    // Its owner's end report may be lost; out of range it leaves anyway, as the owner's copy does.
-    std::erase_if(client.bullets, [](const tremotebullet& bullet) {
-        float sum = bullet.position.x + bullet.position.y + bullet.position.z;
-        return !(std::fabs(sum) <= kRemoteBulletRange);
-    });
 }

@@ -1,7 +1,6 @@
 // Net frame: the network's duties that the frame loop runs (app/frame_steps): opening the two
 // ports at start-up, handing every waiting datagram to its handler between frames, the
-// two-second housekeeping, the spawn requests after a level change, and moving the bullets that
-// other machines fired.
+// two-second housekeeping and the spawn requests after a level change.
 #pragma once
 #include <cstdint>
 
@@ -18,5 +17,3 @@ void RunNetworkHousekeeping(Game& game);
 // While the local spawn is unconfirmed after a level change: a request for the local player and,
 // on the host, one per bot (every frame until the answer comes).
 void RequestSpawnsUntilConfirmed(Game& game);
-// Bullets fired elsewhere fly on without collision; their owner reports where they end.
-void FlyRemoteBullets(Client& client, float speedFactor);

@@ -7,6 +7,7 @@
 #include "net/net_io.h"
 #include "world/animation.h"
 #include "world/gpu.h"
+#include "world/level_start.h"
 #include "world/model_loader.h"
 
 namespace {
@@ -151,6 +152,7 @@ void CreatePlayerModel(Game& game, int32_t index) {
     model->position = player.position;
     model->yaw = player.yaw;
     model->isBot = player.isBot;
+    ApplyPlayerColour(*model, index);
     ApplySkins(*model, player);
     play.muzzleModels.push_back(BuildMuzzles(game, *model));
     play.playerModels.push_back(std::move(*model));
@@ -244,6 +246,7 @@ void ReloadPlayerModels(Game& game) {
         model->yaw = slot.yaw;
         model->isBot = slot.isBot;
         model->dead = slot.dead;
+        ApplyPlayerColour(*model, index);
         slot = std::move(*model);
     }
     play.muzzleModels.clear();

@@ -35,8 +35,7 @@ struct InputState {
 
     KeyControls held;
     CommandKeys commands;
-    bool jumpRequest = false;    // set while Space is held; the movement step clears it when used
-    bool reloadRequest = false;  // R during play; the weapon step clears it when it acts on it
+    bool jumpRequest = false;  // set while Space is held; the movement step clears it when used
     bool fireHeld = false;
     bool fireReleased = true;       // the fire button is up
     bool fireJustReleased = false;  // it went up at this poll

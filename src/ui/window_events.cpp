@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/game.h"
+#include "game/weapon.h"
 #include "ui/edit_box.h"
 #include "ui/menu_requests.h"
 #include "ui/screen_flow.h"
@@ -30,7 +31,7 @@ void FormKeyPress(Game& game, uint8_t character) {
         return;
     }
     if (IsViewKey(character)) game.view.chaseView = !game.view.chaseView;
-    if (IsReloadKey(character) && game.state.playState == 1) game.input.reloadRequest = true;
+    if (IsReloadKey(character)) ManualReload(game);
     // Ctrl+letter combinations are commands, and control keys other than Backspace (Enter, Tab)
     // are not text.
     if (game.input.KeyHeld(DIK_LCONTROL)) return;

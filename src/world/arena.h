@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,9 @@ struct Arena {
     tgeomobject chargerModel;
     tgeomobject blueFlag, redFlag;
     tgeomobject sideExplosion, topExplosion;
+    // Copied for every bullet; loaded on first use (world/bullet_model.h).
+    std::optional<tbullet> bulletTemplate;
+    bool bulletModelMissing = false;
     tshad playerShadow{16};
 
     VertexBufferSet arenaBuffers, playerBuffers, shadowBuffers;

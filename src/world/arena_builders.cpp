@@ -28,7 +28,7 @@ tmeshpart SinglePosePart(std::string name, int32_t elements, int32_t verticesPer
 }
 
 int32_t TextureFramesFor(std::string_view name) {
-    return name == "PLTEX1" ? 6 : 1;
+    return name == "PLTEX1" ? kPlayerSkinFrames : 1;
 }
 
 // Loads the object's textures that are not loaded yet and resolves every run's slot.

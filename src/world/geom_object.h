@@ -117,6 +117,9 @@ struct tgeomobject {
 struct tbullet : tgeomobject {
     int32_t bulletId = 0;
     int32_t ownerIndex = 0;
+    // The direction it was fired in (degrees): a player it hits shows the explosion facing it.
+    float flightPitch = 0;
+    float flightYaw = 0;
 };
 
 // Vertices handed out so far in the current model stream; parts remember where they started.

@@ -59,24 +59,27 @@ bool StartLevel(World& world, Gpu& gpu, Random& random, const LevelSettings& set
     return true;
 }
 
-void ApplyPlayerColours(std::span<tgeomobject> playerModels) {
-    for (size_t i = 0; i < playerModels.size(); ++i) {
-        tgeomobject& model = playerModels[i];
-        // Caps and sides alike, so a player's whole body wears the same colour.
-        for (auto* parts : {&model.triangleParts, &model.quadParts}) {
-            for (tmeshpart& part : *parts) {
-                auto& runs = parts == &model.triangleParts ? part.triangleRuns : part.quadRuns;
-                if (runs.empty()) continue;
-                ttexrun& run = runs.front();
-                const auto texture = static_cast<size_t>(run.textureIndex);
-                if (run.textureIndex < 0 || texture >= model.textureNames.size() ||
-                    model.textureNames[texture] != "PLTEX1")
-                    continue;
-                run.textureFrames = static_cast<int32_t>(i) + 1;
-                run.textureRestartFrame = static_cast<int32_t>(i);
-            }
+void ApplyPlayerColour(tgeomobject& model, int32_t index) {
+    const int32_t colour = index % kPlayerSkinFrames;
+    // Caps and sides alike, so a player's whole body wears the same colour.
+    for (auto* parts : {&model.triangleParts, &model.quadParts}) {
+        for (tmeshpart& part : *parts) {
+            auto& runs = parts == &model.triangleParts ? part.triangleRuns : part.quadRuns;
+            if (runs.empty()) continue;
+            ttexrun& run = runs.front();
+            const auto texture = static_cast<size_t>(run.textureIndex);
+            if (run.textureIndex < 0 || texture >= model.textureNames.size() ||
+                model.textureNames[texture] != "PLTEX1")
+                continue;
+            run.textureFrames = colour + 1;
+            run.textureRestartFrame = colour;
         }
     }
+}
+
+void ApplyPlayerColours(std::span<tgeomobject> playerModels) {
+    for (size_t i = 0; i < playerModels.size(); ++i)
+        ApplyPlayerColour(playerModels[i], static_cast<int32_t>(i));
 }
 
 SpawnOrder ShuffleSpawnOrder(std::span<const tspawnpoint> spawnPoints, Random& random) {

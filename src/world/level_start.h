@@ -28,7 +28,8 @@ bool StartLevel(World& world, Gpu& gpu, Random& random, const LevelSettings& set
                 const std::filesystem::path& mapPath, std::span<tgeomobject> playerModels,
                 const LevelStartHooks& hooks = {});
 
-// Each player index shows its own frame of the six-frame "PLTEX1" skin.
+// Each player index shows its own frame of the "PLTEX1" skin, on every part that wears it.
+void ApplyPlayerColour(tgeomobject& model, int32_t index);
 void ApplyPlayerColours(std::span<tgeomobject> playerModels);
 
 // Random orders of all spawn points and of each team's; an empty team list holds index 0.

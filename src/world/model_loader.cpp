@@ -162,7 +162,7 @@ float MeasureSeatDrop(const tgeomobject& object) {
 }
 
 int32_t TextureFramesFor(std::string_view name) {
-    if (name == "PLTEX1") return 6;
+    if (name == "PLTEX1") return kPlayerSkinFrames;
     if (name == "PLTEX2") return 3;
     return 1;
 }

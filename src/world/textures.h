@@ -14,6 +14,8 @@ class Gpu;
 struct tgeomobject;
 
 inline constexpr int32_t kTextureSlotCount = 200;
+// "PLTEX1" holds one skin colour per player slot: the host and up to eight others.
+inline constexpr int32_t kPlayerSkinFrames = 9;
 
 struct tteximage {
     std::string name;

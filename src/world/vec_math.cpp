@@ -1,10 +1,27 @@
 #include "world/vec_math.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 float DegToRad(float degrees) {
     return static_cast<float>(degrees * std::numbers::pi / 180.0);
+}
+
+float HeadingOf(tvec3 direction) {
+    const float horizontal = std::sqrt(direction.x * direction.x + direction.z * direction.z);
+    if (!(horizontal > 0)) return 0;
+    const float angle = std::acos(std::clamp(direction.z / horizontal, -1.0f, 1.0f));
+    const float degrees = angle * 180.0f / std::numbers::pi_v<float>;
+    return direction.x > 0 ? degrees : (direction.x < 0 ? -degrees : 0.0f);
+}
+
+float PitchOf(tvec3 direction) {
+    const float length = std::sqrt(direction.x * direction.x + direction.y * direction.y +
+                                   direction.z * direction.z);
+    if (!(length > 0)) return 0;
+    const float angle = std::asin(std::clamp(direction.y / length, -1.0f, 1.0f));
+    return angle * 180.0f / std::numbers::pi_v<float>;
 }
 
 tmatrix IdentityMatrix() {

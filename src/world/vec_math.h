@@ -26,6 +26,11 @@ struct tmatrix {
 // Degrees to radians, rounded to single precision before any sine or cosine is taken.
 float DegToRad(float degrees);
 
+// The heading (degrees) of a direction's horizontal part: 0 along +z, positive towards +x; 0 for
+// a vertical or zero direction. PitchOf: its angle above the horizontal; 0 for a zero direction.
+float HeadingOf(tvec3 direction);
+float PitchOf(tvec3 direction);
+
 tmatrix IdentityMatrix();
 tmatrix RotationX(float degrees);
 tmatrix RotationY(float degrees);  // x' = c x - s z, z' = s x + c z

@@ -17,6 +17,7 @@ struct World {
 
     // Every player draws the template's mesh; the template is reloaded at each level start.
     std::filesystem::path playerModelFile = "player.txt";
+    std::filesystem::path bulletModelFile = "bullet.txt";
     std::optional<tgeomobject> playerTemplate;
     SharedMesh sharedMesh;
 };

@@ -82,8 +82,9 @@ TEST_F(ClientFixture, AcceptedJoinBuildsTheTablesAndEntersPlay) {
     EXPECT_TRUE(client.players[1].isBot);
     EXPECT_EQ(client.localPlayer.joined, 1);
     EXPECT_EQ(levels, std::vector<std::string>{"arena1.map"});
-    EXPECT_GE(client.players[0].headRestartFrame, 0);
-    EXPECT_LE(client.players[0].headRestartFrame, 5);
+    // Every slot wears a colour of its own.
+    for (size_t i = 0; i < client.players.size(); ++i)
+        EXPECT_EQ(client.players[i].headRestartFrame, static_cast<int32_t>(i));
     EXPECT_EQ(client.players[0].bodyRestartFrame, 0);  // deathmatch keeps the default skin
 
     // A second copy of the acceptance changes nothing.
@@ -188,11 +189,11 @@ TEST_F(ClientFixture, BulletThatHitAPlayerThisMachineNeverHeardOfStillEnds) {
     Join();
     // The shooter's machine knows a sixth player whose "added" never arrived here.
     Receive(BuildBulletStart({50, 0, {1, 2, 3}, {0, 0, 1}}));
-    ASSERT_EQ(game.client.bullets.size(), 1u);
+    ASSERT_EQ(game.play.bullets.size(), 1u);
     Receive(BuildBulletFinish({50, 1, 5}));
-    EXPECT_TRUE(game.client.bullets.empty());
+    EXPECT_TRUE(game.play.bullets.empty());
     ASSERT_EQ(game.client.impacts.size(), 1u);  // it still explodes where it ended
-    EXPECT_EQ(game.client.impacts[0].position, (tvec3{1, 2, 3}));
+    EXPECT_EQ(game.client.impacts[0].bullet.position, (tvec3{1, 2, 3}));
 }
 
 TEST_F(ClientFixture, HostDrawsARemoteBulletOncePerCopyAndEachEndRemovesOne) {
@@ -200,20 +201,20 @@ TEST_F(ClientFixture, HostDrawsARemoteBulletOncePerCopyAndEachEndRemovesOne) {
     Join();
     // Forwarded once for the host and once for its bot: two copies reach this machine.
     for (int copy = 0; copy < 2; ++copy) Receive(BuildBulletStart({42, 0, {0, 1, 0}, {0, 0, 1}}));
-    ASSERT_EQ(game.client.bullets.size(), 2u);
-    EXPECT_EQ(game.client.bullets[0].yaw, game.client.players[0].yaw + 180);
+    ASSERT_EQ(game.play.bullets.size(), 2u);
+    EXPECT_EQ(game.play.bullets[0].yaw, game.client.players[0].yaw + 180);
     EXPECT_EQ(game.client.players[0].muzzleStartTime, 5000u);
     EXPECT_EQ(Channel(0, &PlayerChannels::fire).playCount, 2);
     Receive(BuildBulletFinish({42, 0, 3}));
-    EXPECT_EQ(game.client.bullets.size(), 1u);
+    EXPECT_EQ(game.play.bullets.size(), 1u);
     EXPECT_EQ(game.client.impacts.size(), 1u);
     Receive(BuildBulletFinish({42, -1, -1}));
-    EXPECT_TRUE(game.client.bullets.empty());
+    EXPECT_TRUE(game.play.bullets.empty());
     EXPECT_EQ(game.client.impacts.size(), 1u);  // flew out of the arena: no explosion
 
     Receive(BuildBulletStart({43, 3, {}, {}}));  // no player 3
     Receive(BuildBulletStart({43, -1, {}, {}}));
-    EXPECT_TRUE(game.client.bullets.empty());
+    EXPECT_TRUE(game.play.bullets.empty());
 }
 
 TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
@@ -229,8 +230,8 @@ TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
     ASSERT_EQ(acks.size(), 1u);
     EXPECT_EQ(ParseDeletedAck(acks[0].bytes)->senderId, game.client.localPlayer.id);
     EXPECT_EQ(game.state.localPlayerIndex, 1);
-    ASSERT_EQ(game.client.bullets.size(), 1u);
-    EXPECT_EQ(game.client.bullets[0].ownerIndex, 2);
+    ASSERT_EQ(game.play.bullets.size(), 1u);
+    EXPECT_EQ(game.play.bullets[0].ownerIndex, 2);
     EXPECT_EQ(game.client.players.size(), 3u);
     EXPECT_EQ(game.client.clientPlayers[0].id, 2);
 
@@ -404,8 +405,8 @@ TEST_F(ClientFixture, RemoteBulletsStayBoundedWhenTheirEndsAreLost) {
         Receive(BuildServerGameInfo(table, settings));
         Receive(BuildBulletStart({i, 0, {}, {0, 0, 1}}));
     }
-    EXPECT_EQ(game.client.bullets.size(), kMaxRemoteBullets);
-    EXPECT_EQ(game.client.bullets.back().id, 599);  // the newest are kept
+    EXPECT_EQ(game.play.bullets.size(), kMaxRemoteBullets);
+    EXPECT_EQ(game.play.bullets.back().bulletId, 599);  // the newest are kept
 }
 
 TEST_F(ClientFixture, OnlyTheJoinedServerIsHeard) {

@@ -293,7 +293,8 @@ void SoakMatch::Sample() {
         const Client& client = machine->client();
         figures_.maxClientPlayers =
             std::max(figures_.maxClientPlayers, client.clientPlayers.size());
-        figures_.maxRemoteBullets = std::max(figures_.maxRemoteBullets, client.bullets.size());
+        figures_.maxRemoteBullets =
+            std::max(figures_.maxRemoteBullets, machine->game.play.bullets.size());
         figures_.maxImpacts = std::max(figures_.maxImpacts, client.impacts.size());
     }
     figures_.maxWaitingDatagrams = std::max(figures_.maxWaitingDatagrams, net.bus.waitingCount());
@@ -416,7 +417,7 @@ SoakFigures SoakMatch::Run(uint32_t convergeLimitMs) {
 
     // Nobody fires any more; every bullet in the air must end.
     PlayFor(8000, false);
-    for (auto& machine : net.machines) figures_.bulletsLeft += machine->client().bullets.size();
+    for (auto& machine : net.machines) figures_.bulletsLeft += machine->game.play.bullets.size();
 
     figures_.simulatedMs = net.clock.now - start;
     figures_.datagrams = net.bus.sentCount();

@@ -50,10 +50,10 @@ struct SoakFigures {
     size_t maxDepartures = 0;
     size_t maxVisitors = 0;
     size_t maxClientPlayers = 0;
-    size_t maxRemoteBullets = 0;
+    size_t maxRemoteBullets = 0;  // bullets in the air on one machine
     size_t maxImpacts = 0;
     size_t maxWaitingDatagrams = 0;
-    size_t bulletsLeft = 0;  // remote bullets on any machine after everyone stopped firing
+    size_t bulletsLeft = 0;  // bullets on any machine after everyone stopped firing
 };
 
 class SoakMatch {

@@ -100,7 +100,7 @@ TEST_F(GeneratedContent, EveryTextureTheGameLoadsByNameExists) {
 
 TEST_F(GeneratedContent, AnimatedTexturesHaveEveryFrameInOneSizeAndFormat) {
     const std::pair<const char*, int> animated[] = {
-        {"PLTEX1", 6}, {"PLTEX2", 3}, {"mi_fire", 2}, {"mi_expl", 3}};
+        {"PLTEX1", 9}, {"PLTEX2", 3}, {"mi_fire", 2}, {"mi_expl", 3}};
     for (const auto& [name, frames] : animated) {
         const TextureFile* first = Find(name);
         ASSERT_NE(first, nullptr) << name;

@@ -174,12 +174,18 @@ TEST_F(MenuInputTest, QAndRWorkOnBothLayouts) {
         FormKeyPress(game, q);
         EXPECT_NE(game.view.chaseView, before);
     }
+    game.play.playerModels.resize(1);
+    game.play.weapon.magazineShots = 12;
     FormKeyPress(game, 'r');
-    EXPECT_FALSE(game.input.reloadRequest);  // no game is played
+    EXPECT_EQ(game.play.weapon.reloadDelay, 0);  // no game is played
     game.state.playState = 1;
     game.menus.screenState = kPlaying;
-    FormKeyPress(game, 0xEA);
-    EXPECT_TRUE(game.input.reloadRequest);
+    for (uint8_t r : {uint8_t('r'), uint8_t('R'), uint8_t(0xCA), uint8_t(0xEA)}) {
+        game.play.weapon = {};
+        game.play.weapon.magazineShots = 12;
+        FormKeyPress(game, r);
+        EXPECT_GT(game.play.weapon.reloadDelay, 0) << int(r);
+    }
 }
 
 TEST_F(MenuInputTest, ArrowKeysAndEnterWorkOnlyWhileTheMenusAreShown) {

@@ -83,7 +83,7 @@ TEST_F(ArenaBuildersTest, LoadsItsTexturesOnceAndResolvesTheSlots) {
     const tgeomobject first = BuildCylinder(spec, textures, gpu);
     const tgeomobject second = BuildCylinder(spec, textures, gpu);
     EXPECT_EQ(textures.textureList.size(), 3u);
-    EXPECT_EQ(textures.textureList[2].frameCount, 6);
+    EXPECT_EQ(textures.textureList[2].frameCount, kPlayerSkinFrames);
     EXPECT_EQ(first.textureSlots, (std::vector<int32_t>{1, 2}));
     EXPECT_EQ(second.textureSlots, first.textureSlots);
 }

@@ -78,7 +78,7 @@ TEST(ShippedTextures, FramesMatchTheirFirstFrame) {
         EXPECT_EQ(first->picture.width, t.picture.width) << t.name;
         EXPECT_EQ(first->picture.height, t.picture.height) << t.name;
     }
-    EXPECT_EQ(frames, 5 + 2 + 1 + 2);  // PLTEX1, PLTEX2, mi_fire, mi_expl
+    EXPECT_EQ(frames, 8 + 2 + 1 + 2);  // PLTEX1, PLTEX2, mi_fire, mi_expl
 }
 
 }  // namespace

@@ -268,9 +268,9 @@ TEST_F(ModelLoaderTest, LoadsEachTextureOnceWithItsFrameCount) {
     LoadModel(dir.path() / "player.txt", context, true, shared);
     ASSERT_EQ(textures.textureList.size(), 3u);
     EXPECT_EQ(textures.textureList[0].name, "bodytex");
-    EXPECT_EQ(textures.textureList[1].frameCount, 3);  // PLTEX2
-    EXPECT_EQ(textures.textureList[2].frameCount, 6);  // PLTEX1
-    EXPECT_EQ(textures.nextTextureSlot, 10);
+    EXPECT_EQ(textures.textureList[1].frameCount, 3);                  // PLTEX2
+    EXPECT_EQ(textures.textureList[2].frameCount, kPlayerSkinFrames);  // PLTEX1
+    EXPECT_EQ(textures.nextTextureSlot, 1 + 3 + kPlayerSkinFrames);
 }
 
 TEST_F(ModelLoaderTest, ErrorsNameTheFileAndLine) {

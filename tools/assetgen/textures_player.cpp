@@ -104,12 +104,13 @@ Image Explosion(float radius, float heat, uint32_t seed) {
 
 std::vector<TextureFile> PlayerTextures() {
     const std::vector<Color> players = {Rgb(232, 120, 30), Rgb(60, 172, 72),  Rgb(146, 72, 196),
-                                        Rgb(40, 172, 196), Rgb(224, 204, 52), Rgb(206, 206, 212)};
+                                        Rgb(40, 172, 196), Rgb(224, 204, 52), Rgb(206, 206, 212),
+                                        Rgb(222, 84, 150), Rgb(30, 30, 36),   Rgb(120, 78, 40)};
     std::vector<Image> helmets;
     for (size_t i = 0; i < players.size(); ++i)
         helmets.push_back(Helmet(players[i], 100 + static_cast<uint32_t>(i)));
     std::vector<TextureFile> out;
-    AddFrames(out, "PLTEX1", false, 6, helmets);
+    AddFrames(out, "PLTEX1", false, static_cast<int>(helmets.size()), helmets);
     AddFrames(out, "PLTEX2", false, 3,
               {Armour(Rgb(120, 126, 108)), Armour(Rgb(44, 84, 204)), Armour(Rgb(204, 52, 42))});
     out.push_back({"pllegs", Trousers()});

@@ -1,13 +1,35 @@
 #include "app/shell/draw_steps.h"
 
+#include <vector>
+
 #include "app/game.h"
 #include "render/views.h"
 #include "ui/draw/menu_frame.h"
 
 namespace {
 
-// The match as the game holds it; lists that no subsystem fills yet stay empty.
-RenderScene GatherScene(Game& game) {
+// The effects of this frame, in the form the renderer reads; the lists live for the draw.
+struct SceneEffects {
+    std::vector<MuzzleFlash> muzzleFlashes;
+    std::vector<ExplosionSite> explosions;
+};
+
+SceneEffects GatherEffects(Game& game) {
+    SceneEffects effects;
+    for (tmuzzlemodels& muzzles : game.play.muzzleModels) {
+        // A player without a muzzle part has empty muzzle models: nothing to flash.
+        if (muzzles.side.quadParts.empty()) continue;
+        effects.muzzleFlashes.push_back({&muzzles.side, &muzzles.top, muzzles.startTime});
+    }
+    for (const texplpos& explosion : game.play.explosions) {
+        effects.explosions.push_back(
+            {explosion.position, explosion.pitch, explosion.sideYaw, explosion.topYaw});
+    }
+    return effects;
+}
+
+// The match as the game holds it.
+RenderScene GatherScene(Game& game, const SceneEffects& effects) {
     return RenderScene{
         .world = game.world,
         .view = game.view,
@@ -17,6 +39,11 @@ RenderScene GatherScene(Game& game) {
         .windowHeight = game.view.sideView.height,
         .playerModels = game.play.playerModels,
         .localPlayerIndex = game.state.localPlayerIndex,
+        .lookPitch = game.play.lookPitch,
+        .bullets = game.play.bullets,
+        .muzzleFlashes = effects.muzzleFlashes,
+        .explosions = effects.explosions,
+        .captureTheFlag = game.client.clientSettings.gameType == kCaptureTheFlag,
     };
 }
 
@@ -24,12 +51,16 @@ RenderScene GatherScene(Game& game) {
 
 void DrawFrame(Game& game, FrameDraw draw) {
     switch (draw) {
-        case FrameDraw::SplitView:
-            DrawSplitView(GatherScene(game), game.frame.now);
+        case FrameDraw::SplitView: {
+            const SceneEffects effects = GatherEffects(game);
+            DrawSplitView(GatherScene(game, effects), game.frame.now);
             break;
-        case FrameDraw::ChaseView:
-            DrawChaseView(GatherScene(game), game.frame.now);
+        }
+        case FrameDraw::ChaseView: {
+            const SceneEffects effects = GatherEffects(game);
+            DrawChaseView(GatherScene(game, effects), game.frame.now);
             break;
+        }
         case FrameDraw::Menus:
             DrawMenuFrame(game);
             break;

@@ -1,0 +1,113 @@
+// One game step on the largest shipped map with a full table (9 players) and 300 bullets in
+// flight: a third of them the local player's (collision against cylinders and players), the
+// rest other machines' (moved only), with the flag rules of the host running.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+#include "app/game.h"
+#include "app/game_step.h"
+#include "world/bullet_model.h"
+#include "world/level_start.h"
+#include "world/null_gpu.h"
+
+namespace {
+
+constexpr int32_t kPlayers = 9;
+constexpr int32_t kBullets = 300;
+
+std::filesystem::path LargestShippedMap() {
+    std::filesystem::path largest;
+    std::uintmax_t largestSize = 0;
+    const std::filesystem::path maps = std::filesystem::path(ZARNOK_RUN_DIR) / "maps";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(maps, error)) {
+        if (entry.path().extension() == ".map" && entry.file_size() > largestSize) {
+            largest = entry.path();
+            largestSize = entry.file_size();
+        }
+    }
+    return largest;
+}
+
+class PlayedGame {
+  public:
+    explicit PlayedGame(const std::filesystem::path& map) {
+        const std::filesystem::path run(ZARNOK_RUN_DIR);
+        game.services.gpu = &gpu;
+        game.services.clock = &clock;
+        game.world.textures.texturesDir = run / "textures";
+        game.world.playerModelFile = run / "player.txt";
+        game.world.bulletModelFile = run / "bullet.txt";
+        StartLevel(game.world, gpu, game.random, LevelSettings{0, 32}, map, {});
+        game.state.startupComplete = true;
+        game.state.playState = 1;
+        game.state.connected = true;
+        game.state.hosting = true;
+        game.client.serverDestination = "127.0.0.1";
+        game.client.clientSettings.gameType = kCaptureTheFlag;
+        const std::vector<tspawnpoint>& spawns = game.world.arena.spawnPoints;
+        for (int32_t i = 0; i < kPlayers; ++i) {
+            const tspawnpoint& spawn = spawns[static_cast<size_t>(i) % spawns.size()];
+            tplayerinfo record;
+            record.id = 100 + i;
+            record.team = static_cast<uint8_t>(i % 2);
+            record.position = {spawn.x, spawn.y, spawn.z};
+            game.client.clientPlayers.push_back(record);
+            game.server.serverPlayers.push_back(record);
+            game.client.players.emplace_back();
+            ModelLoadContext context{game.world.textures, gpu, game.world.modelVertexCounters};
+            tgeomobject model =
+                *LoadModel(game.world.playerModelFile, context, true, game.world.sharedMesh);
+            model.position = record.position;
+            model.yaw = spawn.angle;
+            game.play.playerModels.push_back(std::move(model));
+        }
+        game.client.localPlayer = game.client.clientPlayers.front();
+        for (int32_t b = 0; b < kBullets; ++b) {
+            const tgeomobject& owner = game.play.playerModels[static_cast<size_t>(b % kPlayers)];
+            tbullet bullet = NewBulletModel(game.world, &gpu);
+            bullet.bulletId = b;
+            bullet.ownerIndex = b % 3 == 0 ? 0 : 1 + b % (kPlayers - 1);
+            const float angle = game.random.Unit() * 6.2831853f;
+            const float distance = 1.0f + game.random.Unit() * 20.0f;
+            bullet.velocity = {std::sin(angle) * 0.3f, 0, std::cos(angle) * 0.3f};
+            bullet.position = owner.position +
+                              tvec3{std::sin(angle) * distance, 1.0f, std::cos(angle) * distance};
+            flying.push_back(std::move(bullet));
+        }
+    }
+
+    NullGpu gpu;
+    ManualClock clock{100000};
+    Game game;
+    std::vector<tbullet> flying;
+};
+
+void BM_GameStepNinePlayersThreeHundredBullets(benchmark::State& state) {
+    const std::filesystem::path map = LargestShippedMap();
+    if (map.empty()) {
+        state.SkipWithError("no shipped maps in the run folder");
+        return;
+    }
+    state.SetLabel(map.filename().string());
+    PlayedGame played(map);
+    Game& game = played.game;
+    for (auto _ : state) {
+        // Every step starts from the same 300 bullets: hits and range would thin them out.
+        state.PauseTiming();
+        game.play.bullets = played.flying;
+        game.play.explosions.clear();
+        played.clock.Advance(15);
+        game.frame.now = played.clock.now;
+        state.ResumeTiming();
+        RunGameStep(game);
+    }
+}
+BENCHMARK(BM_GameStepNinePlayersThreeHundredBullets)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,28 @@
+// Bullet stepping, in three passes of the game step: the bullets this machine decides (its own
+// player's) are moved through the collision and end on a cylinder or a player's body part; then
+// every bullet out of range (|x + y + z| > 200) leaves; then the bullets other machines decide
+// fly on without a test until their owner reports the end. The pieces (the collision move, the
+// end of a bullet, the frag) serve the host's bot bullets as well.
+#pragma once
+#include <cstdint>
+
+#include "game/collision.h"
+
+struct Game;
+
+// Coordinates of a bullet may add up to this much, either way, before it leaves.
+inline constexpr float kBulletRange = 200.0f;
+
+// What a bullet ran into this frame, after it moved by its frame velocity.
+CollisionHit MoveBulletThroughWorld(Game& game, tbullet& bullet);
+
+// A bullet ends with a hit of `kind` on `hitIndex` (-1: it flew out): its explosion when it hit
+// something and "bulfn" to the other machines; the caller removes it from the list.
+void ReportBulletEnd(Game& game, const tbullet& bullet, int32_t kind, int32_t hitIndex);
+
+// First pass: the local player's bullets move, hit and score.
+void StepLocalBullets(Game& game);
+// Second pass: bullets out of range leave; this machine reports the end of its own.
+void DropDistantBullets(Game& game);
+// Third pass: bullets this machine does not decide fly on.
+void MoveRemoteBullets(Game& game);

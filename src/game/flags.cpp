@@ -1,0 +1,165 @@
+#include "game/flags.h"
+
+#include <cmath>
+
+#include "app/game.h"
+
+namespace {
+
+constexpr uint8_t kBlueTeam = 0;
+constexpr uint8_t kRedTeam = 1;
+constexpr uint8_t kHighestScore = 255;
+
+// How close a player (or a carried flag) must come to a flag, along each axis.
+struct Reach {
+    float x = 2, y = 3, z = 2;
+};
+// The blue flag at home is taken from a little further along z.
+constexpr Reach kNear{};
+constexpr Reach kNearBlueHome{2, 3, 3};
+
+bool Near(tvec3 a, tvec3 b, Reach reach) {
+    return std::fabs(a.x - b.x) < reach.x && std::fabs(a.y - b.y) < reach.y &&
+           std::fabs(a.z - b.z) < reach.z;
+}
+
+// One flag with everything its rules need: who takes it, who returns it, where home is, and the
+// enemy flag a capture is made at (with the score the capture goes to).
+struct FlagSide {
+    tteamflag& flag;
+    tvec3 home;
+    uint8_t takers;
+    uint8_t owners;
+    Reach homeReach;
+    const tteamflag& enemyFlag;
+    uint8_t& capturingScore;
+};
+
+void GoHome(tteamflag& flag, tvec3 home) {
+    flag.state = kFlagAtBase;
+    flag.position = home;
+}
+
+tvec3 CarrierPosition(const Game& game, size_t carrier) {
+    const std::vector<tgeomobject>& models = game.play.playerModels;
+    if (carrier < models.size()) return PlaceCarriedFlag(models[carrier]);
+    return game.server.serverPlayers[carrier].position;
+}
+
+void FlagAtHome(FlagSide side, const std::vector<tplayerinfo>& table) {
+    for (size_t i = 0; i < table.size(); ++i) {
+        // The dead take nothing.
+        if (table[i].team != side.takers || table[i].dead) continue;
+        if (!Near(table[i].position, side.flag.position, side.homeReach)) continue;
+        side.flag.state = kFlagCarried;
+        side.flag.carrier = static_cast<uint8_t>(i);
+        return;
+    }
+}
+
+void FlagCarried(const Game& game, FlagSide side, const std::vector<tplayerinfo>& table) {
+    const size_t carrier = side.flag.carrier;
+    if (carrier >= table.size()) {
+        // Its carrier left the game: the flag goes home.
+        GoHome(side.flag, side.home);
+        return;
+    }
+    side.flag.position = CarrierPosition(game, carrier);
+    if (table[carrier].dead) {
+        side.flag.state = kFlagDropped;
+        return;
+    }
+    // A capture needs the capturing team's own flag standing at home.
+    if (side.enemyFlag.state == kFlagAtBase &&
+        Near(side.flag.position, side.enemyFlag.position, kNear)) {
+        if (side.capturingScore < kHighestScore) ++side.capturingScore;
+        GoHome(side.flag, side.home);
+    }
+}
+
+void FlagDropped(FlagSide side, const std::vector<tplayerinfo>& table) {
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (!Near(table[i].position, side.flag.position, kNear)) continue;
+        if (table[i].team == side.takers && !table[i].dead) {
+            side.flag.state = kFlagCarried;
+            side.flag.carrier = static_cast<uint8_t>(i);
+            return;
+        }
+        if (table[i].team == side.owners) {
+            // Even a fallen defender lying at the flag returns it.
+            GoHome(side.flag, side.home);
+            return;
+        }
+    }
+}
+
+void RunRulesOf(const Game& game, FlagSide side) {
+    const std::vector<tplayerinfo>& table = game.server.serverPlayers;
+    switch (side.flag.state) {
+        case kFlagAtBase:
+            FlagAtHome(side, table);
+            break;
+        case kFlagCarried:
+            FlagCarried(game, side, table);
+            break;
+        case kFlagDropped:
+            FlagDropped(side, table);
+            break;
+        default:
+            GoHome(side.flag, side.home);
+            break;
+    }
+}
+
+void StandFlag(tgeomobject& model, const tteamflag& flag, const std::vector<tgeomobject>& players) {
+    const bool carried = flag.state == kFlagCarried && flag.carrier < players.size();
+    float pitch = 0;
+    if (carried) {
+        const tgeomobject& carrier = players[flag.carrier];
+        model.position = PlaceCarriedFlag(carrier);
+        model.yaw = carrier.yaw;
+        const int32_t body = FindPart(carrier, "body");
+        if (body >= 0) {
+            const tmeshpart& part = carrier.triangleParts[static_cast<size_t>(body)];
+            if (static_cast<size_t>(part.currentFrame) < part.frames.size())
+                pitch = part.frames[static_cast<size_t>(part.currentFrame)].rotation.x;
+        }
+    } else {
+        model.position = flag.position;
+        if (flag.state != kFlagAtBase) return;  // a dropped flag lies as it fell
+        model.yaw = 0;
+    }
+    if (!model.quadParts.empty()) model.quadParts.front().pitch = pitch;
+}
+
+}  // namespace
+
+tvec3 PlaceCarriedFlag(const tgeomobject& carrier) {
+    const int32_t body = FindPart(carrier, "body");
+    if (body < 0) return carrier.position;
+    const tmeshpart& part = carrier.triangleParts[static_cast<size_t>(body)];
+    const auto frame = static_cast<size_t>(part.currentFrame);
+    if (frame >= part.frames.size()) return carrier.position;
+    const tpartframe& pose = part.frames[frame];
+    tvec3 point{0, 0, pose.radius};
+    TransformPoint(point, pose.matrix);
+    point = point + pose.shift;
+    TransformPoint(point, RotationY(-carrier.yaw));
+    return point + carrier.position;
+}
+
+void RunFlagRules(Game& game) {
+    tgamesettings& settings = game.server.serverSettings;
+    const Arena& arena = game.world.arena;
+    RunRulesOf(game, {settings.blueFlag, arena.blueFlagHome, kRedTeam, kBlueTeam, kNearBlueHome,
+                      settings.redFlag, settings.redFlag.score});
+    RunRulesOf(game, {settings.redFlag, arena.redFlagHome, kBlueTeam, kRedTeam, kNear,
+                      settings.blueFlag, settings.blueFlag.score});
+}
+
+void PlaceFlagModels(Game& game) {
+    const tgamesettings& settings = game.client.clientSettings;
+    Arena& arena = game.world.arena;
+    StandFlag(arena.blueFlag, settings.blueFlag, game.play.playerModels);
+    StandFlag(arena.redFlag, settings.redFlag, game.play.playerModels);
+}

@@ -1,0 +1,168 @@
+#include "game/player_movement.h"
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "sound/sound_buffers.h"
+
+namespace {
+
+// Signed milliseconds since `then`; a time of 0 means "never", which is always long ago.
+bool LongerAgoThan(uint32_t now, uint32_t then, int32_t period) {
+    return then == 0 || static_cast<int32_t>(now - then) >= period;
+}
+
+// The sprint budget: returns whether the player sprints this frame.
+bool UpdateSprint(tgeomobject& player, const MovementControls& controls, const Tuning& tuning,
+                  uint32_t now) {
+    const bool rested = LongerAgoThan(now, player.runEndTime, tuning.RUN_TIMEOUT);
+    if (controls.run && controls.forward && !controls.crouch && rested) {
+        if (player.runStartTime == 0) player.runStartTime = now;
+        player.moveSpeed = tuning.RUN_SPEED;
+        player.animationPace = 0.25f;
+        if (LongerAgoThan(now, player.runStartTime, tuning.RUN_TIME)) {
+            player.runStartTime = 0;
+            player.runEndTime = now;
+        }
+        return true;
+    }
+    player.moveSpeed = controls.crouch ? tuning.SITSPEED : tuning.WALK_SPEED;
+    player.animationPace = 1;
+    // A sprint released early resumes its budget if taken up again soon; later it starts anew.
+    if (LongerAgoThan(now, player.runStartTime, tuning.RUN_TIME / 4) && rested) {
+        player.runStartTime = 0;
+    }
+    return false;
+}
+
+void SetHorizontalVelocity(tgeomobject& player, const MovementControls& controls) {
+    const double a = -player.yaw * std::numbers::pi / 180.0;
+    const auto c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
+    const float speed = player.moveSpeed;
+    player.velocity.x = c * speed * controls.strafeAxis - s * speed * controls.forwardAxis;
+    player.velocity.z = s * speed * controls.strafeAxis + c * speed * controls.forwardAxis;
+}
+
+void RewindAnimation(tgeomobject& player, int32_t index) {
+    for (auto* parts : {&player.triangleParts, &player.quadParts}) {
+        for (tmeshpart& part : *parts) {
+            if (index < 0 || static_cast<size_t>(index) >= part.animations.size()) continue;
+            tanimation& animation = part.animations[static_cast<size_t>(index)];
+            animation.cursor = 0;
+            animation.finished = false;
+        }
+    }
+}
+
+// Only from rest vertically, on the ground or a top, and not too soon after the last jump.
+void Jump(tgeomobject& player, MovementControls& controls, const Tuning& tuning, uint32_t now) {
+    if (controls.jump && LongerAgoThan(now, player.jumpStartTime, tuning.JUMP_TIMEOUT) &&
+        player.velocity.y == 0 && !player.airborne) {
+        player.velocity.y = kJumpSpeed;
+        player.jumpStartTime = now;
+        RewindAnimation(player, kJumpAnimation);
+    }
+    controls.jump = false;
+}
+
+void AimArm(tgeomobject& player, float lookPitch) {
+    for (auto* parts : {&player.triangleParts, &player.quadParts}) {
+        for (tmeshpart& part : *parts) {
+            if (part.name == "HAND" || part.name == "BSTART") part.pitch = lookPitch;
+        }
+    }
+}
+
+enum class StepSound { Start, Stop, Sprint };
+struct Motion {
+    int32_t animation;
+    StepSound sound;
+};
+
+bool Crouching(int32_t animation) {
+    return animation >= kCrouchForwardAnimation && animation <= kCrouchStillAnimation;
+}
+
+// The animation the held keys ask for; none for combinations such as forward and left together.
+std::optional<Motion> ChooseMotion(const MovementControls& controls, bool sprinting,
+                                   bool canStand) {
+    const bool f = controls.forward, b = controls.back, l = controls.left, r = controls.right;
+    const int held = f + b + l + r;
+    if (held > 1) return std::nullopt;
+    if (controls.crouch || !canStand) {
+        if (f) return Motion{kCrouchForwardAnimation, StepSound::Start};
+        if (b) return Motion{kCrouchBackAnimation, StepSound::Start};
+        if (l) return Motion{kCrouchLeftAnimation, StepSound::Start};
+        if (r) return Motion{kCrouchRightAnimation, StepSound::Start};
+        return Motion{kCrouchStillAnimation, StepSound::Stop};
+    }
+    // The sprint shows only while the budget really lets the player sprint.
+    if (f)
+        return sprinting ? Motion{kSprintAnimation, StepSound::Sprint}
+                         : Motion{kWalkAnimation, StepSound::Start};
+    if (b) return Motion{kWalkBackAnimation, StepSound::Start};
+    if (l) return Motion{kStrafeLeftAnimation, StepSound::Start};
+    if (r) return Motion{kStrafeRightAnimation, StepSound::Start};
+    return Motion{kStandAnimation, StepSound::Stop};
+}
+
+void PlayStepSound(PlayerChannels* channels, StepSound sound) {
+    if (channels == nullptr) return;
+    if (sound == StepSound::Start) {
+        PlaySound(true, channels->walk);
+        return;
+    }
+    StopSound(false, channels->walk);
+    if (sound == StepSound::Sprint) PlaySound(true, channels->sprint);
+}
+
+int32_t CurrentAnimation(const tgeomobject& player) {
+    return player.triangleParts.empty() ? kStandAnimation
+                                        : player.triangleParts.front().currentAnimation;
+}
+
+void Animate(tgeomobject& player, const MovementControls& controls, bool sprinting,
+             PlayerChannels* channels) {
+    const int32_t before = CurrentAnimation(player);
+    if (before != kSprintAnimation && channels != nullptr) StopSound(false, channels->sprint);
+    // Crouched under something lower than the head would rise: the player stays down.
+    const bool canStand = !(Crouching(before) && player.headroom < player.seatDrop);
+    if (player.airborne) {
+        if (canStand) {
+            SetAnimation(player, kJumpAnimation);
+            PlayStepSound(channels, StepSound::Stop);
+        }
+    } else if (const std::optional<Motion> motion = ChooseMotion(controls, sprinting, canStand)) {
+        SetAnimation(player, motion->animation);
+        PlayStepSound(channels, motion->sound);
+    }
+    if (CurrentAnimation(player) == before) return;
+    for (auto* parts : {&player.triangleParts, &player.quadParts}) {
+        for (tmeshpart& part : *parts) {
+            for (tanimation& animation : part.animations) {
+                if (animation.playOnce) animation.cursor = 0;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void SetAnimation(tgeomobject& player, int32_t animation) {
+    for (auto* parts : {&player.triangleParts, &player.quadParts}) {
+        for (tmeshpart& part : *parts) part.currentAnimation = animation;
+    }
+}
+
+void MovePlayer(tgeomobject& player, MovementControls& controls, float yawDelta, float pitchDelta,
+                float& lookPitch, const Tuning& tuning, uint32_t now, PlayerChannels* channels) {
+    const bool sprinting = UpdateSprint(player, controls, tuning, now);
+    const float pitch = lookPitch + pitchDelta;
+    if (pitch > -kLookPitchLimit && pitch < kLookPitchLimit) lookPitch = pitch;
+    if (std::isfinite(yawDelta)) player.yaw -= yawDelta;
+    SetHorizontalVelocity(player, controls);
+    Jump(player, controls, tuning, now);
+    AimArm(player, lookPitch);
+    Animate(player, controls, sprinting, channels);
+}

@@ -1,0 +1,18 @@
+// Player physics: gravity and the frame's motion from the kept velocity, then the integration
+// that runs the collision, keeps what the collision left of the vertical speed (landing and
+// bumping stop it) and moves the player. Used for the local player every frame.
+#pragma once
+#include <cstdint>
+
+#include "game/collision.h"
+#include "world/geom_object.h"
+
+// Gravity on the kept vertical speed, and this frame's motion: the kept velocity scaled to the
+// real frame time.
+void StepPlayerPhysics(tgeomobject& player, float gravity, float speedFactor);
+
+// Collides player `index` (its model is `player`, also seen in `world`) and moves it by what is
+// left of its frame's motion, which is then zero. A kept velocity that is not finite is dropped
+// rather than carried into later frames.
+CollisionHit IntegratePlayer(tgeomobject& player, int32_t index, const CollisionWorld& world,
+                             float speedFactor, Random& random);

@@ -1,0 +1,178 @@
+// Bullets in flight: what they hit, what they score, and that every one of them ends.
+#include "game/bullets.h"
+
+#include <limits>
+
+#include "game/weapon.h"
+#include "net/client_receive.h"
+#include "play_fixture.h"
+
+namespace {
+
+class Bullets : public PlayFixture {
+  protected:
+    // One frame of bullet stepping, as the game step runs the three passes.
+    void StepFrame(uint32_t ms = 15) {
+        Advance(ms);
+        StepLocalBullets(game);
+        DropDistantBullets(game);
+        MoveRemoteBullets(game);
+    }
+    void StepFor(uint32_t ms) {
+        for (uint32_t t = 0; t < ms; t += 15) StepFrame();
+    }
+    // Player 0 fires straight ahead (no spread).
+    void Fire(size_t shooter = 0) {
+        FireBullet(game, static_cast<int32_t>(shooter), 0, Model(shooter).yaw);
+    }
+    std::vector<tbulletfinish> Finishes() const {
+        std::vector<tbulletfinish> finishes;
+        for (const SentDatagram& d : network.Tagged(tmessagetag::kBulletFinish))
+            finishes.push_back(*ParseBulletFinish(d.bytes));
+        return finishes;
+    }
+    size_t Kills() const { return network.Tagged(tmessagetag::kKill).size(); }
+    void Receive(const tdatagram& datagram) { UDPServClUDPRead(game, From("10.0.0.1", datagram)); }
+};
+
+TEST_F(Bullets, ABulletEndsOnTheSideOfACylinderWithAnExplosionInFrontOfIt) {
+    StartPlay(1, 0);
+    BuildArena(game.world.arena, {{0, 0, -10, 2, 6}});
+    Stand(0, 0, 0);  // facing -z, towards the pillar 8 units away
+    Fire();
+    StepFor(1500);
+    EXPECT_TRUE(game.play.bullets.empty());
+    const std::vector<tbulletfinish> finishes = Finishes();
+    ASSERT_EQ(finishes.size(), 1u);
+    EXPECT_EQ(finishes[0].hitKind, 0);
+    EXPECT_EQ(finishes[0].hitIndex, 1);
+    ASSERT_EQ(game.play.explosions.size(), 1u);
+    const tvec3 at = game.play.explosions[0].position;
+    EXPECT_GT(at.z, -8.0f);      // not inside the pillar
+    EXPECT_LT(at.z, -7.0f);      // but right at its face
+    EXPECT_NEAR(at.x, 0, 0.5f);  // the gun is held right of the body
+}
+
+TEST_F(Bullets, RangeIsTheSumOfTheCoordinates) {
+    StartPlay(2, 0);
+    for (tvec3 at : {tvec3{150, 10, 50}, tvec3{150, -100, 100}}) {
+        tbullet bullet;
+        bullet.bulletId = static_cast<int32_t>(at.y);
+        bullet.position = at;
+        bullet.extentRadius = bullet.extentHalfHeight = 0.1f;
+        game.play.bullets.push_back(bullet);
+    }
+    StepFrame();
+    ASSERT_EQ(game.play.bullets.size(), 1u);
+    EXPECT_EQ(game.play.bullets[0].bulletId, -100);  // sum 150: still in range
+    const std::vector<tbulletfinish> finishes = Finishes();
+    ASSERT_EQ(finishes.size(), 1u);
+    EXPECT_EQ(finishes[0].bulletId, 10);
+    EXPECT_EQ(finishes[0].hitIndex, -1);
+    EXPECT_TRUE(game.play.explosions.empty());  // flying out makes no explosion
+}
+
+TEST_F(Bullets, ARemoteBulletWhoseEndWasLostStillLeaves) {
+    StartPlay(2, 0);
+    Receive(BuildBulletStart({7, 1, {0, 1, 0}, {0.3f, 0, 0}}));
+    ASSERT_EQ(game.play.bullets.size(), 1u);
+    StepFor(15 * 600);  // 180 units along x
+    EXPECT_EQ(game.play.bullets.size(), 1u);
+    StepFor(15 * 100);
+    EXPECT_TRUE(game.play.bullets.empty());
+    EXPECT_TRUE(Finishes().empty()) << "only its owner reports its end";
+}
+
+TEST_F(Bullets, DatagramsNamingWhatDoesNotExistChangeNothing) {
+    StartPlay(2, 0);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    Receive(BuildBulletStart({1, 2, {}, {0, 0, 1}}));    // no player 2
+    Receive(BuildBulletStart({1, -1, {}, {0, 0, 1}}));   // no player -1
+    Receive(BuildBulletStart({1, 1, {nan, 0, 0}, {}}));  // could never leave
+    Receive(BuildBulletStart({1, 1, {}, {0, std::numeric_limits<float>::infinity(), 0}}));
+    EXPECT_TRUE(game.play.bullets.empty());
+
+    Receive(BuildBulletStart({5, 1, {0, 1, 0}, {0, 0, 0.3f}}));
+    Stand(0, 0, 0);
+    Fire();  // ours
+    const int32_t ours = game.play.bullets.back().bulletId;
+    Receive(BuildBulletFinish({99, 0, 1}));    // no such bullet
+    Receive(BuildBulletFinish({5, 4, 1}));     // no such kind
+    Receive(BuildBulletFinish({ours, 0, 1}));  // another machine cannot end our bullet
+    EXPECT_EQ(game.play.bullets.size(), 2u);
+    Receive(BuildKill({123, 456}));  // nobody of that name
+    EXPECT_EQ(game.client.messageLog.count, 0);
+    EXPECT_FALSE(Model(0).dead);
+
+    Receive(BuildBulletFinish({5, 0, 1}));
+    EXPECT_EQ(game.play.bullets.size(), 1u);
+}
+
+class Frags : public Bullets {
+  protected:
+    // Player 0 (ours) faces two players standing in line 4 and 8 units ahead.
+    void SetUpDuel(uint8_t gameType, uint8_t nearTeam, uint8_t farTeam) {
+        StartPlay(3, 0, gameType);
+        BuildArena(game.world.arena, {});
+        game.client.clientPlayers[1].team = nearTeam;
+        game.client.clientPlayers[2].team = farTeam;
+        game.client.localPlayer.team = 0;
+        Stand(0, 0, 0);
+        Stand(1, 0, -4);
+        Stand(2, 0.3f, -8);
+    }
+};
+
+TEST_F(Frags, AHitOnAnEnemyKillsItOnceEvenInABurst) {
+    SetUpDuel(kDeathMatch, 0, 0);
+    for (int shot = 0; shot < 3; ++shot) {
+        Fire();
+        StepFor(60);
+    }
+    StepFor(1000);
+    EXPECT_EQ(game.client.localPlayer.frags, 1);
+    ASSERT_EQ(Kills(), 1u);
+    const tkillnotice kill = *ParseKill(network.Tagged(tmessagetag::kKill)[0].bytes);
+    EXPECT_EQ(kill.killerId, 100);
+    EXPECT_EQ(kill.victimId, 101);
+    // Every bullet ended on the first player with an explosion; none reached the one behind.
+    const std::vector<tbulletfinish> finishes = Finishes();
+    ASSERT_EQ(finishes.size(), 3u);
+    for (const tbulletfinish& finish : finishes) {
+        EXPECT_EQ(finish.hitKind, 1);
+        EXPECT_EQ(finish.hitIndex, 1);
+    }
+    EXPECT_EQ(game.play.explosions.size(), 3u);
+}
+
+TEST_F(Frags, FriendlyFireInTeamDeathmatchScoresNothing) {
+    SetUpDuel(kTeamDeathMatch, 0, 1);
+    Fire();
+    StepFor(1000);
+    EXPECT_EQ(Finishes().size(), 1u);  // the team mate was hit...
+    EXPECT_EQ(game.play.explosions.size(), 1u);
+    EXPECT_EQ(game.client.localPlayer.frags, 0);  // ...but not killed
+    EXPECT_EQ(Kills(), 0u);
+
+    Stand(1, 5, -4);  // out of the way: the enemy behind is hit and killed
+    Fire();
+    StepFor(1000);
+    EXPECT_EQ(game.client.localPlayer.frags, 1);
+    EXPECT_EQ(Kills(), 1u);
+}
+
+TEST_F(Frags, ADeadPlayerGivesNoFragAndOurOwnBodyIsNoTarget) {
+    SetUpDuel(kDeathMatch, 0, 0);
+    Model(1).dead = true;
+    Fire();
+    StepFor(1000);
+    EXPECT_EQ(Kills(), 0u);
+    EXPECT_EQ(Finishes().size(), 1u);  // it still stops the bullet
+
+    Model(0).yaw = 180;  // the gun points back through our own body at nothing
+    Fire();
+    StepFor(300);
+    EXPECT_EQ(game.play.bullets.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// Whole games on the in-memory bus: a shot, a kill and a respawn, and a flag capture, as every
+// machine in the game sees them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "game/weapon.h"
+#include "net/net_harness.h"
+#include "support/fake_gpu.h"
+
+namespace {
+
+class MatchOnTheBus : public ::testing::Test {
+  protected:
+    NetMachine& Machine(const std::string& address, uint64_t seed) {
+        NetMachine& machine = net.AddMachine(address, seed);
+        gpus.push_back(std::make_unique<FakeGpu>());
+        machine.game.services.gpu = gpus.back().get();
+        machine.game.world.playerModelFile = std::string(ZARNOK_SOURCE_DIR) + "/data/player.txt";
+        machine.game.world.bulletModelFile = std::string(ZARNOK_SOURCE_DIR) + "/data/bullet.txt";
+        return machine;
+    }
+    static tgeomobject& Model(NetMachine& machine, size_t index) {
+        return machine.game.play.playerModels.at(index);
+    }
+    static bool LogHas(NetMachine& machine, const std::string& line) {
+        const tmessagelog& log = machine.client().messageLog;
+        return std::find(log.lines.begin(), log.lines.end(), line) != log.lines.end();
+    }
+    // Each machine puts its own player where it wants it; the others learn it from the reports.
+    void Place(NetMachine& machine, tvec3 at, float yaw) {
+        tgeomobject& own = Model(machine, static_cast<size_t>(machine.game.state.localPlayerIndex));
+        own.position = at;
+        own.yaw = yaw;
+    }
+
+    NetHarness net;
+    std::vector<std::unique_ptr<FakeGpu>> gpus;
+};
+
+TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
+    NetMachine& host = Machine("10.0.0.1", 11);
+    NetMachine& joiner = Machine("10.0.0.2", 22);
+    HostGame(host, {});
+    net.RunFor(100);
+    JoinGame(joiner, "10.0.0.1", "Joe");
+    net.RunFor(300);
+    ASSERT_EQ(host.game.play.playerModels.size(), 2u);
+    ASSERT_EQ(joiner.game.play.playerModels.size(), 2u);
+    ASSERT_EQ(joiner.game.state.localPlayerIndex, 1);
+
+    Place(host, {0, 1.2f, 0}, 0);  // facing -z, towards the joiner
+    Place(joiner, {0, 1.2f, -6}, 180);
+    net.RunFor(300);
+    ASSERT_NEAR(Model(host, 1).position.z, -6, 1e-4);
+
+    FireBullet(host.game, 0, 0, 0);
+    net.RunFrame();
+    net.RunFrame();
+    ASSERT_EQ(joiner.game.play.bullets.size(), 1u) << "the joiner sees the host's bullet";
+    EXPECT_EQ(joiner.game.play.bullets[0].ownerIndex, 0);
+    EXPECT_GT(joiner.game.play.muzzleModels.at(0).startTime, 0u);
+
+    bool hostExplosion = false, joinerExplosion = false, hostLine = false, joinerLine = false;
+    uint32_t deathTime = 0, backTime = 0;
+    for (int frame = 0; frame < 800 && !backTime; ++frame) {
+        net.RunFrame();
+        hostExplosion |= !host.game.play.explosions.empty();
+        joinerExplosion |= !joiner.game.play.explosions.empty();
+        // Event lines fade after a couple of seconds: look while they are up.
+        hostLine |= LogHas(host, "Host killed Joe");
+        joinerLine |= LogHas(joiner, "Host killed Joe");
+        const tgeomobject& victim = Model(joiner, 1);
+        if (!deathTime && victim.dead) deathTime = net.clock.now;
+        if (deathTime && !victim.dead) backTime = net.clock.now;
+        if (deathTime && !backTime && frame % 20 == 0) {
+            EXPECT_EQ(victim.triangleParts[0].currentAnimation, 10) << "the death animation";
+        }
+    }
+    EXPECT_TRUE(hostExplosion);
+    EXPECT_TRUE(joinerExplosion);
+    EXPECT_TRUE(host.game.play.bullets.empty());
+    EXPECT_TRUE(joiner.game.play.bullets.empty());
+    EXPECT_TRUE(hostLine);
+    EXPECT_TRUE(joinerLine);
+    EXPECT_EQ(host.client().localPlayer.frags, 1);
+    EXPECT_EQ(joiner.client().clientPlayers[0].frags, 1) << "the joiner's table shows the frag";
+    EXPECT_EQ(joiner.client().localPlayer.deaths, 1);
+
+    ASSERT_GT(deathTime, 0u);
+    ASSERT_GT(backTime, 0u);
+    EXPECT_GE(backTime - deathTime, 2000u);
+    EXPECT_LE(backTime - deathTime, 2050u);
+    const tvec3 back = Model(joiner, 1).position;
+    const std::vector<tspawnpoint>& spawns = joiner.game.world.arena.spawnPoints;
+    EXPECT_TRUE(std::any_of(spawns.begin(), spawns.end(), [&](const tspawnpoint& s) {
+        return back == tvec3{s.x, s.y, s.z};
+    })) << "back at a spawn point";
+    EXPECT_EQ(joiner.client().localPlayer.frags, 0);
+    EXPECT_EQ(joiner.client().localPlayer.deaths, 1) << "a respawn keeps the score";
+    net.RunFor(200);
+    EXPECT_EQ(host.client().clientPlayers[1].dead, 0);
+    EXPECT_EQ(Model(host, 1).position, back);
+}
+
+TEST_F(MatchOnTheBus, ACaptureScoresOnEveryMachine) {
+    NetMachine& host = Machine("10.0.0.1", 11);
+    NetMachine& joiner = Machine("10.0.0.2", 22);
+    const tvec3 blueHome{-30, 0, 0}, redHome{30, 0, 0};
+    HostOptions options;
+    options.gameType = kCaptureTheFlag;
+    HostGame(host, options);
+    host.game.world.arena.blueFlagHome = blueHome;
+    host.game.world.arena.redFlagHome = redHome;
+    net.RunFor(100);
+    JoinGame(joiner, "10.0.0.1", "Red", 1);
+    net.RunFor(300);
+    EXPECT_EQ(joiner.client().clientSettings.blueFlag.position, blueHome);
+
+    Place(joiner, blueHome + tvec3{0, 1, 0}, 0);
+    net.RunFor(200);
+    EXPECT_EQ(joiner.client().clientSettings.blueFlag.state, kFlagCarried);
+    EXPECT_TRUE(LogHas(host, "Blue flag taken"));
+    Place(joiner, redHome + tvec3{0, 1, 0}, 0);
+    net.RunFor(200);
+    for (NetMachine* machine : {&host, &joiner}) {
+        const tgamesettings& settings = machine->client().clientSettings;
+        EXPECT_EQ(settings.redFlag.score, 1);
+        EXPECT_EQ(settings.blueFlag.score, 0);
+        EXPECT_EQ(settings.blueFlag.state, kFlagAtBase);
+        EXPECT_TRUE(LogHas(*machine, "Read team brings the flag"));
+        // The flag model stands at its home again on every machine.
+        EXPECT_EQ(machine->game.world.arena.blueFlag.position, blueHome);
+    }
+}
+
+}  // namespace
