@@ -8,6 +8,10 @@ through XTEST, then erased again. After each key the screen area of that box is 
 the X server until it shows something it did not show before the key (the blinking caret's two
 states are learnt first). A read is queued behind every request the game sent before it, so the
 time measured is the time until the display server has the frame that shows the key.
+
+With --in-game the game hosts a match on the first map instead (through the new-game screen),
+and Q switches between the split view and the chase view; the area read back is the middle of
+the screen, where the two views differ. That times whole 3D frames, the heaviest the game draws.
 """
 import argparse
 import ctypes
@@ -100,6 +104,15 @@ def click(display, ndc_x, ndc_y):
     time.sleep(0.5)
 
 
+def host_match(display):
+    """From the main menu: new game, the first map into the rotation, start."""
+    click(display, 0, 0.15)
+    click(display, -0.35, 0.025)
+    click(display, 0, 0.01)
+    click(display, 0.35, -0.41)
+    time.sleep(5)  # the level loads and the first frames settle
+
+
 def learn_states(display, area, seconds):
     seen = set()
     end = time.perf_counter() + seconds
@@ -123,6 +136,8 @@ def main():
     parser.add_argument("zarnok")
     parser.add_argument("run_folder")
     parser.add_argument("--presses", type=int, default=30)
+    parser.add_argument("--in-game", action="store_true",
+                        help="time the view switch (Q) in a hosted match instead of typing")
     args = parser.parse_args()
 
     display = Display()
@@ -140,27 +155,36 @@ def main():
         window = wait_window(game.pid)
         subprocess.run(["xdotool", "windowfocus", window], capture_output=True)
         time.sleep(2)
-        click(display, 0, 0.05)  # main menu: join a game; its player name box has the focus
-        # The player name box: 0.3 wide and 0.08 tall at (0, 0.4) in normalised coordinates.
-        left, top = display.pixel(0.0, 0.4)
-        right, bottom = display.pixel(0.3, 0.32)
+        if args.in_game:
+            host_match(display)
+            # The middle of the screen: the seam between the split view's halves, or the middle
+            # of the chase view.
+            left, top = display.pixel(-0.05, 0.05)
+            right, bottom = display.pixel(0.05, -0.05)
+            keys = ((b"q", "chase view"), (b"q", "split view"))
+        else:
+            click(display, 0, 0.05)  # main menu: join a game; its player name box has the focus
+            # The player name box: 0.3 wide and 0.08 tall at (0, 0.4) in normalised coordinates.
+            left, top = display.pixel(0.0, 0.4)
+            right, bottom = display.pixel(0.3, 0.32)
+            keys = ((b"W", "key"), (b"BackSpace", "backspace"))
         area = (left, top, right - left, bottom - top)
         typed, erased, lost = [], [], 0
         for _ in range(args.presses):
             before = learn_states(display, area, 1.2)
-            shown = time_until_new(display, area, before, b"W")
+            shown = time_until_new(display, area, before, keys[0][0])
             after = learn_states(display, area, 1.2)
-            gone = time_until_new(display, area, after, b"BackSpace")
+            gone = time_until_new(display, area, after, keys[1][0])
             if shown is None or gone is None:
                 lost += 1
                 continue
             typed.append(shown)
             erased.append(gone)
-        for name, values in (("key", typed), ("backspace", erased)):
+        for name, values in ((keys[0][1], typed), (keys[1][1], erased)):
             if not values:
                 continue
             values.sort()
-            print("%-9s n=%d  median %.1f ms  p90 %.1f ms  max %.1f ms" % (
+            print("%-11s n=%d  median %.1f ms  p90 %.1f ms  max %.1f ms" % (
                 name, len(values), statistics.median(values),
                 values[int(0.9 * (len(values) - 1))], values[-1]))
         if lost:

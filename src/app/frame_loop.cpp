@@ -2,6 +2,7 @@
 
 #include "app/game.h"
 #include "app/game_step.h"
+#include "app/hud_feed.h"
 #include "net/client_session.h"
 #include "net/net_frame.h"
 #include "net/server.h"
@@ -30,10 +31,7 @@ void TwoSecondNetworkCheck(Game& game, uint32_t now) {
 void InGameChecks(Game& game, uint32_t now) {
     FrameTiming& timing = game.frame;
     ProgramState& state = game.state;
-    if (Elapsed(now, timing.messageExpiryTime) > kCheckPeriod) {
-        DropMessageLine(game.client);
-        timing.messageExpiryTime = now;
-    }
+    ExpireMessageLine(game.client.messageLog, now);
     // The watchdog: a server that sent nothing for a whole period counts as gone.
     if (Elapsed(now, timing.watchdogTime) >= kCheckPeriod) {
         timing.watchdogTime = now;
@@ -155,6 +153,7 @@ FrameDraw RunFrame(Game& game) {
     FrameDraw draw = FrameDraw::Nothing;
     if (state.playState > 0 && state.renderEnabled) {
         draw = game.view.chaseView ? FrameDraw::ChaseView : FrameDraw::SplitView;
+        StepHudState(game);
     }
     if (state.playState == 0 && MenuFrame(game, now)) draw = FrameDraw::Menus;
     timing.lastFrameTime = now;

@@ -11,6 +11,7 @@
 #include "config/display_modes.h"
 #include "config/tuning.h"
 #include "config/user_settings.h"
+#include "game/hud_state.h"
 #include "game/play_state.h"
 #include "game/view_state.h"
 #include "net/client.h"
@@ -63,6 +64,7 @@ struct Game {
     Client client;
     ViewState view;
     Renderer renderer;
+    HudState hud;
     Menus menus;
     InputState input;
     Sound sound;

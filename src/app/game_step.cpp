@@ -3,6 +3,9 @@
 #include "app/game.h"
 #include "app/local_player_step.h"
 #include "base/main_window.h"
+#include "game/bot_bullets.h"
+#include "game/bot_physics.h"
+#include "game/bots.h"
 #include "game/bullets.h"
 #include "game/death.h"
 #include "game/explosions.h"
@@ -13,10 +16,6 @@
 #include "net/player_models.h"
 
 namespace {
-
-// Steps of the match that the gameplay rules fill in; each runs at its place in the order below.
-void StepBotBullets(Game&) {}
-void StepBots(Game&) {}
 
 void StepFlags(Game& game) {
     if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
@@ -48,8 +47,9 @@ void RunGameStep(Game& game) {
     if (game.services.window) game.services.window->SetCursorVisible(false);
     if (!state.spawnConfirmed) RequestSpawnsUntilConfirmed(game);
     if (state.hosting) {
-        StepBotBullets(game);
-        StepBots(game);
+        UpdateBotBullets(game);
+        StepBotBodies(game);
+        UpdateBots(game);
     }
     StepFlags(game);
     SetRemoteVolumesByDistance(game);

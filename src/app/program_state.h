@@ -29,7 +29,6 @@ struct FrameTiming {
 
     // Periodic checks, each the tick of its last run.
     uint32_t networkCheckTime = 0;
-    uint32_t messageExpiryTime = 0;
     uint32_t watchdogTime = 0;
     uint32_t timeoutCheckTime = 0;
     uint32_t tabDisarmTime = 0;

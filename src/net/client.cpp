@@ -1,7 +1,5 @@
 #include "net/client.h"
 
-#include <algorithm>
-
 #include "app/game.h"
 
 bool IsConnected(const Game& game) {
@@ -28,21 +26,4 @@ bool DecidesBulletsOf(const Game& game, int32_t ownerIndex) {
     return game.state.hosting && ownerIndex >= 0 &&
            static_cast<size_t>(ownerIndex) < players.size() &&
            players[static_cast<size_t>(ownerIndex)].isBot;
-}
-
-void AddMessageLine(Client& client, std::string_view text, uint32_t now) {
-    tmessagelog& log = client.messageLog;
-    if (log.count >= tmessagelog::kMaxLines) DropMessageLine(client);
-    log.lines[static_cast<size_t>(log.count)] =
-        std::string(text.substr(0, tmessagelog::kLineLength));
-    ++log.count;
-    log.lastChange = now;
-}
-
-void DropMessageLine(Client& client) {
-    tmessagelog& log = client.messageLog;
-    if (log.count <= 0) return;
-    std::rotate(log.lines.begin(), log.lines.begin() + 1, log.lines.end());
-    log.lines.back().clear();
-    --log.count;
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "net/level_link.h"
+#include "net/message_log.h"
 #include "net/wire_codec.h"
 #include "world/geom_object.h"
 
@@ -46,15 +47,6 @@ struct tbulletimpact {
 struct tfoundserver {
     tshortstring<16> address;
     uint32_t lastHeard = 0;
-};
-
-struct tmessagelog {
-    static constexpr int kSlots = 10;
-    static constexpr int kMaxLines = 9;
-    static constexpr size_t kLineLength = 64;
-    std::array<std::string, kSlots> lines;
-    int32_t count = 0;
-    uint32_t lastChange = 0;
 };
 
 inline constexpr size_t kMaxFoundServers = 21;
@@ -112,5 +104,3 @@ bool DecidesBulletsOf(const Game& game, int32_t ownerIndex);
 // The addresses of the servers heard lately, in the order they were first heard: the join
 // screen's rows.
 std::vector<std::string> FoundServerAddresses(const Client& client);
-void AddMessageLine(Client& client, std::string_view text, uint32_t now);
-void DropMessageLine(Client& client);

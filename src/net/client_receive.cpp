@@ -178,7 +178,8 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     if (!game.state.hosting && (accepted || map != client.loadedMap)) {
         if (!map.empty() && LoadLevel(game, map)) client.loadedMap = map;
     }
-    for (size_t i = client.players.size(); i < records.size(); ++i) {
+    const size_t known = client.players.size();
+    for (size_t i = known; i < records.size(); ++i) {
         client.players.push_back(NewPresence(game, records[i], i));
         CreatePlayerModel(game, static_cast<int32_t>(i));
         AddPlayerChannels(game.sound, records[i].team);
@@ -195,9 +196,11 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     } else {
         SendDatagram(game, client.clientSettings.serverAddress.View(), kServerPort,
                      BuildAddedAck(table->messageId));
-        if (!records.empty()) {
-            std::string line = records.back().name.Text() + " joined the game";
-            AddMessageLine(client, line, NetNow(game));
+        // Each newcomer is announced once: the host resends an announcement until it is
+        // acknowledged, and announcements may overtake each other.
+        for (size_t i = known; i < records.size(); ++i) {
+            AddMessageLine(client.messageLog, records[i].name.Text() + " joined the game",
+                           NetNow(game));
         }
     }
 }
@@ -229,7 +232,7 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
         client.players.erase(client.players.begin() + d);
     std::string line =
         client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
-    AddMessageLine(client, line, NetNow(game));
+    AddMessageLine(client.messageLog, line, NetNow(game));
     client.clientPlayers.erase(client.clientPlayers.begin() + d);
     client.departedIds.push_back(*id);
     if (client.departedIds.size() > kRememberedDepartures) {
@@ -306,7 +309,7 @@ void OnKill(Game& game, Bytes bytes) {
 
     std::string line = client.clientPlayers[static_cast<size_t>(k)].name.Text() + " killed ";
     line = line.substr(0, 24) + client.clientPlayers[static_cast<size_t>(v)].name.Text();
-    AddMessageLine(client, line.substr(0, 40), now);
+    AddMessageLine(client.messageLog, line.substr(0, 40), now);
     if (PlayerChannels* channels = ChannelsOf(game.sound, static_cast<size_t>(k))) {
         PlaySound(false, channels->death);
     }

@@ -69,6 +69,7 @@ void EnterGame(Game& game) {
     game.state.playState = 1;
     client.gameInfoEnabled = true;
     client.levelStartTime = NetNow(game);
+    ClearMessageLog(client.messageLog);
     client.clientSettings.gameOver = 0;
     if (game.state.hosting) {
         tgamesettings& settings = game.server.serverSettings;
@@ -149,16 +150,16 @@ void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState) {
             PlayFlagSound(game.sound, sound, looping, flag);
         };
         if (after == kFlagAtBase && before == kFlagCarried) {
-            AddMessageLine(client, texts.captured, now);
+            AddMessageLine(client.messageLog, texts.captured, now);
             play("flagfrag.wav", false);
         } else if (after == kFlagAtBase && before == kFlagDropped) {
-            AddMessageLine(client, texts.returned, now);
+            AddMessageLine(client.messageLog, texts.returned, now);
             play("flagreturn.wav", false);
         } else if (after == kFlagCarried) {
-            AddMessageLine(client, texts.taken, now);
+            AddMessageLine(client.messageLog, texts.taken, now);
             play("flagalarm.wav", true);
         } else if (after == kFlagDropped) {
-            AddMessageLine(client, texts.dropped, now);
+            AddMessageLine(client.messageLog, texts.dropped, now);
         }
         client.previousFlagState[flag] = after;
     }
@@ -167,7 +168,6 @@ void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState) {
 void RestartLevel(Game& game) {
     Client& client = game.client;
     Server& server = game.server;
-    client.messageLog = {};
     std::string map = client.clientSettings.mapName.Text();
     if (!map.empty()) {
         SaveModelTextures(game);
@@ -198,8 +198,13 @@ void RestartLevel(Game& game) {
                 client.players[i].yaw = bot.yaw;
             }
             if (i < game.play.playerModels.size()) {
-                game.play.playerModels[i].position = bot.position;
-                game.play.playerModels[i].yaw = bot.yaw;
+                // A bot killed as the level ended starts the next one standing.
+                tgeomobject& model = game.play.playerModels[i];
+                model.position = bot.position;
+                model.yaw = bot.yaw;
+                model.dead = false;
+                model.velocity = {};
+                model.platformIndex = -1;
             }
         }
     }

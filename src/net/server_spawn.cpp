@@ -26,9 +26,13 @@ const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team) {
     SpawnOrder& order = arena.spawnOrder;
     std::vector<uint8_t>* list = &order.all;
     uint8_t* cursor = &order.allCursor;
+    // A map without points of the team still places its players, on any point.
     if (game.server.serverSettings.gameType != kDeathMatch) {
-        list = team == 0 ? &order.blue : &order.red;
-        cursor = team == 0 ? &order.blueCursor : &order.redCursor;
+        std::vector<uint8_t>* teamList = team == 0 ? &order.blue : &order.red;
+        if (!teamList->empty()) {
+            list = teamList;
+            cursor = team == 0 ? &order.blueCursor : &order.redCursor;
+        }
     }
     if (list->empty()) return &arena.spawnPoints.front();  // orders not built yet
     if (*cursor >= list->size()) *cursor = 0;

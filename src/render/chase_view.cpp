@@ -61,7 +61,9 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glEnable(GL_CULL_FACE);
     glFrontFace(GL_CCW);
     const float u0 = -player.yaw * kChaseSkyFovy / 360.0f;
-    DrawSkyPanorama(scene, u0, u0 + WindowAspect(scene));
+    const float u1 = u0 + WindowAspect(scene);
+    const bool skyBehind = SkyCanGoBehind(scene);
+    if (!skyBehind) DrawSkyPanorama(scene, u0, u1);
 
     glLoadIdentity();
     glEnable(GL_LIGHTING);
@@ -72,16 +74,26 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     ApplyPlayerFrame(player);
 
     glEnable(GL_BLEND);
-    DrawFloor(scene);
+    DrawFloor(scene, skyBehind ? FloorDepth::kMarksCovered : FloorDepth::kAsSet);
     glEnable(GL_LIGHTING);
     glColor4f(1, 1, 1, 1);
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
-    DrawMovingModels(scene, now, FlagLighting::kUnlit);
-    glEnable(GL_TEXTURE_2D);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    DrawSolidCylinders(scene);
+    if (skyBehind) {
+        // The opaque cylinders first, then the sky where neither they nor the floor stand.
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        DrawSolidCylinders(scene);
+        DrawSkyBehindScene(scene, u0, u1);
+        glEnable(GL_LIGHTING);
+        glColor4f(1, 1, 1, 1);
+        DrawMovingModels(scene, now, FlagLighting::kUnlit);
+    } else {
+        DrawMovingModels(scene, now, FlagLighting::kUnlit);
+        glEnable(GL_TEXTURE_2D);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        DrawSolidCylinders(scene);
+    }
     DisableVertexArrays();
     DrawChargers(scene, now);
 
@@ -106,8 +118,8 @@ void DrawChaseView(const RenderScene& scene, uint32_t now) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     if (const tgeomobject* player = scene.LocalPlayer()) DrawChaseScene(scene, *player, now);
     glLoadIdentity();
-    DrawSideViewHud(scene);
-    DrawTopViewHud(scene);
-    DrawWindowHud(scene);
+    DrawAmmunitionHud(scene, now);
+    DrawPlayerHud(scene);
+    DrawMatchHud(scene);
     glDisable(GL_LIGHT3);
 }

@@ -1,14 +1,16 @@
-// The HUD's entry points as the scene renderer calls them, each with an identity matrix and the
-// viewport it names already set. Their content (scores, messages, ammunition, reload bar,
-// statistics, winner and connection notices) is drawn by the HUD; until it exists they draw
-// nothing.
+// The HUD: the flat layer over the 3D views, drawn from the scene's HudInput (nothing without
+// one). The views call the three groups with the viewport each belongs in already set: the
+// split view draws the player group in its side (left) viewport, the ammunition group in its
+// top (right) viewport and the match group over the whole window; the chase view draws all
+// three over the whole window, ammunition first.
 #pragma once
+#include <cstdint>
 
 struct RenderScene;
 
-// Side viewport: kills and deaths, the hidden text line, the message lines.
-void DrawSideViewHud(const RenderScene& scene);
-// Top viewport: ammunition, chargers and the reload bar.
-void DrawTopViewHud(const RenderScene& scene);
-// Whole window: statistics, winner, connection and team notices.
-void DrawWindowHud(const RenderScene& scene);
+// Kills and deaths, the hidden line (Ctrl+I) and the message lines.
+void DrawPlayerHud(const RenderScene& scene);
+// Rounds left, spare magazines and the reload bar.
+void DrawAmmunitionHud(const RenderScene& scene, uint32_t now);
+// Statistics table, winner, connection notice, team scores and flag warnings.
+void DrawMatchHud(const RenderScene& scene);

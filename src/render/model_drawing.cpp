@@ -9,7 +9,7 @@ namespace {
 
 constexpr float kNearCylinderDistance = 20.0f;
 
-enum class DrawSource { kImmediate, kPlayerBuffers };
+enum class DrawSource { kModelArrays, kPlayerBuffers };
 
 struct PartList {
     std::vector<tmeshpart>& parts;
@@ -43,8 +43,9 @@ void ApplyPartTransform(const tgeomobject& object, const tmeshpart& part) {
     glTranslatef(-pivot.x, -pivot.y, -pivot.z);
 }
 
-// The run's elements of the part's current pose, each in its own glBegin/glEnd.
-void DrawRunImmediate(const tgeomobject& object, const tmeshpart& part, const ttexrun& run,
+// The run's elements of the part's current pose, straight from the model's own vertex array: the
+// same vertices in the same order as one glBegin/glEnd per element would send, in one call.
+void DrawRunFromModel(const tgeomobject& object, const tmeshpart& part, const ttexrun& run,
                       VertexSetHalf half) {
     const int32_t perElement = VerticesPerElement(half);
     const int32_t frameOffset =
@@ -56,17 +57,14 @@ void DrawRunImmediate(const tgeomobject& object, const tmeshpart& part, const tt
     if (first < 0 || run.elementCount <= 0 ||
         (first + run.elementCount) * perElement > static_cast<int64_t>(vertices.size()))
         return;
-    const GLenum mode = half == VertexSetHalf::kTriangles ? GL_TRIANGLES : GL_QUADS;
-    for (int64_t element = first; element < first + run.elementCount; ++element) {
-        glBegin(mode);
-        for (int32_t i = 0; i < perElement; ++i) {
-            const tmodelvertex& v = vertices[static_cast<size_t>(element * perElement + i)];
-            glTexCoord2f(v.s, v.t);
-            glNormal3f(v.normal.x, v.normal.y, v.normal.z);
-            glVertex3f(v.position.x, v.position.y, v.position.z);
-        }
-        glEnd();
-    }
+    const tmodelvertex* base = vertices.data();
+    constexpr GLsizei kStride = sizeof(tmodelvertex);
+    glVertexPointer(3, GL_FLOAT, kStride, &base->position);
+    glNormalPointer(GL_FLOAT, kStride, &base->normal);
+    glTexCoordPointer(2, GL_FLOAT, kStride, &base->s);
+    glDrawArrays(half == VertexSetHalf::kTriangles ? GL_TRIANGLES : GL_QUADS,
+                 static_cast<GLint>(first * perElement),
+                 static_cast<GLsizei>(run.elementCount * perElement));
 }
 
 void DrawRunFromBuffers(const tmeshpart& part, const VertexBufferSet& buffers, VertexSetHalf half) {
@@ -94,8 +92,8 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, 
                 ApplyPartTransform(object, part);
                 if (list.half == VertexSetHalf::kTriangles && part.name == "BSTART")
                     object.bulletStart = BulletStartOffset(object, static_cast<int32_t>(index));
-                if (source == DrawSource::kImmediate) {
-                    DrawRunImmediate(object, part, run, list.half);
+                if (source == DrawSource::kModelArrays) {
+                    DrawRunFromModel(object, part, run, list.half);
                 } else {
                     DrawRunFromBuffers(part, *playerBuffers, list.half);
                 }
@@ -109,7 +107,13 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, 
 }  // namespace
 
 void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now) {
-    DrawParts(object, textures, now, DrawSource::kImmediate, nullptr);
+    // The arrays point into the model, not into a buffer, and are switched on only for this
+    // model: callers draw small models with the arrays on or off.
+    const GLboolean arraysOn = glIsEnabled(GL_VERTEX_ARRAY);
+    ArbBuffers().glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
+    if (!arraysOn) EnableVertexArrays();
+    DrawParts(object, textures, now, DrawSource::kModelArrays, nullptr);
+    if (!arraysOn) DisableVertexArrays();
 }
 
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,

@@ -1,6 +1,6 @@
-// Drawing single objects for the scene renderer: any model in immediate mode (bullets, flags,
-// chargers, muzzle flashes, explosions), a player from the shared player-mesh buffers, one arena
-// cylinder from the arena buffers, and the test for platforms hanging over the local player.
+// Drawing single objects for the scene renderer: any model from its own vertex arrays (bullets,
+// flags, chargers, muzzle flashes, explosions), a player from the shared player-mesh buffers, one
+// arena cylinder from the arena buffers, and the test for platforms hanging over the local player.
 // Drawing a model is what advances its animations and texture runs, resolves its texture slots
 // and computes its bulletStart, so a model that is not drawn does not advance.
 #pragma once
@@ -12,7 +12,8 @@
 #include "world/textures.h"
 
 // Each part's runs in turn, hinged about the part's pivot by its pitch, turned by the yaw and
-// moved to the position. Ends with 2D texturing off.
+// moved to the position, one glDrawArrays per run from the model's vertices. Leaves the vertex
+// arrays switched as it found them, pointing into the model. Ends with 2D texturing off.
 void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now);
 
 // The same from the player buffers (one glDrawArrays per run); the caller has switched the

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "config/tuning.h"
+#include "game/hud_input.h"
 #include "game/view_state.h"
 #include "render/renderer_state.h"
 #include "world/world.h"
@@ -38,7 +39,8 @@ struct RenderScene {
     std::span<tbullet> bullets{};
     std::span<const MuzzleFlash> muzzleFlashes{};
     std::span<const ExplosionSite> explosions{};
-    bool captureTheFlag = false;  // the flags are drawn only in that game type
+    bool captureTheFlag = false;    // the flags are drawn only in that game type
+    const HudInput* hud = nullptr;  // what the HUD shows; no HUD without it
 
     const tgeomobject* LocalPlayer() const {
         if (localPlayerIndex < 0 || static_cast<size_t>(localPlayerIndex) >= playerModels.size())

@@ -1,5 +1,9 @@
 #include "render/scene_passes.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "base/clock.h"
 #include "render/gl_state.h"
 #include "render/model_drawing.h"
@@ -11,6 +15,8 @@ namespace {
 constexpr float kFloorTextureScale = 0.2f;
 constexpr float kExplosionTopPitch = 60.0f;
 constexpr float kSeeThroughAlpha = 0.5f;
+// Just short of the cleared depth (1.0) in a 24-bit depth buffer.
+constexpr double kFloorMarkDepth = 1.0 - 4.0 / (1 << 24);
 
 int32_t CylinderSlot(const tgeomobject& cylinder, size_t index) {
     return index < cylinder.textureSlots.size() ? cylinder.textureSlots[index] : -1;
@@ -22,21 +28,78 @@ void DrawFlag(tgeomobject& flag, const RenderScene& scene, uint32_t now, FlagLig
     if (lighting == FlagLighting::kUnlit) glEnable(GL_LIGHTING);
 }
 
-}  // namespace
-
-void ApplyPlayerFrame(const tgeomobject& player) {
-    glRotatef(-player.yaw, 0, 1, 0);
-    glTranslatef(-player.position.x, -player.position.y, -player.position.z);
+bool CylindersAreOpaque(const RenderScene& scene) {
+    for (const tgeomobject& cylinder : scene.world.arena.arenaCylinders) {
+        if (!IsOpaqueSlot(scene.world.textures, CylinderSlot(cylinder, 0)) ||
+            !IsOpaqueSlot(scene.world.textures, CylinderSlot(cylinder, 1)))
+            return false;
+    }
+    return true;
 }
 
-void DrawSkyPanorama(const RenderScene& scene, float u0, float u1) {
-    glLoadIdentity();
+enum class NearCylinders { kDrawn, kSkipped };
+
+// The cylinders in the order of their distance along the current camera's line of sight.
+std::vector<int32_t> CylindersNearestFirst(const RenderScene& scene, NearCylinders near) {
+    const Arena& arena = scene.world.arena;
+    const tvec3 player = scene.LocalPlayer()->position;
+    // Projection and camera share the one matrix: its bottom row gives each point's clip w, which
+    // grows with the distance in front of the camera.
+    GLfloat matrix[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    std::vector<std::pair<float, int32_t>> byDistance;
+    byDistance.reserve(arena.arenaCylinders.size());
+    for (size_t k = 0; k < arena.arenaCylinders.size() && k + 1 < arena.cylinderBounds.size();
+         ++k) {
+        const auto index = static_cast<int32_t>(k);
+        if (near == NearCylinders::kSkipped && IsNearCylinder(arena.cylinderBounds, index, player))
+            continue;
+        const tcylinderbounds& bounds = arena.cylinderBounds[k + 1];
+        const float w =
+            matrix[3] * bounds.x + matrix[7] * bounds.centreY + matrix[11] * bounds.z + matrix[15];
+        byDistance.emplace_back(w, index);
+    }
+    std::sort(byDistance.begin(), byDistance.end());
+    std::vector<int32_t> order;
+    order.reserve(byDistance.size());
+    for (const auto& [distance, index] : byDistance) order.push_back(index);
+    return order;
+}
+
+// Opaque cylinders drawn blended would look the same; unblended and nearest first, the depth test
+// rejects the pixels they hide before they are shaded. Sides first, they cover the most.
+void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders near) {
+    const Arena& arena = scene.world.arena;
+    const std::vector<int32_t> order = CylindersNearestFirst(scene, near);
+    const GLboolean blending = glIsEnabled(GL_BLEND);
+    glDisable(GL_BLEND);
+    for (VertexSetHalf half : {VertexSetHalf::kQuads, VertexSetHalf::kTriangles}) {
+        const bool caps = half == VertexSetHalf::kTriangles;
+        BindVertexSet(arena.arenaBuffers, half);
+        int32_t boundSlot = -1;
+        for (int32_t k : order) {
+            const tgeomobject& cylinder = arena.arenaCylinders[static_cast<size_t>(k)];
+            const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);
+            if (slot != boundSlot) BindTextureSlot(scene.world.textures, slot);
+            boundSlot = slot;
+            DrawVertexRange(arena.arenaBuffers, half,
+                            caps ? cylinder.arenaTriangleStart : cylinder.arenaQuadStart,
+                            caps ? cylinder.arenaTriangleVertices : cylinder.arenaQuadVertices);
+        }
+    }
+    if (blending) glEnable(GL_BLEND);
+}
+
+void SetSkyState(const RenderScene& scene) {
     glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     BindTextureSlot(scene.world.textures, scene.world.arena.skyTextureSlot);
+}
+
+// The panorama across the viewport at z = 0 under an identity matrix.
+void DrawSkyQuad(float u0, float u1) {
     glBegin(GL_QUADS);
     glNormal3f(0, 1, 0);
     glTexCoord2f(u1, 1);
@@ -50,7 +113,43 @@ void DrawSkyPanorama(const RenderScene& scene, float u0, float u1) {
     glEnd();
 }
 
-void DrawFloor(const RenderScene& scene) {
+}  // namespace
+
+void ApplyPlayerFrame(const tgeomobject& player) {
+    glRotatef(-player.yaw, 0, 1, 0);
+    glTranslatef(-player.position.x, -player.position.y, -player.position.z);
+}
+
+void DrawSkyPanorama(const RenderScene& scene, float u0, float u1) {
+    glLoadIdentity();
+    SetSkyState(scene);
+    glDisable(GL_DEPTH_TEST);
+    DrawSkyQuad(u0, u1);
+}
+
+bool SkyCanGoBehind(const RenderScene& scene) {
+    return IsOpaqueSlot(scene.world.textures, scene.world.arena.floorTextureSlot) &&
+           CylindersAreOpaque(scene);
+}
+
+void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1) {
+    glPushMatrix();
+    glLoadIdentity();
+    SetSkyState(scene);
+    // At the far end of the depth range the sky passes only where the depth is still cleared,
+    // and it writes none.
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_FALSE);
+    glDepthRange(1, 1);
+    DrawSkyQuad(u0, u1);
+    glDepthRange(0, 1);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
+    glPopMatrix();
+}
+
+void DrawFloor(const RenderScene& scene, FloorDepth depth) {
     const auto extent = static_cast<float>(scene.world.arena.floorExtent);
     const float repeats = kFloorTextureScale * extent;
     glEnable(GL_CULL_FACE);
@@ -59,7 +158,18 @@ void DrawFloor(const RenderScene& scene) {
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    BindTextureSlot(scene.world.textures, scene.world.arena.floorTextureSlot);
+    const int32_t slot = scene.world.arena.floorTextureSlot;
+    BindTextureSlot(scene.world.textures, slot);
+    // An opaque floor blended over the sky or the cleared window looks the same unblended.
+    const GLboolean blending = glIsEnabled(GL_BLEND);
+    if (IsOpaqueSlot(scene.world.textures, slot)) glDisable(GL_BLEND);
+    if (depth == FloorDepth::kMarksCovered) {
+        // Farther than anything else can be, so it hides nothing, but no longer the cleared
+        // value: the sky drawn behind the scene leaves the floor alone.
+        glEnable(GL_DEPTH_TEST);
+        glDepthFunc(GL_ALWAYS);
+        glDepthRange(kFloorMarkDepth, kFloorMarkDepth);
+    }
     glBegin(GL_QUADS);
     glNormal3f(0, 1, 0);
     glTexCoord2f(0, 0);
@@ -71,6 +181,12 @@ void DrawFloor(const RenderScene& scene) {
     glTexCoord2f(repeats, 0);
     glVertex3f(extent, 0, -extent);
     glEnd();
+    if (depth == FloorDepth::kMarksCovered) {
+        glDepthRange(0, 1);
+        glDepthFunc(GL_LESS);
+        glDisable(GL_DEPTH_TEST);
+    }
+    if (blending) glEnable(GL_BLEND);
 }
 
 void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting) {
@@ -91,6 +207,10 @@ void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagL
 }
 
 void DrawArenaBatches(const RenderScene& scene) {
+    if (CylindersAreOpaque(scene)) {
+        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kDrawn);
+        return;
+    }
     const Arena& arena = scene.world.arena;
     const TextureTable& textures = scene.world.textures;
     BindVertexSet(arena.arenaBuffers, VertexSetHalf::kTriangles);
@@ -108,6 +228,10 @@ void DrawArenaBatches(const RenderScene& scene) {
 }
 
 void DrawSolidCylinders(const RenderScene& scene) {
+    if (CylindersAreOpaque(scene)) {
+        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kSkipped);
+        return;
+    }
     const Arena& arena = scene.world.arena;
     const tvec3 player = scene.LocalPlayer()->position;
     // All caps from the triangle buffers, then all sides from the quad buffers, binding a

@@ -25,7 +25,19 @@ void LookFromSide(const tviewcamera& side, float nearPlane, const tgeomobject& p
     ApplyPlayerFrame(player);
 }
 
-void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t now) {
+struct SkyColumns {
+    float u0 = 0, u1 = 0;
+};
+
+// The panorama turns with the player: a full turn scrolls it by 360 / fovy view widths.
+SkyColumns SideSky(const RenderScene& scene, const tgeomobject* player) {
+    const tviewcamera& side = scene.view.sideView;
+    const float u0 = -(player ? player->yaw : 0.0f) * side.fovy / 360.0f;
+    return {u0, u0 + side.aspect};
+}
+
+void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t now,
+                  bool skyBehind) {
     const tviewcamera& side = scene.view.sideView;
     // First pass: the floor only, seen through the whole depth range.
     LookFromSide(side, kNearPlane, player);
@@ -49,8 +61,18 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
     EnableVertexArrays();
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
-    DrawMovingModels(scene, now, FlagLighting::kLit);
-    DrawArenaBatches(scene);
+    if (skyBehind) {
+        // The opaque cylinders first, then the sky where neither they nor the floor stand.
+        DrawArenaBatches(scene);
+        const SkyColumns sky = SideSky(scene, &player);
+        DrawSkyBehindScene(scene, sky.u0, sky.u1);
+        glEnable(GL_LIGHTING);
+        glColor4f(1, 1, 1, 1);
+        DrawMovingModels(scene, now, FlagLighting::kLit);
+    } else {
+        DrawMovingModels(scene, now, FlagLighting::kLit);
+        DrawArenaBatches(scene);
+    }
     DisableVertexArrays();
     DrawChargers(scene, now);
 
@@ -119,19 +141,21 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
     glEnable(GL_CULL_FACE);
     glFrontFace(GL_CCW);
 
-    // The panorama turns with the player: a full turn scrolls it by 360 / fovy view widths.
-    const float u0 = -(player ? player->yaw : 0.0f) * view.sideView.fovy / 360.0f;
-    DrawSkyPanorama(scene, u0, u0 + view.sideView.aspect);
+    const bool skyBehind = player && SkyCanGoBehind(scene);
+    if (!skyBehind) {
+        const SkyColumns sky = SideSky(scene, player);
+        DrawSkyPanorama(scene, sky.u0, sky.u1);
+    }
 
     if (player) {
-        DrawSideView(scene, *player, now);
+        DrawSideView(scene, *player, now, skyBehind);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_CULL_FACE);
         glDisable(GL_TEXTURE_2D);
         glDisable(GL_BLEND);
         glDisable(GL_LIGHTING);
         glLoadIdentity();
-        DrawSideViewHud(scene);
+        DrawPlayerHud(scene);
         glEnable(GL_TEXTURE_2D);
         glEnable(GL_LIGHTING);
         DrawTopView(scene, *player, now);
@@ -139,7 +163,7 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
 
     Viewport(view.topView);
     glLoadIdentity();
-    DrawTopViewHud(scene);
+    DrawAmmunitionHud(scene, now);
     glViewport(view.sideView.x, view.sideView.y, 2 * view.topView.width, view.topView.height);
-    DrawWindowHud(scene);
+    DrawMatchHud(scene);
 }

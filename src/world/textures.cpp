@@ -32,7 +32,15 @@ DecodedPicture Decode(const PictureFile& file, PictureFormat format, AlphaRule r
                                         : DecodeTga(file.bytes, file.path);
 }
 
-void Upload(Gpu& gpu, const TextureTable& table, int32_t slot, const DecodedPicture& picture) {
+bool EveryTexelOpaque(const std::vector<uint8_t>& rgba) {
+    for (size_t alpha = 3; alpha < rgba.size(); alpha += 4) {
+        if (rgba[alpha] != 255) return false;
+    }
+    return !rgba.empty();
+}
+
+void Upload(Gpu& gpu, TextureTable& table, int32_t slot, const DecodedPicture& picture) {
+    table.slotOpaque[static_cast<size_t>(slot)] = EveryTexelOpaque(picture.rgba);
     gpu.UploadTexture(table.textureSlotNames[static_cast<size_t>(slot)], picture.width,
                       picture.height, picture.rgba);
 }
@@ -45,6 +53,7 @@ void ResetTextureSlots(TextureTable& table, Gpu& gpu) {
     gpu.GenerateTextures(table.textureSlotNames);
     table.slotNamesGenerated = true;
     table.nextTextureSlot = 0;
+    table.slotOpaque.fill(false);
 }
 
 const tteximage& LoadTexture(TextureTable& table, Gpu& gpu, std::string_view name, int32_t frames) {
@@ -108,6 +117,10 @@ int32_t ResolveTextureSlot(tgeomobject& object, const TextureTable& table, int32
         if (image.name == name) slot = image.firstSlot;
     }
     return slot;
+}
+
+bool IsOpaqueSlot(const TextureTable& table, int32_t slot) {
+    return slot >= 0 && slot < kTextureSlotCount && table.slotOpaque[static_cast<size_t>(slot)];
 }
 
 uint32_t TextureNameForSlot(const TextureTable& table, int32_t slot) {

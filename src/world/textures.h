@@ -29,6 +29,9 @@ struct TextureTable {
     std::filesystem::path texturesDir = "textures";
     std::vector<tteximage> textureList;
     std::array<uint32_t, kTextureSlotCount> textureSlotNames{};
+    // The picture in the slot covers what lies behind it at every texel (alpha 255 throughout), so
+    // drawing it blended changes nothing; an empty slot is not opaque.
+    std::array<bool, kTextureSlotCount> slotOpaque{};
     int32_t nextTextureSlot = 0;
     bool slotNamesGenerated = false;
 };
@@ -47,6 +50,9 @@ void LoadTextureOnce(TextureTable& table, Gpu& gpu, std::string_view name, int32
 // The texture slot of the object's texture `textureIndex`, looked up by name (the latest picture of
 // that name) and cached in its textureSlots; -1 when no picture has that name.
 int32_t ResolveTextureSlot(tgeomobject& object, const TextureTable& table, int32_t textureIndex);
+
+// Whether the picture in `slot` is fully opaque; false for an empty slot or one outside the table.
+bool IsOpaqueSlot(const TextureTable& table, int32_t slot);
 
 // The GPU name in `slot`, or 0 (no texture) for a slot outside the table.
 uint32_t TextureNameForSlot(const TextureTable& table, int32_t slot);

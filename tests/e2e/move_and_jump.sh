@@ -7,7 +7,7 @@ set -euo pipefail
 zarnok=$(realpath "$1")
 run_folder=$2
 here=$(dirname "$(realpath "$0")")
-source "$here/net_common.bash"
+source "$here/common.bash"
 
 require_netns
 work=$(mktemp -d)
@@ -50,24 +50,18 @@ cp -r "$run_folder"/. "$work"/
 make_netns "zk_move_$$"
 (cd "$work" && exec ip netns exec "zk_move_$$" "$zarnok") &
 pid=$!
-window=$(wait_window "$pid") || { echo "FAIL: no game window"; exit 1; }
+window=$(wait_window "$pid") || fail "no game window"
 xdotool windowfocus "$window" 2>/dev/null || true
-sleep 2
-click_at 0 0.15          # main menu: new game
-click_at -0.35 0.025     # first available map
-click_at 0 0.01          # ">>" adds it to the rotation
-click_at 0.35 -0.41      # "Start game"
-sleep 4
-wait_still "$work/still.png" || { echo "FAIL: the picture keeps changing while nobody plays"; exit 1; }
+host_from_menus "$work"
+wait_still "$work/still.png" || fail "the picture keeps changing while nobody plays"
 
 xdotool keydown w
 sleep 1.5
 xdotool keyup w
-wait_still "$work/walked.png" || { echo "FAIL: the player never came to rest after walking"; exit 1; }
+wait_still "$work/walked.png" || fail "the player never came to rest after walking"
 walked=$(differing_percent "$work/still.png" "$work/walked.png")
 if [ "$walked" -lt 20 ]; then
-    echo "FAIL: holding W changed only $walked % of the picture: the player did not walk"
-    exit 1
+    fail "holding W changed only $walked % of the picture: the player did not walk"
 fi
 
 # Space held for a few seconds jumps again each time the player has landed and the jump
@@ -79,16 +73,15 @@ for shot in $shots; do
     import -window root "$work/jump_$shot.png"
 done
 xdotool keyup space
-wait_still "$work/landed.png" || { echo "FAIL: the player never came to rest after jumping"; exit 1; }
+wait_still "$work/landed.png" || fail "the player never came to rest after jumping"
 jumped=0
 for shot in $shots; do
     moved=$(differing_percent "$work/jump_$shot.png" "$work/landed.png" 50%x100%)
     [ "$moved" -gt "$jumped" ] && jumped=$moved
 done
 if [ "$jumped" -lt 20 ]; then
-    echo "FAIL: Space did not lift the player: the side view changed by $jumped % at most"
-    exit 1
+    fail "Space did not lift the player: the side view changed by $jumped % at most"
 fi
-close_game "$pid" || { echo "FAIL: the game did not close on request"; exit 1; }
+close_game "$pid" || fail "the game did not close on request"
 pid=""
 echo "PASS: W walks ($walked % of the picture moved) and Space jumps ($jumped % of the side view)"

@@ -1,11 +1,13 @@
 // Both views of every shipped map with players and bullets in play: each picture shows sky,
 // floor, arena and players (more than a handful of colours in each half). With
-// ZARNOK_SCREENSHOT_DIR set the pictures are kept there for a person to look at.
+// ZARNOK_SCREENSHOT_DIR set the pictures are kept there for a person to look at, HUD text over
+// each map's sky and floor included.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <set>
 
+#include "platform/bitmap_font.h"
 #include "support/render_harness.h"
 
 namespace {
@@ -44,9 +46,21 @@ void PlaceCrowd(RenderHarness& harness) {
 TEST(MapScreenshots, BothViewsOfEveryShippedMapShowAScene) {
     RenderHarness harness(1280, 1024);
     const char* keep = std::getenv("ZARNOK_SCREENSHOT_DIR");
+    BitmapFont smallFont, largeFont;
+    smallFont.Build(18);
+    largeFont.Build(36);
+    harness.renderer.smallFont = smallFont.ListBase();
+    harness.renderer.largeFont = largeFont.ListBase();
+    const std::vector<std::string> lines = {"Grinder killed Player1", "Ferrum joined the game"};
+    HudInput hud;
+    hud.kills = 3;
+    hud.gameType = kTeamDeathMatch;
+    hud.messageLines = lines;
+    harness.hud = &hud;
     for (const std::string& map : ShippedMaps()) {
         SCOPED_TRACE(map);
         harness.LoadMap(map);
+        hud.pictures = harness.LoadHudPictures();
         harness.captureTheFlag = true;
         PlaceCrowd(harness);
         const int half = harness.Width() / 2;

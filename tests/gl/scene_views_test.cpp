@@ -87,6 +87,29 @@ TEST_F(SceneViews, WithoutPlayersTheSplitViewShowsOnlySkyAndTheChaseViewStaysWhi
     EXPECT_EQ(Count(whole, [](Rgb p) { return SameColour(p, {255, 255, 255}, 0); }), whole.size());
 }
 
+// The chase camera looks down past the player: sky along the top edge, floor along the bottom.
+// An opaque floor hides the sky behind it; a see-through one lets it show through, blended.
+TEST_F(SceneViews, ChaseViewShowsSkyAboveTheFloorAndThroughASeeThroughFloor) {
+    Load({});
+    harness.DrawChase(kNow);
+    const auto top = Frame(0, kHeight - 8, kWidth, 8);
+    EXPECT_EQ(Count(top, IsSky), top.size());
+    const auto bottom = Frame(0, 0, kWidth, kHeight / 5);
+    EXPECT_GT(Count(bottom, IsFloor), bottom.size() * 3 / 4);
+
+    PlainArena seeThrough(128);
+    seeThrough.Load(harness, {kFarPost});
+    harness.AddPlayer({0, 1.2f, 0}, 0, "walk");
+    harness.DrawChase(kNow);
+    EXPECT_EQ(Count(Frame(0, kHeight - 8, kWidth, 8), IsSky), top.size());
+    const auto blended = Frame(0, 0, kWidth, kHeight / 5);
+    EXPECT_GT(Count(blended,
+                    [](Rgb p) {
+                        return SameColour(p, {50, 150, 50}, 4);
+                    }),
+              blended.size() * 3 / 4);
+}
+
 // The side camera stands 280 units to the player's left (-x) looking right; its view centre
 // lies 13.8 units ahead (-z) of the player at the player's height plus 19.6.
 TEST_F(SceneViews, SideViewCutsAwayACylinderBetweenCameraAndPlayer) {

@@ -60,6 +60,28 @@ TEST_F(TexturesTest, UploadsFramesThatExistAndReservesAllSlots) {
     EXPECT_EQ(gpu.textureUploads[0].rgba[3], 175);  // red has no blue: a key pixel
 }
 
+// Only a picture that hides everything behind it at every texel may be drawn without blending.
+TEST_F(TexturesTest, ASlotIsOpaqueOnlyWhenEveryTexelOfItsPictureIs) {
+    WriteBmp("wall.bmp", {200, 100, 50, 0});       // blue bits not all in red and green: alpha 255
+    WriteBmp("wall_fr1.bmp", {128, 128, 128, 0});  // grey: a key pixel, alpha 175
+    WriteBmp("mi_mask.bmp", {0, 0, 0, 0});         // masked key pixel, alpha 0
+    dir.WriteBytes("textures/glass.tga",
+                   picture_files::Tga(2, 1, {{9, 9, 9, 255}, {9, 9, 9, 254}}, 32));
+    LoadTexture(table, gpu, "wall", 3);  // frame 2 is missing
+    LoadTexture(table, gpu, "mi_mask", 1);
+    LoadTexture(table, gpu, "glass", 1);
+    EXPECT_TRUE(IsOpaqueSlot(table, 0));
+    EXPECT_FALSE(IsOpaqueSlot(table, 1));
+    EXPECT_FALSE(IsOpaqueSlot(table, 2));  // an empty slot
+    EXPECT_FALSE(IsOpaqueSlot(table, 3));
+    EXPECT_FALSE(IsOpaqueSlot(table, 4));
+    EXPECT_FALSE(IsOpaqueSlot(table, -1));
+    EXPECT_FALSE(IsOpaqueSlot(table, kTextureSlotCount));
+
+    ResetTextureSlots(table, gpu);  // the next map's pictures start from nothing
+    EXPECT_FALSE(IsOpaqueSlot(table, 0));
+}
+
 TEST_F(TexturesTest, FallsBackToTgaAndUsesItForLaterFrames) {
     dir.WriteBytes("textures/sky.tga", picture_files::Tga(1, 1, {{1, 2, 3, 9}}, 32));
     dir.WriteBytes("textures/sky_fr1.tga", picture_files::Tga(1, 1, {{4, 5, 6, 9}}, 32));

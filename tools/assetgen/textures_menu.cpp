@@ -72,23 +72,28 @@ Image Panel() {
     return image;
 }
 
-// Drawn over the running game under the statistics text: dark, but never opaque.
+// Drawn over the running game under the statistics text: light enough that the pure blue and red
+// rows stand out (the white captions carry a dark shadow), but never opaque.
 Image StatisticsBackground() {
     Image image(128, 128);
     image.Paint([&](float x, float y) {
         float rim =
             RoundRectCoverage(x, y, 0, 0, 128, 128, 8) - RoundRectCoverage(x, y, 3, 3, 125, 125, 6);
-        Color c = Mix(Rgb(8, 10, 20), Rgb(70, 90, 140), rim);
+        Color c = Mix(Mix(Rgb(226, 230, 238), Rgb(196, 202, 214), y / 128), Rgb(70, 90, 140), rim);
         c.a = RoundRectCoverage(x, y, 0, 0, 128, 128, 8) * 0.58f;
         return c;
     });
     return image;
 }
 
+// The ammunition icons sit on any floor: a dark edge keeps them apart from it.
+constexpr Color kIconEdge = {0.04f, 0.04f, 0.06f, 0.85f};
+
 Image BulletIcon() {
     Image image(128, 64);
     for (int i = 0; i < 3; ++i) {
         float x = 18 + i * 36;
+        image.FillRoundRect(x - 2.5f, 8, x + 24.5f, 59, 5, kIconEdge);
         image.FillRoundRect(x, 22, x + 22, 56, 3, Rgb(206, 164, 64));    // brass case
         image.FillRect(x + 2, 22, x + 6, 56, Rgb(240, 210, 120, 0.7f));  // shine
         image.FillEllipse(x + 11, 20, 10, 13, Rgb(186, 104, 60));        // copper tip
@@ -99,11 +104,12 @@ Image BulletIcon() {
 
 Image MagazineIcon() {
     Image image(128, 64);
-    image.FillPolygon({44, 6, 78, 6, 88, 58, 54, 58}, Rgb(70, 76, 86));
-    image.FillPolygon({48, 10, 74, 10, 83, 54, 57, 54}, Rgb(110, 118, 130));
-    image.FillRoundRect(47, 2, 75, 10, 2, Rgb(206, 164, 64));
+    image.FillPolygon({33, 1, 87, 1, 101, 63, 47, 63}, kIconEdge);
+    image.FillPolygon({38, 5, 83, 5, 96, 59, 51, 59}, Rgb(150, 158, 172));
+    image.FillPolygon({42, 10, 79, 10, 91, 55, 55, 55}, Rgb(88, 96, 110));
+    image.FillRoundRect(40, 2, 81, 11, 2, Rgb(214, 172, 70));  // the top round
     for (int i = 0; i < 4; ++i)
-        image.FillRect(56 + i * 1.8f, 18 + i * 9, 78 + i * 1.8f, 20 + i * 9, Rgb(60, 66, 74));
+        image.FillRect(52 + i * 2.4f, 19 + i * 9, 82 + i * 2.4f, 22 + i * 9, Rgb(44, 48, 56));
     return image;
 }
 

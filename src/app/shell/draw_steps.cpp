@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/game.h"
+#include "app/hud_feed.h"
 #include "render/views.h"
 #include "ui/draw/menu_frame.h"
 
@@ -29,7 +30,7 @@ SceneEffects GatherEffects(Game& game) {
 }
 
 // The match as the game holds it.
-RenderScene GatherScene(Game& game, const SceneEffects& effects) {
+RenderScene GatherScene(Game& game, const SceneEffects& effects, const HudInput& hud) {
     return RenderScene{
         .world = game.world,
         .view = game.view,
@@ -44,21 +45,23 @@ RenderScene GatherScene(Game& game, const SceneEffects& effects) {
         .muzzleFlashes = effects.muzzleFlashes,
         .explosions = effects.explosions,
         .captureTheFlag = game.client.clientSettings.gameType == kCaptureTheFlag,
+        .hud = &hud,
     };
 }
 
 }  // namespace
 
 void DrawFrame(Game& game, FrameDraw draw) {
+    const HudInput hud = GatherHudInput(game);
     switch (draw) {
         case FrameDraw::SplitView: {
             const SceneEffects effects = GatherEffects(game);
-            DrawSplitView(GatherScene(game, effects), game.frame.now);
+            DrawSplitView(GatherScene(game, effects, hud), game.frame.now);
             break;
         }
         case FrameDraw::ChaseView: {
             const SceneEffects effects = GatherEffects(game);
-            DrawChaseView(GatherScene(game, effects), game.frame.now);
+            DrawChaseView(GatherScene(game, effects, hud), game.frame.now);
             break;
         }
         case FrameDraw::Menus:

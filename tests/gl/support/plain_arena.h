@@ -26,9 +26,10 @@ struct PlainCharger {
 
 class PlainArena {
   public:
-    PlainArena() {
+    // A floor alpha below 255 makes the whole floor see-through.
+    explicit PlainArena(uint8_t floorAlpha = 255) {
         Picture("skytex", kSkyColour);
-        Picture("floortex", kFloorColour);
+        Picture("floortex", kFloorColour, floorAlpha);
         Picture("cylcap", kCylinderColour);
         Picture("cylside", kCylinderColour);
         Picture("chargercap", kChargerColour);
@@ -52,12 +53,12 @@ class PlainArena {
     }
 
   private:
-    void Picture(const std::string& name, Rgb colour) const {
+    void Picture(const std::string& name, Rgb colour, uint8_t alpha = 255) const {
         const picture_files::Rgba texel{static_cast<uint8_t>(colour.r),
                                         static_cast<uint8_t>(colour.g),
-                                        static_cast<uint8_t>(colour.b), 255};
+                                        static_cast<uint8_t>(colour.b), alpha};
         dir_.WriteBytes("textures/" + name + ".tga",
-                        picture_files::Tga(4, 4, std::vector<picture_files::Rgba>(16, texel)));
+                        picture_files::Tga(4, 4, std::vector<picture_files::Rgba>(16, texel), 32));
     }
 
     TempDir dir_;

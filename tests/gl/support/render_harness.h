@@ -113,7 +113,8 @@ class RenderHarness {
                            .bullets = bullets,
                            .muzzleFlashes = muzzleFlashes,
                            .explosions = explosions,
-                           .captureTheFlag = captureTheFlag};
+                           .captureTheFlag = captureTheFlag,
+                           .hud = hud};
     }
 
     void DrawSplit(uint32_t now) {
@@ -162,6 +163,26 @@ class RenderHarness {
         }
     }
 
+    // The HUD's pictures from the run folder, loaded after the arena's (a level start forgets
+    // them).
+    HudPictures LoadHudPictures() {
+        TextureTable& textures = world.textures;
+        const auto arenaPictures = textures.texturesDir;
+        textures.texturesDir = kRunDir / "textures";
+        const auto load = [&](const char* name) {
+            return LoadTexture(textures, *gpu_, name, 1).firstSlot;
+        };
+        HudPictures pictures{.bullet = load("mi_hud_bullet"),
+                             .magazine = load("mi_hud_charger"),
+                             .blueFlag = load("mi_hud_blueflag"),
+                             .redFlag = load("mi_hud_redflag"),
+                             .blueTeam = load("mi_hud_blueteam"),
+                             .redTeam = load("mi_hud_redteam"),
+                             .statisticsBackground = load("tra_bk")};
+        textures.texturesDir = arenaPictures;
+        return pictures;
+    }
+
     int Width() const { return width_; }
     int Height() const { return height_; }
     Gpu& gpu() { return *gpu_; }
@@ -177,6 +198,7 @@ class RenderHarness {
     int32_t localPlayerIndex = 0;
     float lookPitch = 0;
     bool captureTheFlag = false;
+    const HudInput* hud = nullptr;  // no HUD unless a test sets one
 
   private:
     ModelLoadContext Context() { return {world.textures, *gpu_, world.modelVertexCounters}; }

@@ -1,0 +1,70 @@
+#include "app/hud_feed.h"
+
+#include <algorithm>
+
+#include "app/game.h"
+#include "game/weapon.h"
+
+namespace {
+
+const tgeomobject* LocalModel(const Game& game) {
+    const auto index = static_cast<size_t>(game.state.localPlayerIndex);
+    return index < game.play.playerModels.size() ? &game.play.playerModels[index] : nullptr;
+}
+
+// A reload runs from the last shot for one shot's pause plus the reload itself.
+HudWeapon LocalWeapon(const Game& game) {
+    const WeaponState& weapon = game.play.weapon;
+    const tgeomobject* model = LocalModel(game);
+    const bool reloading = weapon.reloadDelay > 0 && model;
+    return HudWeapon{
+        .roundsLeft = kMagazineRounds - weapon.magazineShots,
+        .spareMagazines = weapon.spareMagazines,
+        .reloadStart = reloading ? model->lastShotTime : 0,
+        .reloadDuration =
+            reloading ? static_cast<uint32_t>(game.tuning.FIRE_TIMEOUT + weapon.reloadDelay) : 0,
+    };
+}
+
+HudPictures Pictures(const MenuPictures& pictures) {
+    return HudPictures{.bullet = pictures.hudBullet,
+                       .magazine = pictures.hudCharger,
+                       .blueFlag = pictures.hudBlueFlag,
+                       .redFlag = pictures.hudRedFlag,
+                       .blueTeam = pictures.hudBlueTeam,
+                       .redTeam = pictures.hudRedTeam,
+                       .statisticsBackground = pictures.statisticsBackground};
+}
+
+}  // namespace
+
+void StepHudState(Game& game) {
+    UpdateHudState(game.hud, game.frame.now, game.client.clientSettings, game.client.clientPlayers);
+}
+
+HudInput GatherHudInput(const Game& game) {
+    const Client& client = game.client;
+    const tgamesettings& settings = client.clientSettings;
+    const tmessagelog& log = client.messageLog;
+    return HudInput{
+        .kills = client.localPlayer.frags,
+        .deaths = client.localPlayer.deaths,
+        .team = client.localPlayer.team,
+        .weapon = LocalWeapon(game),
+        .gameType = settings.gameType,
+        .gameOver = settings.gameOver != 0,
+        .blueScore = settings.blueFlag.score,
+        .redScore = settings.redFlag.score,
+        .blueFlagTaken = settings.blueFlag.state == kFlagCarried,
+        .redFlagTaken = settings.redFlag.state == kFlagCarried,
+        .connected = game.state.connected,
+        .players = client.clientPlayers,
+        .statisticsKey = game.input.held.statistics,
+        .hiddenLineKey = game.input.held.hiddenLine,
+        .messageLines = std::span(log.lines).first(
+            static_cast<size_t>(std::clamp(log.count, 0, tmessagelog::kSlots))),
+        .blinkOn = game.hud.blinkOn,
+        .winnerLine = game.hud.winnerLine,
+        .pictures = Pictures(game.menus.pictures),
+    };
+}

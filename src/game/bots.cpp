@@ -1,0 +1,196 @@
+#include "game/bots.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/game.h"
+#include "game/bot_platform.h"
+#include "game/player_movement.h"
+#include "game/player_physics.h"
+#include "game/weapon.h"
+#include "sound/player_channels.h"
+
+namespace {
+
+constexpr float kAimTolerance = 0.2f;       // degrees off that still count as on target
+constexpr float kTurnLimit = 1.0f;          // degrees a bot turns or tilts its weapon a frame
+constexpr float kFiringTurnLimit = 3.0f;    // degrees off its target a bot still fires
+constexpr float kTargetHorizon = 99999.0f;  // nobody farther counts as a target
+constexpr float kWalkShare = 0.5f;          // bots walk at half the walking speed
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+// Into [0, 360), rounded to thousandths of a degree.
+double NormaliseAngle(float degrees) {
+    const double wrapped =
+        std::fmod(std::round(static_cast<double>(degrees) * 1000.0) / 1000.0, 360.0);
+    return wrapped < 0 ? wrapped + 360.0 : wrapped;
+}
+
+// a - b the short way round, within [-180, 180].
+float WrappedDifference(float a, float b) {
+    double difference = NormaliseAngle(a) - NormaliseAngle(b);
+    if (difference > 180) difference -= 360;
+    if (difference < -180) difference += 360;
+    return static_cast<float>(difference);
+}
+
+float LimitedTurn(float difference) {
+    return std::clamp(difference, -kTurnLimit, kTurnLimit);
+}
+
+int32_t FirstPartAnimation(const tgeomobject& model) {
+    return model.triangleParts.empty() ? kStandAnimation
+                                       : model.triangleParts.front().currentAnimation;
+}
+
+bool IsWeaponPart(const tmeshpart& part) {
+    return part.name == "HAND" || part.name == "BSTART";
+}
+
+bool Finite(tvec3 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+// The nearest living player `bot` may shoot: anyone in deathmatch, the other team otherwise
+// (the host's own player included). -1 when nobody is in reach.
+int32_t NearestEnemy(const Game& game, size_t bot) {
+    const std::vector<tgeomobject>& models = game.play.playerModels;
+    const std::vector<tplayerinfo>& table = game.server.serverPlayers;
+    const bool teamGame = game.server.serverSettings.gameType != kDeathMatch;
+    int32_t nearest = -1;
+    float nearestDistance = kTargetHorizon;
+    for (size_t other = 0; other < models.size(); ++other) {
+        if (other == bot || models[other].dead || !Finite(models[other].position)) continue;
+        if (teamGame && (other >= table.size() || bot >= table.size() ||
+                         table[other].team == table[bot].team)) {
+            continue;
+        }
+        const tvec3 d = models[other].position - models[bot].position;
+        const float distance = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+        if (distance < nearestDistance) {
+            nearest = static_cast<int32_t>(other);
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+// Where the bot must turn (heading: 0 along +z, positive toward +x) and tilt its weapon to
+// point its muzzle at the target, and how far away the target is horizontally.
+struct BotAim {
+    float heading = 0;
+    float pitch = 0;
+    float horizontal = 0;
+};
+
+BotAim AimAt(const tgeomobject& bot, tvec3 target) {
+    const tvec3 d = target - bot.position - bot.bulletStart;
+    BotAim aim;
+    aim.horizontal = std::hypot(d.x, d.z);
+    if (aim.horizontal == 0) return aim;  // straight above or below: nothing to turn to
+    const float length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    const double nz = std::clamp(d.z / aim.horizontal, -1.0f, 1.0f);
+    const double ny = std::clamp(d.y / length, -1.0f, 1.0f);
+    // A target straight behind along -z (no x offset) is half a turn away, not straight ahead.
+    const double side = d.x < 0 ? -1.0 : 1.0;
+    aim.heading = static_cast<float>(side * std::acos(nz) * kDegreesPerRadian);
+    aim.pitch = static_cast<float>(std::asin(ny) * kDegreesPerRadian);
+    return aim;
+}
+
+// Walks toward the target while it is in view and the next step stays on the platform; a bot
+// that stands on nothing it knows waits.
+void WalkToward(tgeomobject& bot, const BotAim& aim, const Arena& arena, const Tuning& tuning) {
+    const float heading = DegToRad(aim.heading);
+    const tvec3 step{std::sin(heading), 0, std::cos(heading)};
+    const std::vector<tcylinderbounds>& cylinders = arena.cylinderBounds;
+    bool staysOn = false;
+    if (bot.platformIndex >= 0 && static_cast<size_t>(bot.platformIndex) < cylinders.size()) {
+        const tcylinderbounds& platform = cylinders[static_cast<size_t>(bot.platformIndex)];
+        const tvec3 probe{bot.position.x + step.x * tuning.WALK_SPEED, bot.position.y,
+                          bot.position.z + step.z * tuning.WALK_SPEED};
+        staysOn = DistanceFromAxis(platform, probe) < platform.radius;
+    }
+    if (!staysOn || aim.horizontal > tuning.VIEW_DISTANCE) {
+        bot.velocity.x = 0;
+        bot.velocity.z = 0;
+        SetAnimation(bot, kStandAnimation);
+        return;
+    }
+    bot.velocity.x = step.x * tuning.WALK_SPEED * kWalkShare;
+    bot.velocity.z = step.z * tuning.WALK_SPEED * kWalkShare;
+    SetAnimation(bot, kWalkAnimation);
+}
+
+// Turns toward the heading (the model faces yaw - 180) while the target is in view; returns how
+// far off the heading the bot faced before it turned.
+float TurnToward(tgeomobject& bot, const BotAim& aim, const Tuning& tuning) {
+    const float difference = WrappedDifference(aim.heading, bot.yaw - 180);
+    if (std::fabs(difference) > kAimTolerance && aim.horizontal <= tuning.VIEW_DISTANCE) {
+        bot.yaw += LimitedTurn(difference);
+    }
+    return difference;
+}
+
+// Tilts arm and muzzle toward the aim; a weapon on target fires when the bot faces the target
+// (a bot still turning toward it would shoot past it), its gun is ready and the target is in
+// range.
+void AimAndFire(Game& game, int32_t index, const BotAim& aim, float headingOff) {
+    tgeomobject& bot = game.play.playerModels[static_cast<size_t>(index)];
+    for (tmeshpart& part : bot.quadParts) {
+        if (!IsWeaponPart(part)) continue;
+        const float difference = WrappedDifference(aim.pitch, part.pitch);
+        if (std::fabs(difference) > kAimTolerance) part.pitch += LimitedTurn(difference);
+    }
+    const Tuning& tuning = game.tuning;
+    const uint32_t now = game.frame.now;
+    for (tmeshpart& part : bot.triangleParts) {
+        if (!IsWeaponPart(part)) continue;
+        const float difference = WrappedDifference(aim.pitch, part.pitch);
+        if (std::fabs(difference) > kAimTolerance) {
+            part.pitch += LimitedTurn(difference);
+            continue;
+        }
+        const bool ready = Elapsed(now, bot.lastShotTime) > kBotShotTimeouts * tuning.FIRE_TIMEOUT;
+        if (std::fabs(headingOff) <= kFiringTurnLimit && ready &&
+            aim.horizontal <= tuning.SHOOT_DISTANCE) {
+            bot.lastShotTime = now;
+            FireBullet(game, index, part.pitch, bot.yaw);
+        }
+    }
+}
+
+void DecideFor(Game& game, size_t index) {
+    tgeomobject& bot = game.play.playerModels[index];
+    const int32_t animation = FirstPartAnimation(bot);
+    if (animation != bot.previousAnimation) SwitchLoopingSounds(game.sound, index, animation);
+
+    const int32_t target = NearestEnemy(game, index);
+    if (target >= 0) {
+        // The muzzle as the bot stands now; drawing refreshes it too, but a host may draw nothing.
+        bot.bulletStart = BulletStartOffset(bot, FindPart(bot, "BSTART"));
+        const BotAim aim = AimAt(bot, game.play.playerModels[static_cast<size_t>(target)].position);
+        bot.platformIndex = FindBotPlatform(game.world.arena.cylinderBounds, bot.platformIndex,
+                                            bot.position, bot.extentHalfHeight);
+        WalkToward(bot, aim, game.world.arena, game.tuning);
+        const float headingOff = TurnToward(bot, aim, game.tuning);
+        AimAndFire(game, static_cast<int32_t>(index), aim, headingOff);
+    }
+    game.play.playerModels[index].previousAnimation =
+        FirstPartAnimation(game.play.playerModels[index]);
+}
+
+}  // namespace
+
+void UpdateBots(Game& game) {
+    std::vector<tgeomobject>& models = game.play.playerModels;
+    for (size_t i = 0; i < models.size(); ++i) {
+        if (models[i].isBot && !models[i].dead) DecideFor(game, i);
+    }
+    // Gravity and the frame's motion, which the next bot step collides and applies.
+    for (tgeomobject& bot : models) {
+        if (bot.isBot && !bot.dead) {
+            StepPlayerPhysics(bot, game.tuning.GRAVITY, game.frame.speedFactor);
+        }
+    }
+}

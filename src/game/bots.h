@@ -1,0 +1,15 @@
+// Bots: the host's computer-controlled players. Once per frame, after the bots' bodies have moved
+// (bot_physics.h), UpdateBots decides for every living bot: it picks the nearest enemy, turns
+// toward it at most a degree a frame, walks toward it while the enemy is in view and the next step
+// stays on the platform it stands on, raises or lowers its weapon, and fires when the weapon
+// points at an enemy close enough. Bots exist only on the host; every other machine sees them
+// through the player table the host publishes.
+#pragma once
+#include <cstdint>
+
+struct Game;
+
+// A bot waits this many FIRE_TIMEOUTs between shots.
+inline constexpr int32_t kBotShotTimeouts = 3;
+
+void UpdateBots(Game& game);

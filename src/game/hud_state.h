@@ -1,0 +1,22 @@
+// HudState: what the HUD remembers from one frame to the next (the flag warnings' blink phase
+// and the winner announced at the level's end), stepped once per drawn match frame.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "net/wire_records.h"
+
+struct HudState {
+    static constexpr int32_t kBlinkHalfPeriodMs = 200;
+
+    bool blinkOn = false;  // the flag warnings show while set
+    uint32_t lastBlinkToggle = 0;
+    std::string winnerLine;  // Windows-1251; empty while no winner is known
+};
+
+// Team games flip the blink phase when more than 200 ms passed since the last flip (a period of
+// about 400 ms). A finished level names its winner; a running one has none, so a new level never
+// shows the last level's winner.
+void UpdateHudState(HudState& hud, uint32_t now, const tgamesettings& settings,
+                    std::span<const tplayerinfo> players);

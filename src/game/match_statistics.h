@@ -1,0 +1,23 @@
+// The statistics table: the player table split by team, each side ordered by kills.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "net/wire_records.h"
+
+struct tstatisticsrow {
+    std::string name;
+    int32_t kills = 0;
+    int32_t deaths = 0;
+};
+
+struct tstatisticstable {
+    std::vector<tstatisticsrow> blue;  // team byte 0
+    std::vector<tstatisticsrow> red;   // team byte 1
+};
+
+// Rows in table order, then ordered by kills, highest first; players with equal kills keep
+// their table order. Entries of neither team are left out.
+tstatisticstable BuildStatisticsTable(std::span<const tplayerinfo> players);

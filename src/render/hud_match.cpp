@@ -1,0 +1,59 @@
+// The match group over the whole window: statistics, the winner, the connection notice, and in
+// team games the scores with their icons and the blinking flag warnings.
+#include <string>
+
+#include "render/hud.h"
+#include "render/hud_drawing.h"
+#include "render/hud_statistics.h"
+#include "render/scene.h"
+
+namespace {
+
+// "Соединение с сервером разорвано" in Windows-1251.
+constexpr std::string_view kConnectionLost =
+    "\xD1\xEE\xE5\xE4\xE8\xED\xE5\xED\xE8\xE5 \xF1 \xF1\xE5\xF0\xE2\xE5\xF0\xEE\xEC "
+    "\xF0\xE0\xE7\xEE\xF0\xE2\xE0\xED\xEE";
+
+constexpr float kIconTop = 0.97f;
+constexpr float kIconBottom = 0.87f;
+
+void DrawTeamScores(const RenderScene& scene, const HudInput& hud) {
+    const bool flags = hud.gameType == kCaptureTheFlag;
+    const TextureTable& textures = scene.world.textures;
+    DrawHudPicture(textures, flags ? hud.pictures.blueFlag : hud.pictures.blueTeam, -0.1f, kIconTop,
+                   -0.02f, kIconBottom);
+    DrawHudPicture(textures, flags ? hud.pictures.redFlag : hud.pictures.redTeam, 0.02f, kIconTop,
+                   0.1f, kIconBottom);
+    const uint32_t large = scene.renderer.largeFont;
+    DrawHudText(large, -0.15f, 0.89f, std::to_string(hud.blueScore), kHudBlue);
+    DrawHudText(large, 0.12f, 0.89f, std::to_string(hud.redScore), kHudRed);
+}
+
+// Each team is warned only about its own flag.
+void DrawFlagWarnings(const RenderScene& scene, const HudInput& hud) {
+    if (hud.gameType != kCaptureTheFlag || !hud.blinkOn) return;
+    const uint32_t large = scene.renderer.largeFont;
+    if (hud.blueFlagTaken && hud.team == 0) {
+        DrawHudText(large, -0.5f, 0.7f, "Blue flag taken", kHudWhite);
+    }
+    if (hud.redFlagTaken && hud.team == 1) {
+        DrawHudText(large, -0.2f, 0.8f, "Red flag taken!", kHudDarkRed);
+    }
+}
+
+}  // namespace
+
+void DrawMatchHud(const RenderScene& scene) {
+    if (!scene.hud) return;
+    const HudInput& hud = *scene.hud;
+    const HudLayer layer;
+    const uint32_t large = scene.renderer.largeFont;
+    if (hud.StatisticsShown()) DrawStatistics(scene, hud);
+    if (hud.gameOver && !hud.winnerLine.empty()) {
+        DrawHudText(large, -0.4f, 0.6f, hud.winnerLine, kHudWhite);
+    }
+    if (!hud.connected) DrawHudText(large, -0.5f, 0.6f, kConnectionLost, kHudWhite);
+    if (hud.gameType == kDeathMatch) return;
+    DrawTeamScores(scene, hud);
+    DrawFlagWarnings(scene, hud);
+}

@@ -1,0 +1,43 @@
+// The player group: kills, deaths, the hidden line and the message lines.
+#include <array>
+#include <string>
+
+#include "render/hud.h"
+#include "render/hud_drawing.h"
+#include "render/scene.h"
+
+namespace {
+
+// Stored with every byte raised by 2, so the line does not show up in a plain look at the binary.
+constexpr std::array<char, 33> kHiddenLine = {
+    '|', 'c', 't', 'p', 'q', 'm', '"', 'y', 'c', 'u', '"', 'd', 'w', 'k', 'n', 'v', '"',
+    'd', '{', '"', 'v', 'j', 'g', '"', 'n', 'c', 'p', '"', 'e', 't', 'g', 'y', '0'};
+
+std::string HiddenLine() {
+    std::string line;
+    for (char raised : kHiddenLine) line += static_cast<char>(raised - 2);
+    return line;
+}
+
+void DrawMessageLines(const RenderScene& scene, const HudInput& hud) {
+    float y = 0.7f;
+    for (const std::string& line : hud.messageLines) {
+        DrawHudText(scene.renderer.smallFont, -0.97f, y, line, kHudYellow);
+        y -= 0.05f;
+    }
+}
+
+}  // namespace
+
+void DrawPlayerHud(const RenderScene& scene) {
+    if (!scene.hud) return;
+    const HudInput& hud = *scene.hud;
+    const HudLayer layer;
+    const uint32_t large = scene.renderer.largeFont;
+    DrawHudText(large, -0.9f, 0.9f, "Kills " + std::to_string(hud.kills), kHudWhite);
+    DrawHudText(large, -0.9f, 0.8f, "Deaths " + std::to_string(hud.deaths), kHudWhite);
+    if (hud.hiddenLineKey) {
+        DrawHudText(scene.renderer.smallFont, -0.9f, -0.9f, HiddenLine(), kHudWhite);
+    }
+    DrawMessageLines(scene, hud);
+}

@@ -1,0 +1,227 @@
+// Bots on a small arena: whom they pick, how they turn, walk and aim, when they fire, where their
+// bullets end and who scores, and how their bodies fall, stop at the grid's edge and come back.
+#include "game/bots.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/game.h"
+#include "game/bot_bullets.h"
+#include "game/bot_physics.h"
+#include "game/player_physics.h"
+#include "support/test_arena.h"
+#include "world/bullet_model.h"
+
+namespace {
+
+using namespace test_arena;
+
+constexpr float kStand = kHalfHeight;  // centre height of a figure standing on the ground
+
+class Bots : public testing::Test {
+  protected:
+    Bots() {
+        game.state.hosting = true;
+        game.frame.now = 100000;
+        // A platform of radius 3 whose top is at height 2.
+        SmallArena small = BuildSmallArena({Cylinder(20, 0, 3, 0, 2)});
+        game.world.arena.cylinderBounds = small.cylinderBounds;
+        game.world.arena.collisionGrid = small.collisionGrid;
+    }
+    int32_t Add(tvec3 position, float yaw, bool bot, uint8_t team = 0) {
+        tgeomobject model = StickFigure(position);
+        model.yaw = yaw;
+        model.isBot = bot;
+        game.play.playerModels.push_back(model);
+        tplayerinfo entry;
+        entry.id = 100 + static_cast<int32_t>(game.server.serverPlayers.size());
+        entry.team = team;
+        entry.isBot = bot ? 1 : 0;
+        game.server.serverPlayers.push_back(entry);
+        game.client.clientPlayers.push_back(entry);
+        game.client.players.emplace_back();
+        game.client.players.back().isBot = bot;
+        return static_cast<int32_t>(game.play.playerModels.size()) - 1;
+    }
+    tgeomobject& Model(int32_t index) { return game.play.playerModels[static_cast<size_t>(index)]; }
+    float HandPitch(int32_t index) {
+        return Model(index)
+            .triangleParts[static_cast<size_t>(FindPart(Model(index), "HAND"))]
+            .pitch;
+    }
+    void Decide(int frames = 1) {
+        for (int i = 0; i < frames; ++i) {
+            game.frame.now += 15;
+            UpdateBots(game);
+        }
+    }
+    tbullet BulletOf(int32_t owner, tvec3 position, tvec3 velocity) {
+        tbullet bullet = NewBulletModel(game.world, nullptr);
+        bullet.ownerIndex = owner;
+        bullet.position = position;
+        bullet.velocity = velocity;
+        return bullet;
+    }
+
+    Game game;
+};
+
+TEST_F(Bots, AtSixUnitsTurnsAtMostADegreeAFrameAndWalksButHoldsFire) {
+    // Facing 30 degrees off a target straight down -z.
+    const int32_t bot = Add({0, kStand, 0}, 30, true);
+    Add({0, kStand, -6}, 0, false);
+    Decide();
+    EXPECT_FLOAT_EQ(Model(bot).yaw, 29);
+    EXPECT_NEAR(Model(bot).velocity.z, -0.05f, 1e-6f);
+    EXPECT_NEAR(Model(bot).velocity.x, 0, 1e-6f);
+    EXPECT_EQ(Model(bot).triangleParts[0].currentAnimation, 0);
+    Decide(100);
+    EXPECT_NEAR(Model(bot).yaw, 0, 0.21f);
+    EXPECT_TRUE(game.play.bullets.empty());
+}
+
+TEST_F(Bots, AtFiveUnitsFiresOnceItsPitchIsWithinAFifthOfADegree) {
+    const int32_t bot = Add({0, kStand, 0}, 0, true);
+    Add({0, kStand + 2, -5}, 0, false);  // 2 units up: the arm must rise about 21.8 degrees
+    const float aim = std::asin(2 / std::sqrt(29.0f)) * 57.2957795f;
+    int framesToFirstShot = 0;
+    for (int frame = 1; frame <= 60 && game.play.bullets.empty(); ++frame) {
+        const float before = HandPitch(bot);
+        Decide();
+        if (game.play.bullets.empty()) {
+            EXPECT_LE(std::fabs(HandPitch(bot) - before), 1.0f + 1e-4f);
+        }
+        framesToFirstShot = frame;
+    }
+    ASSERT_EQ(game.play.bullets.size(), 1u);
+    EXPECT_GE(framesToFirstShot, 21);
+    EXPECT_NEAR(HandPitch(bot), aim, 0.2f);
+    const tbullet& shot = game.play.bullets.front();
+    EXPECT_EQ(shot.ownerIndex, bot);
+    EXPECT_GT(shot.velocity.y, 0);
+    EXPECT_LT(shot.velocity.z, 0);
+    // Then one shot per three FIRE_TIMEOUTs at most.
+    Decide(20);  // 300 ms
+    EXPECT_EQ(game.play.bullets.size(), 2u);
+}
+
+TEST_F(Bots, WalkOnlyWhileTheNextStepStaysOnTheirPlatform) {
+    // Far out on the ground: it reaches 99999 units, so the bot walks.
+    const int32_t onGround = Add({-300, kStand, 0}, 180, true);
+    Add({-300, kStand, -8}, 0, false);
+    // On the top of the platform (radius 3 around x 20), heading out over its edge.
+    const int32_t onTop = Add({20, 2 + kStand, -2.95f}, 180, true);
+    Add({20, kStand, -9}, 0, false);
+    // In mid-air: no platform under it.
+    const int32_t falling = Add({-100, 6, 0}, 180, true);
+    Add({-100, kStand, -4}, 0, false);
+    // Too far to be seen: 12 units.
+    const int32_t farOff = Add({100, kStand, 0}, 200, true);
+    Add({100, kStand, -12}, 0, false);
+    Decide();
+    EXPECT_LT(Model(onGround).velocity.z, 0);
+    EXPECT_EQ(Model(onTop).platformIndex, 1);
+    EXPECT_EQ(Model(onTop).velocity.z, 0);
+    EXPECT_EQ(Model(onTop).triangleParts[0].currentAnimation, -1);
+    EXPECT_EQ(Model(falling).velocity.x, 0);
+    EXPECT_EQ(Model(falling).velocity.z, 0);
+    EXPECT_EQ(Model(farOff).velocity.z, 0);
+    EXPECT_FLOAT_EQ(Model(farOff).yaw, 200);  // out of view: no turn either
+    // One step back from the edge, the next step stays on the top.
+    Model(onTop).position.z = -2.5f;
+    Decide();
+    EXPECT_LT(Model(onTop).velocity.z, 0);
+    EXPECT_EQ(Model(onTop).triangleParts[0].currentAnimation, 0);
+}
+
+TEST_F(Bots, InTeamGamesSkipTeamMatesAndTheHostOnTheirTeam) {
+    // The bot faces heading 135: the host (nearer, heading 180) lies to one side, the enemy
+    // (heading 90) to the other.
+    Add({0, kStand, -3}, 0, false, 0);
+    const int32_t bot = Add({0, kStand, 0}, 315, true, 0);
+    Add({4, kStand, 0}, 0, true, 1);
+    game.server.serverSettings.gameType = kTeamDeathMatch;
+    Decide();
+    EXPECT_FLOAT_EQ(Model(bot).yaw, 314);  // toward the enemy
+    game.server.serverSettings.gameType = kDeathMatch;
+    Decide(2);
+    EXPECT_FLOAT_EQ(Model(bot).yaw, 316);  // toward the nearest player
+}
+
+TEST_F(Bots, BulletsEndOnAnyPlayerButTheirShooterAndScoreOnlyOnEnemies) {
+    game.server.serverSettings.gameType = kTeamDeathMatch;
+    game.client.clientSettings.gameType = kTeamDeathMatch;
+    const int32_t bot = Add({0, kStand, 0}, 0, true, 0);
+    const int32_t mate = Add({10, kStand, 0}, 0, false, 0);
+    const int32_t enemy = Add({-10, kStand, 0}, 0, true, 1);
+    game.play.bullets = {
+        BulletOf(bot, {0, kStand, 0}, {0, 0, -0.3f}),     // leaves its own shooter's body
+        BulletOf(bot, {10, kStand, 1}, {0, 0, -0.3f}),    // into a team mate
+        BulletOf(bot, {-10, kStand, 1}, {0, 0, -0.3f}),   // into an enemy
+        BulletOf(bot, {0, 0.3f, 20}, {0, -0.3f, 0}),      // into the ground
+        BulletOf(mate, {-10, kStand, -1}, {0, 0, 0.3f}),  // not a bot's: not decided here
+    };
+    for (int frame = 0; frame < 5; ++frame) {
+        game.frame.now += 15;
+        UpdateBotBullets(game);
+    }
+    ASSERT_EQ(game.play.bullets.size(), 2u);
+    EXPECT_EQ(game.play.bullets[0].ownerIndex, bot);
+    EXPECT_EQ(game.play.bullets[1].ownerIndex, mate);
+    EXPECT_FLOAT_EQ(game.play.bullets[1].position.z, -1);
+    EXPECT_EQ(game.play.explosions.size(), 3u);
+    EXPECT_EQ(game.server.serverPlayers[static_cast<size_t>(bot)].frags, 1);
+    EXPECT_EQ(game.server.serverPlayers[static_cast<size_t>(enemy)].frags, 0);
+}
+
+TEST_F(Bots, BodiesLandStayInsideTheGridAndRefuseBadNumbers) {
+    const int32_t faller = Add({-5, 6, 0}, 0, true);
+    const int32_t runner = Add({0, kStand, 5}, 0, true);
+    const int32_t broken = Add({5, kStand, -5}, 0, true);  // a velocity that is not a number
+    const CollisionGrid& grid = game.world.arena.collisionGrid;
+    const float gridMaxX =
+        grid.gridOriginX + grid.gridCellSize * static_cast<float>(grid.gridColumns);
+    for (int frame = 0; frame < 3000; ++frame) {
+        game.frame.now += 15;
+        Model(runner).velocity.x = 0.3f;  // heads for the grid's edge, and keeps pushing
+        Model(broken).velocity = {NAN, INFINITY, 0};
+        for (tgeomobject& model : game.play.playerModels) {
+            StepPlayerPhysics(model, game.tuning.GRAVITY, 1);
+        }
+        StepBotBodies(game);
+    }
+    EXPECT_NEAR(Model(faller).position.y, kStand, 0.1f);
+    EXPECT_LT(Model(runner).position.x, gridMaxX);
+    EXPECT_GT(Model(runner).position.x, 10);
+    for (const tgeomobject& model : game.play.playerModels) {
+        EXPECT_TRUE(std::isfinite(model.position.x) && std::isfinite(model.position.y) &&
+                    std::isfinite(model.position.z));
+    }
+    // What every machine sees of a bot is its model's state.
+    const tplayerinfo& published = game.server.serverPlayers[static_cast<size_t>(faller)];
+    EXPECT_NEAR(published.position.y, kStand, 0.1f);
+    EXPECT_EQ(published.dead, 0);
+    EXPECT_EQ(Model(broken).position, (tvec3{5, kStand, -5}));
+}
+
+TEST_F(Bots, ADeadBotComesBackAfterItsDelayEvenWithoutAPointOfItsTeam) {
+    game.server.serverSettings.gameType = kTeamDeathMatch;
+    game.world.arena.spawnPoints = {{7, kStand, 7, 90, 0}};  // blue only
+    const int32_t bot = Add({0, kStand, 0}, 0, true, 1);
+    Model(bot).dead = true;
+    Model(bot).deathTime = game.frame.now;
+    Model(bot).velocity = {0, -3, 0};
+    game.frame.now += 1999;
+    StepBotBodies(game);
+    EXPECT_TRUE(Model(bot).dead);
+    EXPECT_EQ(game.server.serverPlayers[static_cast<size_t>(bot)].dead, 1);
+    game.frame.now += 1;
+    StepBotBodies(game);
+    EXPECT_FALSE(Model(bot).dead);
+    EXPECT_EQ(Model(bot).position, (tvec3{7, kStand, 7}));
+    EXPECT_EQ(Model(bot).velocity, (tvec3{}));
+    EXPECT_EQ(game.server.serverPlayers[static_cast<size_t>(bot)].dead, 0);
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// The event lines a player reads: at most nine, each cut to 64 characters, leaving one by one
+// about two seconds apart, and gone when a new level starts.
+#include <gtest/gtest.h>
+
+#include "app/frame_loop.h"
+#include "app/game.h"
+#include "net/message_log.h"
+#include "net/net_harness.h"
+
+namespace {
+
+std::vector<std::string> Shown(const tmessagelog& log) {
+    return {log.lines.begin(), log.lines.begin() + log.count};
+}
+
+TEST(MessageLog, TenthLineDropsTheOldestAndLongLinesAreCut) {
+    tmessagelog log;
+    for (int i = 0; i < 10; ++i) AddMessageLine(log, "line " + std::to_string(i), 5);
+    ASSERT_EQ(log.count, 9);
+    EXPECT_EQ(log.lines.front(), "line 1");
+    EXPECT_EQ(log.lines[8], "line 9");
+    EXPECT_TRUE(log.lines[9].empty());
+
+    AddMessageLine(log, std::string(100, 'x'), 6);
+    EXPECT_EQ(log.count, 9);
+    EXPECT_EQ(log.lines[8], std::string(64, 'x'));
+    EXPECT_EQ(log.lines.front(), "line 2");
+}
+
+TEST(MessageLog, DroppingTheLastLineEmptiesItsSlotAndAnEmptyLogStaysEmpty) {
+    tmessagelog log;
+    DropMessageLine(log);
+    EXPECT_EQ(log.count, 0);
+    AddMessageLine(log, "only", 0);
+    DropMessageLine(log);
+    EXPECT_EQ(log.count, 0);
+    EXPECT_TRUE(log.lines.front().empty());
+}
+
+struct MessageExpiry : ::testing::Test {
+    MessageExpiry() {
+        game.services.clock = &clock;
+        game.state.startupComplete = true;
+        game.state.playState = 1;
+    }
+    void FramesUntil(uint32_t until) {
+        while (clock.now < until) {
+            clock.now += 1;
+            RunFrame(game);
+        }
+    }
+    ManualClock clock{10000};
+    Game game;
+    tmessagelog& log = game.client.messageLog;
+};
+
+TEST_F(MessageExpiry, OneLineLeavesEvery2001Milliseconds) {
+    for (const char* line : {"a", "b", "c"}) AddMessageLine(log, line, clock.now);
+    FramesUntil(12000);
+    EXPECT_EQ(Shown(log), (std::vector<std::string>{"a", "b", "c"}));
+    FramesUntil(12001);
+    EXPECT_EQ(Shown(log), (std::vector<std::string>{"b", "c"}));
+    FramesUntil(14001);
+    EXPECT_EQ(log.count, 2);
+    FramesUntil(14002);
+    EXPECT_EQ(Shown(log), (std::vector<std::string>{"c"}));
+    FramesUntil(16003);
+    EXPECT_EQ(log.count, 0);
+}
+
+TEST_F(MessageExpiry, ANewLineRestartsTheWait) {
+    AddMessageLine(log, "old", clock.now);
+    FramesUntil(11500);
+    AddMessageLine(log, "new", clock.now);
+    FramesUntil(13500);  // 3500 ms after "old", but only 2000 after the last change
+    EXPECT_EQ(log.count, 2);
+    FramesUntil(13501);
+    EXPECT_EQ(Shown(log), (std::vector<std::string>{"new"}));
+}
+
+TEST_F(MessageExpiry, LinesStayPutInTheMenus) {
+    game.state.playState = 0;
+    AddMessageLine(log, "kept", clock.now);
+    FramesUntil(20000);
+    EXPECT_EQ(log.count, 1);
+}
+
+// Kills, joins, departures and flag events reach the lines of every player in the game.
+TEST(MessageLines, EveryMachineReadsKillsJoinsAndLeaves) {
+    NetHarness net;
+    NetMachine& host = net.AddMachine("10.0.0.1", 1);
+    NetMachine& joe = net.AddMachine("10.0.0.2", 2);
+    NetMachine& ann = net.AddMachine("10.0.0.3", 3);
+    HostGame(host, {});
+    net.RunFor(100);
+    JoinGame(joe, "10.0.0.1", "Joe");
+    net.RunFor(100);
+    JoinGame(ann, "10.0.0.1", "Ann");
+    net.RunFor(100);
+    EXPECT_EQ(Shown(host.client().messageLog),
+              (std::vector<std::string>{"Joe joined the game", "Ann joined the game"}));
+    EXPECT_EQ(Shown(joe.client().messageLog), (std::vector<std::string>{"Ann joined the game"}));
+
+    SendKill(ann.game, ann.client().localPlayer.id, joe.client().localPlayer.id);
+    net.RunFor(50);
+    for (NetMachine* machine : {&host, &joe, &ann}) {
+        const auto lines = Shown(machine->client().messageLog);
+        ASSERT_FALSE(lines.empty()) << machine->address;
+        EXPECT_EQ(lines.back(), "Ann killed Joe") << machine->address;
+    }
+
+    Disconnect(joe.game);
+    joe.frozen = true;
+    net.RunFor(100);
+    for (NetMachine* machine : {&host, &ann}) {
+        const auto lines = Shown(machine->client().messageLog);
+        ASSERT_FALSE(lines.empty()) << machine->address;
+        EXPECT_EQ(lines.back(), "Joe leaved the game") << machine->address;
+    }
+}
+
+TEST(MessageLines, ANewLevelStartsWithoutTheLastLevelsLines) {
+    NetHarness net;
+    NetMachine& host = net.AddMachine("10.0.0.1", 1);
+    NetMachine& joe = net.AddMachine("10.0.0.2", 2);
+    HostGame(host, {.maps = {"arena1.map", "arena2.map"}, .fragLimit = 1});
+    net.RunFor(100);
+    JoinGame(joe, "10.0.0.1", "Joe");
+    net.RunFor(100);
+    SendKill(joe.game, joe.client().localPlayer.id, host.client().localPlayer.id);
+    net.RunFor(50);
+    ASSERT_TRUE(joe.client().clientSettings.gameOver);
+    // More lines than the five-second wait lets expire.
+    for (int i = 0; i < 9; ++i) AddMessageLine(host.client().messageLog, "late", net.clock.now);
+    net.RunFor(5500);
+    ASSERT_FALSE(host.client().clientSettings.gameOver);
+    EXPECT_EQ(host.client().messageLog.count, 0);
+    EXPECT_EQ(joe.client().messageLog.count, 0);
+}
+
+}  // namespace
