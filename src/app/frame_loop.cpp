@@ -7,6 +7,7 @@
 #include "net/net_frame.h"
 #include "net/server.h"
 #include "ui/input_poll.h"
+#include "ui/menu_build.h"
 #include "ui/menu_layout.h"
 #include "ui/menu_requests.h"
 #include "ui/screen_flow.h"
@@ -41,6 +42,20 @@ void InGameChecks(Game& game, uint32_t now) {
         timing.timeoutCheckTime = now;
         RunServerTimeoutCheck(game);
     }
+}
+
+// A joined game whose server closed or fell silent: the player is taken back to the main menu
+// and told the server does not answer, rather than left looking at a match that never moves.
+void LeaveLostGame(Game& game) {
+    const ProgramState& state = game.state;
+    if (state.hosting || state.connected || state.connecting || game.client.players.empty()) {
+        return;
+    }
+    Disconnect(game);
+    // The main menu again: there is no game left to continue.
+    BuildMenus(game, MenuVariant::Main);
+    game.menus.screenState = kMainMenu;
+    ShowServerSilentMessage(game);
 }
 
 void DecayMovementInput(Game& game) {
@@ -123,6 +138,7 @@ FrameDraw RunFrame(Game& game) {
 
     TwoSecondNetworkCheck(game, now);
     if (state.playState > 0) InGameChecks(game, now);
+    LeaveLostGame(game);
     UpdateSpeedFactor(timing, now);
 
     // A tick counter that ran backwards (it wrapped) skips the body of this frame.

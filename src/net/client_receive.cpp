@@ -404,7 +404,13 @@ void UDPServClUDPRead(Game& game, const Datagram& datagram) {
         OnPresence(game, datagram);
         return;
     }
-    switch (ReadTag(bytes)) {
+    tmessagetag tag = ReadTag(bytes);
+    // Only the server we joined speaks to us; the answer to a join is recognised by our fresh id.
+    if (tag != tmessagetag::kJoinAccepted &&
+        datagram.fromAddress != game.client.clientSettings.serverAddress.View()) {
+        return;
+    }
+    switch (tag) {
         case tmessagetag::kGameInfo:
             OnGameInfo(game, bytes);
             break;

@@ -63,10 +63,14 @@ void DatagramBus::Send(const std::string& from, const std::string& to, uint16_t 
 
 void DatagramBus::Enqueue(Port& target, const std::string& from, std::span<const uint8_t> bytes) {
     int copies = random_.Unit() < faults_.duplicateChance ? 2 : 1;
+    duplicatedCount_ += static_cast<uint64_t>(copies - 1);
     for (int c = 0; c < copies; ++c) {
         ++sentCount_;
         sentBytes_ += bytes.size();
-        if (random_.Unit() < faults_.lossChance) continue;
+        if (random_.Unit() < faults_.lossChance) {
+            ++lostCount_;
+            continue;
+        }
         uint32_t jitter = faults_.delayJitterMs
                               ? static_cast<uint32_t>(
                                     random_.Below(static_cast<int32_t>(faults_.delayJitterMs) + 1))
@@ -93,4 +97,10 @@ std::optional<Datagram> DatagramBus::Take(const std::string& address, uint16_t p
         return datagram;
     }
     return std::nullopt;
+}
+
+size_t DatagramBus::waitingCount() const {
+    size_t waiting = 0;
+    for (const auto& entry : ports_) waiting += entry->inbox.size();
+    return waiting;
 }

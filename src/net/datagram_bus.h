@@ -34,6 +34,11 @@ class DatagramBus {
     // Datagrams sent so far (each copy counted once, before loss).
     uint64_t sentCount() const { return sentCount_; }
     uint64_t sentBytes() const { return sentBytes_; }
+    // Copies dropped by the loss fault, and extra copies made by the duplication fault.
+    uint64_t lostCount() const { return lostCount_; }
+    uint64_t duplicatedCount() const { return duplicatedCount_; }
+    // Copies waiting in the inboxes (delayed or not taken yet).
+    size_t waitingCount() const;
 
   private:
     friend class BusEndpoint;
@@ -61,4 +66,6 @@ class DatagramBus {
     std::vector<std::unique_ptr<Port>> ports_;
     uint64_t sentCount_ = 0;
     uint64_t sentBytes_ = 0;
+    uint64_t lostCount_ = 0;
+    uint64_t duplicatedCount_ = 0;
 };

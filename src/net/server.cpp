@@ -49,17 +49,18 @@ void OnGameInfo(Game& game, const Datagram& datagram) {
     std::optional<tclientgameinfo> report = ParseClientGameInfo(datagram.bytes);
     if (!report) return;
     CountVisitor(game.traffic, report->senderId, datagram.fromAddress);
-    int32_t i = FindServerPlayer(server, report->senderId);
-    if (i < 0) return;
+    // Reports for a bot or for another machine's player would move it and redirect its traffic.
+    int32_t i = FindPlayerAt(server, report->senderId, datagram.fromAddress);
+    if (i < 0 || server.serverPlayers[static_cast<size_t>(i)].isBot) return;
 
     server.lastHeard[static_cast<size_t>(i)] = NetNow(game);
     tplayerinfo& entry = server.serverPlayers[static_cast<size_t>(i)];
     tplayerinfo updated = report->player;
-    // The entry keeps the id it is known by (a report naming another id must not duplicate one)
-    // and stays a human: the sends to humans skip bots.
+    // The entry keeps the id and address it is known by (a report naming another id must not
+    // duplicate one) and stays a human: the sends to humans skip bots.
     updated.id = entry.id;
     updated.isBot = entry.isBot;
-    updated.address.Assign(datagram.fromAddress);
+    updated.address = entry.address;
     entry = updated;
 
     SendDatagram(game, datagram.fromAddress, kClientPort,
@@ -76,9 +77,14 @@ void OnGameInfo(Game& game, const Datagram& datagram) {
 
 void OnConnect(Game& game, const Datagram& datagram) {
     Server& server = game.server;
-    if (static_cast<int32_t>(server.serverPlayers.size()) >= kJoinLimit) return;
     std::optional<tplayerinfo> joining = ParsePlayerRecord(datagram.bytes);
     if (!joining || FindServerPlayer(server, joining->id) >= 0) return;
+    // One client listens per machine, so a join from a machine already in the game is that
+    // player joining again (its answer was lost, or it restarted): it takes over its own entry
+    // instead of adding one that only a time-out would remove, and a flood of joins from one
+    // machine holds one entry.
+    int32_t rejoin = FindRejoiningEntry(server, datagram.fromAddress);
+    if (rejoin < 0 && static_cast<int32_t>(server.serverPlayers.size()) >= kJoinLimit) return;
     // Without a spawn point there is nothing to offer; the joiner times out. (Keeping an empty
     // entry would leave a nameless player whose removal is queued again every two seconds.)
     if (game.world.arena.spawnPoints.empty()) return;
@@ -95,15 +101,24 @@ void OnConnect(Game& game, const Datagram& datagram) {
     entry.position = {spawn.x, spawn.y, spawn.z};
     entry.yaw = spawn.angle;
     entry.team = team;
-    server.serverPlayers.push_back(entry);
-    server.lastHeard.push_back(NetNow(game) + kJoinGraceMs);
+    size_t index = server.serverPlayers.size();
+    if (rejoin >= 0) {
+        index = static_cast<size_t>(rejoin);
+        HandOverConfirmations(server, server.serverPlayers[index].id, entry.id);
+        server.serverPlayers[index] = entry;
+    } else {
+        server.serverPlayers.push_back(entry);
+    }
+    server.lastHeard.resize(server.serverPlayers.size());
+    server.lastHeard[index] = NetNow(game) + kJoinGraceMs;
 
     SendDatagram(game, datagram.fromAddress, kClientPort,
                  BuildJoinAccepted(server.serverPlayers, server.serverSettings));
     ++game.traffic.serverStatistics.addpl;
 
     tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, DrawNetId(game));
-    for (size_t i = 0; i + 1 < server.serverPlayers.size(); ++i) {
+    for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
+        if (i == index) continue;
         ++game.traffic.serverStatistics.added;
         const tplayerinfo& other = server.serverPlayers[i];
         if (!other.isBot) SendDatagram(game, other.address.View(), kClientPort, added);
@@ -113,7 +128,7 @@ void OnConnect(Game& game, const Datagram& datagram) {
 void OnDisconnect(Game& game, const Datagram& datagram) {
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
     if (!id) return;
-    int32_t i = FindServerPlayer(game.server, *id);
+    int32_t i = FindPlayerAt(game.server, *id, datagram.fromAddress);
     if (i < 0) return;
     game.server.serverPlayers[static_cast<size_t>(i)].joined = 0;
     QueueDeparture(game, i);
@@ -133,14 +148,23 @@ void ForwardBulletMessage(Game& game, const Datagram& datagram, int64_t& counter
 }
 
 void OnBulletStart(Game& game, const Datagram& datagram) {
+    const std::vector<tplayerinfo>& players = game.server.serverPlayers;
     std::optional<tbulletstart> bullet = ParseBulletStart(datagram.bytes);
-    int32_t players = static_cast<int32_t>(game.server.serverPlayers.size());
-    if (!bullet || bullet->ownerIndex < 0 || bullet->ownerIndex >= players) return;
+    if (!bullet || bullet->ownerIndex < 0 ||
+        bullet->ownerIndex >= static_cast<int32_t>(players.size())) {
+        return;
+    }
+    // A machine fires its own player's bullets (the host its bots' too).
+    if (players[static_cast<size_t>(bullet->ownerIndex)].address.View() != datagram.fromAddress) {
+        return;
+    }
     ForwardBulletMessage(game, datagram, game.traffic.serverStatistics.bulst);
 }
 
 void OnBulletFinish(Game& game, const Datagram& datagram) {
-    if (!ParseBulletFinish(datagram.bytes)) return;
+    if (!ParseBulletFinish(datagram.bytes) || !IsPlayerAddress(game.server, datagram.fromAddress)) {
+        return;
+    }
     ForwardBulletMessage(game, datagram, game.traffic.serverStatistics.bulfn);
 }
 
@@ -148,7 +172,8 @@ void OnKill(Game& game, const Datagram& datagram) {
     Server& server = game.server;
     std::optional<tkillnotice> kill = ParseKill(datagram.bytes);
     if (!kill) return;
-    int32_t k = FindServerPlayer(server, kill->killerId);
+    // The killer's own machine decides its hits; nobody else scores for it.
+    int32_t k = FindPlayerAt(server, kill->killerId, datagram.fromAddress);
     if (k < 0 || FindServerPlayer(server, kill->victimId) < 0) return;
 
     tdatagram copy{};
@@ -180,7 +205,7 @@ void OnRespawnRequest(Game& game, const Datagram& datagram) {
     Server& server = game.server;
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
     if (!id) return;
-    int32_t i = FindServerPlayer(server, *id);
+    int32_t i = FindPlayerAt(server, *id, datagram.fromAddress);
     if (i < 0) return;
     const tplayerinfo& player = server.serverPlayers[static_cast<size_t>(i)];
     const tspawnpoint* spawn = ChooseSpawnPoint(game, player.team);
@@ -197,8 +222,10 @@ void OnAddedAck(Game& game, const Datagram& datagram) {
     std::optional<int32_t> messageId = ParseSingleId(datagram.bytes);
     if (!messageId) return;
     std::vector<tpendingmessage>& pending = game.server.pendingMessages;
-    auto match = std::find_if(pending.begin(), pending.end(),
-                              [&](const tpendingmessage& entry) { return entry.id == *messageId; });
+    // Only the machine a resend goes to can end it.
+    auto match = std::find_if(pending.begin(), pending.end(), [&](const tpendingmessage& entry) {
+        return entry.id == *messageId && entry.address.View() == datagram.fromAddress;
+    });
     if (match != pending.end()) pending.erase(match);
 }
 
@@ -252,7 +279,9 @@ void UDPServUDPRead(Game& game, const Datagram& datagram) {
             OnAddedAck(game, datagram);
             break;
         case tmessagetag::kDeletedAck:
-            if (std::optional<tplayerdeletedack> ack = ParseDeletedAck(bytes)) {
+            // A confirmation counts for the player of the machine that sent it.
+            if (std::optional<tplayerdeletedack> ack = ParseDeletedAck(bytes);
+                ack && FindPlayerAt(game.server, ack->senderId, datagram.fromAddress) >= 0) {
                 ConfirmRemoval(game, ack->departedId, ack->senderId);
             }
             break;

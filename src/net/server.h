@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "net/wire_codec.h"
@@ -57,6 +58,14 @@ void UDPServUDPRead(Game& game, const Datagram& datagram);
 void AddBots(Game& game);
 
 int32_t FindServerPlayer(const Server& server, int32_t id);
+// Who may speak for an entry: the entry with `id` whose machine is `address` (a bot's machine is
+// the host, "127.0.0.1"), -1 if none. Messages about a player are taken from its machine only.
+int32_t FindPlayerAt(const Server& server, int32_t id, std::string_view address);
+// Whether any entry, bots included, plays from `address`.
+bool IsPlayerAddress(const Server& server, std::string_view address);
+// The entry of a human still in the game at `address`, -1 if none: a join from there is that
+// player joining again.
+int32_t FindRejoiningEntry(const Server& server, std::string_view address);
 // The next spawn point of the level's shuffled orders for a player of `team` under the current
 // game type (any point in deathmatch, the team's own otherwise); null when the level has none.
 const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team);
@@ -64,6 +73,8 @@ const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team);
 void QueueDeparture(Game& game, int32_t index);
 // A player's "pldel": `senderId` has removed `departedId`; the last confirmation removes it here.
 void ConfirmRemoval(Game& game, int32_t departedId, int32_t senderId);
+// A player that joined again under `newId` owes the confirmations it owed as `oldId`.
+void HandOverConfirmations(Server& server, int32_t oldId, int32_t newId);
 void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId);
 void BroadcastPresence(Game& game);
 void CloseServer(Game& game);

@@ -80,6 +80,12 @@ void ConfirmRemoval(Game& game, int32_t departedId, int32_t senderId) {
     }
 }
 
+void HandOverConfirmations(Server& server, int32_t oldId, int32_t newId) {
+    for (tfeedbackrec& record : server.departures) {
+        std::replace(record.recipients.begin(), record.recipients.end(), oldId, newId);
+    }
+}
+
 void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId) {
     Server& server = game.server;
     int32_t index = FindServerPlayer(server, recipientId);

@@ -20,13 +20,6 @@ int32_t FreshBotId(Game& game) {
 
 }  // namespace
 
-int32_t FindServerPlayer(const Server& server, int32_t id) {
-    for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
-        if (server.serverPlayers[i].id == id) return static_cast<int32_t>(i);
-    }
-    return -1;
-}
-
 const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team) {
     Arena& arena = game.world.arena;
     if (arena.spawnPoints.empty()) return nullptr;

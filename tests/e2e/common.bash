@@ -104,6 +104,60 @@ make_netns() {
     NAMESPACES+=("$1")
 }
 
+# Two namespaces $1 and $2 joined by a veth pair as 10.77.0.1 and 10.77.0.2: two machines on a
+# LAN of their own. The limited broadcast needs a route; here it can only reach the peer.
+link_namespaces() {
+    local a=$1 b=$2 link_a="zka$$" link_b="zkb$$"
+    make_netns "$a"
+    make_netns "$b"
+    ip link add "$link_a" netns "$a" type veth peer name "$link_b" netns "$b"
+    ip netns exec "$a" ip addr add 10.77.0.1/24 dev "$link_a"
+    ip netns exec "$b" ip addr add 10.77.0.2/24 dev "$link_b"
+    ip netns exec "$a" ip link set "$link_a" up
+    ip netns exec "$b" ip link set "$link_b" up
+    ip netns exec "$a" ip route add default dev "$link_a"
+    ip netns exec "$b" ip route add default dev "$link_b"
+}
+
+# Starts an X server of its own (a second screen); prints its display name. Its process id goes
+# to the file $1 so that the caller can stop it.
+start_private_display() {
+    local pid_file=$1 number_file
+    number_file=$(mktemp)
+    # The server picks a free display number and writes it to the given descriptor.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    echo $! > "$pid_file"
+    poll test -s "$number_file" || return 1
+    echo ":$(tr -d '[:space:]' < "$number_file")"
+    rm -f "$number_file"
+}
+
+# Hosts from the main menu: new game, $1 bots (the tuning file must show the bots box), the game
+# type moved on $2 times (DeathMatch, CTF, TDM), the first map, "Start game". The new-game form
+# as filled in goes to the screenshot $3.
+host_with_bots() {
+    local bots=$1 steps=$2 form=$3
+    shot "$form.before.png"
+    click_at 0 0.15          # main menu: new game
+    wait_until_changed "$form.before.png" "$form" || fail "the new-game screen did not open"
+    click_at 0.3 0.37        # the bots box
+    sleep 0.3
+    xdotool key --delay 80 End BackSpace BackSpace BackSpace
+    xdotool type --delay 80 "$bots"
+    for _ in $(seq "$steps"); do
+        click_at 0.47 0.245  # the game type's right arrow
+        sleep 0.3
+    done
+    click_at -0.35 0.025     # first available map
+    sleep 0.3
+    click_at 0 0.01          # ">>" adds it to the rotation
+    sleep 0.3
+    shot "$form"
+    click_at 0.35 -0.41      # "Start game"
+    wait_until_changed "$form" "$form.hosted.png" ||
+        fail "the screen still shows the menus after Start game"
+}
+
 cleanup_netns() {
     local ns
     for ns in "${NAMESPACES[@]:-}"; do

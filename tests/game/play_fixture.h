@@ -44,6 +44,7 @@ struct PlayFixture : ::testing::Test {
         game.services.clock = &clock;
         game.services.network = &network;
         game.client.serverDestination = "10.0.0.1";
+        game.client.clientSettings.serverAddress.Assign("10.0.0.1");
         game.state.playState = 1;
         game.state.connected = true;
         game.state.localPlayerIndex = local;

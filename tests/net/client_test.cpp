@@ -414,3 +414,20 @@ TEST_F(ClientFixture, RemoteBulletsStayBoundedWhenTheirEndsAreLost) {
     EXPECT_EQ(game.play.bullets.size(), kMaxRemoteBullets);
     EXPECT_EQ(game.play.bullets.back().bulletId, 599);  // the newest are kept
 }
+
+TEST_F(ClientFixture, OnlyTheJoinedServerIsHeard) {
+    Join();
+    tgamesettings over = settings;
+    over.gameOver = 1;
+    for (const tdatagram& datagram :
+         {BuildServerClosed(), BuildPlayerDeleted(1), BuildEndLevel(over),
+          BuildServerGameInfo(std::vector<tplayerinfo>{}, over)}) {
+        Receive(datagram, "10.0.0.66");
+    }
+    EXPECT_TRUE(IsConnected(game));
+    EXPECT_EQ(game.client.clientPlayers.size(), 3u);
+    EXPECT_EQ(game.client.clientSettings.gameOver, 0);
+    EXPECT_TRUE(network.sent.empty());  // no confirmation of a removal it never made
+    Receive(BuildServerClosed());
+    EXPECT_FALSE(IsConnected(game));
+}

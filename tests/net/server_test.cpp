@@ -216,11 +216,14 @@ TEST_F(ServerFixture, RespawnRequestIsAnsweredWithASpawnPoint) {
 TEST_F(ServerFixture, AcknowledgementRemovesOnlyTheFirstMatchingResend) {
     std::vector<tpendingmessage>& pending = game.server.pendingMessages;
     pending = {{7, {}, {}}, {8, {}, {}}, {7, {}, {}}};
-    Receive("127.0.0.1", BuildAddedAck(7));
+    for (tpendingmessage& message : pending) message.address.Assign("10.0.0.2");
+    Receive("10.0.0.9", BuildAddedAck(7));  // not where the message went
+    EXPECT_EQ(pending.size(), 3u);
+    Receive("10.0.0.2", BuildAddedAck(7));
     ASSERT_EQ(pending.size(), 2u);
     EXPECT_EQ(pending[0].id, 8);
     EXPECT_EQ(pending[1].id, 7);
-    Receive("127.0.0.1", BuildAddedAck(99));
+    Receive("10.0.0.2", BuildAddedAck(99));
     EXPECT_EQ(pending.size(), 2u);
 }
 
@@ -347,4 +350,62 @@ TEST_F(ServerFixture, VisitorListStopsGrowingAtItsBound) {
     }
     EXPECT_EQ(game.traffic.visitorList.size(), kMaxVisitors);
     EXPECT_TRUE(network.sent.empty());  // none of them is a player
+}
+
+// Each machine speaks for its own player (the host for its bots too): what another machine, or
+// one that never joined, says in a player's name changes nothing and gets no answer.
+TEST_F(ServerFixture, MessagesAboutAPlayerAreTakenOnlyFromItsMachine) {
+    std::vector<uint8_t> before = Snapshot();
+    tplayerinfo forged = Human(300, "Forged", "", 1);
+    forged.position = {77, 1, 77};
+    for (const char* from : {"10.0.0.9", "10.0.0.2"}) {
+        for (int32_t id : {100, 200}) {  // the host and a bot
+            Receive(from, BuildClientGameInfo(id, forged));
+            Receive(from, BuildDisconnect(id));
+            Receive(from, BuildRespawnRequest(id));
+            Receive(from, BuildKill({id, 300}));
+            Receive(from, BuildDeletedAck({300, id}));
+        }
+        Receive(from, BuildBulletStart({1, 0, {0, 1, 0}, {1, 0, 0}}));  // the host's bullet
+    }
+    Receive("10.0.0.9", BuildClientGameInfo(300, forged));
+    Receive("10.0.0.9", BuildDisconnect(300));
+    Receive("10.0.0.9", BuildBulletFinish({1, 1, 0}));
+    Receive("10.0.0.2", BuildRespawnRequest(31999));  // nobody has that id
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_TRUE(network.sent.empty());
+    EXPECT_EQ(game.server.serverPlayers[3].address.View(), "10.0.0.2");
+    EXPECT_EQ(game.server.serverPlayers[1].address.View(), "127.0.0.1");
+}
+
+TEST_F(ServerFixture, JoinFromAMachineAlreadyPlayingTakesOverItsEntry) {
+    Server& server = game.server;
+    server.serverPlayers.push_back(Human(400, "Ann", "10.0.0.3"));
+    server.lastHeard.push_back(1000);
+    Receive("10.0.0.3", BuildDisconnect(400));  // Joe still owes a confirmation of Ann's leave
+    ASSERT_EQ(server.departures.size(), 1u);
+
+    // Joe's answer was lost and he tries again under a new id: same place, nothing left behind.
+    Receive("10.0.0.2", BuildConnect(Human(301, "Joe", "", 1)));
+    ASSERT_EQ(server.serverPlayers.size(), 5u);
+    EXPECT_EQ(server.serverPlayers[3].id, 301);
+    EXPECT_EQ(server.lastHeard[3], clock.now + kJoinGraceMs);
+    EXPECT_EQ(server.departures[0].recipients, (std::vector<int32_t>{100, 301}));
+    auto accepted = network.Tagged(tmessagetag::kJoinAccepted);
+    ASSERT_EQ(accepted.size(), 1u);
+    EXPECT_EQ(accepted[0].address, "10.0.0.2");
+
+    // Ann is on her way out: her machine joining again is a new player.
+    Receive("10.0.0.3", BuildConnect(Human(402, "Ann", "")));
+    EXPECT_EQ(server.serverPlayers.size(), 6u);
+
+    // A flood of joins under made-up ids from one machine holds one place.
+    for (int32_t id = 1000; id < 1200; ++id) Receive("10.0.0.5", BuildConnect(Human(id, "F", "")));
+    EXPECT_EQ(server.serverPlayers.size(), 7u);
+    EXPECT_EQ(server.serverPlayers.back().id, 1199);
+    // And a full table still lets a player already in it join again.
+    while (server.serverPlayers.size() < 8) server.serverPlayers.push_back(Bot(900));
+    Receive("10.0.0.2", BuildConnect(Human(302, "Joe", "", 1)));
+    EXPECT_EQ(server.serverPlayers[3].id, 302);
+    EXPECT_EQ(server.serverPlayers.size(), 8u);
 }

@@ -217,6 +217,11 @@ TEST_F(TwoMachines, ClosingServerEndsTheJoinersConnectionAndSilenceDoesToo) {
     CloseServer(host.game);
     net.RunFor(10);
     EXPECT_FALSE(IsConnected(joiner.game));
+    // Back at the main menu, told that the server does not answer.
+    EXPECT_EQ(joiner.game.state.playState, 0);
+    EXPECT_EQ(joiner.game.menus.screenState, kMessageOverMain);
+    EXPECT_EQ(joiner.game.menus.variant, MenuVariant::Main);  // nothing left to continue
+    EXPECT_TRUE(joiner.client().players.empty());
 
     NetHarness quiet;
     NetMachine& h = quiet.AddMachine(kHostAddress, 1);

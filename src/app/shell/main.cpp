@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "app/frame_loop.h"
@@ -59,6 +60,9 @@ void RunLoop(Game& game, SdlMainWindow& window, InputDevices& devices) {
 
 int RunGame() {
     auto game = std::make_unique<Game>();
+    // Every run draws its own network ids: two machines started alike would otherwise draw the
+    // same id, and the server refuses the second join as a repeat.
+    game->random.Seed(std::random_device{}() | static_cast<uint64_t>(std::random_device{}()) << 32);
     SdlClock clock;
     SdlMainWindow window;
     InputDevices devices;

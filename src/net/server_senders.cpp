@@ -1,0 +1,39 @@
+// Which table entry a datagram's sender may speak for. Each machine reports its own player and
+// decides its own bullets (the host its bots' as well), so the sender's address must be the
+// address the entry joined from.
+#include <algorithm>
+
+#include "net/server.h"
+
+int32_t FindServerPlayer(const Server& server, int32_t id) {
+    for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
+        if (server.serverPlayers[i].id == id) return static_cast<int32_t>(i);
+    }
+    return -1;
+}
+
+int32_t FindPlayerAt(const Server& server, int32_t id, std::string_view address) {
+    int32_t index = FindServerPlayer(server, id);
+    if (index < 0 || server.serverPlayers[static_cast<size_t>(index)].address.View() != address) {
+        return -1;
+    }
+    return index;
+}
+
+bool IsPlayerAddress(const Server& server, std::string_view address) {
+    return std::any_of(server.serverPlayers.begin(), server.serverPlayers.end(),
+                       [&](const tplayerinfo& player) { return player.address.View() == address; });
+}
+
+int32_t FindRejoiningEntry(const Server& server, std::string_view address) {
+    for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
+        const tplayerinfo& player = server.serverPlayers[i];
+        if (player.isBot || player.joined != 1 || player.address.View() != address) continue;
+        // A player whose removal is under way stays as it is: the others are already dropping it.
+        bool departing =
+            std::any_of(server.departures.begin(), server.departures.end(),
+                        [&](const tfeedbackrec& record) { return record.departedId == player.id; });
+        if (!departing) return static_cast<int32_t>(i);
+    }
+    return -1;
+}

@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# A LAN match between two real programs, each in a network namespace of its own joined by a veth
+# pair, each with a screen of its own. The host starts a team deathmatch with two bots from the
+# menus; the second player finds it in the join screen's server list, picks it and connects;
+# both move and fire; the second player leaves through the in-game menu and the host removes it
+# from its table; the second player joins again, the host closes its game and the second player
+# is taken back to the menu with the message that the server does not answer.
+set -euo pipefail
+zarnok=$(realpath "$1")
+run_folder=$2
+here=$(dirname "$(realpath "$0")")
+source "$here/common.bash"
+
+require_netns
+host_dir=$(mktemp -d)
+guest_dir=$(mktemp -d)
+shots=${ZARNOK_SHOTS:-$host_dir/shots}
+mkdir -p "$shots"
+NAMESPACES=()
+host_pid=""
+guest_pid=""
+xvfb_pid=""
+cleanup() {
+    for p in "$host_pid" "$guest_pid"; do
+        [ -n "$p" ] && kill -KILL "$p" 2>/dev/null || true
+    done
+    if [ -n "$xvfb_pid" ]; then
+        kill -TERM "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    cleanup_netns
+    rm -rf "$host_dir" "$guest_dir"
+}
+trap cleanup EXIT
+# A counter line of a log.txt ("sentsrv_delpl 12" gives 12).
+counter() { awk -v label="$2" '$1 == label { print $2 }' "$1"; }
+
+host_ns="zk_match_host_$$"
+guest_ns="zk_match_guest_$$"
+link_namespaces "$host_ns" "$guest_ns"
+for dir in "$host_dir" "$guest_dir"; do
+    cp -r "$run_folder"/. "$dir"/
+    rm -f "$dir/log.txt"
+done
+# The new-game screen shows its bots box only when the tuning file asks for it.
+sed -i 's/^SHOW_BOTS .*/SHOW_BOTS 1/' "$host_dir/config.txt"
+
+host_display=$DISPLAY
+guest_display=$(start_private_display "$guest_dir/xvfb.pid") || fail "no second X display"
+xvfb_pid=$(cat "$guest_dir/xvfb.pid")
+
+# Moves forward a while, turns, and fires a few shots: a player in the match.
+move_and_fire() {
+    xdotool keydown w
+    sleep 0.8
+    xdotool keyup w
+    xdotool mousemove_relative -- 60 0
+    # The button is read as held once a frame: a click too quick for a busy machine's frame
+    # would be missed, so it is held a while.
+    xdotool mousedown 1
+    sleep 1
+    xdotool mouseup 1
+}
+
+# The second player opens the join screen, waits for the host's announcement (every two
+# seconds) to list it, picks it and connects. Screenshots go to $1.*.png.
+join_host() {
+    local shots=$1
+    shot "$shots.menu.png"
+    click_at 0 0.05          # main menu: join a network game
+    wait_until_changed "$shots.menu.png" "$shots.join.png" || fail "no join screen"
+    _host_chosen() {
+        click_at 0 0.175     # first row of the server list: its address fills the address box
+        shot "$shots.chosen.png"
+        [ "$(differing "$shots.join.png" "$shots.chosen.png")" -gt 100 ]
+    }
+    poll _host_chosen || fail "the host was not listed"
+    click_at 0.35 -0.41      # "Connect"
+    wait_until_changed "$shots.chosen.png" "$shots.joined.png" ||
+        fail "the second player did not enter the game"
+    sleep 2  # past the loading frame, into the arena
+    shot "$shots.joined.png"
+}
+
+start_guest() {
+    (cd "$guest_dir" && exec ip netns exec "$guest_ns" "$zarnok") &
+    guest_pid=$!
+    local window
+    window=$(wait_window "$guest_pid") || fail "no window for the second player"
+    xdotool windowfocus "$window" 2>/dev/null || true
+    sleep 2
+}
+
+(cd "$host_dir" && exec ip netns exec "$host_ns" "$zarnok") &
+host_pid=$!
+window=$(wait_window "$host_pid") || fail "no host window"
+xdotool windowfocus "$window" 2>/dev/null || true
+sleep 2
+host_with_bots 2 2 "$shots/host_new_game.png"   # two bots, team deathmatch
+
+export DISPLAY=$guest_display
+start_guest
+join_host "$shots/guest"
+
+move_and_fire
+export DISPLAY=$host_display
+move_and_fire
+sleep 1
+shot "$shots/host_playing.png"
+export DISPLAY=$guest_display
+shot "$shots/guest_playing.png"
+
+# The second player leaves through the in-game menu: Esc, down to "Exit", Enter.
+xdotool key Escape
+sleep 0.5
+shot "$shots/guest_in_game_menu.png"
+xdotool key --delay 150 Down Down Down Down Down Down Return
+for _ in $(seq 100); do
+    kill -0 "$guest_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$guest_pid" 2>/dev/null && fail "the second player's game did not close from its menu"
+guest_pid=""
+[ -f "$guest_dir/log.txt" ] || fail "the second player's game wrote no log.txt"
+mv "$guest_dir/log.txt" "$shots/guest_first_log.txt"
+sleep 3
+
+# Back again, then the host closes its game.
+start_guest
+join_host "$shots/guest_again"
+export DISPLAY=$host_display
+close_game "$host_pid" || fail "the host did not close on request"
+host_pid=""
+export DISPLAY=$guest_display
+wait_until_changed "$shots/guest_again.joined.png" "$shots/guest_told.png" ||
+    fail "the second player's screen did not change when the host closed"
+sleep 1
+shot "$shots/guest_told.png"
+close_game "$guest_pid" || true
+guest_pid=""
+
+log=$host_dir/log.txt
+[ -f "$log" ] || fail "the host wrote no log.txt"
+# Two visits of the second player, each under a fresh id, each reporting its state.
+visits=$(grep -Ec '^player [0-9]+ 10\.77\.0\.2 was here [0-9]{2,}$' "$log" || true)
+[ "$visits" -ge 2 ] || { cat "$log"; fail "the host heard the second player's reports $visits times, not twice"; }
+# Its leave was announced to the host's own client until confirmed.
+[ "$(counter "$log" sentsrv_delpl)" -ge 1 ] || { cat "$log"; fail "the host never removed the leaving player"; }
+[ "$(counter "$log" sentsrv_added)" -ge 2 ] || { cat "$log"; fail "the host announced no bots"; }
+# Shots fired on either machine were passed on to the other.
+[ "$(counter "$log" sentsrv_bulst)" -ge 1 ] || { cat "$log"; fail "no shot reached the other machine"; }
+
+# Told: the second player's screen is its menu again, with the message box over it. The top
+# band (the title) matches the menu it started with; the middle (the box) does not.
+region_differs() {
+    convert "$1" -crop "$3" +repage "$host_dir/a.png"
+    convert "$2" -crop "$3" +repage "$host_dir/b.png"
+    compare -metric AE -fuzz 5% "$host_dir/a.png" "$host_dir/b.png" null: 2>&1 |
+        awk '{ printf "%d", $1 }' || true
+}
+pixels=$(region_differs "$shots/guest_told.png" "$shots/guest.menu.png" 100%x15%+0+0)
+[ "$pixels" -lt 2000 ] || fail "after the host closed, the second player's screen is not the menu"
+pixels=$(region_differs "$shots/guest_told.png" "$shots/guest.menu.png" 30%x20%+448+410)
+[ "$pixels" -gt 2000 ] || fail "after the host closed, the second player sees no message"
+echo "PASS: a LAN match from the menus: found, joined, played, left, rejoined and told of the close"
