@@ -174,3 +174,17 @@ close_game() {
         return 1
     fi
 }
+
+# A scratch folder ($work) for one game ($pid, once started), removed at exit together with the
+# game and the network namespaces the test made.
+start_scratch_folder() {
+    work=$(mktemp -d)
+    NAMESPACES=()
+    pid=""
+    trap _remove_scratch_folder EXIT
+}
+_remove_scratch_folder() {
+    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
+    cleanup_netns
+    rm -rf "$work"
+}

@@ -10,15 +10,7 @@ here=$(dirname "$(realpath "$0")")
 source "$here/common.bash"
 
 require_netns
-work=$(mktemp -d)
-NAMESPACES=()
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
-    cleanup_netns
-    rm -rf "$work"
-}
-trap cleanup EXIT
+start_scratch_folder
 
 cp -r "$run_folder"/. "$work"/
 rm -f "$work/log.txt"
