@@ -9,6 +9,7 @@
 
 #include "base/random.h"
 #include "game/collision.h"
+#include "shipped_maps.h"
 #include "world/level_start.h"
 #include "world/model_loader.h"
 #include "world/null_gpu.h"
@@ -16,20 +17,6 @@
 namespace {
 
 constexpr int kPlayers = 9;
-
-std::filesystem::path LargestShippedMap() {
-    std::filesystem::path largest;
-    std::uintmax_t largestSize = 0;
-    const std::filesystem::path maps = std::filesystem::path(ZARNOK_RUN_DIR) / "maps";
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(maps, error)) {
-        if (entry.path().extension() == ".map" && entry.file_size() > largestSize) {
-            largest = entry.path();
-            largestSize = entry.file_size();
-        }
-    }
-    return largest;
-}
 
 // The largest map with nine players standing at its spawn points (in turn), loaded once.
 struct Level {

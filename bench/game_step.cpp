@@ -9,6 +9,7 @@
 
 #include "app/game.h"
 #include "app/game_step.h"
+#include "shipped_maps.h"
 #include "world/bullet_model.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
@@ -17,20 +18,6 @@ namespace {
 
 constexpr int32_t kPlayers = 9;
 constexpr int32_t kBullets = 300;
-
-std::filesystem::path LargestShippedMap() {
-    std::filesystem::path largest;
-    std::uintmax_t largestSize = 0;
-    const std::filesystem::path maps = std::filesystem::path(ZARNOK_RUN_DIR) / "maps";
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(maps, error)) {
-        if (entry.path().extension() == ".map" && entry.file_size() > largestSize) {
-            largest = entry.path();
-            largestSize = entry.file_size();
-        }
-    }
-    return largest;
-}
 
 class PlayedGame {
   public:

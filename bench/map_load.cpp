@@ -6,24 +6,11 @@
 #include <vector>
 
 #include "base/random.h"
+#include "shipped_maps.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
 
 namespace {
-
-std::filesystem::path LargestShippedMap() {
-    std::filesystem::path largest;
-    std::uintmax_t largestSize = 0;
-    const std::filesystem::path maps = std::filesystem::path(ZARNOK_RUN_DIR) / "maps";
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(maps, error)) {
-        if (entry.path().extension() == ".map" && entry.file_size() > largestSize) {
-            largest = entry.path();
-            largestSize = entry.file_size();
-        }
-    }
-    return largest;
-}
 
 void BM_StartLevelOnLargestMap(benchmark::State& state) {
     const std::filesystem::path map = LargestShippedMap();
