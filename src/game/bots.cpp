@@ -47,10 +47,6 @@ bool IsWeaponPart(const tmeshpart& part) {
     return part.name == "HAND" || part.name == "BSTART";
 }
 
-bool Finite(tvec3 v) {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 // The nearest living player `bot` may shoot: anyone in deathmatch, the other team otherwise
 // (the host's own player included). -1 when nobody is in reach.
 int32_t NearestEnemy(const Game& game, size_t bot) {

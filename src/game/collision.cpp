@@ -22,10 +22,6 @@ constexpr float kShallowDepth = 0.3f;
 constexpr float kLargestSidePush = 0.4f;
 constexpr float kSmallestSidePush = 0.05f;
 
-bool Finite(tvec3 v) {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 tvec3 Scaled(tvec3 v, float factor) {
     return {v.x * factor, v.y * factor, v.z * factor};
 }

@@ -4,10 +4,6 @@
 
 namespace {
 
-bool Finite(tvec3 v) {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 // The collision may only take speed away: a component it left no larger stays for later frames.
 void KeepWhatCollisionLeft(float collided, float before, float& kept) {
     if (std::fabs(collided) <= std::fabs(before)) kept = collided;

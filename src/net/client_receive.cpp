@@ -240,10 +240,6 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
     }
 }
 
-bool Finite(tvec3 v) {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 void OnBulletStart(Game& game, Bytes bytes) {
     Client& client = game.client;
     std::optional<tbulletstart> start = ParseBulletStart(bytes);

@@ -2,6 +2,7 @@
 // Angles are in degrees everywhere; Y is up and yaw 0 looks along -z.
 #pragma once
 #include <array>
+#include <cmath>
 
 struct tvec3 {
     float x = 0, y = 0, z = 0;
@@ -15,6 +16,10 @@ inline tvec3 operator-(tvec3 a, tvec3 b) {
 }
 inline bool operator==(tvec3 a, tvec3 b) {
     return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+// False for a vector with a NaN or infinite component (from a damaged file or a hostile datagram).
+inline bool Finite(tvec3 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
 // Element (row r, column c) is m[4r + c]; points are column vectors (p' = M p), so entries
