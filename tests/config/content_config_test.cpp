@@ -66,8 +66,10 @@ TEST(ShippedConfig, ListsEveryKeyOnceAtItsDefault) {
     EXPECT_EQ(read.RUN_TIMEOUT, defaults.RUN_TIMEOUT);
     EXPECT_EQ(read.JUMP_TIMEOUT, defaults.JUMP_TIMEOUT);
     EXPECT_FLOAT_EQ(read.INERTION, defaults.INERTION);
-    EXPECT_FLOAT_EQ(read.VIEW_DISTANCE, defaults.VIEW_DISTANCE);
-    EXPECT_FLOAT_EQ(read.SHOOT_DISTANCE, defaults.SHOOT_DISTANCE);
+    // Bots that saw 10 units and fired within 5 stood still on every shipped map after the first
+    // fights; the shipped game lets them find and shoot players across an arena.
+    EXPECT_FLOAT_EQ(read.VIEW_DISTANCE, 60.0f);
+    EXPECT_FLOAT_EQ(read.SHOOT_DISTANCE, 15.0f);
     EXPECT_EQ(read.CYL_SIDE_COUNT, defaults.CYL_SIDE_COUNT);
     // The shipped game offers bots on the new-game screen; a config without the key hides them.
     EXPECT_EQ(read.SHOW_BOTS, 1);

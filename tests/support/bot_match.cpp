@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/scan_codes.h"
+#include "config/config_reader.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
 
@@ -29,6 +30,8 @@ BotMatch::BotMatch(const BotMatchOptions& options) {
     machine_ = &net_.AddMachine("10.0.0.1", 11);
     Game& game = machine_->game;
     const std::filesystem::path run(ZARNOK_RUN_DIR);
+    // The shipped tuning, as a player gets it: how far bots see and shoot comes from there.
+    ReadConfig(run / "config.txt", game.tuning);
     game.services.gpu = &SharedGpu();
     game.world.textures.texturesDir = run / "textures";
     game.world.playerModelFile = run / "player.txt";
