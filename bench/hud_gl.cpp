@@ -27,8 +27,8 @@ struct BusyHud {
         harness.LoadMap("ctf.map");
         smallFont.Build(18);
         largeFont.Build(36);
-        harness.renderer.smallFont = smallFont.ListBase();
-        harness.renderer.largeFont = largeFont.ListBase();
+        harness.renderer.smallFont = &smallFont;
+        harness.renderer.largeFont = &largeFont;
         hud.pictures = harness.LoadHudPictures();
         for (int i = 0; i < 9; ++i) {
             lines.push_back("Player" + std::to_string(i) + " killed Player" +

@@ -47,7 +47,7 @@ void BM_MenuFrameWithNewGameScreen(benchmark::State& state) {
         font.Build(kSmallFontPixels);
         GlGpu gpu;
         Game game;
-        game.renderer.smallFont = font.ListBase();
+        game.renderer.smallFont = &font;
         // The shipped pictures, when the run folder has been assembled.
         game.world.textures.texturesDir = ZARNOK_RUN_DIR "/textures";
         LoadMenuTextures(game.world.textures, gpu, MenuVariant::Main, game.menus.pictures);

@@ -95,8 +95,8 @@ MatchHud& Hud() {
 
 void ShowHud(RenderHarness& battle) {
     MatchHud& hud = Hud();
-    battle.renderer.smallFont = hud.smallFont.ListBase();
-    battle.renderer.largeFont = hud.largeFont.ListBase();
+    battle.renderer.smallFont = &hud.smallFont;
+    battle.renderer.largeFont = &hud.largeFont;
     TextureTable& textures = battle.world.textures;
     const auto load = [&](const char* name) {
         return LoadTexture(textures, battle.gpu(), name, 1).firstSlot;

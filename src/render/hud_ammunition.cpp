@@ -44,7 +44,7 @@ void DrawAmmunitionHud(const RenderScene& scene, uint32_t now) {
     const HudInput& hud = *scene.hud;
     const HudLayer layer;
     const TextureTable& textures = scene.world.textures;
-    const uint32_t large = scene.renderer.largeFont;
+    const BitmapFont* large = scene.renderer.largeFont;
     DrawHudPicture(textures, hud.pictures.bullet, 0.52f, kIconTop, 0.63f, kIconBottom);
     DrawHudText(large, 0.65f, kIconBottom, std::to_string(hud.weapon.roundsLeft), kHudWhite);
     DrawHudPicture(textures, hud.pictures.magazine, 0.32f, kIconTop, 0.43f, kIconBottom);

@@ -1,11 +1,12 @@
 // The HUD's two drawing primitives, in device coordinates of the viewport in force under the
-// identity matrix: a line of bitmap text in one colour, and a blended picture quad. HudLayer
+// identity matrix: a line of text in one colour, and a blended picture quad. HudLayer
 // sets the flat state they need (no depth test, lighting or culling) for one HUD group and
 // restores the scene's state afterwards.
 #pragma once
 #include <cstdint>
 #include <string_view>
 
+#include "platform/bitmap_font.h"
 #include "world/textures.h"
 
 struct HudColour {
@@ -26,9 +27,10 @@ class HudLayer {
     HudLayer& operator=(const HudLayer&) = delete;
 };
 
-// Text cut to 64 characters, its first glyph's origin at (x, y). A copy one pixel down and right,
-// dark under light text and light under dark text, keeps it readable on any sky or floor.
-void DrawHudText(uint32_t font, float x, float y, std::string_view text, HudColour colour);
+// Text cut to 64 characters, its first glyph's origin at (x, y), drawn from the font's glyph
+// texture with the very pixels glBitmap would set. A copy one pixel down and right, dark under
+// light text and light under dark text, keeps it readable on any sky or floor.
+void DrawHudText(const BitmapFont* font, float x, float y, std::string_view text, HudColour colour);
 
 // The picture in `slot` (untextured white while it is not loaded) from (x0, yTop) to
 // (x1, yBottom), its top left corner at the top left.

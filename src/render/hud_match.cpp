@@ -24,7 +24,7 @@ void DrawTeamScores(const RenderScene& scene, const HudInput& hud) {
                    -0.02f, kIconBottom);
     DrawHudPicture(textures, flags ? hud.pictures.redFlag : hud.pictures.redTeam, 0.02f, kIconTop,
                    0.1f, kIconBottom);
-    const uint32_t large = scene.renderer.largeFont;
+    const BitmapFont* large = scene.renderer.largeFont;
     DrawHudText(large, -0.15f, 0.89f, std::to_string(hud.blueScore), kHudBlue);
     DrawHudText(large, 0.12f, 0.89f, std::to_string(hud.redScore), kHudRed);
 }
@@ -32,7 +32,7 @@ void DrawTeamScores(const RenderScene& scene, const HudInput& hud) {
 // Each team is warned only about its own flag.
 void DrawFlagWarnings(const RenderScene& scene, const HudInput& hud) {
     if (hud.gameType != kCaptureTheFlag || !hud.blinkOn) return;
-    const uint32_t large = scene.renderer.largeFont;
+    const BitmapFont* large = scene.renderer.largeFont;
     if (hud.blueFlagTaken && hud.team == 0) {
         DrawHudText(large, -0.5f, 0.7f, "Blue flag taken", kHudWhite);
     }
@@ -47,7 +47,7 @@ void DrawMatchHud(const RenderScene& scene) {
     if (!scene.hud) return;
     const HudInput& hud = *scene.hud;
     const HudLayer layer;
-    const uint32_t large = scene.renderer.largeFont;
+    const BitmapFont* large = scene.renderer.largeFont;
     if (hud.StatisticsShown()) DrawStatistics(scene, hud);
     if (hud.gameOver && !hud.winnerLine.empty()) {
         DrawHudText(large, -0.4f, 0.6f, hud.winnerLine, kHudWhite);

@@ -33,7 +33,7 @@ void DrawPlayerHud(const RenderScene& scene) {
     if (!scene.hud) return;
     const HudInput& hud = *scene.hud;
     const HudLayer layer;
-    const uint32_t large = scene.renderer.largeFont;
+    const BitmapFont* large = scene.renderer.largeFont;
     DrawHudText(large, -0.9f, 0.9f, "Kills " + std::to_string(hud.kills), kHudWhite);
     DrawHudText(large, -0.9f, 0.8f, "Deaths " + std::to_string(hud.deaths), kHudWhite);
     if (hud.hiddenLineKey) {

@@ -23,7 +23,8 @@ struct TeamColumns {
 constexpr TeamColumns kBlueColumns{-0.47f, -0.17f, -0.07f, -0.2f, -0.1f, kHudBlue};
 constexpr TeamColumns kRedColumns{0.03f, 0.33f, 0.43f, 0.3f, 0.4f, kHudRed};
 
-void DrawTeam(uint32_t font, const TeamColumns& at, const std::vector<tstatisticsrow>& rows) {
+void DrawTeam(const BitmapFont* font, const TeamColumns& at,
+              const std::vector<tstatisticsrow>& rows) {
     DrawHudText(font, at.name, kHeaderY, "Name", kHudWhite);
     DrawHudText(font, at.killsHeader, kHeaderY, "Kills", kHudWhite);
     DrawHudText(font, at.deathsHeader, kHeaderY, "Deaths", kHudWhite);

@@ -6,10 +6,12 @@
 
 #include "render/model_buffers.h"
 
+class BitmapFont;
+
 struct Renderer {
-    // First display list of the 18 and 36 pixel glyph sets (codes 0..254), 0 before start-up.
-    uint32_t smallFont = 0;
-    uint32_t largeFont = 0;
+    // The 18 and 36 pixel fonts, null before start-up.
+    const BitmapFont* smallFont = nullptr;
+    const BitmapFont* largeFont = nullptr;
     // Filled as models are drawn; dropped with the GL context, not before.
     ModelBuffers modelBuffers;
 };

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "platform/bitmap_font.h"
+#include "render/hud_drawing.h"
 #include "support/plain_arena.h"
 
 namespace {
@@ -44,8 +45,8 @@ class HudTest : public testing::Test {
         harness.AddPlayer({0, 1.2f, 0}, 0, "SEAT");  // still, so frames can be compared
         smallFont.Build(18);
         largeFont.Build(36);
-        harness.renderer.smallFont = smallFont.ListBase();
-        harness.renderer.largeFont = largeFont.ListBase();
+        harness.renderer.smallFont = &smallFont;
+        harness.renderer.largeFont = &largeFont;
         hud.pictures = harness.LoadHudPictures();
         harness.hud = &hud;
     }
@@ -240,6 +241,60 @@ TEST_F(HudTest, WinnerAndLostConnectionAreAnnounced) {
     hud.connected = false;
     harness.DrawSplit(kNow);
     EXPECT_GT(Count(Window(-0.5f, 0.59f, 0.1f, 0.67f), IsWhite), 30u);
+}
+
+// The glBitmap text the HUD drew before it drew glyph quads: the edge copy one pixel down and
+// right, then the text, from the font's display lists.
+void DrawBitmapText(const BitmapFont& font, float x, float y, std::string_view text, float shade,
+                    HudColour colour) {
+    glColor3f(shade, shade, shade);
+    glRasterPos2f(x, y);
+    glBitmap(0, 0, 0, 0, 1, -1, nullptr);
+    glListBase(font.ListBase());
+    glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
+    glColor3f(colour.r, colour.g, colour.b);
+    DrawText(font.ListBase(), x, y, text);
+}
+
+TEST_F(HudTest, TextSetsTheSamePixelsAsTheFontsBitmaps) {
+    const auto frame = [&](const std::function<void()>& draw) {
+        glClearColor(0.2f, 0.5f, 0.3f, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        const HudLayer layer;
+        draw();
+        glFinish();
+        return harness.Pixels(0, 0, kWidth, kHeight, GL_RGB);
+    };
+    // "Deaths 3", a Cyrillic name and the punctuation of a message line, in both fonts, at
+    // positions that fall between pixels, in the left and the right half of the window.
+    const std::string lines[] = {"Deaths 3", "\xC7\xE0\xF0\xED\xEE\xEA killed Bob!",
+                                 "[x] {y}, 17%"};
+    for (const BitmapFont* font : {&smallFont, &largeFont}) {
+        for (const int viewportX : {0, kWidth / 2}) {
+            glViewport(viewportX, 0, kWidth / 2, kHeight);
+            for (const HudColour colour : {kHudWhite, kHudBlue}) {
+                const float shade = colour.b == 1 && colour.r == 0 ? 0.9f : 0.0f;
+                const auto quads = frame([&] {
+                    float y = 0.9f;
+                    for (const std::string& line : lines) {
+                        DrawHudText(font, -0.97f, y, line, colour);
+                        DrawHudText(font, 0.123f, y - 0.0371f, line, colour);
+                        y -= 0.2f;
+                    }
+                });
+                const auto bitmaps = frame([&] {
+                    float y = 0.9f;
+                    for (const std::string& line : lines) {
+                        DrawBitmapText(*font, -0.97f, y, line, shade, colour);
+                        DrawBitmapText(*font, 0.123f, y - 0.0371f, line, shade, colour);
+                        y -= 0.2f;
+                    }
+                });
+                EXPECT_TRUE(quads == bitmaps) << "font of " << (font == &smallFont ? 18 : 36)
+                                              << " pixels, viewport at " << viewportX;
+            }
+        }
+    }
 }
 
 }  // namespace

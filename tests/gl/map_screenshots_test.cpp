@@ -49,8 +49,8 @@ TEST(MapScreenshots, BothViewsOfEveryShippedMapShowAScene) {
     BitmapFont smallFont, largeFont;
     smallFont.Build(18);
     largeFont.Build(36);
-    harness.renderer.smallFont = smallFont.ListBase();
-    harness.renderer.largeFont = largeFont.ListBase();
+    harness.renderer.smallFont = &smallFont;
+    harness.renderer.largeFont = &largeFont;
     const std::vector<std::string> lines = {"Grinder killed Player1", "Ferrum joined the game"};
     HudInput hud;
     hud.kills = 3;

@@ -101,8 +101,8 @@ int RunGame() {
         !graphics.largeFont.Build(kLargeFontPixels)) {
         std::fprintf(stderr, "zarnok: no usable font found; text will not show\n");
     }
-    game->renderer.smallFont = graphics.smallFont.ListBase();
-    game->renderer.largeFont = graphics.largeFont.ListBase();
+    game->renderer.smallFont = &graphics.smallFont;
+    game->renderer.largeFont = &graphics.largeFont;
     try {
         FinishStartUp(*game);
     } catch (const std::exception& error) {

@@ -4,13 +4,15 @@
 #include <SDL_opengl.h>
 
 #include "app/game.h"
+#include "platform/bitmap_font.h"
 #include "ui/draw/widget_draw.h"
 
 namespace {
 
 WidgetPainter PainterFor(const Game& game) {
     const uint32_t now = game.services.clock ? game.services.clock->Ticks() : 0;
-    return {game.world.textures, game.renderer.smallFont, game.menus.client, now};
+    return {game.world.textures, game.renderer.smallFont ? game.renderer.smallFont->ListBase() : 0,
+            game.menus.client, now};
 }
 
 void BindSlot(const Game& game, int32_t slot) {
