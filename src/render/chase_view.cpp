@@ -74,16 +74,18 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     ApplyPlayerFrame(player);
 
     glEnable(GL_BLEND);
-    DrawFloor(scene, skyBehind ? FloorDepth::kMarksCovered : FloorDepth::kAsSet);
+    if (!skyBehind) DrawFloor(scene);
     glEnable(GL_LIGHTING);
     glColor4f(1, 1, 1, 1);
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
     if (skyBehind) {
-        // The opaque cylinders first, then the sky where neither they nor the floor stand.
+        // The opaque cylinders first, then the floor and the sky where nothing stands.
+        glEnable(GL_TEXTURE_2D);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         DrawSolidCylinders(scene);
+        DrawFloor(scene, FloorDepth::kBehindScene);
         DrawSkyBehindScene(scene, u0, u1);
         glEnable(GL_LIGHTING);
         glColor4f(1, 1, 1, 1);

@@ -163,11 +163,11 @@ void DrawFloor(const RenderScene& scene, FloorDepth depth) {
     // An opaque floor blended over the sky or the cleared window looks the same unblended.
     const GLboolean blending = glIsEnabled(GL_BLEND);
     if (IsOpaqueSlot(scene.world.textures, slot)) glDisable(GL_BLEND);
-    if (depth == FloorDepth::kMarksCovered) {
-        // Farther than anything else can be, so it hides nothing, but no longer the cleared
-        // value: the sky drawn behind the scene leaves the floor alone.
+    if (depth == FloorDepth::kBehindScene) {
+        // Nearer than the cleared value, so it passes only where nothing stands, and farther
+        // than anything else can be, so it hides nothing drawn after it.
         glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_ALWAYS);
+        glDepthFunc(GL_LESS);
         glDepthRange(kFloorMarkDepth, kFloorMarkDepth);
     }
     glBegin(GL_QUADS);
@@ -181,11 +181,7 @@ void DrawFloor(const RenderScene& scene, FloorDepth depth) {
     glTexCoord2f(repeats, 0);
     glVertex3f(extent, 0, -extent);
     glEnd();
-    if (depth == FloorDepth::kMarksCovered) {
-        glDepthRange(0, 1);
-        glDepthFunc(GL_LESS);
-        glDisable(GL_DEPTH_TEST);
-    }
+    if (depth == FloorDepth::kBehindScene) glDepthRange(0, 1);
     if (blending) glEnable(GL_BLEND);
 }
 

@@ -14,17 +14,20 @@ void ApplyPlayerFrame(const tgeomobject& player);
 // The sky picture across the viewport at z = 0, from texture column u0 to u1, depth test off.
 void DrawSkyPanorama(const RenderScene& scene, float u0, float u1);
 
-// Whether the sky may wait until the floor and the cylinders are drawn and fill only what they
-// left empty: it may when both hide whatever lies behind them (their pictures are opaque).
+// Whether the floor may wait until the cylinders are drawn, and the sky until both are, each
+// filling only what is still empty: they may when the floor and the cylinders hide whatever lies
+// behind them (their pictures are opaque).
 bool SkyCanGoBehind(const RenderScene& scene);
 
 // The sky picture only where nothing has been drawn yet (the depth is still cleared); keeps the
 // matrix and leaves the depth test on, lighting off.
 void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1);
 
-// kMarksCovered: where the depth test is off, the floor still writes a depth (the farthest short
-// of cleared), so that a sky drawn behind the scene leaves it alone; it hides nothing.
-enum class FloorDepth { kAsSet, kMarksCovered };
+// kBehindScene: drawn after the opaque cylinders, the floor fills only the pixels nothing has
+// covered yet (the depth is still cleared) and marks them with the farthest depth short of
+// cleared, so that it hides nothing and a sky drawn behind the scene leaves it alone. Leaves the
+// depth test on.
+enum class FloorDepth { kAsSet, kBehindScene };
 
 // The textured floor square at y = 0; the picture repeats every 10 units.
 void DrawFloor(const RenderScene& scene, FloorDepth depth = FloorDepth::kAsSet);

@@ -39,11 +39,12 @@ SkyColumns SideSky(const RenderScene& scene, const tgeomobject* player) {
 void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t now,
                   bool skyBehind) {
     const tviewcamera& side = scene.view.sideView;
-    // First pass: the floor only, seen through the whole depth range.
+    // First pass: the floor only, seen through the whole depth range (with an opaque scene it
+    // waits for the cylinders, to fill only what they leave).
     LookFromSide(side, kNearPlane, player);
     glEnable(GL_DEPTH_TEST);
     glCullFace(GL_BACK);
-    DrawFloor(scene);
+    if (!skyBehind) DrawFloor(scene);
 
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT1);
@@ -62,8 +63,15 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     if (skyBehind) {
-        // The opaque cylinders first, then the sky where neither they nor the floor stand.
+        // The opaque cylinders first, then the floor of the first pass and the sky where
+        // nothing stands.
         DrawArenaBatches(scene);
+        glPushMatrix();
+        glLoadIdentity();
+        LookFromSide(side, kNearPlane, player);
+        DrawFloor(scene, FloorDepth::kBehindScene);
+        glPopMatrix();
+        glDisable(GL_CULL_FACE);  // the floor culls; this pass shows both faces
         const SkyColumns sky = SideSky(scene, &player);
         DrawSkyBehindScene(scene, sky.u0, sky.u1);
         glEnable(GL_LIGHTING);
@@ -93,8 +101,9 @@ void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t n
     gluLookAt(top.eye.x, top.eye.y, top.eye.z, top.centre.x, top.centre.y, top.eye.z, 0, 0, -1);
     ApplyPlayerFrame(player);
     glEnable(GL_BLEND);
+    const bool floorBehind = SkyCanGoBehind(scene);
     // The depth test is still off: the floor writes no depth here.
-    DrawFloor(scene);
+    if (!floorBehind) DrawFloor(scene);
 
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
@@ -103,10 +112,21 @@ void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t n
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
-    DrawMovingModels(scene, now, FlagLighting::kUnlit);
-    glEnable(GL_TEXTURE_2D);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    DrawSolidCylinders(scene);
+    if (floorBehind) {
+        // The opaque cylinders first, then the floor only where they do not stand.
+        glEnable(GL_TEXTURE_2D);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        DrawSolidCylinders(scene);
+        DrawFloor(scene, FloorDepth::kBehindScene);
+        glEnable(GL_LIGHTING);
+        glColor4f(1, 1, 1, 1);
+        DrawMovingModels(scene, now, FlagLighting::kUnlit);
+    } else {
+        DrawMovingModels(scene, now, FlagLighting::kUnlit);
+        glEnable(GL_TEXTURE_2D);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        DrawSolidCylinders(scene);
+    }
     DisableVertexArrays();
     DrawChargers(scene, now);
     DrawShadowPass(scene, kTopShadowAlpha, 0.0f);
