@@ -1,7 +1,6 @@
 #include "render/model_drawing.h"
 
 #include <cmath>
-#include <cstddef>
 
 #include "render/gl_state.h"
 #include "world/animation.h"
@@ -9,6 +8,8 @@
 namespace {
 
 constexpr float kNearCylinderDistance = 20.0f;
+
+enum class DrawSource { kModelArrays, kPlayerBuffers };
 
 struct PartList {
     std::vector<tmeshpart>& parts;
@@ -42,34 +43,25 @@ void ApplyPartTransform(const tgeomobject& object, const tmeshpart& part) {
     glTranslatef(-pivot.x, -pivot.y, -pivot.z);
 }
 
-// Points the arrays at one half of the model's vertices, in its buffer.
-void BindModelHalf(const tgeomobject& object, ModelBuffers& buffers, VertexSetHalf half) {
-    const tvertexarray& vertices =
-        half == VertexSetHalf::kTriangles ? object.triangles : object.quads;
-    ArbBuffers().glBindBufferARB(GL_ARRAY_BUFFER_ARB, buffers.BufferFor(vertices));
-    constexpr GLsizei kStride = sizeof(tmodelvertex);
-    glVertexPointer(3, GL_FLOAT, kStride,
-                    reinterpret_cast<const void*>(offsetof(tmodelvertex, position)));
-    glNormalPointer(GL_FLOAT, kStride,
-                    reinterpret_cast<const void*>(offsetof(tmodelvertex, normal)));
-    glTexCoordPointer(2, GL_FLOAT, kStride,
-                      reinterpret_cast<const void*>(offsetof(tmodelvertex, s)));
-}
-
-// The run's elements of the part's current pose from the model's bound buffer: the same
-// vertices in the same order as one glBegin/glEnd per element would send, in one call.
+// The run's elements of the part's current pose, straight from the model's own vertex array: the
+// same vertices in the same order as one glBegin/glEnd per element would send, in one call.
 void DrawRunFromModel(const tgeomobject& object, const tmeshpart& part, const ttexrun& run,
                       VertexSetHalf half) {
     const int32_t perElement = VerticesPerElement(half);
     const int32_t frameOffset =
         part.frames[static_cast<size_t>(part.currentFrame)].vertexOffset / perElement;
     const int64_t first = static_cast<int64_t>(part.firstElement) + run.elementOffset + frameOffset;
-    const size_t vertexCount = half == VertexSetHalf::kTriangles ? TriangleVertices(object).size()
-                                                                 : QuadVertices(object).size();
+    const auto vertices =
+        half == VertexSetHalf::kTriangles ? TriangleVertices(object) : QuadVertices(object);
     // Elements named outside the model's arrays are not drawn.
     if (first < 0 || run.elementCount <= 0 ||
-        (first + run.elementCount) * perElement > static_cast<int64_t>(vertexCount))
+        (first + run.elementCount) * perElement > static_cast<int64_t>(vertices.size()))
         return;
+    const tmodelvertex* base = vertices.data();
+    constexpr GLsizei kStride = sizeof(tmodelvertex);
+    glVertexPointer(3, GL_FLOAT, kStride, &base->position);
+    glNormalPointer(GL_FLOAT, kStride, &base->normal);
+    glTexCoordPointer(2, GL_FLOAT, kStride, &base->s);
     glDrawArrays(half == VertexSetHalf::kTriangles ? GL_TRIANGLES : GL_QUADS,
                  static_cast<GLint>(first * perElement),
                  static_cast<GLsizei>(run.elementCount * perElement));
@@ -82,22 +74,12 @@ void DrawRunFromBuffers(const tmeshpart& part, const VertexBufferSet& buffers, V
     DrawVertexRange(buffers, half, static_cast<int32_t>(first), part.verticesPerFrame);
 }
 
-// Where the vertices come from: the model's own buffer, or the shared player buffers.
-struct VertexSource {
-    ModelBuffers* modelBuffers = nullptr;
-    const VertexBufferSet* playerBuffers = nullptr;
-};
-
-void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now,
-               VertexSource source) {
+void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, DrawSource source,
+               const VertexBufferSet* playerBuffers) {
     if (object.animationPace == 0) object.animationPace = 1;
     for (PartList list : {PartList{object.triangleParts, VertexSetHalf::kTriangles},
                           PartList{object.quadParts, VertexSetHalf::kQuads}}) {
-        if (source.playerBuffers) {
-            BindVertexSet(*source.playerBuffers, list.half);
-        } else {
-            BindModelHalf(object, *source.modelBuffers, list.half);
-        }
+        if (source == DrawSource::kPlayerBuffers) BindVertexSet(*playerBuffers, list.half);
         for (size_t index = 0; index < list.parts.size(); ++index) {
             tmeshpart& part = list.parts[index];
             auto& runs = list.half == VertexSetHalf::kTriangles ? part.triangleRuns : part.quadRuns;
@@ -110,10 +92,10 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now,
                 ApplyPartTransform(object, part);
                 if (list.half == VertexSetHalf::kTriangles && part.name == "BSTART")
                     object.bulletStart = BulletStartOffset(object, static_cast<int32_t>(index));
-                if (source.playerBuffers) {
-                    DrawRunFromBuffers(part, *source.playerBuffers, list.half);
-                } else {
+                if (source == DrawSource::kModelArrays) {
                     DrawRunFromModel(object, part, run, list.half);
+                } else {
+                    DrawRunFromBuffers(part, *playerBuffers, list.half);
                 }
                 glPopMatrix();
             }
@@ -124,19 +106,19 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now,
 
 }  // namespace
 
-void DrawModel(tgeomobject& object, const TextureTable& textures, ModelBuffers& buffers,
-               uint32_t now) {
-    // Callers draw small models with the arrays on or off; they find them as they left them.
+void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now) {
+    // The arrays point into the model, not into a buffer, and are switched on only for this
+    // model: callers draw small models with the arrays on or off.
     const GLboolean arraysOn = glIsEnabled(GL_VERTEX_ARRAY);
-    if (!arraysOn) EnableVertexArrays();
-    DrawParts(object, textures, now, {.modelBuffers = &buffers});
     ArbBuffers().glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
+    if (!arraysOn) EnableVertexArrays();
+    DrawParts(object, textures, now, DrawSource::kModelArrays, nullptr);
     if (!arraysOn) DisableVertexArrays();
 }
 
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
                      const VertexBufferSet& playerBuffers, uint32_t now) {
-    DrawParts(object, textures, now, {.playerBuffers = &playerBuffers});
+    DrawParts(object, textures, now, DrawSource::kPlayerBuffers, &playerBuffers);
 }
 
 void DrawCylinder(const tgeomobject& cylinder, const TextureTable& textures,

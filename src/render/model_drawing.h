@@ -1,4 +1,4 @@
-// Drawing single objects for the scene renderer: any model from its own vertex buffer (bullets,
+// Drawing single objects for the scene renderer: any model from its own vertex arrays (bullets,
 // flags, chargers, muzzle flashes, explosions), a player from the shared player-mesh buffers, one
 // arena cylinder from the arena buffers, and the test for platforms hanging over the local player.
 // Drawing a model is what advances its animations and texture runs, resolves its texture slots
@@ -7,16 +7,14 @@
 #include <cstdint>
 #include <span>
 
-#include "render/model_buffers.h"
 #include "world/arena.h"
 #include "world/geom_object.h"
 #include "world/textures.h"
 
 // Each part's runs in turn, hinged about the part's pivot by its pitch, turned by the yaw and
-// moved to the position, one glDrawArrays per run from the model's buffer in `buffers`. Leaves
-// the vertex arrays switched as it found them and no buffer bound. Ends with 2D texturing off.
-void DrawModel(tgeomobject& object, const TextureTable& textures, ModelBuffers& buffers,
-               uint32_t now);
+// moved to the position, one glDrawArrays per run from the model's vertices. Leaves the vertex
+// arrays switched as it found them, pointing into the model. Ends with 2D texturing off.
+void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now);
 
 // The same from the player buffers (one glDrawArrays per run); the caller has switched the
 // vertex, normal and texture-coordinate arrays on.

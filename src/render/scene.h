@@ -27,9 +27,9 @@ struct ExplosionSite {
 };
 
 struct RenderScene {
-    World& world;           // textures, arena, charger, flag and explosion models
-    const ViewState& view;  // cameras and lights
-    Renderer& renderer;     // fonts, model buffers
+    World& world;              // textures, arena, charger, flag and explosion models
+    const ViewState& view;     // cameras and lights
+    const Renderer& renderer;  // fonts
     const Tuning& tuning;
     int32_t windowWidth = 0, windowHeight = 0;
 

@@ -24,7 +24,7 @@ int32_t CylinderSlot(const tgeomobject& cylinder, size_t index) {
 
 void DrawFlag(tgeomobject& flag, const RenderScene& scene, uint32_t now, FlagLighting lighting) {
     if (lighting == FlagLighting::kUnlit) glDisable(GL_LIGHTING);
-    DrawModel(flag, scene.world.textures, scene.renderer.modelBuffers, now);
+    DrawModel(flag, scene.world.textures, now);
     if (lighting == FlagLighting::kUnlit) glEnable(GL_LIGHTING);
 }
 
@@ -188,8 +188,7 @@ void DrawFloor(const RenderScene& scene, FloorDepth depth) {
 void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting) {
     const TextureTable& textures = scene.world.textures;
     const VertexBufferSet& playerBuffers = scene.world.arena.playerBuffers;
-    for (tbullet& bullet : scene.bullets)
-        DrawModel(bullet, textures, scene.renderer.modelBuffers, now);
+    for (tbullet& bullet : scene.bullets) DrawModel(bullet, textures, now);
     for (size_t i = 0; i < scene.playerModels.size(); ++i) {
         if (static_cast<int32_t>(i) == scene.localPlayerIndex) continue;
         DrawPlayerModel(scene.playerModels[i], textures, playerBuffers, now);
@@ -256,7 +255,7 @@ void DrawChargers(const RenderScene& scene, uint32_t now) {
     for (const tcharger& charger : arena.chargerPoints) {
         if (Elapsed(now, charger.lastTaken) <= charger.respawnInterval) continue;
         arena.chargerModel.position = {charger.x, charger.y, charger.z};
-        DrawModel(arena.chargerModel, scene.world.textures, scene.renderer.modelBuffers, now);
+        DrawModel(arena.chargerModel, scene.world.textures, now);
     }
 }
 
@@ -264,7 +263,7 @@ void DrawMuzzleFlashes(const RenderScene& scene, uint32_t now, EffectVariant var
     for (const MuzzleFlash& flash : scene.muzzleFlashes) {
         tgeomobject* model = variant == EffectVariant::kSide ? flash.side : flash.top;
         if (!model || Elapsed(now, flash.shotTime) >= scene.tuning.FIRE_TIMEOUT) continue;
-        DrawModel(*model, scene.world.textures, scene.renderer.modelBuffers, now);
+        DrawModel(*model, scene.world.textures, now);
     }
 }
 
@@ -276,7 +275,7 @@ void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant varian
         model.yaw = (side ? site.sideYaw : site.topYaw) + 180.0f;
         if (!model.quadParts.empty())
             model.quadParts.front().pitch = side ? site.pitch : kExplosionTopPitch;
-        DrawModel(model, scene.world.textures, scene.renderer.modelBuffers, now);
+        DrawModel(model, scene.world.textures, now);
     }
 }
 

@@ -30,15 +30,13 @@ TEST_F(ModelDrawing, DrawingTwiceInOneFrameAdvancesAnAnimationOnce) {
             .animations[static_cast<size_t>(player.triangleParts[0].currentAnimation)];
     ASSERT_GT(walk.frames.size(), 2u);
     const uint32_t start = 10000;
-    DrawModel(player, harness.world.textures, harness.renderer.modelBuffers, start);
+    DrawModel(player, harness.world.textures, start);
     const int32_t cursor = walk.cursor;
-    DrawModel(player, harness.world.textures, harness.renderer.modelBuffers, start);
+    DrawModel(player, harness.world.textures, start);
     EXPECT_EQ(walk.cursor, cursor) << "the second view of the same frame stepped again";
-    DrawModel(player, harness.world.textures, harness.renderer.modelBuffers,
-              start + static_cast<uint32_t>(walk.interval) - 1);
+    DrawModel(player, harness.world.textures, start + static_cast<uint32_t>(walk.interval) - 1);
     EXPECT_EQ(walk.cursor, cursor);
-    DrawModel(player, harness.world.textures, harness.renderer.modelBuffers,
-              start + static_cast<uint32_t>(walk.interval));
+    DrawModel(player, harness.world.textures, start + static_cast<uint32_t>(walk.interval));
     EXPECT_EQ(walk.cursor, (cursor + 1) % static_cast<int32_t>(walk.frames.size()));
     EXPECT_EQ(player.animationPace, 1.0f) << "an unset pace is read as 1";
 }
@@ -53,7 +51,7 @@ TEST_F(ModelDrawing, BulletStartFollowsTheLatestYawAndPitch) {
     EXPECT_LT(facingNorth.z, 0) << "the muzzle is ahead of the player, towards -z";
 
     player.yaw = 90;
-    DrawModel(player, harness.world.textures, harness.renderer.modelBuffers, 10000);
+    DrawModel(player, harness.world.textures, 10000);
     // Turned a quarter to the left: what was ahead (-z) is now to the left (-x).
     EXPECT_NEAR(player.bulletStart.x, facingNorth.z, kTolerance);
     EXPECT_NEAR(player.bulletStart.z, -facingNorth.x, kTolerance);
@@ -61,7 +59,7 @@ TEST_F(ModelDrawing, BulletStartFollowsTheLatestYawAndPitch) {
 
     player.yaw = 0;
     player.triangleParts[bstart].pitch = 30;
-    DrawModel(player, harness.world.textures, harness.renderer.modelBuffers, 10000);
+    DrawModel(player, harness.world.textures, 10000);
     EXPECT_GT(player.bulletStart.y, facingNorth.y) << "looking up raises the muzzle";
 }
 
@@ -73,7 +71,7 @@ TEST_F(ModelDrawing, ElementsOutsideTheModelAreNotDrawn) {
         ttexrun{.textureIndex = 0, .elementOffset = -5, .elementCount = 3}};
     while (glGetError() != GL_NO_ERROR) {
     }
-    DrawModel(broken, harness.world.textures, harness.renderer.modelBuffers, 10000);
+    DrawModel(broken, harness.world.textures, 10000);
     EnableVertexArrays();
     broken.triangleParts[1].vertexStart = 1 << 30;
     DrawPlayerModel(broken, harness.world.textures, harness.world.arena.playerBuffers, 10000);
@@ -94,32 +92,6 @@ TEST_F(ModelDrawing, PartsWithoutAPoseDrawNothing) {
     player.triangleParts.clear();
     player.quadParts.clear();
     EXPECT_TRUE(posedLess == chaseFrame()) << "a part without a pose showed up";
-}
-
-TEST_F(ModelDrawing, ModelsSharingVerticesShareABufferAndAFreedModelGivesItsBack) {
-    ModelBuffers& buffers = harness.renderer.modelBuffers;
-    const auto ownCopy = [&] {
-        tgeomobject copy = Player();
-        copy.triangles = std::make_shared<std::vector<tmodelvertex>>(*Player().triangles);
-        copy.quads = std::make_shared<std::vector<tmodelvertex>>(*Player().quads);
-        return copy;
-    };
-    DrawModel(Player(), harness.world.textures, buffers, 10000);
-    const size_t playerOnly = buffers.Count();
-    ASSERT_EQ(playerOnly, 2u) << "one for the triangles, one for the quads";
-    {
-        tgeomobject first = ownCopy();
-        tgeomobject sharing = first;
-        DrawModel(first, harness.world.textures, buffers, 10000);
-        DrawModel(sharing, harness.world.textures, buffers, 10000);
-        EXPECT_EQ(buffers.Count(), playerOnly + 2) << "copies of a model draw from its buffers";
-    }
-    // The next level's model: the freed copies' buffers go, the player's stay.
-    tgeomobject next = ownCopy();
-    DrawModel(next, harness.world.textures, buffers, 10000);
-    EXPECT_EQ(buffers.Count(), playerOnly + 2);
-    DrawModel(Player(), harness.world.textures, buffers, 10000);
-    EXPECT_EQ(buffers.Count(), playerOnly + 2);
 }
 
 TEST(IsNearCylinder, APlatformHangsOverThePlayerWhenItsBottomIsAboveAndItsAxisIsNear) {
