@@ -1,6 +1,7 @@
 #include "render/scene_passes.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,8 @@ constexpr float kExplosionTopPitch = 60.0f;
 constexpr float kSeeThroughAlpha = 0.5f;
 // Just short of the cleared depth (1.0) in a 24-bit depth buffer.
 constexpr double kFloorMarkDepth = 1.0 - 4.0 / (1 << 24);
+// How far beyond the near plane a cylinder must stay to count as closed on screen.
+constexpr float kClosedMargin = 0.5f;
 
 int32_t CylinderSlot(const tgeomobject& cylinder, size_t index) {
     return index < cylinder.textureSlots.size() ? cylinder.textureSlots[index] : -1;
@@ -39,15 +42,25 @@ bool CylindersAreOpaque(const RenderScene& scene) {
 
 enum class NearCylinders { kDrawn, kSkipped };
 
-// The cylinders in the order of their distance along the current camera's line of sight.
-std::vector<int32_t> CylindersNearestFirst(const RenderScene& scene, NearCylinders near) {
+// A cylinder to draw, and whether it lies wholly beyond the near plane: then it is closed on
+// screen and its own front faces hide its back faces, so those need not be shaded.
+struct OrderedCylinder {
+    int32_t index = 0;
+    bool closed = false;
+};
+
+// The cylinders in the order of their distance along the current camera's line of sight; with a
+// `nearPlane`, each marked closed when no part of it comes nearer than that (plus a margin).
+std::vector<OrderedCylinder> CylindersNearestFirst(const RenderScene& scene, NearCylinders near,
+                                                   std::optional<float> nearPlane) {
     const Arena& arena = scene.world.arena;
     const tvec3 player = scene.LocalPlayer()->position;
-    // Projection and camera share the one matrix: its bottom row gives each point's clip w, which
-    // grows with the distance in front of the camera.
+    // Projection and camera share the one matrix: its bottom row gives each point's clip w, the
+    // distance in front of the camera.
     GLfloat matrix[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-    std::vector<std::pair<float, int32_t>> byDistance;
+    const float acrossAxis = std::hypot(matrix[3], matrix[11]);
+    std::vector<std::pair<float, OrderedCylinder>> byDistance;
     byDistance.reserve(arena.arenaCylinders.size());
     for (size_t k = 0; k < arena.arenaCylinders.size() && k + 1 < arena.cylinderBounds.size();
          ++k) {
@@ -57,34 +70,52 @@ std::vector<int32_t> CylindersNearestFirst(const RenderScene& scene, NearCylinde
         const tcylinderbounds& bounds = arena.cylinderBounds[k + 1];
         const float w =
             matrix[3] * bounds.x + matrix[7] * bounds.centreY + matrix[11] * bounds.z + matrix[15];
-        byDistance.emplace_back(w, index);
+        const float halfHeight = 0.5f * (bounds.top - bounds.bottom);
+        const float nearest = w - std::fabs(matrix[7]) * halfHeight - acrossAxis * bounds.radius;
+        const bool closed = nearPlane && nearest > *nearPlane + kClosedMargin;
+        byDistance.push_back({w, {index, closed}});
     }
-    std::sort(byDistance.begin(), byDistance.end());
-    std::vector<int32_t> order;
+    std::sort(byDistance.begin(), byDistance.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<OrderedCylinder> order;
     order.reserve(byDistance.size());
-    for (const auto& [distance, index] : byDistance) order.push_back(index);
+    for (const auto& [distance, cylinder] : byDistance) order.push_back(cylinder);
     return order;
 }
 
 // Opaque cylinders drawn blended would look the same; unblended and nearest first, the depth test
-// rejects the pixels they hide before they are shaded. Sides first, they cover the most.
-void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders near) {
+// rejects the pixels they hide before they are shaded. Sides first, they cover the most. With a
+// `nearPlane` (a view that shows both faces), the closed ones are drawn with back faces culled,
+// after the ones the near plane cuts open.
+void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders near,
+                                     std::optional<float> nearPlane) {
     const Arena& arena = scene.world.arena;
-    const std::vector<int32_t> order = CylindersNearestFirst(scene, near);
+    const std::vector<OrderedCylinder> order = CylindersNearestFirst(scene, near, nearPlane);
     const GLboolean blending = glIsEnabled(GL_BLEND);
+    const GLboolean culling = glIsEnabled(GL_CULL_FACE);
     glDisable(GL_BLEND);
     for (VertexSetHalf half : {VertexSetHalf::kQuads, VertexSetHalf::kTriangles}) {
         const bool caps = half == VertexSetHalf::kTriangles;
         BindVertexSet(arena.arenaBuffers, half);
         int32_t boundSlot = -1;
-        for (int32_t k : order) {
-            const tgeomobject& cylinder = arena.arenaCylinders[static_cast<size_t>(k)];
-            const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);
-            if (slot != boundSlot) BindTextureSlot(scene.world.textures, slot);
-            boundSlot = slot;
-            DrawVertexRange(arena.arenaBuffers, half,
-                            caps ? cylinder.arenaTriangleStart : cylinder.arenaQuadStart,
-                            caps ? cylinder.arenaTriangleVertices : cylinder.arenaQuadVertices);
+        for (const bool closedPass : {false, true}) {
+            if (closedPass && !nearPlane) break;
+            if (closedPass) {
+                glEnable(GL_CULL_FACE);
+                glCullFace(GL_BACK);
+            }
+            for (const OrderedCylinder& ordered : order) {
+                if (ordered.closed != closedPass) continue;
+                const tgeomobject& cylinder =
+                    arena.arenaCylinders[static_cast<size_t>(ordered.index)];
+                const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);
+                if (slot != boundSlot) BindTextureSlot(scene.world.textures, slot);
+                boundSlot = slot;
+                DrawVertexRange(arena.arenaBuffers, half,
+                                caps ? cylinder.arenaTriangleStart : cylinder.arenaQuadStart,
+                                caps ? cylinder.arenaTriangleVertices : cylinder.arenaQuadVertices);
+            }
+            if (closedPass && !culling) glDisable(GL_CULL_FACE);
         }
     }
     if (blending) glEnable(GL_BLEND);
@@ -202,9 +233,9 @@ void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagL
     }
 }
 
-void DrawArenaBatches(const RenderScene& scene) {
+void DrawArenaBatches(const RenderScene& scene, float nearPlane) {
     if (CylindersAreOpaque(scene)) {
-        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kDrawn);
+        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kDrawn, nearPlane);
         return;
     }
     const Arena& arena = scene.world.arena;
@@ -225,7 +256,7 @@ void DrawArenaBatches(const RenderScene& scene) {
 
 void DrawSolidCylinders(const RenderScene& scene) {
     if (CylindersAreOpaque(scene)) {
-        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kSkipped);
+        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kSkipped, std::nullopt);
         return;
     }
     const Arena& arena = scene.world.arena;

@@ -38,8 +38,10 @@ enum class FlagLighting { kLit, kUnlit };
 // the caller has switched the vertex arrays on (the players draw from buffers).
 void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting);
 
-// Every arena cylinder, one glDrawArrays per texture batch (caps, then sides).
-void DrawArenaBatches(const RenderScene& scene);
+// Every arena cylinder, one glDrawArrays per texture batch (caps, then sides), or, when they are
+// opaque, one by one nearest first; those wholly beyond `nearPlane` (the camera's) with their back
+// faces culled, as their front faces hide them anyway.
+void DrawArenaBatches(const RenderScene& scene, float nearPlane);
 
 // The cylinders that do not hang over the local player, each with its own two textures.
 void DrawSolidCylinders(const RenderScene& scene);

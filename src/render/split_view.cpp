@@ -65,7 +65,7 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
     if (skyBehind) {
         // The opaque cylinders first, then the floor of the first pass and the sky where
         // nothing stands.
-        DrawArenaBatches(scene);
+        DrawArenaBatches(scene, SideViewNearPlane(side));
         glPushMatrix();
         glLoadIdentity();
         LookFromSide(side, kNearPlane, player);
@@ -79,7 +79,7 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
         DrawMovingModels(scene, now, FlagLighting::kLit);
     } else {
         DrawMovingModels(scene, now, FlagLighting::kLit);
-        DrawArenaBatches(scene);
+        DrawArenaBatches(scene, SideViewNearPlane(side));
     }
     DisableVertexArrays();
     DrawChargers(scene, now);
