@@ -130,6 +130,25 @@ TEST_F(SceneViews, SideViewCutsAwayACylinderBetweenCameraAndPlayer) {
     EXPECT_GT(changed, empty.size() / 20) << "a cylinder behind the player is missing";
 }
 
+// A cylinder across the cut-away plane loses its near half: the far half's inside must show,
+// not the sky and floor behind it.
+TEST_F(SceneViews, SideViewShowsTheInsideOfACylinderTheCutAwayOpens) {
+    const int half = kWidth / 2;
+    Load({});
+    harness.DrawSplit(kNow);
+    const auto empty = Frame(0, 0, half, kHeight);
+
+    Load({{-5, 0, -14, 4, 40}});
+    harness.DrawSplit(kNow);
+    const auto opened = Frame(0, 0, half, kHeight);
+    size_t inside = 0;
+    for (size_t i = 0; i < empty.size(); ++i) {
+        const Rgb p = opened[i];
+        inside += p != empty[i] && p.b > p.r + 40 && p.b > p.g + 40 ? 1 : 0;
+    }
+    EXPECT_GT(inside, empty.size() / 20) << "the cut-open cylinder shows no inside";
+}
+
 // Two stacked platforms hang over the player. Seen from the chase camera below them, both bottom
 // caps cover the same pixels; each pixel must still be blended exactly once: half platform,
 // half what lies behind (the sky there).
