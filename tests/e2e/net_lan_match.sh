@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # A LAN match between two real programs, each in a network namespace of its own joined by a veth
 # pair, each with a screen of its own. The host starts a team deathmatch with two bots from the
-# menus; the second player finds it in the join screen's server list, picks it and connects.
-# From the second player's screen: walking moves its view; standing still it sees the bots walk
-# and their bullets fly; a kill (the bots hunt both players) shows in both machines' statistics
-# tables alike. Both fire; the second player leaves through the in-game menu and the host
-# removes it from its table; the second player joins again, the host closes its game and the
-# second player is taken back to the menu with the message that the server does not answer.
+# menus; the second player finds it in the join screen's server list, picks a team and
+# connects. From the second player's screen: standing still it sees the bots walk and fire; a
+# kill shows alike in both machines' statistics tables; walking moves its view. Both fire; the
+# second player leaves through the in-game menu and the host removes it from its table; the
+# second player joins again, the host closes its game and the second player is taken back to
+# the menu with the message that the server does not answer.
 set -euo pipefail
 zarnok=$(realpath "$1")
 run_folder=$2
@@ -103,6 +103,7 @@ start_guest() {
     sleep 2
 }
 
+# Both games run niced: drawing as fast as they can, they would starve the screenshots.
 (cd "$host_dir" && exec ip netns exec "$host_ns" nice -n 10 "$zarnok") &
 host_pid=$!
 window=$(wait_window "$host_pid") || fail "no host window"
