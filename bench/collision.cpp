@@ -57,27 +57,16 @@ Level& TheLevel() {
     return level;
 }
 
-void BM_CollideMovePlayer(benchmark::State& state) {
-    Level& level = TheLevel();
-    if (!level.loaded) {
-        state.SkipWithError("no shipped map, player or bullet model in the run folder");
-        return;
-    }
-    state.SetLabel(level.mapName);
-    const CollisionWorld world = CollisionWorldOf(level.world.arena, level.players);
-    tgeomobject& player = level.players[0];
-    for (auto _ : state) {
-        // Walking diagonally under gravity: every cylinder of the cell is sub-stepped.
-        tvec3 velocity{0.1f, -0.085f, 0.1f};
-        benchmark::DoNotOptimize(CollideMove(world, MoverKind::Player, 0, player.position, velocity,
-                                             player.extentHalfHeight, player.extentRadius,
-                                             player.headroom, level.random));
-        benchmark::DoNotOptimize(velocity);
-    }
-}
-BENCHMARK(BM_CollideMovePlayer);
+// One mover, moved by `velocity` from `start` on every iteration.
+struct Mover {
+    MoverKind kind;
+    int32_t self;
+    tvec3 start;
+    tvec3 velocity;
+    float halfHeight, radius;
+};
 
-void BM_CollideMoveBullet(benchmark::State& state) {
+void CollideMoveOnce(benchmark::State& state, Mover (*describe)(Level&)) {
     Level& level = TheLevel();
     if (!level.loaded) {
         state.SkipWithError("no shipped map, player or bullet model in the run folder");
@@ -85,19 +74,37 @@ void BM_CollideMoveBullet(benchmark::State& state) {
     }
     state.SetLabel(level.mapName);
     const CollisionWorld world = CollisionWorldOf(level.world.arena, level.players);
-    const tbullet& bullet = *level.bullet;
-    // Leaving the first player's muzzle height at bullet speed.
-    const tvec3 start = level.players[0].position + tvec3{0, 0.5f, -1};
-    float scratch = 0;
+    const Mover mover = describe(level);
+    float headroom = 0;
     for (auto _ : state) {
-        tvec3 velocity{0, 0, -0.3f};
-        benchmark::DoNotOptimize(CollideMove(world, MoverKind::Bullet, -1, start, velocity,
-                                             bullet.extentHalfHeight, bullet.extentRadius, scratch,
+        tvec3 velocity = mover.velocity;
+        benchmark::DoNotOptimize(CollideMove(world, mover.kind, mover.self, mover.start, velocity,
+                                             mover.halfHeight, mover.radius, headroom,
                                              level.random));
         benchmark::DoNotOptimize(velocity);
     }
 }
-BENCHMARK(BM_CollideMoveBullet);
+
+// The first player walking diagonally under gravity: every cylinder of its cell is sub-stepped.
+Mover WalkingPlayer(Level& level) {
+    const tgeomobject& player = level.players[0];
+    return {MoverKind::Player,  0, player.position, {0.1f, -0.085f, 0.1f}, player.extentHalfHeight,
+            player.extentRadius};
+}
+
+// A bullet leaving the first player's muzzle height at bullet speed.
+Mover FlyingBullet(Level& level) {
+    const tbullet& bullet = *level.bullet;
+    return {MoverKind::Bullet,
+            -1,
+            level.players[0].position + tvec3{0, 0.5f, -1},
+            {0, 0, -0.3f},
+            bullet.extentHalfHeight,
+            bullet.extentRadius};
+}
+
+BENCHMARK_CAPTURE(CollideMoveOnce, Player, WalkingPlayer);
+BENCHMARK_CAPTURE(CollideMoveOnce, Bullet, FlyingBullet);
 
 }  // namespace
 

@@ -17,7 +17,10 @@ void SetFrameMotion(tbullet& bullet, float speedFactor) {
 bool OutOfRange(const tbullet& bullet) {
     const float sum = bullet.position.x + bullet.position.y + bullet.position.z;
     // Written so that a bullet whose position is not a number leaves too.
-    return !(std::fabs(sum) <= kBulletRange);
+    const bool inRange = std::fabs(sum) <= kBulletRange &&
+                         std::fabs(bullet.position.x) <= kBulletFloorEdge &&
+                         std::fabs(bullet.position.z) <= kBulletFloorEdge;
+    return !inRange;
 }
 
 // Whether the bullet, now inside `victim`'s bounds, passes through one of its body parts.

@@ -1,8 +1,8 @@
 // Bullet stepping, in three passes of the game step: the bullets this machine decides (its own
 // player's) are moved through the collision and end on a cylinder or a player's body part; then
-// every bullet out of range (|x + y + z| > 200) leaves; then the bullets other machines decide
-// fly on without a test until their owner reports the end. The pieces (the collision move, the
-// end of a bullet, the frag) serve the host's bot bullets as well.
+// every bullet out of range (|x + y + z| > 200, or past the floor's edge) leaves; then the bullets
+// other machines decide fly on without a test until their owner reports the end. The pieces (the
+// collision move, the end of a bullet, the frag) serve the host's bot bullets as well.
 #pragma once
 #include <cstdint>
 
@@ -12,6 +12,9 @@ struct Game;
 
 // Coordinates of a bullet may add up to this much, either way, before it leaves.
 inline constexpr float kBulletRange = 200.0f;
+// A bullet flying across the diagonal x + z = const never adds up to the range, so it also
+// leaves once it is past the floor's edge, where nothing is left to hit.
+inline constexpr float kBulletFloorEdge = 1000.0f;
 
 // What a bullet ran into this frame, after it moved by its frame velocity.
 CollisionHit MoveBulletThroughWorld(Game& game, tbullet& bullet);

@@ -8,6 +8,7 @@
 #include "net/player_models.h"
 #include "net/server.h"
 #include "sound/player_channels.h"
+#include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 
 namespace {
@@ -56,7 +57,7 @@ void Disconnect(Game& game) {
     client.departedIds.clear();
     client.loadedMap.clear();
     client.awaitingServerRestart = false;
-    client.previousFlagState = {kFlagAtBase, kFlagAtBase};
+    ForgetFlagEvents(game);
     if (game.state.hosting) StopHosting(game);
     client.gameInfoEnabled = false;
     // Without this a later Connect would first send a second "discn" for the old id.
@@ -165,6 +166,11 @@ void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState) {
     }
 }
 
+void ForgetFlagEvents(Game& game) {
+    game.client.previousFlagState = {kFlagAtBase, kFlagAtBase};
+    for (SoundBuffer& alarm : game.sound.flagChannel) StopSound(true, alarm);
+}
+
 void RestartLevel(Game& game) {
     Client& client = game.client;
     Server& server = game.server;
@@ -172,6 +178,8 @@ void RestartLevel(Game& game) {
     if (!map.empty()) {
         SaveModelTextures(game);
         if (LoadLevel(game, map)) client.loadedMap = map;
+        // Both flags start the new level at home: that is no capture, and no alarm goes on.
+        ForgetFlagEvents(game);
         ReloadPlayerModels(game);
         RestoreModelTextures(game);
         game.play.bullets.clear();

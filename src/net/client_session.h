@@ -30,6 +30,8 @@ bool ExpireFoundServers(Client& client, uint32_t now);
 
 // Announces flag state changes with a line and a sound on the flag's channel.
 void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState);
+// Both flags are taken as at home again, with their alarms off: a new level or a new game.
+void ForgetFlagEvents(Game& game);
 
 // The restart into the next map, which the frame loop runs 5 s after the level ended.
 void RestartLevel(Game& game);

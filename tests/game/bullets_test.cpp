@@ -72,6 +72,19 @@ TEST_F(Bullets, RangeIsTheSumOfTheCoordinates) {
     EXPECT_TRUE(game.play.explosions.empty());  // flying out makes no explosion
 }
 
+TEST_F(Bullets, AShotAlongTheDiagonalWhereTheCoordinatesNeverAddUpStillEnds) {
+    StartPlay(2, 0);
+    Stand(0, 0, 0);
+    Model(0).yaw = 315;  // facing (+x, -z): x + y + z stays where it started
+    Fire();
+    ASSERT_EQ(game.play.bullets.size(), 1u);
+    StepFor(15 * 6000);  // 90 s: well past the floor's edge
+    EXPECT_TRUE(game.play.bullets.empty());
+    const std::vector<tbulletfinish> finishes = Finishes();
+    ASSERT_EQ(finishes.size(), 1u);
+    EXPECT_EQ(finishes[0].hitIndex, -1);
+}
+
 TEST_F(Bullets, ARemoteBulletWhoseEndWasLostStillLeaves) {
     StartPlay(2, 0);
     Receive(BuildBulletStart({7, 1, {0, 1, 0}, {0.3f, 0, 0}}));

@@ -285,6 +285,24 @@ TEST_F(ClientFixture, LevelEndThenRestartOnTheNewMap) {
     EXPECT_FALSE(game.client.clientSettings.gameOver);
 }
 
+TEST_F(ClientFixture, AFlagStillCarriedWhenTheLevelEndsIsNoCaptureOnTheNextMap) {
+    Join();
+    settings.blueFlag.state = kFlagCarried;
+    Receive(BuildServerGameInfo(table, settings));
+    ASSERT_TRUE(audio.Find(game.sound.flagChannel[0].channel)->looping);  // the blue alarm
+    settings.gameOver = 1;
+    Receive(BuildEndLevel(settings));
+    RestartLevel(game);
+    // The new level starts with both flags at home.
+    settings.gameOver = 0;
+    settings.blueFlag.state = kFlagAtBase;
+    Receive(BuildServerGameInfo(table, settings));
+    const tmessagelog& messages = game.client.messageLog;
+    for (int32_t i = 0; i < messages.count; ++i)
+        EXPECT_NE(messages.lines[static_cast<size_t>(i)], "Read team brings the flag");
+    EXPECT_FALSE(audio.Find(game.sound.flagChannel[0].channel)->playing);
+}
+
 TEST_F(ClientFixture, LostLevelEndIsNoticedFromTheReports) {
     Join();
     settings.gameOver = 1;
