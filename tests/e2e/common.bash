@@ -133,17 +133,15 @@ start_private_display() {
 }
 
 # Hosts from the main menu: new game, $1 bots (the tuning file must show the bots box), the game
-# type moved on $2 times (DeathMatch, CTF, TDM), the first map, "Start game". The new-game form
-# as filled in goes to the screenshot $3.
+# type moved on $2 times (DeathMatch, CTF, TDM), the frag limit ${4:-} if given, the first map,
+# "Start game". The new-game form as filled in goes to the screenshot $3.
 host_with_bots() {
-    local bots=$1 steps=$2 form=$3
+    local bots=$1 steps=$2 form=$3 frag_limit=${4:-}
     shot "$form.before.png"
     click_at 0 0.15          # main menu: new game
     wait_until_changed "$form.before.png" "$form" || fail "the new-game screen did not open"
-    click_at 0.3 0.37        # the bots box
-    sleep 0.3
-    xdotool key --delay 80 End BackSpace BackSpace BackSpace
-    xdotool type --delay 80 "$bots"
+    _type_into 0.3 0.37 "$bots"              # the bots box
+    [ -z "$frag_limit" ] || _type_into -0.15 0.17 "$frag_limit"  # the frag limit box
     for _ in $(seq "$steps"); do
         click_at 0.47 0.245  # the game type's right arrow
         sleep 0.3
@@ -156,6 +154,14 @@ host_with_bots() {
     click_at 0.35 -0.41      # "Start game"
     wait_until_changed "$form" "$form.hosted.png" ||
         fail "the screen still shows the menus after Start game"
+}
+
+# Replaces the text of the edit box at ($1, $2) with $3.
+_type_into() {
+    click_at "$1" "$2"
+    sleep 0.3
+    xdotool key --delay 80 End BackSpace BackSpace BackSpace
+    xdotool type --delay 80 "$3"
 }
 
 cleanup_netns() {
