@@ -7,6 +7,9 @@
 // benchmark reports "of_clear_swap", its frame rate as a share of that one measured in the same
 // run, which stays comparable across machines and while others load this one.
 //
+// "hidden_cyl" and "offscreen_cyl" count the arena cylinders a frame leaves out (all views of it)
+// as wholly behind a nearer one or wholly outside the view.
+//
 // "cpu_ms" is the drawing thread's CPU time per frame for the scene: our scene walk plus the
 // driver's command handling and llvmpipe's vertex work (it rasterises on threads of its own). The
 // Commands benchmarks scissor the frame to one pixel, so what remains is that CPU cost alone.
@@ -208,6 +211,8 @@ void Frames(benchmark::State& state, View view, const std::string& map) {
     RenderHarness& battle = Battle(map);
     uint32_t now = 100000;
     double cpu = 0;
+    SceneCounts counts;
+    battle.counts = &counts;
     const double processStart = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
     for (auto _ : state) {
         const double start = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
@@ -219,6 +224,9 @@ void Frames(benchmark::State& state, View view, const std::string& map) {
     const auto frames = static_cast<double>(state.iterations());
     state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
     state.counters["cpu_ms"] = cpu * 1000 / frames;
+    state.counters["hidden_cyl"] = counts.hiddenCylinders / frames;
+    state.counters["offscreen_cyl"] = counts.offScreenCylinders / frames;
+    battle.counts = nullptr;
     CountWork(state, processStart);
     // Filled in by the reporter once the rate is known: see SharesOfClearAndSwap.
     state.counters["of_clear_swap"] = 0;

@@ -26,6 +26,12 @@ struct ExplosionSite {
     float topYaw = 0;
 };
 
+// What a frame left out of its drawing, counted for the benchmarks.
+struct SceneCounts {
+    int32_t hiddenCylinders = 0;     // wholly behind a nearer one
+    int32_t offScreenCylinders = 0;  // wholly outside their view
+};
+
 struct RenderScene {
     World& world;              // textures, arena, charger, flag and explosion models
     const ViewState& view;     // cameras and lights
@@ -41,6 +47,7 @@ struct RenderScene {
     std::span<const ExplosionSite> explosions{};
     bool captureTheFlag = false;    // the flags are drawn only in that game type
     const HudInput* hud = nullptr;  // what the HUD shows; no HUD without it
+    SceneCounts* counts = nullptr;  // added to when given
 
     const tgeomobject* LocalPlayer() const {
         if (localPlayerIndex < 0 || static_cast<size_t>(localPlayerIndex) >= playerModels.size())

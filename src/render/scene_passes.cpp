@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 #include "base/clock.h"
+#include "render/cylinder_footprint.h"
 #include "render/gl_state.h"
 #include "render/model_drawing.h"
 #include "render/shadows.h"
@@ -46,22 +46,36 @@ enum class NearCylinders { kDrawn, kSkipped };
 // screen and its own front faces hide its back faces, so those need not be shaded.
 struct OrderedCylinder {
     int32_t index = 0;
+    float distance = 0;
     bool closed = false;
+    bool cutAway = false;  // wholly nearer than the near plane
+    bool drawn = true;
+    CylinderFootprint footprint;
 };
+
+// The same list serves every frame, so drawing allocates nothing once it has grown.
+std::vector<OrderedCylinder>& CylinderOrderScratch() {
+    thread_local std::vector<OrderedCylinder> order;
+    return order;
+}
 
 // The cylinders in the order of their distance along the current camera's line of sight; with a
 // `nearPlane`, each marked closed when no part of it comes nearer than that (plus a margin).
-std::vector<OrderedCylinder> CylindersNearestFirst(const RenderScene& scene, NearCylinders near,
-                                                   std::optional<float> nearPlane) {
+std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& scene, NearCylinders near,
+                                                    std::optional<float> nearPlane) {
     const Arena& arena = scene.world.arena;
     const tvec3 player = scene.LocalPlayer()->position;
     // Projection and camera share the one matrix: its bottom row gives each point's clip w, the
     // distance in front of the camera.
     GLfloat matrix[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const ScreenProjection projection{matrix, static_cast<float>(viewport[2]),
+                                      static_cast<float>(viewport[3])};
     const float acrossAxis = std::hypot(matrix[3], matrix[11]);
-    std::vector<std::pair<float, OrderedCylinder>> byDistance;
-    byDistance.reserve(arena.arenaCylinders.size());
+    std::vector<OrderedCylinder>& order = CylinderOrderScratch();
+    order.clear();
     for (size_t k = 0; k < arena.arenaCylinders.size() && k + 1 < arena.cylinderBounds.size();
          ++k) {
         const auto index = static_cast<int32_t>(k);
@@ -73,14 +87,38 @@ std::vector<OrderedCylinder> CylindersNearestFirst(const RenderScene& scene, Nea
         const float halfHeight = 0.5f * (bounds.top - bounds.bottom);
         const float nearest = w - std::fabs(matrix[7]) * halfHeight - acrossAxis * bounds.radius;
         const bool closed = nearPlane && nearest > *nearPlane + kClosedMargin;
-        byDistance.push_back({w, {index, closed}});
+        const float farthest = w + std::fabs(matrix[7]) * halfHeight + acrossAxis * bounds.radius;
+        const bool cutAway = nearPlane && farthest < *nearPlane - kClosedMargin;
+        // Two cap triangles per side of the polygon.
+        const int32_t segments = arena.arenaCylinders[k].arenaTriangleVertices / 6;
+        order.push_back(
+            {index, w, closed, cutAway, true, ProjectCylinder(projection, bounds, segments)});
     }
-    std::sort(byDistance.begin(), byDistance.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<OrderedCylinder> order;
-    order.reserve(byDistance.size());
-    for (const auto& [distance, cylinder] : byDistance) order.push_back(cylinder);
+    std::sort(order.begin(), order.end(),
+              [](const auto& a, const auto& b) { return a.distance < b.distance; });
     return order;
+}
+
+// Marks as not drawn the cylinders wholly off screen and those wholly behind a single nearer
+// closed one that is drawn: the depth test would reject every pixel of theirs anyway, and
+// llvmpipe would still rasterise and test each one.
+void LeaveOutUnseenCylinders(std::vector<OrderedCylinder>& order, SceneCounts* counts) {
+    for (size_t i = 0; i < order.size(); ++i) {
+        OrderedCylinder& cylinder = order[i];
+        if (cylinder.cutAway || IsOffScreen(cylinder.footprint)) {
+            cylinder.drawn = false;
+            if (counts) ++counts->offScreenCylinders;
+            continue;
+        }
+        for (size_t j = 0; j < i && cylinder.drawn; ++j) {
+            const OrderedCylinder& nearer = order[j];
+            if (nearer.drawn && nearer.closed &&
+                HidesWholly(nearer.footprint, cylinder.footprint)) {
+                cylinder.drawn = false;
+                if (counts) ++counts->hiddenCylinders;
+            }
+        }
+    }
 }
 
 // Opaque cylinders drawn blended would look the same; unblended and nearest first, the depth test
@@ -90,7 +128,8 @@ std::vector<OrderedCylinder> CylindersNearestFirst(const RenderScene& scene, Nea
 void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders near,
                                      std::optional<float> nearPlane) {
     const Arena& arena = scene.world.arena;
-    const std::vector<OrderedCylinder> order = CylindersNearestFirst(scene, near, nearPlane);
+    std::vector<OrderedCylinder>& order = CylindersNearestFirst(scene, near, nearPlane);
+    LeaveOutUnseenCylinders(order, scene.counts);
     const GLboolean blending = glIsEnabled(GL_BLEND);
     const GLboolean culling = glIsEnabled(GL_CULL_FACE);
     glDisable(GL_BLEND);
@@ -105,7 +144,7 @@ void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders nea
                 glCullFace(GL_BACK);
             }
             for (const OrderedCylinder& ordered : order) {
-                if (ordered.closed != closedPass) continue;
+                if (ordered.closed != closedPass || !ordered.drawn) continue;
                 const tgeomobject& cylinder =
                     arena.arenaCylinders[static_cast<size_t>(ordered.index)];
                 const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);

@@ -114,7 +114,8 @@ class RenderHarness {
                            .muzzleFlashes = muzzleFlashes,
                            .explosions = explosions,
                            .captureTheFlag = captureTheFlag,
-                           .hud = hud};
+                           .hud = hud,
+                           .counts = counts};
     }
 
     void DrawSplit(uint32_t now) {
@@ -199,6 +200,7 @@ class RenderHarness {
     float lookPitch = 0;
     bool captureTheFlag = false;
     const HudInput* hud = nullptr;  // no HUD unless a test sets one
+    SceneCounts* counts = nullptr;  // what the frames leave out, when set
 
   private:
     ModelLoadContext Context() { return {world.textures, *gpu_, world.modelVertexCounters}; }
