@@ -7,8 +7,8 @@
 // benchmark reports "of_clear_swap", its frame rate as a share of that one measured in the same
 // run, which stays comparable across machines and while others load this one.
 //
-// "hidden_cyl" and "offscreen_cyl" count the arena cylinders a frame leaves out (all views of it)
-// as wholly behind a nearer one or wholly outside the view.
+// "culled_cyl" counts the arena cylinders a frame leaves out, over all its views, as wholly
+// outside a view's volume (off screen, or nearer than the side view's cut-away plane).
 //
 // "cpu_ms" is the drawing thread's CPU time per frame for the scene: our scene walk plus the
 // driver's command handling and llvmpipe's vertex work (it rasterises on threads of its own). The
@@ -224,8 +224,7 @@ void Frames(benchmark::State& state, View view, const std::string& map) {
     const auto frames = static_cast<double>(state.iterations());
     state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
     state.counters["cpu_ms"] = cpu * 1000 / frames;
-    state.counters["hidden_cyl"] = counts.hiddenCylinders / frames;
-    state.counters["offscreen_cyl"] = counts.offScreenCylinders / frames;
+    state.counters["culled_cyl"] = counts.cylindersOutsideView / frames;
     battle.counts = nullptr;
     CountWork(state, processStart);
     // Filled in by the reporter once the rate is known: see SharesOfClearAndSwap.

@@ -28,8 +28,7 @@ struct ExplosionSite {
 
 // What a frame left out of its drawing, counted for the benchmarks.
 struct SceneCounts {
-    int32_t hiddenCylinders = 0;     // wholly behind a nearer one
-    int32_t offScreenCylinders = 0;  // wholly outside their view
+    int32_t cylindersOutsideView = 0;  // arena cylinders wholly outside a view's volume
 };
 
 struct RenderScene {

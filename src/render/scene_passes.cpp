@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "render/cylinder_footprint.h"
 #include "render/gl_state.h"
 #include "render/model_drawing.h"
 #include "render/shadows.h"
@@ -48,10 +47,31 @@ struct OrderedCylinder {
     int32_t index = 0;
     float distance = 0;
     bool closed = false;
-    bool cutAway = false;  // wholly nearer than the near plane
-    bool drawn = true;
-    CylinderFootprint footprint;
+    bool outsideView = false;
 };
+
+// Whether the cylinder's bounding box lies wholly beyond one plane of the view volume (beside,
+// above or below the view, nearer than the near plane or beyond the far one): every triangle of
+// it would be transformed only for the clipper to throw it away.
+bool OutsideViewVolume(const GLfloat* m, const tcylinderbounds& bounds) {
+    // One bit per plane, kept while every corner so far lies beyond it.
+    unsigned beyondAll = 0x3F;
+    for (const float y : {bounds.bottom, bounds.top}) {
+        for (const float x : {bounds.x - bounds.radius, bounds.x + bounds.radius}) {
+            for (const float z : {bounds.z - bounds.radius, bounds.z + bounds.radius}) {
+                const float clipX = m[0] * x + m[4] * y + m[8] * z + m[12];
+                const float clipY = m[1] * x + m[5] * y + m[9] * z + m[13];
+                const float clipZ = m[2] * x + m[6] * y + m[10] * z + m[14];
+                const float clipW = m[3] * x + m[7] * y + m[11] * z + m[15];
+                const unsigned beyond = (clipX < -clipW ? 1u : 0u) | (clipX > clipW ? 2u : 0u) |
+                                        (clipY < -clipW ? 4u : 0u) | (clipY > clipW ? 8u : 0u) |
+                                        (clipZ < -clipW ? 16u : 0u) | (clipZ > clipW ? 32u : 0u);
+                beyondAll &= beyond;
+            }
+        }
+    }
+    return beyondAll != 0;
+}
 
 // The same list serves every frame, so drawing allocates nothing once it has grown.
 std::vector<OrderedCylinder>& CylinderOrderScratch() {
@@ -59,20 +79,18 @@ std::vector<OrderedCylinder>& CylinderOrderScratch() {
     return order;
 }
 
-// The cylinders in the order of their distance along the current camera's line of sight; with a
-// `nearPlane`, each marked closed when no part of it comes nearer than that (plus a margin).
-std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& scene, NearCylinders near,
-                                                    std::optional<float> nearPlane) {
+// The cylinders in the order of their distance along the current camera's line of sight, each
+// marked when it lies wholly outside the view volume; with a `nearPlane`, marked closed when no
+// part of it comes nearer than that (plus a margin).
+const std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& scene,
+                                                          NearCylinders near,
+                                                          std::optional<float> nearPlane) {
     const Arena& arena = scene.world.arena;
     const tvec3 player = scene.LocalPlayer()->position;
     // Projection and camera share the one matrix: its bottom row gives each point's clip w, the
     // distance in front of the camera.
     GLfloat matrix[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    const ScreenProjection projection{matrix, static_cast<float>(viewport[2]),
-                                      static_cast<float>(viewport[3])};
     const float acrossAxis = std::hypot(matrix[3], matrix[11]);
     std::vector<OrderedCylinder>& order = CylinderOrderScratch();
     order.clear();
@@ -82,43 +100,20 @@ std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& scene, Ne
         if (near == NearCylinders::kSkipped && IsNearCylinder(arena.cylinderBounds, index, player))
             continue;
         const tcylinderbounds& bounds = arena.cylinderBounds[k + 1];
+        // Kept in the list: the sort is not stable, and leaving some out could reorder those at
+        // equal distances, and with it which one shows where they touch.
+        const bool outsideView = OutsideViewVolume(matrix, bounds);
+        if (outsideView && scene.counts) ++scene.counts->cylindersOutsideView;
         const float w =
             matrix[3] * bounds.x + matrix[7] * bounds.centreY + matrix[11] * bounds.z + matrix[15];
         const float halfHeight = 0.5f * (bounds.top - bounds.bottom);
         const float nearest = w - std::fabs(matrix[7]) * halfHeight - acrossAxis * bounds.radius;
         const bool closed = nearPlane && nearest > *nearPlane + kClosedMargin;
-        const float farthest = w + std::fabs(matrix[7]) * halfHeight + acrossAxis * bounds.radius;
-        const bool cutAway = nearPlane && farthest < *nearPlane - kClosedMargin;
-        // Two cap triangles per side of the polygon.
-        const int32_t segments = arena.arenaCylinders[k].arenaTriangleVertices / 6;
-        order.push_back(
-            {index, w, closed, cutAway, true, ProjectCylinder(projection, bounds, segments)});
+        order.push_back({index, w, closed, outsideView});
     }
     std::sort(order.begin(), order.end(),
               [](const auto& a, const auto& b) { return a.distance < b.distance; });
     return order;
-}
-
-// Marks as not drawn the cylinders wholly off screen and those wholly behind a single nearer
-// closed one that is drawn: the depth test would reject every pixel of theirs anyway, and
-// llvmpipe would still rasterise and test each one.
-void LeaveOutUnseenCylinders(std::vector<OrderedCylinder>& order, SceneCounts* counts) {
-    for (size_t i = 0; i < order.size(); ++i) {
-        OrderedCylinder& cylinder = order[i];
-        if (cylinder.cutAway || IsOffScreen(cylinder.footprint)) {
-            cylinder.drawn = false;
-            if (counts) ++counts->offScreenCylinders;
-            continue;
-        }
-        for (size_t j = 0; j < i && cylinder.drawn; ++j) {
-            const OrderedCylinder& nearer = order[j];
-            if (nearer.drawn && nearer.closed &&
-                HidesWholly(nearer.footprint, cylinder.footprint)) {
-                cylinder.drawn = false;
-                if (counts) ++counts->hiddenCylinders;
-            }
-        }
-    }
 }
 
 // Opaque cylinders drawn blended would look the same; unblended and nearest first, the depth test
@@ -128,8 +123,7 @@ void LeaveOutUnseenCylinders(std::vector<OrderedCylinder>& order, SceneCounts* c
 void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders near,
                                      std::optional<float> nearPlane) {
     const Arena& arena = scene.world.arena;
-    std::vector<OrderedCylinder>& order = CylindersNearestFirst(scene, near, nearPlane);
-    LeaveOutUnseenCylinders(order, scene.counts);
+    const std::vector<OrderedCylinder>& order = CylindersNearestFirst(scene, near, nearPlane);
     const GLboolean blending = glIsEnabled(GL_BLEND);
     const GLboolean culling = glIsEnabled(GL_CULL_FACE);
     glDisable(GL_BLEND);
@@ -144,7 +138,7 @@ void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders nea
                 glCullFace(GL_BACK);
             }
             for (const OrderedCylinder& ordered : order) {
-                if (ordered.closed != closedPass || !ordered.drawn) continue;
+                if (ordered.closed != closedPass || ordered.outsideView) continue;
                 const tgeomobject& cylinder =
                     arena.arenaCylinders[static_cast<size_t>(ordered.index)];
                 const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);

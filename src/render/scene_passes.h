@@ -39,11 +39,13 @@ enum class FlagLighting { kLit, kUnlit };
 void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting);
 
 // Every arena cylinder, one glDrawArrays per texture batch (caps, then sides), or, when they are
-// opaque, one by one nearest first; those wholly beyond `nearPlane` (the camera's) with their back
-// faces culled, as their front faces hide them anyway.
+// opaque, one by one nearest first, leaving out those wholly outside the view volume; those
+// wholly beyond `nearPlane` (the camera's) with their back faces culled, as their front faces hide
+// them anyway.
 void DrawArenaBatches(const RenderScene& scene, float nearPlane);
 
-// The cylinders that do not hang over the local player, each with its own two textures.
+// The cylinders that do not hang over the local player, each with its own two textures; opaque
+// ones wholly outside the view volume are left out.
 void DrawSolidCylinders(const RenderScene& scene);
 
 // Chargers whose respawn delay has passed since they were last taken.

@@ -57,6 +57,9 @@ bool IsFloor(Rgb p) {
 bool IsAimingRed(Rgb p) {
     return p.r > 150 && p.g < 60 && p.b < 60;
 }
+bool IsCylinderBlue(Rgb p) {
+    return p.b > p.r + 40 && p.b > p.g + 40;
+}
 bool IsChargerLike(Rgb p) {
     return p.r > p.g + 40 && p.b > p.g + 40;
 }
@@ -152,6 +155,60 @@ TEST_F(SceneViews, SideViewShowsTheInsideOfACylinderTheCutAwayOpens) {
 // Two stacked platforms hang over the player. Seen from the chase camera below them, both bottom
 // caps cover the same pixels; each pixel must still be blended exactly once: half platform,
 // half what lies behind (the sky there).
+// What a split-view frame hands the GL to rasterise, counted by the GL itself: a cylinder left out of the
+// drawing adds nothing, one drawn adds its triangles even where the clipper then drops them.
+GLuint PrimitivesGenerated(RenderHarness& harness) {
+    static const auto genQueries =
+        reinterpret_cast<PFNGLGENQUERIESPROC>(SDL_GL_GetProcAddress("glGenQueries"));
+    static const auto beginQuery =
+        reinterpret_cast<PFNGLBEGINQUERYPROC>(SDL_GL_GetProcAddress("glBeginQuery"));
+    static const auto endQuery =
+        reinterpret_cast<PFNGLENDQUERYPROC>(SDL_GL_GetProcAddress("glEndQuery"));
+    static const auto queryResult =
+        reinterpret_cast<PFNGLGETQUERYOBJECTUIVPROC>(SDL_GL_GetProcAddress("glGetQueryObjectuiv"));
+    if (!genQueries || !beginQuery || !endQuery || !queryResult) return 0;
+    GLuint query = 0;
+    genQueries(1, &query);
+    beginQuery(GL_PRIMITIVES_GENERATED, query);
+    harness.DrawSplit(kNow);
+    endQuery(GL_PRIMITIVES_GENERATED);
+    GLuint primitives = 0;
+    queryResult(query, GL_QUERY_RESULT, &primitives);
+    return primitives;
+}
+
+// The side camera sees about 15 units either side of its view centre (z = -13.8) and nothing
+// nearer than its cut-away plane (x = -5); the top camera sees a square around the player.
+TEST_F(SceneViews, CylindersOutsideEveryViewAreNotDrawnAndOnesReachingIntoAViewShow) {
+    const int half = kWidth / 2;
+    Load({});
+    const GLuint emptyPrimitives = PrimitivesGenerated(harness);
+    ASSERT_GT(emptyPrimitives, 0u) << "no primitives query";
+    const auto empty = Whole();
+    const auto added = [&] { return PrimitivesGenerated(harness) - emptyPrimitives; };
+
+    // Beyond the player, in the middle of the side view only.
+    Load({{100, 0, -14, 3, 30}});
+    const GLuint drawnOnce = added();
+    EXPECT_GT(Count(Frame(0, 0, half, kHeight), IsCylinderBlue), 500u);
+
+    // Standing on the floor like that one, so that they add the same shadow disc.
+    const PlainCylinder beside{20, 0, -80, 3, 30};
+    const PlainCylinder cutAway{-100, 0, -14, 3, 30};
+    for (const PlainCylinder& cylinder : {beside, cutAway}) {
+        Load({cylinder});
+        // Drawn, it would add at least what the first one added.
+        EXPECT_LT(added() * 2, drawnOnce) << "the cylinder at x " << cylinder.x << " is drawn";
+        EXPECT_EQ(Whole(), empty) << "the cylinder at x " << cylinder.x << " shows";
+    }
+
+    // Its centre beside the side view, one unit of its rim inside: the rim must show.
+    Load({{20, 0, -31.5f, 3, 40}});
+    harness.DrawSplit(kNow);
+    EXPECT_GT(Count(Frame(0, 0, half, kHeight), IsCylinderBlue), 500u)
+        << "the cylinder's rim is missing from the side view";
+}
+
 TEST_F(SceneViews, PlatformsOverThePlayerAreBlendedOnceInTheChaseView) {
     Load({{2, 5, -12, 9, 1}, {2, 6.5f, -12, 9, 1}});
     harness.DrawChase(kNow);
