@@ -72,10 +72,11 @@ received 0"
 # without it a script's background jobs ignore SIGINT.
 cp conf2.cfg conf2.first
 set -m
-"$binary" >/dev/null 2>&1 &
+"$binary" >/dev/null 2>second_stderr.txt &
 pid=$!
 set +m
-wait_window "$pid" >/dev/null || fail "no window on the second start"
+wait_window "$pid" >/dev/null ||
+  fail "no window on the second start (process state: $(ps -o stat= -p "$pid" || echo gone)): $(cat second_stderr.txt)"
 kill -INT "$pid"
 status=0
 wait "$pid" || status=$?
