@@ -1,7 +1,7 @@
 // What both views must show, read back from a real GL frame over a plain-coloured arena: sky and
 // floor where they belong, the side view's cut-away, see-through platforms blended once, the
 // chase view's dashed aiming line and chargers that wait for their respawn time (and show at a
-// level's start).
+// level's start), and cylinders outside a view left out of its drawing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -152,11 +152,8 @@ TEST_F(SceneViews, SideViewShowsTheInsideOfACylinderTheCutAwayOpens) {
     EXPECT_GT(inside, empty.size() / 20) << "the cut-open cylinder shows no inside";
 }
 
-// Two stacked platforms hang over the player. Seen from the chase camera below them, both bottom
-// caps cover the same pixels; each pixel must still be blended exactly once: half platform,
-// half what lies behind (the sky there).
-// What a split-view frame hands the GL to rasterise, counted by the GL itself: a cylinder left out of the
-// drawing adds nothing, one drawn adds its triangles even where the clipper then drops them.
+// What a split-view frame hands the GL to rasterise, counted by the GL itself: a cylinder left out
+// of the drawing adds nothing, one drawn adds its triangles even where the clipper then drops them.
 GLuint PrimitivesGenerated(RenderHarness& harness) {
     static const auto genQueries =
         reinterpret_cast<PFNGLGENQUERIESPROC>(SDL_GL_GetProcAddress("glGenQueries"));
@@ -166,7 +163,9 @@ GLuint PrimitivesGenerated(RenderHarness& harness) {
         reinterpret_cast<PFNGLENDQUERYPROC>(SDL_GL_GetProcAddress("glEndQuery"));
     static const auto queryResult =
         reinterpret_cast<PFNGLGETQUERYOBJECTUIVPROC>(SDL_GL_GetProcAddress("glGetQueryObjectuiv"));
-    if (!genQueries || !beginQuery || !endQuery || !queryResult) return 0;
+    static const auto deleteQueries =
+        reinterpret_cast<PFNGLDELETEQUERIESPROC>(SDL_GL_GetProcAddress("glDeleteQueries"));
+    if (!genQueries || !beginQuery || !endQuery || !queryResult || !deleteQueries) return 0;
     GLuint query = 0;
     genQueries(1, &query);
     beginQuery(GL_PRIMITIVES_GENERATED, query);
@@ -174,6 +173,7 @@ GLuint PrimitivesGenerated(RenderHarness& harness) {
     endQuery(GL_PRIMITIVES_GENERATED);
     GLuint primitives = 0;
     queryResult(query, GL_QUERY_RESULT, &primitives);
+    deleteQueries(1, &query);
     return primitives;
 }
 
@@ -209,6 +209,9 @@ TEST_F(SceneViews, CylindersOutsideEveryViewAreNotDrawnAndOnesReachingIntoAViewS
         << "the cylinder's rim is missing from the side view";
 }
 
+// Two stacked platforms hang over the player. Seen from the chase camera below them, both bottom
+// caps cover the same pixels; each pixel must still be blended exactly once: half platform,
+// half what lies behind (the sky there).
 TEST_F(SceneViews, PlatformsOverThePlayerAreBlendedOnceInTheChaseView) {
     Load({{2, 5, -12, 9, 1}, {2, 6.5f, -12, 9, 1}});
     harness.DrawChase(kNow);
