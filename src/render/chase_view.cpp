@@ -80,22 +80,7 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
-    if (skyBehind) {
-        // The opaque cylinders first, then the floor and the sky where nothing stands.
-        glEnable(GL_TEXTURE_2D);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        DrawSolidCylinders(scene);
-        DrawFloor(scene, FloorDepth::kBehindScene);
-        DrawSkyBehindScene(scene, u0, u1);
-        glEnable(GL_LIGHTING);
-        glColor4f(1, 1, 1, 1);
-        DrawMovingModels(scene, now, FlagLighting::kUnlit);
-    } else {
-        DrawMovingModels(scene, now, FlagLighting::kUnlit);
-        glEnable(GL_TEXTURE_2D);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        DrawSolidCylinders(scene);
-    }
+    DrawSolidCylindersAndModels(scene, now, skyBehind, SkyColumns{u0, u1});
     DisableVertexArrays();
     DrawChargers(scene, now);
 

@@ -116,6 +116,19 @@ const std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& sce
     return order;
 }
 
+// One cylinder's caps or sides from the bound vertex set, binding its picture unless `boundSlot`
+// already holds it.
+void DrawCylinderHalf(const RenderScene& scene, const tgeomobject& cylinder, VertexSetHalf half,
+                      int32_t& boundSlot) {
+    const bool caps = half == VertexSetHalf::kTriangles;
+    const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);
+    if (slot != boundSlot) BindTextureSlot(scene.world.textures, slot);
+    boundSlot = slot;
+    DrawVertexRange(scene.world.arena.arenaBuffers, half,
+                    caps ? cylinder.arenaTriangleStart : cylinder.arenaQuadStart,
+                    caps ? cylinder.arenaTriangleVertices : cylinder.arenaQuadVertices);
+}
+
 // Opaque cylinders drawn blended would look the same; unblended and nearest first, the depth test
 // rejects the pixels they hide before they are shaded. Sides first, they cover the most. With a
 // `nearPlane` (a view that shows both faces), the closed ones are drawn with back faces culled,
@@ -128,7 +141,6 @@ void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders nea
     const GLboolean culling = glIsEnabled(GL_CULL_FACE);
     glDisable(GL_BLEND);
     for (VertexSetHalf half : {VertexSetHalf::kQuads, VertexSetHalf::kTriangles}) {
-        const bool caps = half == VertexSetHalf::kTriangles;
         BindVertexSet(arena.arenaBuffers, half);
         int32_t boundSlot = -1;
         for (const bool closedPass : {false, true}) {
@@ -139,14 +151,8 @@ void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders nea
             }
             for (const OrderedCylinder& ordered : order) {
                 if (ordered.closed != closedPass || ordered.outsideView) continue;
-                const tgeomobject& cylinder =
-                    arena.arenaCylinders[static_cast<size_t>(ordered.index)];
-                const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);
-                if (slot != boundSlot) BindTextureSlot(scene.world.textures, slot);
-                boundSlot = slot;
-                DrawVertexRange(arena.arenaBuffers, half,
-                                caps ? cylinder.arenaTriangleStart : cylinder.arenaQuadStart,
-                                caps ? cylinder.arenaTriangleVertices : cylinder.arenaQuadVertices);
+                DrawCylinderHalf(scene, arena.arenaCylinders[static_cast<size_t>(ordered.index)],
+                                 half, boundSlot);
             }
             if (closedPass && !culling) glDisable(GL_CULL_FACE);
         }
@@ -298,20 +304,27 @@ void DrawSolidCylinders(const RenderScene& scene) {
     // texture only when it changes: rebinding both buffer sets and both textures for every
     // cylinder made the driver re-validate its arrays on each draw.
     for (VertexSetHalf half : {VertexSetHalf::kTriangles, VertexSetHalf::kQuads}) {
-        const bool caps = half == VertexSetHalf::kTriangles;
         BindVertexSet(arena.arenaBuffers, half);
         int32_t boundSlot = -1;
         for (size_t k = 0; k < arena.arenaCylinders.size(); ++k) {
             if (IsNearCylinder(arena.cylinderBounds, static_cast<int32_t>(k), player)) continue;
-            const tgeomobject& cylinder = arena.arenaCylinders[k];
-            const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);
-            if (slot != boundSlot) BindTextureSlot(scene.world.textures, slot);
-            boundSlot = slot;
-            DrawVertexRange(arena.arenaBuffers, half,
-                            caps ? cylinder.arenaTriangleStart : cylinder.arenaQuadStart,
-                            caps ? cylinder.arenaTriangleVertices : cylinder.arenaQuadVertices);
+            DrawCylinderHalf(scene, arena.arenaCylinders[k], half, boundSlot);
         }
     }
+}
+
+void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now, bool behindScene,
+                                 std::optional<SkyColumns> sky) {
+    if (!behindScene) DrawMovingModels(scene, now, FlagLighting::kUnlit);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    DrawSolidCylinders(scene);
+    if (!behindScene) return;
+    DrawFloor(scene, FloorDepth::kBehindScene);
+    if (sky) DrawSkyBehindScene(scene, sky->u0, sky->u1);
+    glEnable(GL_LIGHTING);
+    glColor4f(1, 1, 1, 1);
+    DrawMovingModels(scene, now, FlagLighting::kUnlit);
 }
 
 void DrawChargers(const RenderScene& scene, uint32_t now) {

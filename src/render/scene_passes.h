@@ -48,6 +48,18 @@ void DrawArenaBatches(const RenderScene& scene, float nearPlane);
 // ones wholly outside the view volume are left out.
 void DrawSolidCylinders(const RenderScene& scene);
 
+// Columns of the sky picture across the viewport.
+struct SkyColumns {
+    float u0 = 0, u1 = 0;
+};
+
+// The solid cylinders and the moving models (flags unlit) of the top and chase views. In an
+// opaque scene (`behindScene`) the cylinders go first and the floor, then the sky if one is given,
+// fill only what they leave; otherwise the models go first, over a floor and sky already drawn.
+// Expects lighting and the vertex arrays on.
+void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now, bool behindScene,
+                                 std::optional<SkyColumns> sky);
+
 // Chargers whose respawn delay has passed since they were last taken.
 void DrawChargers(const RenderScene& scene, uint32_t now);
 

@@ -25,10 +25,6 @@ void LookFromSide(const tviewcamera& side, float nearPlane, const tgeomobject& p
     ApplyPlayerFrame(player);
 }
 
-struct SkyColumns {
-    float u0 = 0, u1 = 0;
-};
-
 // The panorama turns with the player: a full turn scrolls it by 360 / fovy view widths.
 SkyColumns SideSky(const RenderScene& scene, const tgeomobject* player) {
     const tviewcamera& side = scene.view.sideView;
@@ -112,21 +108,7 @@ void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t n
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
-    if (floorBehind) {
-        // The opaque cylinders first, then the floor only where they do not stand.
-        glEnable(GL_TEXTURE_2D);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        DrawSolidCylinders(scene);
-        DrawFloor(scene, FloorDepth::kBehindScene);
-        glEnable(GL_LIGHTING);
-        glColor4f(1, 1, 1, 1);
-        DrawMovingModels(scene, now, FlagLighting::kUnlit);
-    } else {
-        DrawMovingModels(scene, now, FlagLighting::kUnlit);
-        glEnable(GL_TEXTURE_2D);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        DrawSolidCylinders(scene);
-    }
+    DrawSolidCylindersAndModels(scene, now, floorBehind, std::nullopt);
     DisableVertexArrays();
     DrawChargers(scene, now);
     DrawShadowPass(scene, kTopShadowAlpha, 0.0f);
