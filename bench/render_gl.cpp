@@ -100,17 +100,7 @@ void ShowHud(RenderHarness& battle) {
     MatchHud& hud = Hud();
     battle.renderer.smallFont = &hud.smallFont;
     battle.renderer.largeFont = &hud.largeFont;
-    TextureTable& textures = battle.world.textures;
-    const auto load = [&](const char* name) {
-        return LoadTexture(textures, battle.gpu(), name, 1).firstSlot;
-    };
-    hud.input.pictures = {.bullet = load("mi_hud_bullet"),
-                          .magazine = load("mi_hud_charger"),
-                          .blueFlag = load("mi_hud_blueflag"),
-                          .redFlag = load("mi_hud_redflag"),
-                          .blueTeam = load("mi_hud_blueteam"),
-                          .redTeam = load("mi_hud_redteam"),
-                          .statisticsBackground = load("tra_bk")};
+    hud.input.pictures = battle.LoadHudPictures();
     battle.hud = &hud.input;
 }
 
