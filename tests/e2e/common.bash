@@ -181,6 +181,20 @@ close_game() {
     fi
 }
 
+# The arguments of every end-to-end test: the program and the run folder it plays from.
+take_test_arguments() {
+    zarnok=$(realpath "$1")
+    run_folder=$2
+}
+
+# A test of one game in a network namespace of its own: its arguments, the check that namespaces
+# are permitted, and a scratch folder removed at exit with the game and its namespaces.
+start_namespaced_test() {
+    take_test_arguments "$@"
+    require_netns
+    start_scratch_folder
+}
+
 # A scratch folder ($work) for one game ($pid, once started), removed at exit together with the
 # game and the network namespaces the test made.
 start_scratch_folder() {

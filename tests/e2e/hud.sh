@@ -3,13 +3,8 @@
 # view, Tab shows the statistics table in the middle of the window while it is held, and Q's chase
 # view keeps the HUD. The game runs in a network namespace of its own.
 set -euo pipefail
-zarnok=$(realpath "$1")
-run_folder=$2
-here=$(dirname "$(realpath "$0")")
-source "$here/common.bash"
-
-require_netns
-start_scratch_folder
+source "$(dirname "$(realpath "$0")")/common.bash"
+start_namespaced_test "$@"
 
 # Pixels of a region (WxH+X+Y) that differ between two screenshots.
 region_differing() {

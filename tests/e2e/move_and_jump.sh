@@ -4,13 +4,8 @@
 # in the side view while it is in the air, and a player at rest sees a still picture. The game
 # runs in a network namespace of its own, so its broadcasts stay there.
 set -euo pipefail
-zarnok=$(realpath "$1")
-run_folder=$2
-here=$(dirname "$(realpath "$0")")
-source "$here/common.bash"
-
-require_netns
-start_scratch_folder
+source "$(dirname "$(realpath "$0")")/common.bash"
+start_namespaced_test "$@"
 
 # Share of the pixels (percent) in which two screenshots, or their side-view halves, differ.
 differing_percent() {

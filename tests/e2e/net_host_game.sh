@@ -4,13 +4,8 @@
 # server, which log.txt shows at exit. The game runs in a network namespace of its own, so its
 # broadcasts stay there.
 set -euo pipefail
-zarnok=$(realpath "$1")
-run_folder=$2
-here=$(dirname "$(realpath "$0")")
-source "$here/common.bash"
-
-require_netns
-start_scratch_folder
+source "$(dirname "$(realpath "$0")")/common.bash"
+start_namespaced_test "$@"
 
 cp -r "$run_folder"/. "$work"/
 rm -f "$work/log.txt"

@@ -8,11 +8,9 @@
 # second player joins again, the host closes its game and the second player is taken back to
 # the menu with the message that the server does not answer.
 set -euo pipefail
-zarnok=$(realpath "$1")
-run_folder=$2
 here=$(dirname "$(realpath "$0")")
 source "$here/common.bash"
-
+take_test_arguments "$@"
 require_netns
 host_dir=$(mktemp -d)
 guest_dir=$(mktemp -d)

@@ -2,9 +2,8 @@
 # Started where there is no display (as over ssh), the game says so and ends with an error
 # instead of running unseen.
 set -euo pipefail
-zarnok=$(realpath "$1")
-run_folder=$2
 source "$(dirname "$(realpath "$0")")/common.bash"
+take_test_arguments "$@"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$run_folder"/. "$work"/

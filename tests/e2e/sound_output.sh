@@ -3,13 +3,8 @@
 # file. After hosting a game from the menus, that file holds samples, not just its header, and
 # holding the fire button makes the card play louder than the idle game before it.
 set -euo pipefail
-zarnok=$(realpath "$1")
-run_folder=$2
-here=$(dirname "$(realpath "$0")")
-source "$here/common.bash"
-
-require_netns
-start_scratch_folder
+source "$(dirname "$(realpath "$0")")/common.bash"
+start_namespaced_test "$@"
 
 cp -r "$run_folder"/. "$work"/
 wave="$work/card.wav"
