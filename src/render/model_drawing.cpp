@@ -1,6 +1,9 @@
 #include "render/model_drawing.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "render/gl_state.h"
 #include "world/animation.h"
@@ -43,28 +46,33 @@ void ApplyPartTransform(const tgeomobject& object, const tmeshpart& part) {
     glTranslatef(-pivot.x, -pivot.y, -pivot.z);
 }
 
-// The run's elements of the part's current pose, straight from the model's own vertex array: the
-// same vertices in the same order as one glBegin/glEnd per element would send, in one call.
-void DrawRunFromModel(const tgeomobject& object, const tmeshpart& part, const ttexrun& run,
-                      VertexSetHalf half) {
+// The run's elements of the part's current pose in the model's own vertex array; none when the
+// run names elements outside it.
+std::span<const tmodelvertex> RunVertices(const tgeomobject& object, const tmeshpart& part,
+                                          const ttexrun& run, VertexSetHalf half) {
     const int32_t perElement = VerticesPerElement(half);
     const int32_t frameOffset =
         part.frames[static_cast<size_t>(part.currentFrame)].vertexOffset / perElement;
     const int64_t first = static_cast<int64_t>(part.firstElement) + run.elementOffset + frameOffset;
     const auto vertices =
         half == VertexSetHalf::kTriangles ? TriangleVertices(object) : QuadVertices(object);
-    // Elements named outside the model's arrays are not drawn.
     if (first < 0 || run.elementCount <= 0 ||
         (first + run.elementCount) * perElement > static_cast<int64_t>(vertices.size()))
-        return;
+        return {};
+    return vertices.subspan(static_cast<size_t>(first * perElement),
+                            static_cast<size_t>(run.elementCount * perElement));
+}
+
+// Vertices in client memory, in one call.
+void DrawVertices(std::span<const tmodelvertex> vertices, VertexSetHalf half) {
+    if (vertices.empty()) return;
     const tmodelvertex* base = vertices.data();
     constexpr GLsizei kStride = sizeof(tmodelvertex);
     glVertexPointer(3, GL_FLOAT, kStride, &base->position);
     glNormalPointer(GL_FLOAT, kStride, &base->normal);
     glTexCoordPointer(2, GL_FLOAT, kStride, &base->s);
-    glDrawArrays(half == VertexSetHalf::kTriangles ? GL_TRIANGLES : GL_QUADS,
-                 static_cast<GLint>(first * perElement),
-                 static_cast<GLsizei>(run.elementCount * perElement));
+    glDrawArrays(half == VertexSetHalf::kTriangles ? GL_TRIANGLES : GL_QUADS, 0,
+                 static_cast<GLsizei>(vertices.size()));
 }
 
 void DrawRunFromBuffers(const tmeshpart& part, const VertexBufferSet& buffers, VertexSetHalf half) {
@@ -93,7 +101,7 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, 
                 if (list.half == VertexSetHalf::kTriangles && part.name == "BSTART")
                     object.bulletStart = BulletStartOffset(object, static_cast<int32_t>(index));
                 if (source == DrawSource::kModelArrays) {
-                    DrawRunFromModel(object, part, run, list.half);
+                    DrawVertices(RunVertices(object, part, run, list.half), list.half);
                 } else {
                     DrawRunFromBuffers(part, *playerBuffers, list.half);
                 }
@@ -102,6 +110,138 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, 
         }
     }
     glDisable(GL_TEXTURE_2D);
+}
+
+// Where one copy's part puts its vertices, as ApplyPartTransform's matrices would: turned by the
+// part's pitch about its pivot and by the model's yaw (`turn`, by rows), then moved by `shift`.
+struct PartPlacement {
+    float turn[3][3];
+    tvec3 shift;
+
+    tvec3 Turn(tvec3 v) const {
+        return {turn[0][0] * v.x + turn[0][1] * v.y + turn[0][2] * v.z,
+                turn[1][0] * v.x + turn[1][1] * v.y + turn[1][2] * v.z,
+                turn[2][0] * v.x + turn[2][1] * v.y + turn[2][2] * v.z};
+    }
+};
+
+PartPlacement PlacePart(const tgeomobject& object, const tmeshpart& part) {
+    const tvec3 pivot = part.position + part.frames[static_cast<size_t>(part.currentFrame)].delta;
+    const float pitch = DegToRad(part.pitch), yaw = DegToRad(object.yaw);
+    const float cp = std::cos(pitch), sp = std::sin(pitch);
+    const float cy = std::cos(yaw), sy = std::sin(yaw);
+    // The yaw about Y times the pitch about X.
+    PartPlacement placement{{{cy, sy * sp, sy * cp}, {0, cp, -sp}, {-sy, cy * sp, cy * cp}}, {}};
+    const tvec3 yawedPivot{cy * pivot.x + sy * pivot.z, pivot.y, -sy * pivot.x + cy * pivot.z};
+    placement.shift = object.position + yawedPivot - placement.Turn(pivot);
+    return placement;
+}
+
+// Copies that can join the first one's draws: the same mesh, split into the same parts and runs.
+bool SharesMesh(const tgeomobject& copy, const tgeomobject& first) {
+    const auto sameRuns = [](const std::vector<tmeshpart>& a, const std::vector<tmeshpart>& b) {
+        if (a.size() != b.size()) return false;
+        for (size_t i = 0; i < a.size(); ++i) {
+            if (a[i].triangleRuns.size() != b[i].triangleRuns.size() ||
+                a[i].quadRuns.size() != b[i].quadRuns.size())
+                return false;
+        }
+        return true;
+    };
+    return copy.triangles == first.triangles && copy.quads == first.quads &&
+           sameRuns(copy.triangleParts, first.triangleParts) &&
+           sameRuns(copy.quadParts, first.quadParts);
+}
+
+// The fixed-function lighting turns normals by the inverse transpose of the whole modelview
+// matrix, which here holds the projection too. Moving a vertex by t on the CPU instead of by the
+// matrix changes what that does to its normal; with the matrix's bottom row (c, d), adding
+// (n . t) c / d to the turned normal n gives the light it had. Zero without a projection in it.
+struct NormalLean {
+    tvec3 perShift;  // c / d
+
+    static std::optional<NormalLean> OfModelview() {
+        GLfloat m[16];
+        glGetFloatv(GL_MODELVIEW_MATRIX, m);
+        const float d = m[15];
+        const float largest = std::max({std::fabs(m[3]), std::fabs(m[7]), std::fabs(m[11])});
+        // Near d = 0 the lean cannot be given by a normal at all.
+        if (!(std::fabs(d) > 1e-4f * largest)) return std::nullopt;
+        return NormalLean{{m[3] / d, m[7] / d, m[11] / d}};
+    }
+    tvec3 Apply(tvec3 normal, tvec3 shift) const {
+        const float along = normal.x * shift.x + normal.y * shift.y + normal.z * shift.z;
+        return {normal.x + along * perShift.x, normal.y + along * perShift.y,
+                normal.z + along * perShift.z};
+    }
+};
+
+// The gathered vertices of one run of consecutive copies that show the same picture.
+class CopyBatch {
+  public:
+    CopyBatch(const TextureTable& textures, VertexSetHalf half, NormalLean lean)
+        : textures_(textures), half_(half), lean_(lean) {
+        vertices_.clear();
+    }
+    CopyBatch(const CopyBatch&) = delete;
+    CopyBatch& operator=(const CopyBatch&) = delete;
+    ~CopyBatch() { Draw(); }
+
+    // Adds the run's elements of the copy's current pose, placed in the world, drawing what was
+    // gathered first if the copy shows another picture (-1: none).
+    void Add(const tgeomobject& copy, const tmeshpart& part, const ttexrun& run, int32_t slot) {
+        if (slot != slot_) Draw();
+        slot_ = slot;
+        const PartPlacement placement = PlacePart(copy, part);
+        for (const tmodelvertex& vertex : RunVertices(copy, part, run, half_)) {
+            tmodelvertex& placed = vertices_.emplace_back(vertex);
+            placed.position = placement.Turn(vertex.position) + placement.shift;
+            placed.normal = lean_.Apply(placement.Turn(vertex.normal), placement.shift);
+        }
+    }
+
+  private:
+    void Draw() {
+        if (vertices_.empty()) return;
+        if (slot_ == -1) {
+            glDisable(GL_TEXTURE_2D);
+        } else {
+            BindTextureSlot(textures_, slot_);
+        }
+        DrawVertices(vertices_, half_);
+        vertices_.clear();
+    }
+
+    // One list serves every frame, so drawing allocates nothing once it has grown.
+    static inline thread_local std::vector<tmodelvertex> vertices_;
+    const TextureTable& textures_;
+    VertexSetHalf half_;
+    NormalLean lean_;
+    int32_t slot_ = -1;
+};
+
+// The picture a copy's run shows now, advancing the run's texture frames; -1 for none.
+int32_t RunSlot(tgeomobject& copy, ttexrun& run, const TextureTable& textures, uint32_t now) {
+    if (run.textureIndex < 0) return -1;
+    const int32_t slot = ResolveTextureSlot(copy, textures, run.textureIndex);
+    return slot == -1 ? -1 : StepTextureRun(run, slot, now);
+}
+
+// Every copy's run `runIndex` of its triangle or quad part `partIndex`, drawn in as few calls as
+// the copies' pictures allow.
+void DrawRunOfCopies(std::span<tbullet> copies, bool triangles, size_t partIndex, size_t runIndex,
+                     const TextureTable& textures, uint32_t now, NormalLean lean) {
+    CopyBatch batch(textures, triangles ? VertexSetHalf::kTriangles : VertexSetHalf::kQuads, lean);
+    for (tbullet& copy : copies) {
+        if (!SharesMesh(copy, copies.front())) continue;
+        tmeshpart& part = (triangles ? copy.triangleParts : copy.quadParts)[partIndex];
+        ttexrun& run = (triangles ? part.triangleRuns : part.quadRuns)[runIndex];
+        StepAnimation(copy, part, now);
+        if (!HasCurrentPose(part)) continue;
+        if (triangles && part.name == "BSTART")
+            copy.bulletStart = BulletStartOffset(copy, static_cast<int32_t>(partIndex));
+        batch.Add(copy, part, run, RunSlot(copy, run, textures, now));
+    }
 }
 
 }  // namespace
@@ -114,6 +254,36 @@ void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now) 
     if (!arraysOn) EnableVertexArrays();
     DrawParts(object, textures, now, DrawSource::kModelArrays, nullptr);
     if (!arraysOn) DisableVertexArrays();
+}
+
+void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures, uint32_t now) {
+    const std::optional<NormalLean> lean = NormalLean::OfModelview();
+    if (copies.empty() || !lean) {
+        for (tbullet& copy : copies) DrawModel(copy, textures, now);
+        return;
+    }
+    for (tbullet& copy : copies) {
+        if (copy.animationPace == 0) copy.animationPace = 1;
+    }
+    const GLboolean arraysOn = glIsEnabled(GL_VERTEX_ARRAY);
+    ArbBuffers().glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
+    if (!arraysOn) EnableVertexArrays();
+    const tgeomobject& first = copies.front();
+    for (const bool triangles : {true, false}) {
+        const auto& parts = triangles ? first.triangleParts : first.quadParts;
+        for (size_t part = 0; part < parts.size(); ++part) {
+            const size_t runs =
+                (triangles ? parts[part].triangleRuns : parts[part].quadRuns).size();
+            for (size_t run = 0; run < runs; ++run)
+                DrawRunOfCopies(copies, triangles, part, run, textures, now, *lean);
+        }
+    }
+    if (!arraysOn) DisableVertexArrays();
+    glDisable(GL_TEXTURE_2D);
+    // Copies of another mesh, one model at a time.
+    for (tbullet& copy : copies) {
+        if (!SharesMesh(copy, first)) DrawModel(copy, textures, now);
+    }
 }
 
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,

@@ -258,7 +258,7 @@ void DrawFloor(const RenderScene& scene, FloorDepth depth) {
 void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting) {
     const TextureTable& textures = scene.world.textures;
     const VertexBufferSet& playerBuffers = scene.world.arena.playerBuffers;
-    for (tbullet& bullet : scene.bullets) DrawModel(bullet, textures, now);
+    DrawModelCopies(scene.bullets, textures, now);
     for (size_t i = 0; i < scene.playerModels.size(); ++i) {
         if (static_cast<int32_t>(i) == scene.localPlayerIndex) continue;
         DrawPlayerModel(scene.playerModels[i], textures, playerBuffers, now);

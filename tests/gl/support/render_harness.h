@@ -22,6 +22,7 @@
 #include "platform/gl_setup.h"
 #include "render/views.h"
 #include "world/animation.h"
+#include "world/bullet_model.h"
 #include "world/level_start.h"
 
 struct Rgb {
@@ -51,6 +52,7 @@ class RenderHarness {
         gpu_ = std::make_unique<GlGpu>();
         world.textures.texturesDir = kRunDir / "textures";
         world.playerModelFile = kRunDir / "player.txt";
+        world.bulletModelFile = kRunDir / "bullet.txt";
         FormResize(view, width, height);
     }
     ~RenderHarness() {
@@ -92,11 +94,13 @@ class RenderHarness {
     }
 
     tbullet& AddBullet(tvec3 position, float yaw) {
-        auto bullet = LoadBulletModel(kRunDir / "bullet.txt", Context());
-        if (!bullet) throw std::runtime_error("no bullet model");
-        bullet->position = position;
-        bullet->yaw = yaw;
-        bullets.push_back(std::move(*bullet));
+        // As the game makes them: copies of the level's model, sharing its mesh.
+        tbullet bullet = NewBulletModel(world, gpu_.get());
+        if (!bullet.triangles || bullet.triangles->empty())
+            throw std::runtime_error("no bullet model");
+        bullet.position = position;
+        bullet.yaw = yaw;
+        bullets.push_back(std::move(bullet));
         return bullets.back();
     }
 
