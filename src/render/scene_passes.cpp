@@ -1,10 +1,12 @@
 #include "render/scene_passes.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
 #include "base/clock.h"
+#include "render/floor_rows.h"
 #include "render/gl_state.h"
 #include "render/model_drawing.h"
 #include "render/shadows.h"
@@ -183,6 +185,34 @@ void DrawSkyQuad(float u0, float u1) {
     glEnd();
 }
 
+// Narrows drawing to the rows, within any scissor already set, for its lifetime.
+class ScissoredRows {
+  public:
+    explicit ScissoredRows(RowSpan rows) : wasOn_(glIsEnabled(GL_SCISSOR_TEST)) {
+        glGetIntegerv(GL_SCISSOR_BOX, box_.data());
+        std::array<int32_t, 4> viewport;
+        glGetIntegerv(GL_VIEWPORT, viewport.data());
+        const std::array<int32_t, 4>& columns = wasOn_ ? box_ : viewport;
+        int32_t first = rows.first, last = rows.last;
+        if (wasOn_) {
+            first = std::max(first, box_[1]);
+            last = std::min(last, box_[1] + box_[3] - 1);
+        }
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(columns[0], first, columns[2], std::max(last - first + 1, 0));
+    }
+    ScissoredRows(const ScissoredRows&) = delete;
+    ScissoredRows& operator=(const ScissoredRows&) = delete;
+    ~ScissoredRows() {
+        glScissor(box_[0], box_[1], box_[2], box_[3]);
+        if (!wasOn_) glDisable(GL_SCISSOR_TEST);
+    }
+
+  private:
+    GLboolean wasOn_;
+    std::array<int32_t, 4> box_{};
+};
+
 }  // namespace
 
 void ApplyPlayerFrame(const tgeomobject& player) {
@@ -202,7 +232,7 @@ bool SkyCanGoBehind(const RenderScene& scene) {
            CylindersAreOpaque(scene);
 }
 
-void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1) {
+void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1, RowSpan floorRows) {
     glPushMatrix();
     glLoadIdentity();
     SetSkyState(scene);
@@ -212,14 +242,21 @@ void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1) {
     glDepthFunc(GL_LEQUAL);
     glDepthMask(GL_FALSE);
     glDepthRange(1, 1);
-    DrawSkyQuad(u0, u1);
+    // Rows the floor fills are left out before their pixels are tested.
+    std::array<int32_t, 4> viewport;
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    const RowSpan rows = SkyRows(floorRows, viewport);
+    if (!rows.Empty()) {
+        const ScissoredRows scissor(rows);
+        DrawSkyQuad(u0, u1);
+    }
     glDepthRange(0, 1);
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LESS);
     glPopMatrix();
 }
 
-void DrawFloor(const RenderScene& scene, FloorDepth depth) {
+RowSpan DrawFloor(const RenderScene& scene, FloorDepth depth) {
     const auto extent = static_cast<float>(scene.world.arena.floorExtent);
     const float repeats = kFloorTextureScale * extent;
     glEnable(GL_CULL_FACE);
@@ -251,8 +288,14 @@ void DrawFloor(const RenderScene& scene, FloorDepth depth) {
     glTexCoord2f(repeats, 0);
     glVertex3f(extent, 0, -extent);
     glEnd();
-    if (depth == FloorDepth::kBehindScene) glDepthRange(0, 1);
     if (blending) glEnable(GL_BLEND);
+    if (depth != FloorDepth::kBehindScene) return {};
+    glDepthRange(0, 1);
+    std::array<float, 16> matrix;
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix.data());
+    std::array<int32_t, 4> viewport;
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    return FloorCoveredRows(matrix, viewport, extent);
 }
 
 void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting) {
@@ -320,8 +363,8 @@ void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now, bool be
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     DrawSolidCylinders(scene);
     if (!behindScene) return;
-    DrawFloor(scene, FloorDepth::kBehindScene);
-    if (sky) DrawSkyBehindScene(scene, sky->u0, sky->u1);
+    const RowSpan floorRows = DrawFloor(scene, FloorDepth::kBehindScene);
+    if (sky) DrawSkyBehindScene(scene, sky->u0, sky->u1, floorRows);
     glEnable(GL_LIGHTING);
     glColor4f(1, 1, 1, 1);
     DrawMovingModels(scene, now, FlagLighting::kUnlit);

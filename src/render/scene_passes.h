@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "render/floor_rows.h"
 #include "render/scene.h"
 
 // Turns and moves the world around the local player, after the camera's gluLookAt.
@@ -19,9 +20,10 @@ void DrawSkyPanorama(const RenderScene& scene, float u0, float u1);
 // behind them (their pictures are opaque).
 bool SkyCanGoBehind(const RenderScene& scene);
 
-// The sky picture only where nothing has been drawn yet (the depth is still cleared); keeps the
-// matrix and leaves the depth test on, lighting off.
-void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1);
+// The sky picture only where nothing has been drawn yet (the depth is still cleared), never in
+// `floorRows` (those the floor filled, from DrawFloor); keeps the matrix and leaves the depth test
+// on, lighting off.
+void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1, RowSpan floorRows);
 
 // kBehindScene: drawn after the opaque cylinders, the floor fills only the pixels nothing has
 // covered yet (the depth is still cleared) and marks them with the farthest depth short of
@@ -29,8 +31,9 @@ void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1);
 // depth test on.
 enum class FloorDepth { kAsSet, kBehindScene };
 
-// The textured floor square at y = 0; the picture repeats every 10 units.
-void DrawFloor(const RenderScene& scene, FloorDepth depth = FloorDepth::kAsSet);
+// The textured floor square at y = 0; the picture repeats every 10 units. Behind the scene, gives
+// the window rows it fills edge to edge (none otherwise).
+RowSpan DrawFloor(const RenderScene& scene, FloorDepth depth = FloorDepth::kAsSet);
 
 enum class FlagLighting { kLit, kUnlit };
 

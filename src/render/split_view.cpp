@@ -65,11 +65,11 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
         glPushMatrix();
         glLoadIdentity();
         LookFromSide(side, kNearPlane, player);
-        DrawFloor(scene, FloorDepth::kBehindScene);
+        const RowSpan floorRows = DrawFloor(scene, FloorDepth::kBehindScene);
         glPopMatrix();
         glDisable(GL_CULL_FACE);  // the floor culls; this pass shows both faces
         const SkyColumns sky = SideSky(scene, &player);
-        DrawSkyBehindScene(scene, sky.u0, sky.u1);
+        DrawSkyBehindScene(scene, sky.u0, sky.u1, floorRows);
         glEnable(GL_LIGHTING);
         glColor4f(1, 1, 1, 1);
         DrawMovingModels(scene, now, FlagLighting::kLit);

@@ -113,6 +113,32 @@ TEST_F(SceneViews, ChaseViewShowsSkyAboveTheFloorAndThroughASeeThroughFloor) {
               blended.size() * 3 / 4);
 }
 
+// The sky behind the scene is drawn only on rows the floor fills from edge to edge. Where the
+// floor ends below the horizon (a small floor, or the far plane cutting a large one), from any
+// heading, every pixel of the chase and side views is still painted, none left the clear colour.
+TEST_F(SceneViews, TheSkyLeavesNoPixelUnpaintedWhereTheFloorEnds) {
+    Load({});
+    const auto unpainted = [&](int width) {
+        return Count(Frame(0, 0, width, kHeight), [](Rgb p) {
+            return SameColour(p, {255, 255, 255}, 0);
+        });
+    };
+    tgeomobject& player = harness.players.front();
+    for (const int32_t extent : {40, 1000}) {
+        harness.world.arena.floorExtent = extent;
+        for (const float yaw : {0.0f, 45.0f, 90.0f, 200.0f}) {
+            player.yaw = yaw;
+            for (const float x : {0.0f, -30.0f}) {
+                player.position = {x, 1.2f, x};
+                harness.DrawChase(kNow);
+                EXPECT_EQ(unpainted(kWidth), 0u) << "chase, floor " << extent << ", yaw " << yaw;
+                harness.DrawSplit(kNow);
+                EXPECT_EQ(unpainted(kWidth / 2), 0u) << "side, floor " << extent << ", yaw " << yaw;
+            }
+        }
+    }
+}
+
 // The side camera stands 280 units to the player's left (-x) looking right; its view centre
 // lies 13.8 units ahead (-z) of the player at the player's height plus 19.6.
 TEST_F(SceneViews, SideViewCutsAwayACylinderBetweenCameraAndPlayer) {
