@@ -98,11 +98,21 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glDisable(GL_DEPTH_TEST);
 }
 
+// Whether the scene paints every pixel of the window: the sky fills whatever nothing else does,
+// across a viewport the size of the window.
+bool ScenePaintsWholeWindow(const RenderScene& scene) {
+    const tviewcamera& side = scene.view.sideView;
+    return scene.LocalPlayer() && side.x == 0 && side.y == 0 &&
+           2 * side.width == scene.windowWidth && side.height == scene.windowHeight;
+}
+
 }  // namespace
 
 void DrawChaseView(const RenderScene& scene, uint32_t now) {
+    // Clearing the colour of a window the scene paints anyway would write every pixel twice.
     glClearColor(1, 1, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT |
+            (ScenePaintsWholeWindow(scene) ? 0 : GL_COLOR_BUFFER_BIT));
     if (const tgeomobject* player = scene.LocalPlayer()) DrawChaseScene(scene, *player, now);
     glLoadIdentity();
     DrawAmmunitionHud(scene, now);

@@ -115,7 +115,7 @@ TEST_F(SceneViews, ChaseViewShowsSkyAboveTheFloorAndThroughASeeThroughFloor) {
 
 // The sky behind the scene is drawn only on rows the floor fills from edge to edge. Where the
 // floor ends below the horizon (a small floor, or the far plane cutting a large one), from any
-// heading, every pixel of the chase and side views is still painted, none left the clear colour.
+// heading, every pixel of the chase and side views is still painted, none left white.
 TEST_F(SceneViews, TheSkyLeavesNoPixelUnpaintedWhereTheFloorEnds) {
     Load({});
     const auto unpainted = [&](int width) {
@@ -130,6 +130,9 @@ TEST_F(SceneViews, TheSkyLeavesNoPixelUnpaintedWhereTheFloorEnds) {
             player.yaw = yaw;
             for (const float x : {0.0f, -30.0f}) {
                 player.position = {x, 1.2f, x};
+                // The chase view leaves the colour uncleared when it paints every pixel.
+                glClearColor(1, 1, 1, 1);
+                glClear(GL_COLOR_BUFFER_BIT);
                 harness.DrawChase(kNow);
                 EXPECT_EQ(unpainted(kWidth), 0u) << "chase, floor " << extent << ", yaw " << yaw;
                 harness.DrawSplit(kNow);
