@@ -1,11 +1,13 @@
 #include "render/model_drawing.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
 
 #include "render/gl_state.h"
+#include "render/view_volume.h"
 #include "world/animation.h"
 
 namespace {
@@ -160,9 +162,7 @@ bool SharesMesh(const tgeomobject& copy, const tgeomobject& first) {
 struct NormalLean {
     tvec3 perShift;  // c / d
 
-    static std::optional<NormalLean> OfModelview() {
-        GLfloat m[16];
-        glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    static std::optional<NormalLean> Of(const std::array<GLfloat, 16>& m) {
         const float d = m[15];
         const float largest = std::max({std::fabs(m[3]), std::fabs(m[7]), std::fabs(m[11])});
         // Near d = 0 the lean cannot be given by a normal at all.
@@ -193,10 +193,16 @@ class CopyBatch {
         if (slot != slot_) Draw();
         slot_ = slot;
         const PartPlacement placement = PlacePart(copy, part);
-        for (const tmodelvertex& vertex : RunVertices(copy, part, run, half_)) {
-            tmodelvertex& placed = vertices_.emplace_back(vertex);
-            placed.position = placement.Turn(vertex.position) + placement.shift;
-            placed.normal = lean_.Apply(placement.Turn(vertex.normal), placement.shift);
+        const auto source = RunVertices(copy, part, run, half_);
+        const size_t start = vertices_.size();
+        vertices_.resize(start + source.size());
+        tmodelvertex* placed = vertices_.data() + start;
+        for (const tmodelvertex& vertex : source) {
+            placed->position = placement.Turn(vertex.position) + placement.shift;
+            placed->normal = lean_.Apply(placement.Turn(vertex.normal), placement.shift);
+            placed->s = vertex.s;
+            placed->t = vertex.t;
+            ++placed;
         }
     }
 
@@ -229,9 +235,39 @@ int32_t RunSlot(tgeomobject& copy, ttexrun& run, const TextureTable& textures, u
 
 // Every copy's run `runIndex` of its triangle or quad part `partIndex`, drawn in as few calls as
 // the copies' pictures allow.
+// How far from its position any vertex of the model can reach, in any pose and pitch: a vertex v
+// pitched about a pivot p lands within |v| + 2 |p| of the position.
+float ModelReach(const tgeomobject& model) {
+    float vertexReach = 0, pivotReach = 0;
+    for (const auto vertices : {TriangleVertices(model), QuadVertices(model)}) {
+        for (const tmodelvertex& vertex : vertices)
+            vertexReach = std::max(
+                vertexReach, std::hypot(vertex.position.x, vertex.position.y, vertex.position.z));
+    }
+    for (const auto* parts : {&model.triangleParts, &model.quadParts}) {
+        for (const tmeshpart& part : *parts) {
+            for (const tpartframe& frame : part.frames) {
+                const tvec3 pivot = part.position + frame.delta;
+                pivotReach = std::max(pivotReach, std::hypot(pivot.x, pivot.y, pivot.z));
+            }
+        }
+    }
+    return vertexReach + 2 * pivotReach;
+}
+
+// What every copy's run is drawn with.
+struct CopiesView {
+    std::array<GLfloat, 16> matrix;  // the current modelview, projection included
+    NormalLean lean;
+    float reach;  // ModelReach of the copies' mesh
+};
+
+// Every copy's run `runIndex` of its triangle or quad part `partIndex`, drawn in as few calls as
+// the copies' pictures allow. Copies wholly out of sight still step their animation and pictures.
 void DrawRunOfCopies(std::span<tbullet> copies, bool triangles, size_t partIndex, size_t runIndex,
-                     const TextureTable& textures, uint32_t now, NormalLean lean) {
-    CopyBatch batch(textures, triangles ? VertexSetHalf::kTriangles : VertexSetHalf::kQuads, lean);
+                     const TextureTable& textures, uint32_t now, const CopiesView& view) {
+    CopyBatch batch(textures, triangles ? VertexSetHalf::kTriangles : VertexSetHalf::kQuads,
+                    view.lean);
     for (tbullet& copy : copies) {
         if (!SharesMesh(copy, copies.front())) continue;
         tmeshpart& part = (triangles ? copy.triangleParts : copy.quadParts)[partIndex];
@@ -240,7 +276,11 @@ void DrawRunOfCopies(std::span<tbullet> copies, bool triangles, size_t partIndex
         if (!HasCurrentPose(part)) continue;
         if (triangles && part.name == "BSTART")
             copy.bulletStart = BulletStartOffset(copy, static_cast<int32_t>(partIndex));
-        batch.Add(copy, part, run, RunSlot(copy, run, textures, now));
+        const int32_t slot = RunSlot(copy, run, textures, now);
+        const tvec3 at = copy.position;
+        const tcylinderbounds box{
+            at.x, at.y, at.z, view.reach, at.y + view.reach, at.y - view.reach};
+        if (!OutsideViewVolume(view.matrix.data(), box)) batch.Add(copy, part, run, slot);
     }
 }
 
@@ -257,7 +297,9 @@ void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now) 
 }
 
 void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures, uint32_t now) {
-    const std::optional<NormalLean> lean = NormalLean::OfModelview();
+    std::array<GLfloat, 16> matrix;
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix.data());
+    const std::optional<NormalLean> lean = NormalLean::Of(matrix);
     if (copies.empty() || !lean) {
         for (tbullet& copy : copies) DrawModel(copy, textures, now);
         return;
@@ -269,13 +311,14 @@ void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures, ui
     ArbBuffers().glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
     if (!arraysOn) EnableVertexArrays();
     const tgeomobject& first = copies.front();
+    const CopiesView view{matrix, *lean, ModelReach(first)};
     for (const bool triangles : {true, false}) {
         const auto& parts = triangles ? first.triangleParts : first.quadParts;
         for (size_t part = 0; part < parts.size(); ++part) {
             const size_t runs =
                 (triangles ? parts[part].triangleRuns : parts[part].quadRuns).size();
             for (size_t run = 0; run < runs; ++run)
-                DrawRunOfCopies(copies, triangles, part, run, textures, now, *lean);
+                DrawRunOfCopies(copies, triangles, part, run, textures, now, view);
         }
     }
     if (!arraysOn) DisableVertexArrays();
