@@ -1,5 +1,5 @@
 // Drawing single objects for the scene renderer: any model from its own vertex arrays (flags,
-// chargers, muzzle flashes, explosions), the bullets all together, a player from the shared
+// chargers, muzzle flashes, explosions), a player from the shared
 // player-mesh buffers, one arena cylinder from the arena buffers, and the test for platforms
 // hanging over the local player. Drawing a model is what advances its animations and texture runs,
 // resolves its texture slots and computes its bulletStart, so a model that is not drawn does not
@@ -21,12 +21,6 @@ void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now);
 // vertex, normal and texture-coordinate arrays on.
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
                      const VertexBufferSet& playerBuffers, uint32_t now);
-
-// Models that are copies of one mesh (the bullets), looking as DrawModel would draw each: every
-// copy's vertices placed in the world here and each run drawn for all copies in one call. One
-// model at a time, a hundred bullets cost the driver more than the rest of a frame's models.
-// Copies of another mesh than the first's are drawn one at a time.
-void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures, uint32_t now);
 
 // Caps from the arena triangle buffers, then the side from the arena quad buffers, each with its
 // own texture slot; the caller has switched the arrays on.

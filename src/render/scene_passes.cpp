@@ -8,6 +8,7 @@
 #include "base/clock.h"
 #include "render/floor_rows.h"
 #include "render/gl_state.h"
+#include "render/model_copies.h"
 #include "render/model_drawing.h"
 #include "render/shadows.h"
 #include "render/view_volume.h"

@@ -3,6 +3,8 @@
 // bullets drawn together looking as they do one at a time.
 #include "render/model_drawing.h"
 
+#include "render/model_copies.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
