@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 #include "platform/sdl_clock.h"
+#include "render/floor_rows.h"
+#include "render/gl_state.h"
 #include "support/plain_arena.h"
 
 namespace {
@@ -140,6 +143,37 @@ TEST_F(SceneViews, TheSkyLeavesNoPixelUnpaintedWhereTheFloorEnds) {
             }
         }
     }
+}
+
+// Rows of a 100-row viewport the floor fills, seen by a camera at height `eyeY` looking towards
+// (0, 0, -10) from above the origin.
+RowSpan FloorRowsSeenFrom(float eyeY, float lookY) {
+    glLoadIdentity();
+    gluPerspective(60, 1, 1, 1000);
+    gluLookAt(0, eyeY, 0, 0, lookY, -10, 0, 1, 0);
+    std::array<float, 16> matrix;
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix.data());
+    glLoadIdentity();
+    return FloorCoveredRows(matrix, {0, 0, 100, 100}, 1000);
+}
+
+TEST_F(SceneViews, TheFloorFillsTheRowsBelowTheHorizonAndNoneSeenFromBelow) {
+    // Looking level: the lower half, short of the horizon on the middle row.
+    const RowSpan level = FloorRowsSeenFrom(2, 2);
+    EXPECT_EQ(level.first, 0);
+    EXPECT_GT(level.last, 40);
+    EXPECT_LT(level.last, 50);
+    const RowSpan sky = SkyRows(level, {0, 0, 100, 100});
+    EXPECT_EQ(sky.first, level.last + 1);
+    EXPECT_EQ(sky.last, 99);
+    // Looking down steeply, the floor fills every row but the margins; no sky is needed.
+    const RowSpan down = FloorRowsSeenFrom(50, -200);
+    EXPECT_LE(down.first, 2);
+    EXPECT_GE(down.last, 97);
+    EXPECT_TRUE(SkyRows({0, 99}, {0, 0, 100, 100}).Empty());
+    // From below, the floor is culled: it fills nothing, and the sky may need every row.
+    EXPECT_TRUE(FloorRowsSeenFrom(-2, -2).Empty());
+    EXPECT_EQ(SkyRows({}, {0, 0, 100, 100}).last, 99);
 }
 
 // The side camera stands 280 units to the player's left (-x) looking right; its view centre
