@@ -145,21 +145,40 @@ float ModelReach(const tgeomobject& model) {
     return vertexReach + 2 * pivotReach;
 }
 
-// What every copy's run is drawn with.
-struct CopiesView {
-    std::array<GLfloat, 16> matrix;  // the current modelview, projection included
-    NormalLean lean;
-    float reach;  // ModelReach of the copies' mesh
-};
+// What each copy is, decided once a call: of another mesh than the first (drawn alone), wholly
+// out of sight, or to be batched.
+enum class CopyFate : uint8_t { kOtherMesh, kOutOfSight, kBatched };
+
+// One list serves every frame, so drawing allocates nothing once it has grown.
+std::vector<CopyFate>& FateScratch() {
+    thread_local std::vector<CopyFate> fates;
+    return fates;
+}
+
+const std::vector<CopyFate>& DecideFates(std::span<const tbullet> copies,
+                                         const std::array<GLfloat, 16>& matrix) {
+    const float reach = ModelReach(copies.front());
+    std::vector<CopyFate>& fates = FateScratch();
+    fates.clear();
+    for (const tbullet& copy : copies) {
+        const tvec3 at = copy.position;
+        const tcylinderbounds box{at.x, at.y, at.z, reach, at.y + reach, at.y - reach};
+        fates.push_back(!SharesMesh(copy, copies.front())       ? CopyFate::kOtherMesh
+                        : OutsideViewVolume(matrix.data(), box) ? CopyFate::kOutOfSight
+                                                                : CopyFate::kBatched);
+    }
+    return fates;
+}
 
 // Every copy's run `runIndex` of its triangle or quad part `partIndex`, drawn in as few calls as
-// the copies' pictures allow. Copies wholly out of sight still step their animation and pictures.
-void DrawRunOfCopies(std::span<tbullet> copies, bool triangles, size_t partIndex, size_t runIndex,
-                     const TextureTable& textures, uint32_t now, const CopiesView& view) {
-    CopyBatch batch(textures, triangles ? VertexSetHalf::kTriangles : VertexSetHalf::kQuads,
-                    view.lean);
-    for (tbullet& copy : copies) {
-        if (!SharesMesh(copy, copies.front())) continue;
+// the copies' pictures allow. Copies out of sight still step their animation and pictures.
+void DrawRunOfCopies(std::span<tbullet> copies, const std::vector<CopyFate>& fates, bool triangles,
+                     size_t partIndex, size_t runIndex, const TextureTable& textures, uint32_t now,
+                     NormalLean lean) {
+    CopyBatch batch(textures, triangles ? VertexSetHalf::kTriangles : VertexSetHalf::kQuads, lean);
+    for (size_t i = 0; i < copies.size(); ++i) {
+        if (fates[i] == CopyFate::kOtherMesh) continue;
+        tbullet& copy = copies[i];
         tmeshpart& part = (triangles ? copy.triangleParts : copy.quadParts)[partIndex];
         ttexrun& run = (triangles ? part.triangleRuns : part.quadRuns)[runIndex];
         StepAnimation(copy, part, now);
@@ -167,10 +186,7 @@ void DrawRunOfCopies(std::span<tbullet> copies, bool triangles, size_t partIndex
         if (triangles && part.name == "BSTART")
             copy.bulletStart = BulletStartOffset(copy, static_cast<int32_t>(partIndex));
         const int32_t slot = RunSlot(copy, run, textures, now);
-        const tvec3 at = copy.position;
-        const tcylinderbounds box{
-            at.x, at.y, at.z, view.reach, at.y + view.reach, at.y - view.reach};
-        if (!OutsideViewVolume(view.matrix.data(), box)) batch.Add(copy, part, run, slot);
+        if (fates[i] == CopyFate::kBatched) batch.Add(copy, part, run, slot);
     }
 }
 
@@ -191,20 +207,20 @@ void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures, ui
     ArbBuffers().glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
     if (!arraysOn) EnableVertexArrays();
     const tgeomobject& first = copies.front();
-    const CopiesView view{matrix, *lean, ModelReach(first)};
+    const std::vector<CopyFate>& fates = DecideFates(copies, matrix);
     for (const bool triangles : {true, false}) {
         const auto& parts = triangles ? first.triangleParts : first.quadParts;
         for (size_t part = 0; part < parts.size(); ++part) {
             const size_t runs =
                 (triangles ? parts[part].triangleRuns : parts[part].quadRuns).size();
             for (size_t run = 0; run < runs; ++run)
-                DrawRunOfCopies(copies, triangles, part, run, textures, now, view);
+                DrawRunOfCopies(copies, fates, triangles, part, run, textures, now, *lean);
         }
     }
     if (!arraysOn) DisableVertexArrays();
     glDisable(GL_TEXTURE_2D);
     // Copies of another mesh, one model at a time.
-    for (tbullet& copy : copies) {
-        if (!SharesMesh(copy, first)) DrawModel(copy, textures, now);
+    for (size_t i = 0; i < copies.size(); ++i) {
+        if (fates[i] == CopyFate::kOtherMesh) DrawModel(copies[i], textures, now);
     }
 }
