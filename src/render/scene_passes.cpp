@@ -164,13 +164,12 @@ void DrawSkyQuad(float u0, float u1) {
     glEnd();
 }
 
-// Narrows drawing to the rows, within any scissor already set, for its lifetime.
+// Narrows drawing to the rows of `viewport`, within any scissor already set, for its lifetime.
 class ScissoredRows {
   public:
-    explicit ScissoredRows(RowSpan rows) : wasOn_(glIsEnabled(GL_SCISSOR_TEST)) {
+    ScissoredRows(RowSpan rows, const std::array<int32_t, 4>& viewport)
+        : wasOn_(glIsEnabled(GL_SCISSOR_TEST)) {
         glGetIntegerv(GL_SCISSOR_BOX, box_.data());
-        std::array<int32_t, 4> viewport;
-        glGetIntegerv(GL_VIEWPORT, viewport.data());
         const std::array<int32_t, 4>& columns = wasOn_ ? box_ : viewport;
         int32_t first = rows.first, last = rows.last;
         if (wasOn_) {
@@ -226,7 +225,7 @@ void DrawSkyBehindScene(const RenderScene& scene, float u0, float u1, RowSpan fl
     glGetIntegerv(GL_VIEWPORT, viewport.data());
     const RowSpan rows = SkyRows(floorRows, viewport);
     if (!rows.Empty()) {
-        const ScissoredRows scissor(rows);
+        const ScissoredRows scissor(rows, viewport);
         DrawSkyQuad(u0, u1);
     }
     glDepthRange(0, 1);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <utility>
 
 #include "platform/sdl_clock.h"
 #include "render/floor_rows.h"
@@ -39,6 +40,12 @@ class SceneViews : public testing::Test {
         return pixels;
     }
     std::vector<Rgb> Whole() const { return Frame(0, 0, kWidth, kHeight); }
+    // The side view's half of a split frame over the given cylinders.
+    std::vector<Rgb> SideViewOf(std::vector<PlainCylinder> cylinders) {
+        Load(std::move(cylinders));
+        harness.DrawSplit(kNow);
+        return Frame(0, 0, kWidth / 2, kHeight);
+    }
     std::vector<uint8_t> Stencil() const {
         return harness.Pixels(0, 0, kWidth, kHeight, GL_STENCIL_INDEX);
     }
@@ -179,18 +186,9 @@ TEST_F(SceneViews, TheFloorFillsTheRowsBelowTheHorizonAndNoneSeenFromBelow) {
 // The side camera stands 280 units to the player's left (-x) looking right; its view centre
 // lies 13.8 units ahead (-z) of the player at the player's height plus 19.6.
 TEST_F(SceneViews, SideViewCutsAwayACylinderBetweenCameraAndPlayer) {
-    const int half = kWidth / 2;
-    Load({});
-    harness.DrawSplit(kNow);
-    const auto empty = Frame(0, 0, half, kHeight);
-
-    Load({{-20, 0, -14, 4, 40}});
-    harness.DrawSplit(kNow);
-    EXPECT_EQ(Frame(0, 0, half, kHeight), empty) << "a cylinder on the camera's side shows";
-
-    Load({{20, 0, -14, 4, 40}});
-    harness.DrawSplit(kNow);
-    const auto behind = Frame(0, 0, half, kHeight);
+    const auto empty = SideViewOf({});
+    EXPECT_EQ(SideViewOf({{-20, 0, -14, 4, 40}}), empty) << "a cylinder on the camera's side shows";
+    const auto behind = SideViewOf({{20, 0, -14, 4, 40}});
     size_t changed = 0;
     for (size_t i = 0; i < empty.size(); ++i) changed += behind[i] == empty[i] ? 0 : 1;
     EXPECT_GT(changed, empty.size() / 20) << "a cylinder behind the player is missing";
@@ -199,14 +197,8 @@ TEST_F(SceneViews, SideViewCutsAwayACylinderBetweenCameraAndPlayer) {
 // A cylinder across the cut-away plane loses its near half: the far half's inside must show,
 // not the sky and floor behind it.
 TEST_F(SceneViews, SideViewShowsTheInsideOfACylinderTheCutAwayOpens) {
-    const int half = kWidth / 2;
-    Load({});
-    harness.DrawSplit(kNow);
-    const auto empty = Frame(0, 0, half, kHeight);
-
-    Load({{-5, 0, -14, 4, 40}});
-    harness.DrawSplit(kNow);
-    const auto opened = Frame(0, 0, half, kHeight);
+    const auto empty = SideViewOf({});
+    const auto opened = SideViewOf({{-5, 0, -14, 4, 40}});
     size_t inside = 0;
     for (size_t i = 0; i < empty.size(); ++i) {
         const Rgb p = opened[i];
