@@ -4,6 +4,9 @@
 
 namespace {
 
+// The one stencil bit the see-through pass writes and tests.
+constexpr GLuint kStencilBit = 1;
+
 struct LightSetting {
     GLenum light;
     GLfloat ambient[4];
@@ -28,6 +31,12 @@ void SetUpLightsAndStencil() {
     glEnable(GL_LIGHTING);
     for (const LightSetting& setting : kLights) glEnable(setting.light);
     glClearStencil(1);
-    glStencilMask(1);
+    glStencilMask(kStencilBit);
     glDisable(GL_STENCIL_TEST);
+}
+
+void ClearDepthAndStencil(bool withColour) {
+    glStencilMask(~0u);
+    glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | (withColour ? GL_COLOR_BUFFER_BIT : 0));
+    glStencilMask(kStencilBit);
 }

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "game/view_cameras.h"
+#include "platform/gl_setup.h"
 #include "render/gl_state.h"
 #include "render/hud.h"
 #include "render/scene_passes.h"
@@ -111,8 +112,7 @@ bool ScenePaintsWholeWindow(const RenderScene& scene) {
 void DrawChaseView(const RenderScene& scene, uint32_t now) {
     // Clearing the colour of a window the scene paints anyway would write every pixel twice.
     glClearColor(1, 1, 1, 1);
-    glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT |
-            (ScenePaintsWholeWindow(scene) ? 0 : GL_COLOR_BUFFER_BIT));
+    ClearDepthAndStencil(!ScenePaintsWholeWindow(scene));
     if (const tgeomobject* player = scene.LocalPlayer()) DrawChaseScene(scene, *player, now);
     glLoadIdentity();
     DrawAmmunitionHud(scene, now);

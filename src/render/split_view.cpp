@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gl_setup.h"
 #include "render/gl_state.h"
 #include "render/hud.h"
 #include "render/scene_passes.h"
@@ -136,7 +137,7 @@ void DrawSplitView(const RenderScene& scene, uint32_t now) {
 
     glClearColor(1, 1, 1, 1);
     Viewport(view.sideView);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    ClearDepthAndStencil(true);
     glLoadIdentity();
     glColorMaterial(GL_FRONT, GL_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);

@@ -5,6 +5,7 @@
 
 #include "app/game.h"
 #include "platform/bitmap_font.h"
+#include "platform/gl_setup.h"
 #include "ui/draw/widget_draw.h"
 
 namespace {
@@ -87,7 +88,7 @@ void DrawMenuFrame(Game& game) {
     Menus& menus = game.menus;
     glClearColor(0, 0, 0, 1);
     glViewport(0, 0, menus.client.width, menus.client.height);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    ClearDepthAndStencil(true);
     glLoadIdentity();
     // Everything lies at z = 0 and is drawn in order; the scene's depth test would drop it.
     glDisable(GL_DEPTH_TEST);
@@ -124,7 +125,7 @@ void DrawMenuFrame(Game& game) {
 void DrawLoadingFrame(Game& game) {
     const ClientSize client = game.menus.client;
     glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    ClearDepthAndStencil(true);
     glLoadIdentity();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
