@@ -1,6 +1,9 @@
 #include "render/model_drawing.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "render/gl_state.h"
@@ -26,28 +29,31 @@ void BindRunTexture(tgeomobject& object, ttexrun& run, const TextureTable& textu
 }
 
 // The model's place and yaw, then the part's pitch about its pivot in the current pose.
-void ApplyPartTransform(const tgeomobject& object, const tmeshpart& part) {
+void ApplyPartTransform(const tgeomobject& object, const tmeshpart& part, int32_t frame) {
     glTranslatef(object.position.x, object.position.y, object.position.z);
     glRotatef(object.yaw, 0, 1, 0);
-    const tvec3 pivot = part.position + part.frames[static_cast<size_t>(part.currentFrame)].delta;
+    const tvec3 pivot = part.position + part.frames[static_cast<size_t>(frame)].delta;
     glTranslatef(pivot.x, pivot.y, pivot.z);
     glRotatef(part.pitch, 1, 0, 0);
     glTranslatef(-pivot.x, -pivot.y, -pivot.z);
 }
 
-void DrawRunFromBuffers(const tmeshpart& part, const VertexBufferSet& buffers, VertexSetHalf half) {
+void DrawRunFromBuffers(const tmeshpart& part, int32_t frame, const VertexBufferSet& buffers,
+                        VertexSetHalf half) {
     const int64_t first = static_cast<int64_t>(part.vertexStart) +
-                          static_cast<int64_t>(part.currentFrame) * part.verticesPerFrame;
+                          static_cast<int64_t>(frame) * part.verticesPerFrame;
     if (first > INT32_MAX) return;
     DrawVertexRange(buffers, half, static_cast<int32_t>(first), part.verticesPerFrame);
 }
 
-void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, DrawSource source,
-               const VertexBufferSet* playerBuffers) {
+// Steps each part's animation once per run, as drawing it would, and hands `visit` every run
+// whose part has a pose, with the part's index and the half its elements are in; the BSTART
+// part sets the model's bulletStart on the way.
+template <typename Visit>
+void ForEachPosedRun(tgeomobject& object, uint32_t now, Visit visit) {
     if (object.animationPace == 0) object.animationPace = 1;
     for (PartList list : {PartList{object.triangleParts, VertexSetHalf::kTriangles},
                           PartList{object.quadParts, VertexSetHalf::kQuads}}) {
-        if (source == DrawSource::kPlayerBuffers) BindVertexSet(*playerBuffers, list.half);
         for (size_t index = 0; index < list.parts.size(); ++index) {
             tmeshpart& part = list.parts[index];
             auto& runs = list.half == VertexSetHalf::kTriangles ? part.triangleRuns : part.quadRuns;
@@ -55,21 +61,55 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, 
                 StepAnimation(object, part, now);
                 // A part of a damaged file may have no pose: its elements would be the next part's.
                 if (!HasCurrentPose(part)) continue;
-                BindRunTexture(object, run, textures, now);
-                glPushMatrix();
-                ApplyPartTransform(object, part);
                 if (list.half == VertexSetHalf::kTriangles && part.name == "BSTART")
                     object.bulletStart = BulletStartOffset(object, static_cast<int32_t>(index));
-                if (source == DrawSource::kModelArrays) {
-                    DrawVertices(RunVertices(object, part, run, list.half), list.half);
-                } else {
-                    DrawRunFromBuffers(part, *playerBuffers, list.half);
-                }
-                glPopMatrix();
+                visit(part, run, list.half);
             }
         }
     }
+}
+
+void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, DrawSource source,
+               const VertexBufferSet* playerBuffers) {
+    std::optional<VertexSetHalf> boundHalf;
+    ForEachPosedRun(object, now, [&](tmeshpart& part, ttexrun& run, VertexSetHalf half) {
+        BindRunTexture(object, run, textures, now);
+        glPushMatrix();
+        ApplyPartTransform(object, part, part.currentFrame);
+        if (source == DrawSource::kModelArrays) {
+            DrawVertices(RunVertices(object, part, run, half), half);
+        } else {
+            if (boundHalf != half) BindVertexSet(*playerBuffers, half);
+            boundHalf = half;
+            DrawRunFromBuffers(part, part.currentFrame, *playerBuffers, half);
+        }
+        glPopMatrix();
+    });
     glDisable(GL_TEXTURE_2D);
+}
+
+// What a recorded player run is drawn with: a texture slot, or one of these.
+constexpr int32_t kPictureAsFound = -1;  // texturing as it was when the players began
+constexpr int32_t kUntextured = -2;      // after a player ended without a slot of its own
+
+// A player's run as recorded for drawing later: the pose it showed and the picture it was to be
+// drawn with.
+struct RecordedRun {
+    const tgeomobject* player = nullptr;
+    const tmeshpart* part = nullptr;
+    int32_t frame = 0;
+    VertexSetHalf half = VertexSetHalf::kTriangles;
+    int32_t picture = kPictureAsFound;
+};
+
+std::vector<RecordedRun>& RecordedRunScratch() {
+    thread_local std::vector<RecordedRun> runs;
+    return runs;
+}
+
+void SetPicture(const TextureTable& textures, int32_t picture) {
+    if (picture == kUntextured) glDisable(GL_TEXTURE_2D);
+    if (picture >= 0) BindTextureSlot(textures, picture);
 }
 
 }  // namespace
@@ -87,6 +127,48 @@ void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now) 
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
                      const VertexBufferSet& playerBuffers, uint32_t now) {
     DrawParts(object, textures, now, DrawSource::kPlayerBuffers, &playerBuffers);
+}
+
+void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
+                               const TextureTable& textures, const VertexBufferSet& playerBuffers,
+                               uint32_t now) {
+    std::vector<RecordedRun>& runs = RecordedRunScratch();
+    runs.clear();
+    // The picture each run would show drawn player by player: a run without a slot of its own
+    // keeps the one before it, and each player ends with texturing off.
+    int32_t picture = kPictureAsFound;
+    bool allOpaque = true;
+    for (size_t i = 0; i < players.size(); ++i) {
+        if (i == skipped) continue;
+        tgeomobject& player = players[i];
+        ForEachPosedRun(player, now, [&](tmeshpart& part, ttexrun& run, VertexSetHalf half) {
+            const int32_t slot = RunSlot(player, run, textures, now);
+            if (slot >= 0 && slot < kTextureSlotCount) picture = slot;
+            allOpaque = allOpaque && IsOpaqueSlot(textures, picture);
+            runs.push_back({&player, &part, part.currentFrame, half, picture});
+        });
+        picture = kUntextured;
+    }
+    // Opaque pictures hide what they cover whatever the order, so runs that share a buffer half
+    // and a picture are drawn together. Anything see-through keeps the order.
+    if (allOpaque) {
+        std::stable_sort(runs.begin(), runs.end(), [](const RecordedRun& a, const RecordedRun& b) {
+            return std::pair(a.half, a.picture) < std::pair(b.half, b.picture);
+        });
+    }
+    std::optional<VertexSetHalf> boundHalf;
+    std::optional<int32_t> shownPicture;
+    for (const RecordedRun& run : runs) {
+        if (boundHalf != run.half) BindVertexSet(playerBuffers, run.half);
+        boundHalf = run.half;
+        if (shownPicture != run.picture) SetPicture(textures, run.picture);
+        shownPicture = run.picture;
+        glPushMatrix();
+        ApplyPartTransform(*run.player, *run.part, run.frame);
+        DrawRunFromBuffers(*run.part, run.frame, playerBuffers, run.half);
+        glPopMatrix();
+    }
+    glDisable(GL_TEXTURE_2D);
 }
 
 void DrawCylinder(const tgeomobject& cylinder, const TextureTable& textures,

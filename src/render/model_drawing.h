@@ -22,6 +22,13 @@ void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now);
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
                      const VertexBufferSet& playerBuffers, uint32_t now);
 
+// Every player's model but the one at `skipped`, as DrawPlayerModel would draw them one after
+// another, except that when all their pictures are opaque the runs sharing a picture are drawn
+// together: each change of texture costs the software rasteriser more than a small draw.
+void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
+                               const TextureTable& textures, const VertexBufferSet& playerBuffers,
+                               uint32_t now);
+
 // Caps from the arena triangle buffers, then the side from the arena quad buffers, each with its
 // own texture slot; the caller has switched the arrays on.
 void DrawCylinder(const tgeomobject& cylinder, const TextureTable& textures,

@@ -280,13 +280,10 @@ void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagL
     const TextureTable& textures = scene.world.textures;
     const VertexBufferSet& playerBuffers = scene.world.arena.playerBuffers;
     DrawModelCopies(scene.bullets, textures, now);
-    for (size_t i = 0; i < scene.playerModels.size(); ++i) {
-        if (static_cast<int32_t>(i) == scene.localPlayerIndex) continue;
-        DrawPlayerModel(scene.playerModels[i], textures, playerBuffers, now);
-    }
+    const auto local = static_cast<size_t>(scene.localPlayerIndex);
+    DrawPlayerModelsByPicture(scene.playerModels, local, textures, playerBuffers, now);
     // The local player last, over everyone standing at the same spot.
-    DrawPlayerModel(scene.playerModels[static_cast<size_t>(scene.localPlayerIndex)], textures,
-                    playerBuffers, now);
+    DrawPlayerModel(scene.playerModels[local], textures, playerBuffers, now);
     if (scene.captureTheFlag) {
         DrawFlag(scene.world.arena.blueFlag, scene, now, flagLighting);
         DrawFlag(scene.world.arena.redFlag, scene, now, flagLighting);

@@ -1,13 +1,16 @@
 // Drawing single models: what a draw advances (animations, bulletStart), which platforms count
 // as hanging over the player, the side camera's cut-away plane, the player's shadow disc, and
-// bullets drawn together looking as they do one at a time.
+// bullets drawn together, and players drawn by picture, looking as they do one at a time.
 #include "render/model_drawing.h"
 
 #include "render/model_copies.h"
 
 #include <gtest/gtest.h>
 
+#include <GL/glu.h>
+
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "render/gl_state.h"
@@ -144,6 +147,55 @@ TEST_F(ModelDrawing, APlayerInTheAirCastsHisShadowOnTheFloorInTheChaseView) {
     EXPECT_GT(withShadow, without + 20);
 }
 
+// Pixels apart by more than the last bit of rounding in a channel.
+size_t DifferingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    size_t count = 0;
+    for (size_t i = 0; i + 2 < a.size() && i + 2 < b.size(); i += 3)
+        count += !SameColour({a[i], a[i + 1], a[i + 2]}, {b[i], b[i + 1], b[i + 2]}, 1);
+    return count;
+}
+
+// Five players in their own colours, walking in a huddle that hides parts of one behind another.
+TEST(PlayerModels, DrawnByPictureTheyLookAsDrawnOneByOne) {
+    RenderHarness harness{320, 256};
+    harness.LoadMap("ctf.map");
+    for (int i = 0; i < 5; ++i) {
+        const float along = static_cast<float>(i);
+        harness.AddPlayer({0.4f * along - 1, 1.2f, -0.5f * along}, along * 70);
+    }
+    const std::vector<tgeomobject> standing = harness.players;
+    const auto frame = [&](auto drawPlayers) {
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glViewport(0, 0, harness.Width(), harness.Height());
+        glLoadIdentity();
+        gluPerspective(60, 1.25, 1, 100);
+        gluLookAt(0, 3, 6, 0, 1, -1, 0, 1, 0);
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_CULL_FACE);
+        glEnable(GL_LIGHTING);
+        glColor4f(1, 1, 1, 1);
+        EnableVertexArrays();
+        for (const uint32_t now : {10000u, 10150u}) drawPlayers(now);
+        DisableVertexArrays();
+        return harness.Pixels(0, 0, harness.Width(), harness.Height(), GL_RGB);
+    };
+    const TextureTable& textures = harness.world.textures;
+    const VertexBufferSet& buffers = harness.world.arena.playerBuffers;
+    const auto byPicture = frame([&](uint32_t now) {
+        DrawPlayerModelsByPicture(harness.players, std::numeric_limits<size_t>::max(), textures,
+                                  buffers, now);
+    });
+    harness.players = standing;
+    const auto oneByOne = frame([&](uint32_t now) {
+        for (tgeomobject& player : harness.players) DrawPlayerModel(player, textures, buffers, now);
+    });
+    harness.players.clear();
+    EXPECT_GT(DifferingPixels(oneByOne, frame([](uint32_t) {})), 3000u) << "no players in sight";
+    // Where two surfaces meet at the same depth, the one drawn first shows.
+    EXPECT_LE(DifferingPixels(byPicture, oneByOne), 3u);
+}
+
 // On a shipped map, lit and textured as in a match.
 TEST(BulletCopies, DrawnTogetherTheyLookAsDrawnOneByOne) {
     RenderHarness harness{640, 512};
@@ -169,14 +221,6 @@ TEST(BulletCopies, DrawnTogetherTheyLookAsDrawnOneByOne) {
         pixels.insert(pixels.end(), chase.begin(), chase.end());
         return pixels;
     };
-    // Pixels apart by more than the last bit of rounding in a channel.
-    const auto differing = [](const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
-        size_t count = 0;
-        for (size_t i = 0; i < a.size(); i += 3) {
-            count += !SameColour({a[i], a[i + 1], a[i + 2]}, {b[i], b[i + 1], b[i + 2]}, 1);
-        }
-        return count;
-    };
     frames();  // the views' first frames set up state that later ones find
     const auto together = frames();
     // A mesh of its own makes each bullet draw alone.
@@ -186,9 +230,9 @@ TEST(BulletCopies, DrawnTogetherTheyLookAsDrawnOneByOne) {
     }
     const auto oneByOne = frames();
     harness.bullets.clear();
-    EXPECT_GT(differing(together, frames()), 500u) << "the bullets are not in sight";
+    EXPECT_GT(DifferingPixels(together, frames()), 500u) << "the bullets are not in sight";
     // Placed on the CPU, a vertex may round differently at an edge.
-    EXPECT_LE(differing(together, oneByOne), 3u);
+    EXPECT_LE(DifferingPixels(together, oneByOne), 3u);
 }
 
 }  // namespace
