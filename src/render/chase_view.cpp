@@ -86,7 +86,7 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     DrawChargers(scene, now);
 
     DrawAimingLine(player, scene.lookPitch);
-    DrawShadowPass(scene, kShadowAlpha, kPlayerShadowHeight);
+    DrawShadowPass(scene, kShadowAlpha, kNearPlane, kPlayerShadowHeight);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

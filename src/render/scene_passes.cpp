@@ -43,6 +43,26 @@ bool CylindersAreOpaque(const RenderScene& scene) {
     return true;
 }
 
+// How far in front of the camera a cylinder's centre and its nearest point can be, from the
+// current matrix: projection and camera share it, and its bottom row gives each point's clip w.
+struct CylinderDepth {
+    float centre = 0;
+    float nearest = 0;
+};
+
+CylinderDepth DepthOf(const GLfloat* matrix, const tcylinderbounds& bounds) {
+    const float acrossAxis = std::hypot(matrix[3], matrix[11]);
+    const float centre =
+        matrix[3] * bounds.x + matrix[7] * bounds.centreY + matrix[11] * bounds.z + matrix[15];
+    const float halfHeight = 0.5f * (bounds.top - bounds.bottom);
+    return {centre, centre - std::fabs(matrix[7]) * halfHeight - acrossAxis * bounds.radius};
+}
+
+// No part of the cylinder comes nearer than the near plane (plus a margin): it is closed on screen.
+bool WhollyBeyond(const CylinderDepth& depth, float nearPlane) {
+    return depth.nearest > nearPlane + kClosedMargin;
+}
+
 enum class NearCylinders { kDrawn, kSkipped };
 
 // A cylinder to draw, and whether it lies wholly beyond the near plane: then it is closed on
@@ -68,11 +88,8 @@ const std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& sce
                                                           std::optional<float> nearPlane) {
     const Arena& arena = scene.world.arena;
     const tvec3 player = scene.LocalPlayer()->position;
-    // Projection and camera share the one matrix: its bottom row gives each point's clip w, the
-    // distance in front of the camera.
     GLfloat matrix[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-    const float acrossAxis = std::hypot(matrix[3], matrix[11]);
     std::vector<OrderedCylinder>& order = CylinderOrderScratch();
     order.clear();
     for (size_t k = 0; k < arena.arenaCylinders.size() && k + 1 < arena.cylinderBounds.size();
@@ -85,12 +102,9 @@ const std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& sce
         // equal distances, and with it which one shows where they touch.
         const bool outsideView = OutsideViewVolume(matrix, bounds);
         if (outsideView && scene.counts) ++scene.counts->cylindersOutsideView;
-        const float w =
-            matrix[3] * bounds.x + matrix[7] * bounds.centreY + matrix[11] * bounds.z + matrix[15];
-        const float halfHeight = 0.5f * (bounds.top - bounds.bottom);
-        const float nearest = w - std::fabs(matrix[7]) * halfHeight - acrossAxis * bounds.radius;
-        const bool closed = nearPlane && nearest > *nearPlane + kClosedMargin;
-        order.push_back({index, w, closed, outsideView});
+        const CylinderDepth depth = DepthOf(matrix, bounds);
+        const bool closed = nearPlane && WhollyBeyond(depth, *nearPlane);
+        order.push_back({index, depth.centre, closed, outsideView});
     }
     std::sort(order.begin(), order.end(),
               [](const auto& a, const auto& b) { return a.distance < b.distance; });
@@ -139,6 +153,34 @@ void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders nea
         }
     }
     if (blending) glEnable(GL_BLEND);
+}
+
+// Which static shadow discs can show in the current view: not one outside the view volume, nor
+// one inside an opaque cylinder drawn whole, wholly beyond the near plane and not see-through
+// over the player. The last disc, at the origin, always.
+std::span<const uint8_t> ShownShadowDiscs(const RenderScene& scene, float nearPlane) {
+    const Arena& arena = scene.world.arena;
+    thread_local std::vector<uint8_t> shown;
+    shown.assign(arena.arenaCylinders.size() + 1, 1);
+    GLfloat matrix[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    const bool opaque = CylindersAreOpaque(scene);
+    const tgeomobject* player = scene.LocalPlayer();
+    for (size_t k = 0; k + 1 < shown.size() && k + 1 < arena.cylinderBounds.size(); ++k) {
+        const tcylinderbounds& bounds = arena.cylinderBounds[k + 1];
+        const tcylinderbounds disc{.x = bounds.x,
+                                   .centreY = kShadowDiscLowest + 0.5f * kShadowDiscRise,
+                                   .z = bounds.z,
+                                   .radius = bounds.radius,
+                                   .top = kShadowDiscLowest + kShadowDiscRise,
+                                   .bottom = kShadowDiscLowest};
+        const bool hiddenInside =
+            opaque && k < arena.shadowDiscInside.size() && arena.shadowDiscInside[k] && player &&
+            !IsNearCylinder(arena.cylinderBounds, static_cast<int32_t>(k), player->position) &&
+            WhollyBeyond(DepthOf(matrix, bounds), nearPlane);
+        shown[k] = !hiddenInside && !OutsideViewVolume(matrix, disc);
+    }
+    return shown;
 }
 
 void SetSkyState(const RenderScene& scene) {
@@ -374,7 +416,7 @@ void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant varian
     }
 }
 
-void DrawShadowPass(const RenderScene& scene, float alpha,
+void DrawShadowPass(const RenderScene& scene, float alpha, float nearPlane,
                     std::optional<float> playerShadowHeight) {
     // Set here, not left to the effects drawn later: the first chase-view frame would otherwise
     // draw its shadows with the default (opaque) blend function.
@@ -384,7 +426,7 @@ void DrawShadowPass(const RenderScene& scene, float alpha,
     glDisable(GL_TEXTURE_2D);
     glColor4f(0, 0, 0, alpha);
     EnableVertexArrays();
-    DrawStaticShadows(scene.world.arena.shadowBuffers);
+    DrawStaticShadows(scene.world.arena.shadowBuffers, ShownShadowDiscs(scene, nearPlane));
     DisableVertexArrays();
     if (playerShadowHeight)
         DrawPlayerShadows(scene.world.arena.playerShadow, scene.playerModels, *playerShadowHeight);

@@ -72,9 +72,11 @@ enum class EffectVariant { kSide, kTop };
 void DrawMuzzleFlashes(const RenderScene& scene, uint32_t now, EffectVariant variant);
 void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant variant);
 
-// Static shadow discs in `alpha` black with texturing off, then, when `playerShadowHeight` is
-// given, a disc under every player at that height; texturing and white come back after.
-void DrawShadowPass(const RenderScene& scene, float alpha, std::optional<float> playerShadowHeight);
+// Static shadow discs in `alpha` black with texturing off, leaving out those the view cannot show
+// (`nearPlane` is the current projection's), then, when `playerShadowHeight` is given, a disc
+// under every player at that height; texturing and white come back after.
+void DrawShadowPass(const RenderScene& scene, float alpha, float nearPlane,
+                    std::optional<float> playerShadowHeight);
 
 // Platforms hanging over the local player, half transparent; the stencil lets each pixel blend
 // once however many faces cover it. Ends with depth test, blending and stencil off, lighting on.

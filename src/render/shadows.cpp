@@ -25,9 +25,18 @@ void DrawShadowDisc(const tshad& disc, float x, float y, float z, float radius) 
     glEnd();
 }
 
-void DrawStaticShadows(const VertexBufferSet& shadowBuffers) {
+void DrawStaticShadows(const VertexBufferSet& shadowBuffers, std::span<const uint8_t> shown) {
     BindVertexSet(shadowBuffers, VertexSetHalf::kTriangles);
-    DrawVertexRange(shadowBuffers, VertexSetHalf::kTriangles, 0, shadowBuffers.triangleVertices);
+    for (size_t first = 0; first < shown.size();) {
+        size_t end = first;
+        while (end < shown.size() && shown[end]) ++end;
+        if (end > first) {
+            DrawVertexRange(shadowBuffers, VertexSetHalf::kTriangles,
+                            static_cast<int32_t>(first) * kShadowDiscVertices,
+                            static_cast<int32_t>(end - first) * kShadowDiscVertices);
+        }
+        first = end + 1;
+    }
 }
 
 void DrawPlayerShadows(const tshad& disc, std::span<const tgeomobject> players, float height) {

@@ -85,7 +85,7 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
     glDisable(GL_LIGHTING);
     DrawMuzzleFlashes(scene, now, EffectVariant::kSide);
     DrawExplosions(scene, now, EffectVariant::kSide);
-    DrawShadowPass(scene, kSideShadowAlpha, std::nullopt);
+    DrawShadowPass(scene, kSideShadowAlpha, SideViewNearPlane(side), std::nullopt);
 }
 
 void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t now) {
@@ -112,7 +112,7 @@ void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t n
     DrawSolidCylindersAndModels(scene, now, floorBehind, std::nullopt);
     DisableVertexArrays();
     DrawChargers(scene, now);
-    DrawShadowPass(scene, kTopShadowAlpha, 0.0f);
+    DrawShadowPass(scene, kTopShadowAlpha, kNearPlane, 0.0f);
 
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);

@@ -16,6 +16,12 @@ struct tcylinderbounds {
 };
 inline constexpr tcylinderbounds kGroundBounds{0, -50, 0, 99999, 0, -100};
 
+// The shadow buffers hold one disc per arena cylinder, in order, then one at the origin. Each lies
+// a little above the floor, at its own height up to kShadowDiscRise higher than the lowest.
+inline constexpr int32_t kShadowDiscVertices = 16 * 3;
+inline constexpr float kShadowDiscLowest = 0.01f;
+inline constexpr float kShadowDiscRise = 0.005f;
+
 struct tspawnpoint {
     float x = 0, y = 0, z = 0, angle = 0;
     int32_t team = 0;  // 0 blue, 1 red
@@ -100,4 +106,7 @@ struct Arena {
     tshad playerShadow{16};
 
     VertexBufferSet arenaBuffers, playerBuffers, shadowBuffers;
+    // Per arena cylinder: its shadow disc lies inside it, so a view that shows the cylinder whole
+    // hides the disc.
+    std::vector<bool> shadowDiscInside;
 };

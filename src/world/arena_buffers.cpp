@@ -23,8 +23,19 @@ void AddVertices(VertexStaging& staging, std::span<const tmodelvertex> vertices,
 }
 
 // The disc fan around (x, z) at height y.
+constexpr int kDiscSegments = kShadowDiscVertices / 3;
+
+// Every rim point of a disc as wide as the cylinder is a rim point of the cylinder's sides when
+// their segments are a multiple of the disc's, so the disc's edges run inside them; with exactly
+// as many they run on the sides, and the sides would no longer hide them whole.
+bool DiscInsideCylinder(const tgeomobject& cylinder, const tcylinderbounds& bounds, float height) {
+    const int32_t segments = cylinder.triangleCount / 2;
+    return segments > kDiscSegments && segments % kDiscSegments == 0 && bounds.bottom <= height &&
+           height <= bounds.top;
+}
+
 void AddDisc(VertexStaging& staging, float x, float y, float z, float radius) {
-    constexpr int kSegments = 16;
+    constexpr int kSegments = kDiscSegments;
     constexpr float kStep = std::numbers::pi_v<float> / 8;
     std::vector<tmodelvertex> fan;
     for (int s = 0; s < kSegments; ++s) {
@@ -115,10 +126,14 @@ void UploadPlayerBuffers(Arena& arena, const tgeomobject& playerTemplate, Gpu& g
 
 void UploadShadowBuffers(Arena& arena, Random& random, Gpu& gpu) {
     VertexStaging staging;
+    arena.shadowDiscInside.clear();
     for (size_t i = 0; i < arena.arenaCylinders.size(); ++i) {
         const tvec3 centre = arena.arenaCylinders[i].position;
-        const float height = 0.01f + 0.005f * random.Unit();
-        AddDisc(staging, centre.x, height, centre.z, arena.cylinderBounds[i + 1].radius);
+        const float height = kShadowDiscLowest + kShadowDiscRise * random.Unit();
+        const tcylinderbounds& bounds = arena.cylinderBounds[i + 1];
+        AddDisc(staging, centre.x, height, centre.z, bounds.radius);
+        arena.shadowDiscInside.push_back(
+            DiscInsideCylinder(arena.arenaCylinders[i], bounds, height));
     }
     AddDisc(staging, 0, 0, 0, 1);
     arena.shadowBuffers = UploadVertexBuffers(gpu, staging);

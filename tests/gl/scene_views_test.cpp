@@ -315,6 +315,23 @@ TEST_F(SceneViews, APlatformOverThePlayerIsHalfTransparentInTheTopView) {
     EXPECT_EQ(std::count(solid.begin(), solid.end(), 0), 0);
 }
 
+// Every cylinder has a shadow disc on the floor under it, as wide as it is. Under a platform the
+// disc shows; inside a cylinder it shows only where the cylinder does not hide it: around a chase
+// camera standing inside one, and not at all through one seen whole.
+TEST_F(SceneViews, ShadowDiscsShowUnderPlatformsAndInsideCylindersTheCameraStandsIn) {
+    // The chase view's shadows darken the grey floor by 0.4. The player casts one of his own.
+    const auto shadowed = [&](std::vector<PlainCylinder> cylinders) {
+        Load(std::move(cylinders));
+        harness.DrawChase(kNow);
+        return Count(Whole(), [](Rgb p) { return SameColour(p, {60, 60, 60}, 4); });
+    };
+    const size_t playersOwn = shadowed({});
+    EXPECT_GT(shadowed({{0, 4, -12, 3, 1}}), playersOwn + 1000) << "no shadow under the platform";
+    EXPECT_GT(shadowed({{0, 0, 0, 60, 60}}), static_cast<size_t>(kWidth * kHeight / 4))
+        << "no shadow inside";
+    EXPECT_EQ(shadowed({{0, 0, -30, 6, 3}}), playersOwn) << "a shadow shows through its cylinder";
+}
+
 TEST_F(SceneViews, ChaseViewDrawsADashedRedAimingLine) {
     Load({});
     harness.DrawChase(kNow);
