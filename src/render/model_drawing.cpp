@@ -47,8 +47,8 @@ void DrawRunFromBuffers(const tmeshpart& part, int32_t frame, const VertexBuffer
 }
 
 // Steps each part's animation once per run, as drawing it would, and hands `visit` every run
-// whose part has a pose, with the part's index and the half its elements are in; the BSTART
-// part sets the model's bulletStart on the way.
+// whose part has a pose, with the half its elements are in; the BSTART part sets the model's
+// bulletStart on the way.
 template <typename Visit>
 void ForEachPosedRun(tgeomobject& object, uint32_t now, Visit visit) {
     if (object.animationPace == 0) object.animationPace = 1;

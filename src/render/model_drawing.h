@@ -1,7 +1,7 @@
-// Drawing single objects for the scene renderer: any model from its own vertex arrays (flags,
-// chargers, muzzle flashes, explosions), a player from the shared
-// player-mesh buffers, one arena cylinder from the arena buffers, and the test for platforms
-// hanging over the local player. Drawing a model is what advances its animations and texture runs,
+// Drawing objects for the scene renderer: any model from its own vertex arrays (flags, chargers,
+// muzzle flashes, explosions), players from the shared player-mesh buffers (one, or all grouped by
+// picture), one arena cylinder from the arena buffers, and the test for platforms hanging over
+// the local player. Drawing a model is what advances its animations and texture runs,
 // resolves its texture slots and computes its bulletStart, so a model that is not drawn does not
 // advance.
 #pragma once

@@ -22,7 +22,6 @@ void AddVertices(VertexStaging& staging, std::span<const tmodelvertex> vertices,
     }
 }
 
-// The disc fan around (x, z) at height y.
 constexpr int kDiscSegments = kShadowDiscVertices / 3;
 
 // Every rim point of a disc as wide as the cylinder is a rim point of the cylinder's sides when
@@ -34,6 +33,7 @@ bool DiscInsideCylinder(const tgeomobject& cylinder, const tcylinderbounds& boun
            height <= bounds.top;
 }
 
+// The disc fan around (x, z) at height y.
 void AddDisc(VertexStaging& staging, float x, float y, float z, float radius) {
     constexpr int kSegments = kDiscSegments;
     constexpr float kStep = std::numbers::pi_v<float> / 8;
