@@ -1,9 +1,9 @@
 #include "render/floor_rows.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -19,16 +19,30 @@ ClipPoint Lerp(const ClipPoint& a, const ClipPoint& b, float t) {
             a.w + (b.w - a.w) * t};
 }
 
+// A convex polygon of at most a few corners, kept on the stack: the floor's square gains at most
+// one corner from each of the two planes it is clipped to.
+template <typename Point>
+struct SmallPolygon {
+    std::array<Point, 8> corners{};
+    size_t count = 0;
+
+    void Add(const Point& p) {
+        if (count < corners.size()) corners[count++] = p;
+    }
+    size_t size() const { return count; }
+    const Point& operator[](size_t i) const { return corners[i]; }
+};
+
 // The part of the polygon where distance(point) >= 0.
 template <typename Distance>
-std::vector<ClipPoint> ClipPolygon(const std::vector<ClipPoint>& polygon, Distance distance) {
-    std::vector<ClipPoint> kept;
+SmallPolygon<ClipPoint> ClipPolygon(const SmallPolygon<ClipPoint>& polygon, Distance distance) {
+    SmallPolygon<ClipPoint> kept;
     for (size_t i = 0; i < polygon.size(); ++i) {
         const ClipPoint& from = polygon[i];
         const ClipPoint& to = polygon[(i + 1) % polygon.size()];
         const float d0 = distance(from), d1 = distance(to);
-        if (d0 >= 0) kept.push_back(from);
-        if ((d0 >= 0) != (d1 >= 0)) kept.push_back(Lerp(from, to, d0 / (d0 - d1)));
+        if (d0 >= 0) kept.Add(from);
+        if ((d0 >= 0) != (d1 >= 0)) kept.Add(Lerp(from, to, d0 / (d0 - d1)));
     }
     return kept;
 }
@@ -38,7 +52,7 @@ struct Point2 {
 };
 
 // The heights at which the vertical line x = c runs inside the convex polygon.
-std::optional<std::pair<float, float>> HeightsOnLine(const std::vector<Point2>& polygon, float c) {
+std::optional<std::pair<float, float>> HeightsOnLine(const SmallPolygon<Point2>& polygon, float c) {
     float low = INFINITY, high = -INFINITY;
     for (size_t i = 0; i < polygon.size(); ++i) {
         const Point2& p = polygon[i];
@@ -59,18 +73,19 @@ std::optional<std::pair<float, float>> HeightsOnLine(const std::vector<Point2>& 
 RowSpan FloorCoveredRows(const std::array<float, 16>& m, const std::array<int32_t, 4>& viewport,
                          float extent) {
     // The corners in the order the floor is drawn, front face counter-clockwise from above.
-    std::vector<ClipPoint> polygon;
+    SmallPolygon<ClipPoint> polygon;
     for (const auto& [x, z] : {std::pair{-extent, -extent}, std::pair{-extent, extent},
                                std::pair{extent, extent}, std::pair{extent, -extent}}) {
-        polygon.push_back({m[0] * x + m[8] * z + m[12], m[1] * x + m[9] * z + m[13],
-                           m[2] * x + m[10] * z + m[14], m[3] * x + m[11] * z + m[15]});
+        polygon.Add({m[0] * x + m[8] * z + m[12], m[1] * x + m[9] * z + m[13],
+                     m[2] * x + m[10] * z + m[14], m[3] * x + m[11] * z + m[15]});
     }
     polygon = ClipPolygon(polygon, [](const ClipPoint& p) { return p.z + p.w; });  // near
     polygon = ClipPolygon(polygon, [](const ClipPoint& p) { return p.w - p.z; });  // far
-    std::vector<Point2> onScreen;
-    for (const ClipPoint& p : polygon) {
+    SmallPolygon<Point2> onScreen;
+    for (size_t i = 0; i < polygon.size(); ++i) {
+        const ClipPoint& p = polygon[i];
         if (!(p.w > 0)) return {};
-        onScreen.push_back({p.x / p.w, p.y / p.w});
+        onScreen.Add({p.x / p.w, p.y / p.w});
     }
     if (onScreen.size() < 3) return {};
     float twiceArea = 0;

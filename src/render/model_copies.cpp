@@ -9,7 +9,6 @@
 #include "render/model_drawing.h"
 #include "render/model_runs.h"
 #include "render/view_volume.h"
-#include "world/animation.h"
 
 namespace {
 
@@ -175,16 +174,14 @@ const std::vector<CopyFate>& DecideFates(std::span<const tbullet> copies,
 void DrawRunOfCopies(std::span<tbullet> copies, const std::vector<CopyFate>& fates, bool triangles,
                      size_t partIndex, size_t runIndex, const TextureTable& textures, uint32_t now,
                      NormalLean lean) {
-    CopyBatch batch(textures, triangles ? VertexSetHalf::kTriangles : VertexSetHalf::kQuads, lean);
+    const VertexSetHalf half = triangles ? VertexSetHalf::kTriangles : VertexSetHalf::kQuads;
+    CopyBatch batch(textures, half, lean);
     for (size_t i = 0; i < copies.size(); ++i) {
         if (fates[i] == CopyFate::kOtherMesh) continue;
         tbullet& copy = copies[i];
         tmeshpart& part = (triangles ? copy.triangleParts : copy.quadParts)[partIndex];
         ttexrun& run = (triangles ? part.triangleRuns : part.quadRuns)[runIndex];
-        StepAnimation(copy, part, now);
-        if (!HasCurrentPose(part)) continue;
-        if (triangles && part.name == "BSTART")
-            copy.bulletStart = BulletStartOffset(copy, static_cast<int32_t>(partIndex));
+        if (!StepPartForRun(copy, part, partIndex, half, now)) continue;
         const int32_t slot = RunSlot(copy, run, textures, now);
         if (fates[i] == CopyFate::kBatched) batch.Add(copy, part, run, slot);
     }

@@ -8,7 +8,6 @@
 
 #include "render/gl_state.h"
 #include "render/model_runs.h"
-#include "world/animation.h"
 
 namespace {
 
@@ -58,12 +57,9 @@ void ForEachPosedRun(tgeomobject& object, uint32_t now, Visit visit) {
             tmeshpart& part = list.parts[index];
             auto& runs = list.half == VertexSetHalf::kTriangles ? part.triangleRuns : part.quadRuns;
             for (ttexrun& run : runs) {
-                StepAnimation(object, part, now);
                 // A part of a damaged file may have no pose: its elements would be the next part's.
-                if (!HasCurrentPose(part)) continue;
-                if (list.half == VertexSetHalf::kTriangles && part.name == "BSTART")
-                    object.bulletStart = BulletStartOffset(object, static_cast<int32_t>(index));
-                visit(part, run, list.half);
+                if (StepPartForRun(object, part, index, list.half, now))
+                    visit(part, run, list.half);
             }
         }
     }

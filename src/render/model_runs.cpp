@@ -6,6 +6,15 @@ bool HasCurrentPose(const tmeshpart& part) {
     return part.currentFrame >= 0 && static_cast<size_t>(part.currentFrame) < part.frames.size();
 }
 
+bool StepPartForRun(tgeomobject& object, tmeshpart& part, size_t partIndex, VertexSetHalf half,
+                    uint32_t now) {
+    StepAnimation(object, part, now);
+    if (!HasCurrentPose(part)) return false;
+    if (half == VertexSetHalf::kTriangles && part.name == "BSTART")
+        object.bulletStart = BulletStartOffset(object, static_cast<int32_t>(partIndex));
+    return true;
+}
+
 namespace {
 
 int32_t VerticesPerElement(VertexSetHalf half) {

@@ -12,6 +12,11 @@
 // False for a part of a damaged file without a pose: its elements would be the next part's.
 bool HasCurrentPose(const tmeshpart& part);
 
+// Steps the part's animation as drawing one of its runs does, and when the part is the BSTART
+// triangle part, sets the model's bulletStart; false when the part then has no pose to draw.
+bool StepPartForRun(tgeomobject& object, tmeshpart& part, size_t partIndex, VertexSetHalf half,
+                    uint32_t now);
+
 // The run's elements of the part's current pose in the model's own vertex array; none when the
 // run names elements outside it. The part must have a pose.
 std::span<const tmodelvertex> RunVertices(const tgeomobject& object, const tmeshpart& part,
