@@ -14,14 +14,23 @@
 // driver's command handling and llvmpipe's vertex work (it rasterises on threads of its own). The
 // Commands benchmarks scissor the frame to one pixel, so what remains is that CPU cost alone.
 //
+// "shaded_px" is the fragment shader's invocations per frame, in windows full: llvmpipe shades
+// 4x4 blocks whole, so a block a triangle only touches counts in full, and so does one the depth
+// test rejects. Unlike the frame rate it does not move with the machine's load, so it tells
+// whether a change lets the rasteriser do less. It is counted over a few extra frames after the
+// timed ones (reading it back waits for the frame), and left out where the driver cannot count it.
+//
 // With ZARNOK_BENCH_PICTURES=DIR each view benchmark leaves its last frame in DIR as a PPM picture,
 // to compare what the player sees before and after a change.
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "../tests/gl/support/render_harness.h"
@@ -186,6 +195,32 @@ void ClearAndSwap(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// Fragment shader invocations per frame over `frames` frames drawn by `draw`, in windows full,
+// or nothing when the driver has no pipeline statistics.
+std::optional<double> ShadedWindowsPerFrame(const std::function<void(uint32_t)>& draw, int frames) {
+    const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    if (!extensions || !std::strstr(extensions, "GL_ARB_pipeline_statistics_query")) return {};
+    const auto genQueries =
+        reinterpret_cast<PFNGLGENQUERIESPROC>(SDL_GL_GetProcAddress("glGenQueries"));
+    const auto beginQuery =
+        reinterpret_cast<PFNGLBEGINQUERYPROC>(SDL_GL_GetProcAddress("glBeginQuery"));
+    const auto endQuery = reinterpret_cast<PFNGLENDQUERYPROC>(SDL_GL_GetProcAddress("glEndQuery"));
+    const auto queryResult = reinterpret_cast<PFNGLGETQUERYOBJECTUI64VPROC>(
+        SDL_GL_GetProcAddress("glGetQueryObjectui64v"));
+    const auto deleteQueries =
+        reinterpret_cast<PFNGLDELETEQUERIESPROC>(SDL_GL_GetProcAddress("glDeleteQueries"));
+    if (!genQueries || !beginQuery || !endQuery || !queryResult || !deleteQueries) return {};
+    GLuint query = 0;
+    genQueries(1, &query);
+    beginQuery(GL_FRAGMENT_SHADER_INVOCATIONS_ARB, query);
+    for (int frame = 0; frame < frames; ++frame) draw(static_cast<uint32_t>(200000 + 16 * frame));
+    endQuery(GL_FRAGMENT_SHADER_INVOCATIONS_ARB);
+    GLuint64 invocations = 0;
+    queryResult(query, GL_QUERY_RESULT, &invocations);
+    deleteQueries(1, &query);
+    return static_cast<double>(invocations) / frames / (kWidth * kHeight);
+}
+
 enum class View { kSplit, kChase };
 
 void DrawView(RenderHarness& battle, View view, uint32_t now) {
@@ -217,6 +252,9 @@ void Frames(benchmark::State& state, View view, const std::string& map) {
     state.counters["culled_cyl"] = counts.cylindersOutsideView / frames;
     battle.counts = nullptr;
     CountWork(state, processStart);
+    if (const auto shaded =
+            ShadedWindowsPerFrame([&](uint32_t at) { DrawView(battle, view, at); }, 10))
+        state.counters["shaded_px"] = *shaded;
     // Filled in by the reporter once the rate is known: see SharesOfClearAndSwap.
     state.counters["of_clear_swap"] = 0;
     if (const char* dir = std::getenv("ZARNOK_BENCH_PICTURES")) {
