@@ -26,13 +26,13 @@
 
 #include <array>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "../tests/gl/support/gl_queries.h"
 #include "../tests/gl/support/render_harness.h"
 #include "net/player_models.h"
 #include "platform/bitmap_font.h"
@@ -198,27 +198,12 @@ void ClearAndSwap(benchmark::State& state) {
 // Fragment shader invocations per frame over `frames` frames drawn by `draw`, in windows full,
 // or nothing when the driver has no pipeline statistics.
 std::optional<double> ShadedWindowsPerFrame(const std::function<void(uint32_t)>& draw, int frames) {
-    const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    if (!extensions || !std::strstr(extensions, "GL_ARB_pipeline_statistics_query")) return {};
-    const auto genQueries =
-        reinterpret_cast<PFNGLGENQUERIESPROC>(SDL_GL_GetProcAddress("glGenQueries"));
-    const auto beginQuery =
-        reinterpret_cast<PFNGLBEGINQUERYPROC>(SDL_GL_GetProcAddress("glBeginQuery"));
-    const auto endQuery = reinterpret_cast<PFNGLENDQUERYPROC>(SDL_GL_GetProcAddress("glEndQuery"));
-    const auto queryResult = reinterpret_cast<PFNGLGETQUERYOBJECTUI64VPROC>(
-        SDL_GL_GetProcAddress("glGetQueryObjectui64v"));
-    const auto deleteQueries =
-        reinterpret_cast<PFNGLDELETEQUERIESPROC>(SDL_GL_GetProcAddress("glDeleteQueries"));
-    if (!genQueries || !beginQuery || !endQuery || !queryResult || !deleteQueries) return {};
-    GLuint query = 0;
-    genQueries(1, &query);
-    beginQuery(GL_FRAGMENT_SHADER_INVOCATIONS_ARB, query);
-    for (int frame = 0; frame < frames; ++frame) draw(static_cast<uint32_t>(200000 + 16 * frame));
-    endQuery(GL_FRAGMENT_SHADER_INVOCATIONS_ARB);
-    GLuint64 invocations = 0;
-    queryResult(query, GL_QUERY_RESULT, &invocations);
-    deleteQueries(1, &query);
-    return static_cast<double>(invocations) / frames / (kWidth * kHeight);
+    const auto invocations = CountDuring(GL_FRAGMENT_SHADER_INVOCATIONS_ARB, [&] {
+        for (int frame = 0; frame < frames; ++frame)
+            draw(static_cast<uint32_t>(200000 + 16 * frame));
+    });
+    if (!invocations) return std::nullopt;
+    return static_cast<double>(*invocations) / frames / (kWidth * kHeight);
 }
 
 enum class View { kSplit, kChase };
