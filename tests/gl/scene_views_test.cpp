@@ -12,6 +12,7 @@
 #include "platform/sdl_clock.h"
 #include "render/floor_rows.h"
 #include "render/gl_state.h"
+#include "support/gl_queries.h"
 #include "support/plain_arena.h"
 
 namespace {
@@ -210,26 +211,8 @@ TEST_F(SceneViews, SideViewShowsTheInsideOfACylinderTheCutAwayOpens) {
 // What a split-view frame hands the GL to rasterise, counted by the GL itself: a cylinder left out
 // of the drawing adds nothing, one drawn adds its triangles even where the clipper then drops them.
 GLuint PrimitivesGenerated(RenderHarness& harness) {
-    static const auto genQueries =
-        reinterpret_cast<PFNGLGENQUERIESPROC>(SDL_GL_GetProcAddress("glGenQueries"));
-    static const auto beginQuery =
-        reinterpret_cast<PFNGLBEGINQUERYPROC>(SDL_GL_GetProcAddress("glBeginQuery"));
-    static const auto endQuery =
-        reinterpret_cast<PFNGLENDQUERYPROC>(SDL_GL_GetProcAddress("glEndQuery"));
-    static const auto queryResult =
-        reinterpret_cast<PFNGLGETQUERYOBJECTUIVPROC>(SDL_GL_GetProcAddress("glGetQueryObjectuiv"));
-    static const auto deleteQueries =
-        reinterpret_cast<PFNGLDELETEQUERIESPROC>(SDL_GL_GetProcAddress("glDeleteQueries"));
-    if (!genQueries || !beginQuery || !endQuery || !queryResult || !deleteQueries) return 0;
-    GLuint query = 0;
-    genQueries(1, &query);
-    beginQuery(GL_PRIMITIVES_GENERATED, query);
-    harness.DrawSplit(kNow);
-    endQuery(GL_PRIMITIVES_GENERATED);
-    GLuint primitives = 0;
-    queryResult(query, GL_QUERY_RESULT, &primitives);
-    deleteQueries(1, &query);
-    return primitives;
+    return static_cast<GLuint>(
+        CountDuring(GL_PRIMITIVES_GENERATED, [&] { harness.DrawSplit(kNow); }).value_or(0));
 }
 
 // The side camera sees about 15 units either side of its view centre (z = -13.8) and nothing
