@@ -45,6 +45,19 @@ void DrawRunFromBuffers(const tmeshpart& part, int32_t frame, const VertexBuffer
     DrawVertexRange(buffers, half, static_cast<int32_t>(first), part.verticesPerFrame);
 }
 
+// One run of a player in the pose `frame`, from the player buffers, binding the half it needs
+// unless `boundHalf` already holds it.
+void DrawPlayerRun(const tgeomobject& player, const tmeshpart& part, int32_t frame,
+                   VertexSetHalf half, const VertexBufferSet& buffers,
+                   std::optional<VertexSetHalf>& boundHalf) {
+    if (boundHalf != half) BindVertexSet(buffers, half);
+    boundHalf = half;
+    glPushMatrix();
+    ApplyPartTransform(player, part, frame);
+    DrawRunFromBuffers(part, frame, buffers, half);
+    glPopMatrix();
+}
+
 // Steps each part's animation once per run, as drawing it would, and hands `visit` every run
 // whose part has a pose, with the half its elements are in; the BSTART part sets the model's
 // bulletStart on the way.
@@ -70,15 +83,13 @@ void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, 
     std::optional<VertexSetHalf> boundHalf;
     ForEachPosedRun(object, now, [&](tmeshpart& part, ttexrun& run, VertexSetHalf half) {
         BindRunTexture(object, run, textures, now);
+        if (source == DrawSource::kPlayerBuffers) {
+            DrawPlayerRun(object, part, part.currentFrame, half, *playerBuffers, boundHalf);
+            return;
+        }
         glPushMatrix();
         ApplyPartTransform(object, part, part.currentFrame);
-        if (source == DrawSource::kModelArrays) {
-            DrawVertices(RunVertices(object, part, run, half), half);
-        } else {
-            if (boundHalf != half) BindVertexSet(*playerBuffers, half);
-            boundHalf = half;
-            DrawRunFromBuffers(part, part.currentFrame, *playerBuffers, half);
-        }
+        DrawVertices(RunVertices(object, part, run, half), half);
         glPopMatrix();
     });
     glDisable(GL_TEXTURE_2D);
@@ -155,14 +166,9 @@ void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
     std::optional<VertexSetHalf> boundHalf;
     std::optional<int32_t> shownPicture;
     for (const RecordedRun& run : runs) {
-        if (boundHalf != run.half) BindVertexSet(playerBuffers, run.half);
-        boundHalf = run.half;
         if (shownPicture != run.picture) SetPicture(textures, run.picture);
         shownPicture = run.picture;
-        glPushMatrix();
-        ApplyPartTransform(*run.player, *run.part, run.frame);
-        DrawRunFromBuffers(*run.part, run.frame, playerBuffers, run.half);
-        glPopMatrix();
+        DrawPlayerRun(*run.player, *run.part, run.frame, run.half, playerBuffers, boundHalf);
     }
     glDisable(GL_TEXTURE_2D);
 }

@@ -36,7 +36,7 @@ bool DiscInsideCylinder(const tgeomobject& cylinder, const tcylinderbounds& boun
 // The disc fan around (x, z) at height y.
 void AddDisc(VertexStaging& staging, float x, float y, float z, float radius) {
     constexpr int kSegments = kDiscSegments;
-    constexpr float kStep = std::numbers::pi_v<float> / 8;
+    constexpr float kStep = 2 * std::numbers::pi_v<float> / kSegments;
     std::vector<tmodelvertex> fan;
     for (int s = 0; s < kSegments; ++s) {
         const float a = static_cast<float>(s) * kStep, b = static_cast<float>(s + 1) * kStep;
