@@ -8,7 +8,9 @@
 // measured in the same run, which stays comparable across machines and while others load this one.
 //
 // "culled_cyl" counts the arena cylinders a frame leaves out, over all its views, as wholly
-// outside a view's volume (off screen, or nearer than the side view's cut-away plane).
+// outside a view's volume (off screen, or nearer than the side view's cut-away plane);
+// "hidden_cyl" and "hidden_sides" the cylinders and single sides the chase view leaves out as
+// hidden behind nearer cylinders.
 //
 // "cpu_ms" is the drawing thread's CPU time per frame for the scene: our scene walk plus the
 // driver's command handling and llvmpipe's vertex work (it rasterises on threads of its own). The
@@ -235,6 +237,8 @@ void Frames(benchmark::State& state, View view, const std::string& map) {
     state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
     state.counters["cpu_ms"] = cpu * 1000 / frames;
     state.counters["culled_cyl"] = counts.cylindersOutsideView / frames;
+    state.counters["hidden_cyl"] = counts.cylindersHidden / frames;
+    state.counters["hidden_sides"] = counts.sidesHidden / frames;
     battle.counts = nullptr;
     CountWork(state, processStart);
     if (const auto shaded =

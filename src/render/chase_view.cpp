@@ -81,7 +81,7 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
-    DrawSolidCylindersAndModels(scene, now, skyBehind, SkyColumns{u0, u1});
+    DrawSolidCylindersAndModels(scene, now, kNearPlane, skyBehind, SkyColumns{u0, u1});
     DisableVertexArrays();
     DrawChargers(scene, now);
 

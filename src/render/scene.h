@@ -29,6 +29,8 @@ struct ExplosionSite {
 // What a frame left out of its drawing, counted for the benchmarks.
 struct SceneCounts {
     int32_t cylindersOutsideView = 0;  // arena cylinders wholly outside a view's volume
+    int32_t cylindersHidden = 0;       // arena cylinders wholly behind nearer ones
+    int32_t sidesHidden = 0;           // sides of the others wholly behind nearer ones
 };
 
 struct RenderScene {

@@ -10,6 +10,7 @@
 #include "render/gl_state.h"
 #include "render/model_copies.h"
 #include "render/model_drawing.h"
+#include "render/occlusion_grid.h"
 #include "render/shadows.h"
 #include "render/view_volume.h"
 
@@ -64,6 +65,7 @@ bool WhollyBeyond(const CylinderDepth& depth, float nearPlane) {
 }
 
 enum class NearCylinders { kDrawn, kSkipped };
+enum class HiddenCylinders { kDrawn, kLeftOut };
 
 // A cylinder to draw, and whether it lies wholly beyond the near plane: then it is closed on
 // screen and its own front faces hide its back faces, so those need not be shaded.
@@ -72,6 +74,10 @@ struct OrderedCylinder {
     float distance = 0;
     bool closed = false;
     bool outsideView = false;
+    bool hidden = false;  // behind nearer closed cylinders on every pixel
+    // Some sides hidden: of the side runs only [firstRun, firstRun + runCount) are drawn.
+    bool sidesTrimmed = false;
+    size_t firstRun = 0, runCount = 0;
 };
 
 // The same list serves every frame, so drawing allocates nothing once it has grown.
@@ -80,12 +86,89 @@ std::vector<OrderedCylinder>& CylinderOrderScratch() {
     return order;
 }
 
+// Runs of side vertices to draw, for cylinders some of whose sides are hidden.
+struct VertexRun {
+    int32_t first = 0, count = 0;
+};
+
+std::vector<VertexRun>& SideRunScratch() {
+    thread_local std::vector<VertexRun> runs;
+    return runs;
+}
+
+// The runs of sides the grid leaves to draw, for a cylinder drawn with `segments` sides; false
+// when all of them are to be drawn.
+bool TrimSides(const tgeomobject& cylinder, int32_t segments, const std::vector<uint8_t>& hidden,
+               std::vector<VertexRun>& runs) {
+    if (hidden.size() != static_cast<size_t>(segments) ||
+        std::none_of(hidden.begin(), hidden.end(), [](uint8_t h) { return h != 0; }))
+        return false;
+    // Each side is `along` quads one above the other, drawn one after the other.
+    const int32_t sideVertices = cylinder.arenaQuadVertices / segments;
+    for (int32_t i = 0; i < segments;) {
+        if (hidden[static_cast<size_t>(i)]) {
+            ++i;
+            continue;
+        }
+        const int32_t first = i;
+        while (i < segments && !hidden[static_cast<size_t>(i)]) ++i;
+        runs.push_back(
+            {cylinder.arenaQuadStart + first * sideVertices, (i - first) * sideVertices});
+    }
+    return true;
+}
+
+// Marks each closed cylinder that the nearer closed ones hide on every pixel, and the sides of
+// the others they hide; what is drawn hides what lies behind it in turn. Cylinders the near plane
+// cuts open show their inside, so they neither hide nor are hidden.
+void MarkHiddenCylinders(const RenderScene& scene, const GLfloat* matrix,
+                         std::vector<OrderedCylinder>& order) {
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const ViewProjection view{matrix, static_cast<float>(viewport[2]),
+                              static_cast<float>(viewport[3])};
+    thread_local OcclusionGrid grid;
+    thread_local std::vector<ScreenPoint> rims;
+    thread_local std::vector<uint8_t> hiddenSides;
+    std::vector<VertexRun>& runs = SideRunScratch();
+    runs.clear();
+    grid.Reset(viewport[2], viewport[3]);
+    const Arena& arena = scene.world.arena;
+    for (OrderedCylinder& ordered : order) {
+        if (!ordered.closed || ordered.outsideView) continue;
+        const auto k = static_cast<size_t>(ordered.index);
+        const tcylinderbounds& bounds = arena.cylinderBounds[k + 1];
+        const std::array<ScreenPoint, 8> box = CylinderBox(view, bounds);
+        ordered.hidden = grid.Hides(box);
+        if (ordered.hidden) {
+            if (scene.counts) ++scene.counts->cylindersHidden;
+            continue;
+        }
+        const tgeomobject& cylinder = arena.arenaCylinders[k];
+        // Two cap triangles a side: one at the top, one at the bottom.
+        const int32_t segments = cylinder.arenaTriangleVertices / 6;
+        ProjectCylinderRims(view, bounds, segments, rims);
+        if (segments > 0 && cylinder.arenaQuadVertices % (4 * segments) == 0 &&
+            grid.CoversAny(box)) {
+            MarkHiddenSides(grid, rims, hiddenSides);
+            ordered.firstRun = runs.size();
+            ordered.sidesTrimmed = TrimSides(cylinder, segments, hiddenSides, runs);
+            ordered.runCount = runs.size() - ordered.firstRun;
+            if (scene.counts)
+                scene.counts->sidesHidden += static_cast<int32_t>(
+                    std::count(hiddenSides.begin(), hiddenSides.end(), uint8_t{1}));
+        }
+        AddCylinderOccluder(grid, rims);
+    }
+}
+
 // The cylinders in the order of their distance along the current camera's line of sight, each
 // marked when it lies wholly outside the view volume; with a `nearPlane`, marked closed when no
 // part of it comes nearer than that (plus a margin).
 const std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& scene,
                                                           NearCylinders near,
-                                                          std::optional<float> nearPlane) {
+                                                          std::optional<float> nearPlane,
+                                                          HiddenCylinders hidden) {
     const Arena& arena = scene.world.arena;
     const tvec3 player = scene.LocalPlayer()->position;
     GLfloat matrix[16];
@@ -108,20 +191,27 @@ const std::vector<OrderedCylinder>& CylindersNearestFirst(const RenderScene& sce
     }
     std::sort(order.begin(), order.end(),
               [](const auto& a, const auto& b) { return a.distance < b.distance; });
+    if (nearPlane && hidden == HiddenCylinders::kLeftOut) MarkHiddenCylinders(scene, matrix, order);
     return order;
 }
 
 // One cylinder's caps or sides from the bound vertex set, binding its picture unless `boundSlot`
-// already holds it.
+// already holds it; of the sides only `sideRuns` when given.
 void DrawCylinderHalf(const RenderScene& scene, const tgeomobject& cylinder, VertexSetHalf half,
-                      int32_t& boundSlot) {
+                      int32_t& boundSlot,
+                      std::optional<std::span<const VertexRun>> sideRuns = std::nullopt) {
     const bool caps = half == VertexSetHalf::kTriangles;
     const int32_t slot = CylinderSlot(cylinder, caps ? 0 : 1);
     if (slot != boundSlot) BindTextureSlot(scene.world.textures, slot);
     boundSlot = slot;
-    DrawVertexRange(scene.world.arena.arenaBuffers, half,
-                    caps ? cylinder.arenaTriangleStart : cylinder.arenaQuadStart,
-                    caps ? cylinder.arenaTriangleVertices : cylinder.arenaQuadVertices);
+    const VertexBufferSet& buffers = scene.world.arena.arenaBuffers;
+    if (caps) {
+        DrawVertexRange(buffers, half, cylinder.arenaTriangleStart, cylinder.arenaTriangleVertices);
+    } else if (sideRuns) {
+        for (const VertexRun& run : *sideRuns) DrawVertexRange(buffers, half, run.first, run.count);
+    } else {
+        DrawVertexRange(buffers, half, cylinder.arenaQuadStart, cylinder.arenaQuadVertices);
+    }
 }
 
 // Opaque cylinders drawn blended would look the same; unblended and nearest first, the depth test
@@ -129,9 +219,10 @@ void DrawCylinderHalf(const RenderScene& scene, const tgeomobject& cylinder, Ver
 // `nearPlane` (a view that shows both faces), the closed ones are drawn with back faces culled,
 // after the ones the near plane cuts open.
 void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders near,
-                                     std::optional<float> nearPlane) {
+                                     std::optional<float> nearPlane, HiddenCylinders hidden) {
     const Arena& arena = scene.world.arena;
-    const std::vector<OrderedCylinder>& order = CylindersNearestFirst(scene, near, nearPlane);
+    const std::vector<OrderedCylinder>& order =
+        CylindersNearestFirst(scene, near, nearPlane, hidden);
     const GLboolean blending = glIsEnabled(GL_BLEND);
     const GLboolean culling = glIsEnabled(GL_CULL_FACE);
     glDisable(GL_BLEND);
@@ -145,9 +236,12 @@ void DrawOpaqueCylindersNearestFirst(const RenderScene& scene, NearCylinders nea
                 glCullFace(GL_BACK);
             }
             for (const OrderedCylinder& ordered : order) {
-                if (ordered.closed != closedPass || ordered.outsideView) continue;
+                if (ordered.closed != closedPass || ordered.outsideView || ordered.hidden) continue;
+                const std::span<const VertexRun> runs(SideRunScratch().data() + ordered.firstRun,
+                                                      ordered.runCount);
                 DrawCylinderHalf(scene, arena.arenaCylinders[static_cast<size_t>(ordered.index)],
-                                 half, boundSlot);
+                                 half, boundSlot,
+                                 ordered.sidesTrimmed ? std::optional(runs) : std::nullopt);
             }
             if (closedPass && !culling) glDisable(GL_CULL_FACE);
         }
@@ -334,7 +428,8 @@ void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagL
 
 void DrawArenaBatches(const RenderScene& scene, float nearPlane) {
     if (CylindersAreOpaque(scene)) {
-        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kDrawn, nearPlane);
+        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kDrawn, nearPlane,
+                                        HiddenCylinders::kDrawn);
         return;
     }
     const Arena& arena = scene.world.arena;
@@ -353,9 +448,10 @@ void DrawArenaBatches(const RenderScene& scene, float nearPlane) {
     }
 }
 
-void DrawSolidCylinders(const RenderScene& scene) {
+void DrawSolidCylinders(const RenderScene& scene, std::optional<float> nearPlane) {
     if (CylindersAreOpaque(scene)) {
-        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kSkipped, std::nullopt);
+        DrawOpaqueCylindersNearestFirst(scene, NearCylinders::kSkipped, nearPlane,
+                                        HiddenCylinders::kLeftOut);
         return;
     }
     const Arena& arena = scene.world.arena;
@@ -373,12 +469,13 @@ void DrawSolidCylinders(const RenderScene& scene) {
     }
 }
 
-void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now, bool behindScene,
+void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now,
+                                 std::optional<float> nearPlane, bool behindScene,
                                  std::optional<SkyColumns> sky) {
     if (!behindScene) DrawMovingModels(scene, now, FlagLighting::kUnlit);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    DrawSolidCylinders(scene);
+    DrawSolidCylinders(scene, nearPlane);
     if (!behindScene) return;
     const RowSpan floorRows = DrawFloor(scene, FloorDepth::kBehindScene);
     if (sky) DrawSkyBehindScene(scene, sky->u0, sky->u1, floorRows);

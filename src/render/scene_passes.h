@@ -48,8 +48,10 @@ void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagL
 void DrawArenaBatches(const RenderScene& scene, float nearPlane);
 
 // The cylinders that do not hang over the local player, each with its own two textures; opaque
-// ones wholly outside the view volume are left out.
-void DrawSolidCylinders(const RenderScene& scene);
+// ones wholly outside the view volume are left out. Given the camera's `nearPlane`, so are those
+// wholly beyond it that nearer ones hide on every pixel, and the sides they hide of others.
+// Expects back faces culled.
+void DrawSolidCylinders(const RenderScene& scene, std::optional<float> nearPlane);
 
 // Columns of the sky picture across the viewport.
 struct SkyColumns {
@@ -59,8 +61,10 @@ struct SkyColumns {
 // The solid cylinders and the moving models (flags unlit) of the top and chase views. In an
 // opaque scene (`behindScene`) the cylinders go first and the floor, then the sky if one is given,
 // fill only what they leave; otherwise the models go first, over a floor and sky already drawn.
-// Expects lighting and the vertex arrays on.
-void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now, bool behindScene,
+// The cylinders as DrawSolidCylinders draws them, given `nearPlane` or not. Expects lighting, the
+// vertex arrays and back-face culling on.
+void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now,
+                                 std::optional<float> nearPlane, bool behindScene,
                                  std::optional<SkyColumns> sky);
 
 // Chargers whose respawn delay has passed since they were last taken.

@@ -109,7 +109,7 @@ void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t n
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
-    DrawSolidCylindersAndModels(scene, now, floorBehind, std::nullopt);
+    DrawSolidCylindersAndModels(scene, now, std::nullopt, floorBehind, std::nullopt);
     DisableVertexArrays();
     DrawChargers(scene, now);
     DrawShadowPass(scene, kTopShadowAlpha, kNearPlane, 0.0f);

@@ -247,6 +247,34 @@ TEST_F(SceneViews, CylindersOutsideEveryViewAreNotDrawnAndOnesReachingIntoAViewS
         << "the cylinder's rim is missing from the side view";
 }
 
+// A small cylinder slides sideways behind a wide one, from hidden to in full view. Cylinders a step
+// short of opaque are drawn one and all, so they give the picture to match: leaving out the hidden
+// one must not change a pixel, and it must be left out somewhere on the way.
+TEST_F(SceneViews, ChaseViewLeavesOutCylindersHiddenBehindNearerOnesWithoutChangingAPixel) {
+    const PlainArena allDrawn(255, 254);
+    SceneCounts counts;
+    harness.counts = &counts;
+    int32_t hidden = 0;
+    for (float x = 0; x <= 12; x += 0.5f) {
+        const std::vector<PlainCylinder> cylinders = {
+            {0, 0, -8, 3, 6}, {x, 0, -20, 1, 3}, kFarPost};
+        std::array<std::vector<Rgb>, 2> frames;
+        for (const PlainArena* plain : {static_cast<const PlainArena*>(&arena), &allDrawn}) {
+            counts = {};
+            plain->Load(harness, cylinders);
+            harness.AddPlayer({0, 1.2f, 0}, 0, "walk");
+            harness.DrawChase(kNow);
+            frames[plain == &allDrawn] = Whole();
+            if (plain == &arena) hidden += counts.cylindersHidden;
+        }
+        size_t differing = 0;
+        for (size_t i = 0; i < frames[0].size(); ++i)
+            differing += SameColour(frames[0][i], frames[1][i]) ? 0 : 1;
+        EXPECT_EQ(differing, 0u) << "the small cylinder at x " << x;
+    }
+    EXPECT_GT(hidden, 0);
+}
+
 // Two stacked platforms hang over the player. Seen from the chase camera below them, both bottom
 // caps cover the same pixels; each pixel must still be blended exactly once: half platform,
 // half what lies behind (the sky there).

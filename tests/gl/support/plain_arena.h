@@ -26,12 +26,12 @@ struct PlainCharger {
 
 class PlainArena {
   public:
-    // A floor alpha below 255 makes the whole floor see-through.
-    explicit PlainArena(uint8_t floorAlpha = 255) {
+    // An alpha below 255 makes the whole floor, or every cylinder, see-through.
+    explicit PlainArena(uint8_t floorAlpha = 255, uint8_t cylinderAlpha = 255) {
         Picture("skytex", kSkyColour);
         Picture("floortex", kFloorColour, floorAlpha);
-        Picture("cylcap", kCylinderColour);
-        Picture("cylside", kCylinderColour);
+        Picture("cylcap", kCylinderColour, cylinderAlpha);
+        Picture("cylside", kCylinderColour, cylinderAlpha);
         Picture("chargercap", kChargerColour);
         Picture("charger", kChargerColour);
     }
