@@ -39,6 +39,25 @@ bool SpansCells(std::span<const ScreenPoint> points, int32_t cells) {
     return right->x - left->x >= span && high->y - low->y >= span;
 }
 
+// The cell `at` falls in, of `count`.
+int32_t CellOf(float at, int32_t count) {
+    return ClampedToCells(std::floor(at / kCellSize), 0, count - 1);
+}
+
+ScreenBox BoxAround(std::span<const ScreenPoint> corners) {
+    ScreenBox box{corners[0].x, corners[0].x,     corners[0].y,
+                  corners[0].y, corners[0].depth, corners[0].depth};
+    for (const ScreenPoint& p : corners) {
+        box.left = std::min(box.left, p.x);
+        box.right = std::max(box.right, p.x);
+        box.low = std::min(box.low, p.y);
+        box.high = std::max(box.high, p.y);
+        box.nearest = std::min(box.nearest, p.depth);
+        box.farthest = std::max(box.farthest, p.depth);
+    }
+    return box;
+}
+
 float Cross(const ScreenPoint& o, const ScreenPoint& a, const ScreenPoint& b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }
@@ -226,26 +245,20 @@ void OcclusionGrid::AddOccluder(std::span<const ScreenPoint> corners) {
 
 bool OcclusionGrid::CoversAny(std::span<const ScreenPoint> corners) const {
     if (corners.empty() || columns_ == 0 || rows_ == 0 || !AllFinite(corners)) return false;
-    float left = corners[0].x, right = left, low = corners[0].y, high = low;
-    float farthest = corners[0].depth;
-    for (const ScreenPoint& p : corners) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        low = std::min(low, p.y);
-        high = std::max(high, p.y);
-        farthest = std::max(farthest, p.depth);
-    }
-    const auto cellOf = [](float at, int32_t count) {
-        return ClampedToCells(std::floor(at / kCellSize), 0, count - 1);
-    };
-    for (int32_t row = cellOf(low - kEdgeMargin, rows_); row <= cellOf(high + kEdgeMargin, rows_);
-         ++row) {
-        for (int32_t column = cellOf(left - kEdgeMargin, columns_);
-             column <= cellOf(right + kEdgeMargin, columns_); ++column) {
-            if (coverDepth_[static_cast<size_t>(row * columns_ + column)] < farthest) return true;
+    const ScreenBox box = BoxAround(corners);
+    const CellRange cells = CellsUnder(box);
+    for (int32_t row = cells.firstRow; row <= cells.lastRow; ++row) {
+        for (int32_t column = cells.firstColumn; column <= cells.lastColumn; ++column) {
+            if (coverDepth_[static_cast<size_t>(row * columns_ + column)] < box.farthest)
+                return true;
         }
     }
     return false;
+}
+
+OcclusionGrid::CellRange OcclusionGrid::CellsUnder(const ScreenBox& box) const {
+    return {CellOf(box.left - kEdgeMargin, columns_), CellOf(box.right + kEdgeMargin, columns_),
+            CellOf(box.low - kEdgeMargin, rows_), CellOf(box.high + kEdgeMargin, rows_)};
 }
 
 bool OcclusionGrid::Hides(std::span<const ScreenPoint> corners) const {
@@ -258,22 +271,9 @@ bool OcclusionGrid::HidesFlat(std::span<const ScreenPoint> corners) const {
 
 bool OcclusionGrid::HidesBox(std::span<const ScreenPoint> corners, bool flat) const {
     if (corners.empty() || columns_ == 0 || rows_ == 0 || !AllFinite(corners)) return false;
-    float left = corners[0].x, right = left, low = corners[0].y, high = low;
-    float nearest = corners[0].depth;
-    for (const ScreenPoint& p : corners) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        low = std::min(low, p.y);
-        high = std::max(high, p.y);
-        nearest = std::min(nearest, p.depth);
-    }
-    const auto cellOf = [](float at, int32_t count) {
-        return ClampedToCells(std::floor(at / kCellSize), 0, count - 1);
-    };
-    const int32_t firstColumn = cellOf(left - kEdgeMargin, columns_);
-    const int32_t lastColumn = cellOf(right + kEdgeMargin, columns_);
-    const int32_t firstRow = cellOf(low - kEdgeMargin, rows_);
-    const int32_t lastRow = cellOf(high + kEdgeMargin, rows_);
+    const ScreenBox box = BoxAround(corners);
+    const float nearest = box.nearest;
+    const auto [firstColumn, lastColumn, firstRow, lastRow] = CellsUnder(box);
     const PolygonBands bands(flat ? corners : std::span<const ScreenPoint>{});
     // Whether the cells of rows [lowRow, highRow] that the box, or the polygon's part there,
     // reaches into are covered nearer than it comes there.
@@ -285,8 +285,8 @@ bool OcclusionGrid::HidesBox(std::span<const ScreenPoint> corners, bool flat) co
                 bands.Within(static_cast<float>(lowRow * kCellSize) - kEdgeMargin,
                              static_cast<float>((highRow + 1) * kCellSize) + kEdgeMargin);
             if (part.left > part.right) return true;
-            fromColumn = std::max(fromColumn, cellOf(part.left - kEdgeMargin, columns_));
-            toColumn = std::min(toColumn, cellOf(part.right + kEdgeMargin, columns_));
+            fromColumn = std::max(fromColumn, CellOf(part.left - kEdgeMargin, columns_));
+            toColumn = std::min(toColumn, CellOf(part.right + kEdgeMargin, columns_));
             nearestHere = part.nearest;
         }
         for (int32_t row = lowRow; row <= highRow; ++row) {

@@ -25,6 +25,11 @@ struct ViewProjection {
     ScreenPoint Project(float x, float y, float z) const;
 };
 
+// What a set of screen points spans: across, up and in depth.
+struct ScreenBox {
+    float left = 0, right = 0, low = 0, high = 0, nearest = 0, farthest = 0;
+};
+
 class OcclusionGrid {
   public:
     // Forgets every occluder; the view is `width` x `height` pixels.
@@ -43,6 +48,11 @@ class OcclusionGrid {
     bool CoversAny(std::span<const ScreenPoint> corners) const;
 
   private:
+    struct CellRange {
+        int32_t firstColumn = 0, lastColumn = 0, firstRow = 0, lastRow = 0;
+    };
+    // The cells a box reaches into, with a margin, clamped to the grid.
+    CellRange CellsUnder(const ScreenBox& box) const;
     bool HidesBox(std::span<const ScreenPoint> corners, bool flat) const;
 
     int32_t columns_ = 0, rows_ = 0;
