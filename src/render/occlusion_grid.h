@@ -17,12 +17,16 @@ struct ScreenPoint {
     float x = 0, y = 0, depth = 0;
 };
 
+// A point under the matrix, before the division by w.
+using ClipPoint = std::array<float, 4>;
+
 // The current matrix (projection and camera in one, column-major) and the viewport's size.
 struct ViewProjection {
     const float* matrix = nullptr;
     float width = 0, height = 0;
 
     ScreenPoint Project(float x, float y, float z) const;
+    ScreenPoint FromClip(const ClipPoint& clip) const;
 };
 
 // What a set of screen points spans: across, up and in depth.
@@ -34,9 +38,10 @@ class OcclusionGrid {
   public:
     // Forgets every occluder; the view is `width` x `height` pixels.
     void Reset(int32_t width, int32_t height);
-    // An opaque convex solid with these projected corners is drawn: every cell lying well inside
-    // their hull is covered, no deeper than the hull's outline reaches over the cell's rows.
-    void AddOccluder(std::span<const ScreenPoint> corners);
+    // An opaque convex solid is drawn whose outline on screen is this convex polygon (corners in
+    // order, either way round): every cell lying well inside it is covered, no deeper than the
+    // outline reaches over the cell's rows.
+    void AddOccluder(std::span<const ScreenPoint> outline);
     // Whether every pixel of the screen box around `corners` is covered by occluders that lie
     // nearer than the nearest corner.
     bool Hides(std::span<const ScreenPoint> corners) const;
@@ -54,11 +59,14 @@ class OcclusionGrid {
     // The cells a box reaches into, with a margin, clamped to the grid.
     CellRange CellsUnder(const ScreenBox& box) const;
     bool HidesBox(std::span<const ScreenPoint> corners, bool flat) const;
+    // Whether the cell under the corners' centre, which lies inside them, is not covered nearer
+    // than `depth`: then they show there, whichever way they are asked about.
+    bool CentreShows(std::span<const ScreenPoint> corners, float depth) const;
 
     int32_t columns_ = 0, rows_ = 0;
     // Per cell, the least of the depths the occluders covering it whole reach to there.
     std::vector<float> coverDepth_;
-    std::vector<ScreenPoint> sorted_, hull_, left_, right_;  // scratch, reused across calls
+    std::vector<ScreenPoint> left_, right_;  // scratch, reused across calls
 };
 
 // The corners of the cylinder's bounding box, projected: it lies within their hull.

@@ -124,26 +124,35 @@ bool GridHides(const Camera& camera, const tcylinderbounds& near, const tcylinde
 
 // A thin far cylinder slides sideways and up behind a wide near one, under three pitches: the
 // grid may only call it hidden where no ray sees it, and must call it hidden somewhere.
+// Both stand level with the camera, below it (its top cap shows) or above it (its bottom cap).
 TEST(OcclusionGrid, HidesAFarCylinderOnlyWhereNoPixelOfItShows) {
-    for (const float pitch : {0.0f, -20.0f, 15.0f}) {
+    struct Setting {
+        float pitch, lift;
+    };
+    for (const Setting setting : {Setting{0, 0}, Setting{-20, 0}, Setting{15, 0}, Setting{-30, -7},
+                                  Setting{-10, -7}, Setting{30, 7}}) {
+        const float pitch = setting.pitch, lift = setting.lift;
         const Camera camera(pitch);
-        const tcylinderbounds near = Upright(0, -10, 3, -2, 4);
+        const tcylinderbounds near = Upright(0, -10, 3, lift - 2, lift + 4);
         int hidden = 0, shown = 0;
         for (float x = -9; x <= 9; x += 0.75f) {
-            for (const float top : {0.0f, 8.0f, 9.5f, 11.0f}) {
-                const tcylinderbounds far = Upright(x, -25, 0.8f, -2, top);
+            // Centred where the near one is on screen, from well within it to beyond it.
+            for (const float reach : {0.5f, 2.0f, 5.0f, 8.0f}) {
+                const float centre = 2.5f * (lift + 1);
+                const tcylinderbounds far = Upright(x, -25, 0.8f, centre - reach, centre + reach);
                 const bool gridHides = GridHides(camera, near, far);
                 if (gridHides) {
                     EXPECT_FALSE(ShowsPast(camera, near, far))
-                        << "pitch " << pitch << ", far cylinder at x " << x << " up to " << top;
+                        << "pitch " << pitch << ", lift " << lift << ", far cylinder at x " << x
+                        << " reaching " << reach;
                     ++hidden;
                 } else {
                     ++shown;
                 }
             }
         }
-        EXPECT_GT(hidden, 10) << "pitch " << pitch;
-        EXPECT_GT(shown, 10) << "pitch " << pitch;
+        EXPECT_GT(hidden, 10) << "pitch " << pitch << ", lift " << lift;
+        EXPECT_GT(shown, 10) << "pitch " << pitch << ", lift " << lift;
     }
 }
 
@@ -246,7 +255,7 @@ TEST(OcclusionGrid, PointsThatAreNotFiniteNeitherCoverNorAreHidden) {
     const std::vector<ScreenPoint> wild = {
         {-inf, -inf, 0}, {inf, -inf, 0}, {0, nan, 0}, {0, inf, 0}};
     grid.AddOccluder(wild);
-    const std::vector<ScreenPoint> box = {{10, 10, 0.5f}, {20, 20, 0.5f}};
+    const std::vector<ScreenPoint> box = {{40, 40, 0.5f}, {60, 60, 0.5f}};
     EXPECT_FALSE(grid.Hides(box));
     const std::vector<ScreenPoint> square = {
         {0, 0, 0}, {kWidth, 0, 0}, {kWidth, kHeight, 0}, {0, kHeight, 0}};
