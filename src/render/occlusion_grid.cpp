@@ -261,13 +261,9 @@ bool OcclusionGrid::CentreShows(std::span<const ScreenPoint> corners, float dept
         y += p.y;
     }
     const auto count = static_cast<float>(corners.size());
-    x /= count;
-    y /= count;
-    if (!(x >= 0 && y >= 0 && x < static_cast<float>(columns_ * kCellWidth) &&
-          y < static_cast<float>(rows_ * kCellHeight)))
-        return false;
-    const auto column = static_cast<int32_t>(x) / kCellWidth;
-    const auto row = static_cast<int32_t>(y) / kCellHeight;
+    // Off the grid, the nearest cell is still one the box reaches into.
+    const int32_t column = CellOf(x / count, kCellWidth, columns_);
+    const int32_t row = CellOf(y / count, kCellHeight, rows_);
     return !(coverDepth_[static_cast<size_t>(row * columns_ + column)] < depth - kDepthMargin);
 }
 

@@ -59,8 +59,9 @@ class OcclusionGrid {
     // The cells a box reaches into, with a margin, clamped to the grid.
     CellRange CellsUnder(const ScreenBox& box) const;
     bool HidesBox(std::span<const ScreenPoint> corners, bool flat) const;
-    // Whether the cell under the corners' centre, which lies inside them, is not covered nearer
-    // than `depth`: then they show there, whichever way they are asked about.
+    // Whether the cell under the corners' centre (which lies inside them), or the grid's cell
+    // nearest it, is not covered nearer than `depth`: then they show there, whichever way they
+    // are asked about.
     bool CentreShows(std::span<const ScreenPoint> corners, float depth) const;
 
     int32_t columns_ = 0, rows_ = 0;

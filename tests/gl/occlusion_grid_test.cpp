@@ -156,6 +156,25 @@ TEST(OcclusionGrid, HidesAFarCylinderOnlyWhereNoPixelOfItShows) {
     }
 }
 
+// Straight down along a short wide cylinder's axis no side faces the camera and its top rim is
+// its whole outline: a thin one farther down is hidden only where its rays meet the first one.
+TEST(OcclusionGrid, HidesWhatLiesBelowACylinderSeenAlongItsAxis) {
+    const Camera camera(-90);
+    const tcylinderbounds near = Upright(0, 0, 3, -10, -6);
+    int hidden = 0, shown = 0;
+    for (float x = -9; x <= 9; x += 0.75f) {
+        const tcylinderbounds far = Upright(x, 1, 0.8f, -20, -14);
+        if (GridHides(camera, near, far)) {
+            EXPECT_FALSE(ShowsPast(camera, near, far)) << "far cylinder at x " << x;
+            ++hidden;
+        } else {
+            ++shown;
+        }
+    }
+    EXPECT_GT(hidden, 10);
+    EXPECT_GT(shown, 5);
+}
+
 // Where a ray from the origin meets side `j` of the cylinder as drawn with kSegments sides, if it
 // does from in front.
 std::optional<float> SideHit(const tcylinderbounds& b, int j, tvec3 d) {
