@@ -65,10 +65,8 @@ void FlagCarried(const Game& game, FlagSide side, const std::vector<tplayerinfo>
         return;
     }
     side.flag.position = CarrierPosition(game, carrier);
-    if (table[carrier].dead) {
-        side.flag.state = kFlagDropped;
-        return;
-    }
+    // Dropped where the carrier fell; but a carrier that fell on reaching its base still scores.
+    if (table[carrier].dead) side.flag.state = kFlagDropped;
     // A capture needs the capturing team's own flag standing at home.
     if (side.enemyFlag.state == kFlagAtBase &&
         Near(side.flag.position, side.enemyFlag.position, kNear)) {
