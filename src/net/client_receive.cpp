@@ -319,7 +319,7 @@ void OnKill(Game& game, Bytes bytes) {
             game.play.playerModels[static_cast<size_t>(v)].dead = true;
             game.play.playerModels[static_cast<size_t>(v)].deathTime = now;
         }
-        ++client.localPlayer.deaths;
+        CountOneMore(client.localPlayer.deaths);
         game.state.localDeathPending = true;
     }
     if (game.state.hosting) {
@@ -336,7 +336,7 @@ void OnKill(Game& game, Bytes bytes) {
                 model.deathTime = now;
                 SelectAnimation(model, 10);
             }
-            ++game.server.serverPlayers[static_cast<size_t>(b)].deaths;
+            CountOneMore(game.server.serverPlayers[static_cast<size_t>(b)].deaths);
         }
     }
 }

@@ -72,6 +72,12 @@ static_assert(offsetof(tplayerinfo, dead) == 74);
 static_assert(offsetof(tplayerinfo, team) == 75);
 static_assert(offsetof(tplayerinfo, isBot) == 76);
 
+// A player's frags and deaths are signed bytes: they stop at 127 instead of wrapping to -128.
+inline constexpr int8_t kMostFrags = 127;
+inline void CountOneMore(int8_t& fragsOrDeaths) {
+    if (fragsOrDeaths < kMostFrags) ++fragsOrDeaths;
+}
+
 enum tflagstate : uint8_t { kFlagAtBase = 0, kFlagCarried = 1, kFlagDropped = 2 };
 
 struct tteamflag {
