@@ -103,6 +103,34 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
     EXPECT_EQ(Model(host, 1).position, back);
 }
 
+TEST_F(MatchOnTheBus, APlayerKilledByTheShotThatEndsTheLevelPlaysTheNextOneAlive) {
+    NetMachine& host = Machine("10.0.0.1", 11);
+    NetMachine& joiner = Machine("10.0.0.2", 22);
+    HostGame(host, {.maps = {"arena1.map", "arena2.map"}, .fragLimit = 1});
+    net.RunFor(100);
+    JoinGame(joiner, "10.0.0.1", "Joe");
+    net.RunFor(300);
+    Place(host, {0, 1.2f, 0}, 0);
+    Place(joiner, {0, 1.2f, -6}, 180);
+    net.RunFor(300);
+    FireBullet(host.game, 0, 0, 0);
+    for (int frame = 0; frame < 200 && !joiner.client().clientSettings.gameOver; ++frame)
+        net.RunFrame();
+    ASSERT_TRUE(joiner.client().clientSettings.gameOver);
+    ASSERT_TRUE(Model(joiner, 1).dead);
+
+    for (int frame = 0; frame < 1200 && joiner.levelsStarted.size() < 2; ++frame) net.RunFrame();
+    ASSERT_EQ(joiner.levelsStarted.back(), "arena2.map");
+    // From its first frame on, neither dead nor falling again.
+    for (int frame = 0; frame < 600; ++frame) {
+        const tgeomobject& joe = Model(joiner, 1);
+        ASSERT_FALSE(joe.dead) << "frame " << frame;
+        ASSERT_NE(joe.triangleParts[0].currentAnimation, 10) << "frame " << frame;
+        net.RunFrame();
+    }
+    EXPECT_EQ(joiner.client().localPlayer.deaths, 0);
+}
+
 TEST_F(MatchOnTheBus, ACaptureScoresOnEveryMachine) {
     NetMachine& host = Machine("10.0.0.1", 11);
     NetMachine& joiner = Machine("10.0.0.2", 22);
