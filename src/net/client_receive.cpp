@@ -366,18 +366,13 @@ void OnRespawnPlacement(Game& game, Bytes bytes) {
             model.yaw = placement->yaw;
         }
     };
-    if (placement->id == client.localPlayer.id) {
-        const bool levelStart = !game.state.spawnConfirmed;
-        // An answer to a respawn in play keeps the score; a late repeat of one is stale.
-        if ((levelStart || client.respawnRequested) && game.state.localPlayerIndex >= 0)
+    // Our place in a new level. The request goes out every frame until the first answer is in,
+    // so later answers may follow: they come in play, and would move us and clear the score.
+    if (placement->id == client.localPlayer.id && !game.state.spawnConfirmed) {
+        if (game.state.localPlayerIndex >= 0)
             place(static_cast<size_t>(game.state.localPlayerIndex));
-        if (levelStart) {
-            client.localPlayer.frags = placement->frags;
-            client.localPlayer.deaths = placement->deaths;
-        } else if (client.respawnRequested) {
-            client.respawnRequested = false;
-            client.respawnPlaced = true;
-        }
+        client.localPlayer.frags = placement->frags;
+        client.localPlayer.deaths = placement->deaths;
         // Only our own placement ends the requests; a bot's answer may come first.
         game.state.spawnConfirmed = true;
     }

@@ -60,8 +60,6 @@ void Disconnect(Game& game) {
     game.play.bullets.clear();
     game.play.explosions.clear();
     client.impacts.clear();
-    client.respawnRequested = false;
-    client.respawnPlaced = false;
     client.departedIds.clear();
     client.loadedMap.clear();
     client.awaitingServerRestart = false;

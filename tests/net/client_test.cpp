@@ -343,6 +343,13 @@ TEST_F(ClientFixture, OnlyOurOwnPlacementConfirmsTheSpawn) {
     Receive(BuildRespawnPlacement(place));
     EXPECT_EQ(game.client.players[2].position, (tvec3{1, 0, 1}));
     EXPECT_TRUE(game.state.spawnConfirmed);
+    // A later answer to the same requests arrives in play: it neither moves us nor clears the
+    // score.
+    game.client.localPlayer.frags = 3;
+    place.position = {9, 0, 9};
+    Receive(BuildRespawnPlacement(place));
+    EXPECT_EQ(game.client.players[2].position, (tvec3{1, 0, 1}));
+    EXPECT_EQ(game.client.localPlayer.frags, 3);
 }
 
 TEST_F(ClientFixture, ServersOnTheLanAreListedOnceAndAtMostTwentyOne) {
