@@ -95,12 +95,18 @@ void MergeServerSettings(Game& game, const tgamesettings& settings) {
     }
 }
 
-// Leaves out the records of players this client already removed.
-void DropDepartedRecords(const Client& client, std::vector<tplayerinfo>& records) {
-    std::erase_if(records, [&](const tplayerinfo& record) {
-        return std::find(client.departedIds.begin(), client.departedIds.end(), record.id) !=
-               client.departedIds.end();
-    });
+// Leaves out the records of players this client already removed, and counts the flag carriers
+// in the table that is left.
+void DropDepartedRecords(const Client& client, tplayertable& table) {
+    std::vector<tplayerinfo>& records = table.players;
+    for (size_t i = records.size(); i-- > 0;) {
+        if (std::find(client.departedIds.begin(), client.departedIds.end(), records[i].id) ==
+            client.departedIds.end()) {
+            continue;
+        }
+        records.erase(records.begin() + static_cast<std::ptrdiff_t>(i));
+        ShiftFlagCarriers(table.settings, i);
+    }
 }
 
 // A flag "carried" by a slot the table does not have (its carrier left from the last slot) lies
@@ -116,7 +122,7 @@ void OnGameInfo(Game& game, Bytes bytes) {
     std::optional<tplayertable> table = ParsePlayerTable(bytes, false);
     if (!table) return;
     DropFlagsOfUnknownCarriers(table->settings, table->players.size());
-    DropDepartedRecords(client, table->players);
+    DropDepartedRecords(client, *table);
     // Records without a model yet stay out until the "added" that brings the model.
     size_t known = std::min(table->players.size(), client.players.size());
     if (client.clientPlayers.size() < known) client.clientPlayers.resize(known);
@@ -154,7 +160,7 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     std::optional<tplayertable> table = ParsePlayerTable(datagram.bytes, !accepted);
     if (!table) return;
     DropFlagsOfUnknownCarriers(table->settings, table->players.size());
-    DropDepartedRecords(client, table->players);
+    DropDepartedRecords(client, *table);
     const std::vector<tplayerinfo>& records = table->players;
     if (accepted) {
         // Only the answer to our own outstanding join; a repeat would add the bots twice.
@@ -234,6 +240,7 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
         client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
     AddMessageLine(client.messageLog, line, NetNow(game));
     client.clientPlayers.erase(client.clientPlayers.begin() + d);
+    ShiftFlagCarriers(client.clientSettings, static_cast<size_t>(d));
     client.departedIds.push_back(*id);
     if (client.departedIds.size() > kRememberedDepartures) {
         client.departedIds.erase(client.departedIds.begin());

@@ -122,6 +122,20 @@ static_assert(offsetof(tgamesettings, gameOver) == 54);
 static_assert(offsetof(tgamesettings, blueFlag) == 56);
 static_assert(offsetof(tgamesettings, redFlag) == 72);
 
+// The player at `slot` left the table and every later player moved down by one: a flag carried
+// by a later player stays on it, and a flag the leaving player carried lies where it last was,
+// as if its carrier had fallen there.
+inline void ShiftFlagCarriers(tgamesettings& settings, size_t slot) {
+    for (tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
+        if (flag->state != kFlagCarried || flag->carrier < slot) continue;
+        if (flag->carrier == slot) {
+            flag->state = kFlagDropped;
+        } else {
+            --flag->carrier;
+        }
+    }
+}
+
 inline constexpr size_t kDatagramSize = 1024;
 // The server's table never holds more (host + 8 bots), and no record count may claim more.
 inline constexpr int32_t kMaxPlayers = 9;

@@ -120,13 +120,13 @@ TEST_F(Flags, ACarrierReportedDeadAsItReachesItsFlagStillScores) {
     EXPECT_EQ(settings().blueFlag.position, kBlueHome);
 }
 
-TEST_F(Flags, AFlagWhoseCarrierLeftGoesHome) {
+TEST_F(Flags, AFlagCarriedByNobodyInTheTableLiesWhereItWasCarried) {
     MoveTo(3, kBlueHome);
     MoveTo(3, {0, 0, 10});
     game.server.serverPlayers.pop_back();
     RunFlagRules(game);
-    EXPECT_EQ(settings().blueFlag.state, kFlagAtBase);
-    EXPECT_EQ(settings().blueFlag.position, kBlueHome);
+    EXPECT_EQ(settings().blueFlag.state, kFlagDropped);
+    EXPECT_EQ(settings().blueFlag.position, (tvec3{0, 0, 10}));
 }
 
 }  // namespace
