@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int8_t kMostFrags = 127;  // the table keeps frags in a signed byte
-
 bool IsBot(const Game& game, int32_t index) {
     const std::vector<tgeomobject>& models = game.play.playerModels;
     return index >= 0 && static_cast<size_t>(index) < models.size() &&
@@ -27,7 +25,7 @@ void ScoreBotKill(Game& game, int32_t shooterIndex, int32_t victimIndex) {
     const auto shooter = static_cast<size_t>(shooterIndex);
     const auto victim = static_cast<size_t>(victimIndex);
     if (shooter >= table.size() || victim >= table.size()) return;
-    if (table[shooter].frags < kMostFrags) ++table[shooter].frags;
+    CountOneMore(table[shooter].frags);
     game.play.playerModels[victim].deathTime = game.frame.now;
     SendKill(game, table[shooter].id, table[victim].id);
 }

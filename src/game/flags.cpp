@@ -41,9 +41,14 @@ void GoHome(tteamflag& flag, tvec3 home) {
 }
 
 tvec3 CarrierPosition(const Game& game, size_t carrier) {
+    // The models follow the client's table, which lets a departed player go before the server
+    // does: the carrier's model is the one of its id.
+    const tplayerinfo& entry = game.server.serverPlayers[carrier];
     const std::vector<tgeomobject>& models = game.play.playerModels;
-    if (carrier < models.size()) return PlaceCarriedFlag(models[carrier]);
-    return game.server.serverPlayers[carrier].position;
+    const int32_t model = FindClientPlayer(game.client, entry.id);
+    if (model >= 0 && static_cast<size_t>(model) < models.size())
+        return PlaceCarriedFlag(models[static_cast<size_t>(model)]);
+    return entry.position;
 }
 
 void FlagAtHome(FlagSide side, const std::vector<tplayerinfo>& table) {
@@ -60,15 +65,14 @@ void FlagAtHome(FlagSide side, const std::vector<tplayerinfo>& table) {
 void FlagCarried(const Game& game, FlagSide side, const std::vector<tplayerinfo>& table) {
     const size_t carrier = side.flag.carrier;
     if (carrier >= table.size()) {
-        // Its carrier left the game: the flag goes home.
-        GoHome(side.flag, side.home);
-        return;
-    }
-    side.flag.position = CarrierPosition(game, carrier);
-    if (table[carrier].dead) {
+        // No such player: the flag lies where it was last carried (going home from a carrier
+        // would read as a capture on every machine).
         side.flag.state = kFlagDropped;
         return;
     }
+    side.flag.position = CarrierPosition(game, carrier);
+    // Dropped where the carrier fell; but a carrier that fell on reaching its base still scores.
+    if (table[carrier].dead) side.flag.state = kFlagDropped;
     // A capture needs the capturing team's own flag standing at home.
     if (side.enemyFlag.state == kFlagAtBase &&
         Near(side.flag.position, side.enemyFlag.position, kNear)) {

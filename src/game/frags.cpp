@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int8_t kMostFrags = 127;  // the table keeps frags in a signed byte
-
 bool JustKilled(const tgeomobject& victim, uint32_t now) {
     return victim.deathTime != 0 && Elapsed(now, victim.deathTime) < victim.respawnDelay;
 }
@@ -30,7 +28,7 @@ void ScoreLocalKill(Game& game, int32_t victimIndex) {
     Client& client = game.client;
     const auto victim = static_cast<size_t>(victimIndex);
     if (victim >= game.play.playerModels.size() || victim >= client.clientPlayers.size()) return;
-    if (client.localPlayer.frags < kMostFrags) ++client.localPlayer.frags;
+    CountOneMore(client.localPlayer.frags);
     game.play.playerModels[victim].deathTime = game.frame.now;
     SendKill(game, client.localPlayer.id, client.clientPlayers[victim].id);
 }

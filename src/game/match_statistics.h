@@ -18,6 +18,7 @@ struct tstatisticstable {
     std::vector<tstatisticsrow> red;   // team byte 1
 };
 
-// Rows in table order, then ordered by kills, highest first; players with equal kills keep
-// their table order. Entries of neither team are left out.
+// Rows in table order, then ordered by kills, highest first, by swapping each row with any later
+// row of more kills (so players with equal kills may change places). Entries of neither team are
+// left out.
 tstatisticstable BuildStatisticsTable(std::span<const tplayerinfo> players);

@@ -2,13 +2,10 @@
 
 #include "app/game.h"
 #include "base/clock.h"
-#include "net/client_session.h"
 
 namespace {
 
 constexpr int32_t kTeamDraws = 1001;
-// A lost request or answer is asked for again after this long.
-constexpr int32_t kRespawnRequestRepeat = 250;
 
 bool RespawnDue(const tgeomobject& model, uint32_t now) {
     return model.dead && Elapsed(now, model.deathTime) >= model.respawnDelay;
@@ -51,35 +48,15 @@ void ReviveModel(tgeomobject& model) {
 }
 
 void RespawnLocalPlayerIfDue(Game& game) {
-    Client& client = game.client;
     const int32_t index = game.state.localPlayerIndex;
     if (index < 0 || static_cast<size_t>(index) >= game.play.playerModels.size()) return;
     tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
-    const uint32_t now = game.frame.now;
-
-    if (client.respawnPlaced) {
-        client.respawnPlaced = false;
-        if (model.dead) ComeBackWithFreshWeapon(game, model);
-        return;
-    }
-    if (!RespawnDue(model, now)) {
-        client.respawnRequested = false;
-        return;
-    }
-    if (!IsConnected(game)) {
-        // Nobody to ask: the spawn rule of a lone machine.
-        const tspawnpoint* spawn = DrawRespawnPoint(
-            game.world.arena, game.random, client.clientSettings.gameType, client.localPlayer.team);
-        if (spawn) PlaceAt(model, *spawn);
-        ComeBackWithFreshWeapon(game, model);
-        client.respawnRequested = false;
-        return;
-    }
-    if (client.respawnRequested && Elapsed(now, client.respawnRequestTime) < kRespawnRequestRepeat)
-        return;
-    client.respawnRequested = true;
-    client.respawnRequestTime = now;
-    SendRespawnRequest(game, client.localPlayer.id);
+    if (!RespawnDue(model, game.frame.now)) return;
+    const Client& client = game.client;
+    const tspawnpoint* spawn = DrawRespawnPoint(
+        game.world.arena, game.random, client.clientSettings.gameType, client.localPlayer.team);
+    if (spawn) PlaceAt(model, *spawn);
+    ComeBackWithFreshWeapon(game, model);
 }
 
 void RespawnBotIfDue(Game& game, int32_t index) {

@@ -1,7 +1,8 @@
-// Respawn: a dead player comes back once its respawn delay has passed. The local player asks the
-// server where ("respl") and comes back when the answer has placed it; bots are placed by the host
-// itself at a random spawn point. The integration step calls RespawnLocalPlayerIfDue every frame,
-// the bot step RespawnBotIfDue for each bot.
+// Respawn: a dead player comes back once its respawn delay has passed, at a random spawn point
+// that the machine running it draws itself: the local player's own machine, the host for its
+// bots. Nothing is asked of the server (its placements are for the start of a level only). The
+// integration step calls RespawnLocalPlayerIfDue every frame, the bot step RespawnBotIfDue for
+// each bot.
 #pragma once
 #include <cstdint>
 
@@ -18,9 +19,8 @@ const tspawnpoint* DrawRespawnPoint(const Arena& arena, Random& random, uint8_t 
 // Alive again, standing: the dead flag is cleared and no part runs an animation.
 void ReviveModel(tgeomobject& model);
 
-// Every frame: a dead local player whose delay has passed requests its place from the server
-// (again every so often while the answer is missing) and is revived with a fresh weapon once the
-// answer placed it. Without a server it comes back at a random spawn point.
+// Every frame: a dead local player whose delay has passed comes back at a random spawn point
+// of its team (any point in deathmatch) with a fresh weapon.
 void RespawnLocalPlayerIfDue(Game& game);
 
 // A dead bot whose delay has passed comes back at a random point of its team (host only).

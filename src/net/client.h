@@ -67,11 +67,6 @@ struct Client {
     // Set by our own level restart until the server's settings show its new level too; until
     // then a report still saying "game over" is old news, not a new level end.
     bool awaitingServerRestart = false;
-    // A dead local player whose delay has passed asks the server where to come back; the answer
-    // places the model and the game step brings it back to life.
-    bool respawnRequested = false;
-    uint32_t respawnRequestTime = 0;
-    bool respawnPlaced = false;
 
     tplayerinfo localPlayer;
     std::vector<tplayerinfo> clientPlayers;

@@ -95,12 +95,18 @@ void MergeServerSettings(Game& game, const tgamesettings& settings) {
     }
 }
 
-// Leaves out the records of players this client already removed.
-void DropDepartedRecords(const Client& client, std::vector<tplayerinfo>& records) {
-    std::erase_if(records, [&](const tplayerinfo& record) {
-        return std::find(client.departedIds.begin(), client.departedIds.end(), record.id) !=
-               client.departedIds.end();
-    });
+// Leaves out the records of players this client already removed, and counts the flag carriers
+// in the table that is left.
+void DropDepartedRecords(const Client& client, tplayertable& table) {
+    std::vector<tplayerinfo>& records = table.players;
+    for (size_t i = records.size(); i-- > 0;) {
+        if (std::find(client.departedIds.begin(), client.departedIds.end(), records[i].id) ==
+            client.departedIds.end()) {
+            continue;
+        }
+        records.erase(records.begin() + static_cast<std::ptrdiff_t>(i));
+        ShiftFlagCarriers(table.settings, i);
+    }
 }
 
 // A flag "carried" by a slot the table does not have (its carrier left from the last slot) lies
@@ -116,7 +122,7 @@ void OnGameInfo(Game& game, Bytes bytes) {
     std::optional<tplayertable> table = ParsePlayerTable(bytes, false);
     if (!table) return;
     DropFlagsOfUnknownCarriers(table->settings, table->players.size());
-    DropDepartedRecords(client, table->players);
+    DropDepartedRecords(client, *table);
     // Records without a model yet stay out until the "added" that brings the model.
     size_t known = std::min(table->players.size(), client.players.size());
     if (client.clientPlayers.size() < known) client.clientPlayers.resize(known);
@@ -154,7 +160,7 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
     std::optional<tplayertable> table = ParsePlayerTable(datagram.bytes, !accepted);
     if (!table) return;
     DropFlagsOfUnknownCarriers(table->settings, table->players.size());
-    DropDepartedRecords(client, table->players);
+    DropDepartedRecords(client, *table);
     const std::vector<tplayerinfo>& records = table->players;
     if (accepted) {
         // Only the answer to our own outstanding join; a repeat would add the bots twice.
@@ -234,6 +240,7 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
         client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
     AddMessageLine(client.messageLog, line, NetNow(game));
     client.clientPlayers.erase(client.clientPlayers.begin() + d);
+    ShiftFlagCarriers(client.clientSettings, static_cast<size_t>(d));
     client.departedIds.push_back(*id);
     if (client.departedIds.size() > kRememberedDepartures) {
         client.departedIds.erase(client.departedIds.begin());
@@ -319,7 +326,7 @@ void OnKill(Game& game, Bytes bytes) {
             game.play.playerModels[static_cast<size_t>(v)].dead = true;
             game.play.playerModels[static_cast<size_t>(v)].deathTime = now;
         }
-        ++client.localPlayer.deaths;
+        CountOneMore(client.localPlayer.deaths);
         game.state.localDeathPending = true;
     }
     if (game.state.hosting) {
@@ -336,7 +343,7 @@ void OnKill(Game& game, Bytes bytes) {
                 model.deathTime = now;
                 SelectAnimation(model, 10);
             }
-            ++game.server.serverPlayers[static_cast<size_t>(b)].deaths;
+            CountOneMore(game.server.serverPlayers[static_cast<size_t>(b)].deaths);
         }
     }
 }
@@ -366,18 +373,13 @@ void OnRespawnPlacement(Game& game, Bytes bytes) {
             model.yaw = placement->yaw;
         }
     };
-    if (placement->id == client.localPlayer.id) {
-        const bool levelStart = !game.state.spawnConfirmed;
-        // An answer to a respawn in play keeps the score; a late repeat of one is stale.
-        if ((levelStart || client.respawnRequested) && game.state.localPlayerIndex >= 0)
+    // Our place in a new level. The request goes out every frame until the first answer is in,
+    // so later answers may follow: they come in play, and would move us and clear the score.
+    if (placement->id == client.localPlayer.id && !game.state.spawnConfirmed) {
+        if (game.state.localPlayerIndex >= 0)
             place(static_cast<size_t>(game.state.localPlayerIndex));
-        if (levelStart) {
-            client.localPlayer.frags = placement->frags;
-            client.localPlayer.deaths = placement->deaths;
-        } else if (client.respawnRequested) {
-            client.respawnRequested = false;
-            client.respawnPlaced = true;
-        }
+        client.localPlayer.frags = placement->frags;
+        client.localPlayer.deaths = placement->deaths;
         // Only our own placement ends the requests; a bot's answer may come first.
         game.state.spawnConfirmed = true;
     }

@@ -24,6 +24,14 @@ tplayerpresence* LocalPresence(Game& game) {
     return &game.client.players[static_cast<size_t>(index)];
 }
 
+// Whoever the last shots of a level killed starts the next one standing: the local player as
+// well as the bots, with no death left to show.
+void StartEveryoneAlive(Game& game) {
+    for (tgeomobject& model : game.play.playerModels) model.dead = false;
+    for (tplayerpresence& player : game.client.players) player.dead = false;
+    game.state.localDeathPending = false;
+}
+
 }  // namespace
 
 void Connect(Game& game) {
@@ -52,8 +60,6 @@ void Disconnect(Game& game) {
     game.play.bullets.clear();
     game.play.explosions.clear();
     client.impacts.clear();
-    client.respawnRequested = false;
-    client.respawnPlaced = false;
     client.departedIds.clear();
     client.loadedMap.clear();
     client.awaitingServerRestart = false;
@@ -182,6 +188,7 @@ void RestartLevel(Game& game) {
         ForgetFlagEvents(game);
         ReloadPlayerModels(game);
         RestoreModelTextures(game);
+        StartEveryoneAlive(game);
         game.play.bullets.clear();
         game.play.explosions.clear();
         client.impacts.clear();
@@ -206,11 +213,9 @@ void RestartLevel(Game& game) {
                 client.players[i].yaw = bot.yaw;
             }
             if (i < game.play.playerModels.size()) {
-                // A bot killed as the level ended starts the next one standing.
                 tgeomobject& model = game.play.playerModels[i];
                 model.position = bot.position;
                 model.yaw = bot.yaw;
-                model.dead = false;
                 model.velocity = {};
                 model.platformIndex = -1;
             }

@@ -228,7 +228,6 @@ void ReloadPlayerModels(Game& game) {
         model->position = slot.position;
         model->yaw = slot.yaw;
         model->isBot = slot.isBot;
-        model->dead = slot.dead;
         ApplyPlayerColour(*model, index);
         slot = std::move(*model);
     }

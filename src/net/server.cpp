@@ -1,6 +1,6 @@
-// The server's receive handler: joins, state reports, kills, bullets, respawns and the end of a
-// level. Every payload is parsed whole before anything changes, so a malformed datagram leaves
-// the tables as they were.
+// The server's receive handler: joins, state reports, kills, bullets, placements in a new level
+// and the end of a level. Every payload is parsed whole before anything changes, so a malformed
+// datagram leaves the tables as they were.
 #include "net/server.h"
 
 #include <algorithm>
@@ -201,6 +201,8 @@ void OnKill(Game& game, const Datagram& datagram) {
     if (limitReached && !settings.gameOver) EndLevel(game, true);
 }
 
+// A player's place in the next level, asked for after a level change: the next point of the
+// level's order, with the score cleared. Whoever asks is answered, at any time.
 void OnRespawnRequest(Game& game, const Datagram& datagram) {
     Server& server = game.server;
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);

@@ -22,6 +22,7 @@ void CompleteDeparture(Game& game, size_t record) {
     if (index < 0) return;
     tplayerinfo departed = server.serverPlayers[static_cast<size_t>(index)];
     server.serverPlayers.erase(server.serverPlayers.begin() + index);
+    ShiftFlagCarriers(server.serverSettings, static_cast<size_t>(index));
     if (static_cast<size_t>(index) < server.lastHeard.size()) {
         server.lastHeard.erase(server.lastHeard.begin() + index);
     }

@@ -1,4 +1,4 @@
-// Spawn points for joins, respawn requests and bots; the host's bots' table entries.
+// Spawn points for joins, placements in a new level and bots; the host's bots' table entries.
 #include <algorithm>
 
 #include "app/game.h"

@@ -72,6 +72,12 @@ static_assert(offsetof(tplayerinfo, dead) == 74);
 static_assert(offsetof(tplayerinfo, team) == 75);
 static_assert(offsetof(tplayerinfo, isBot) == 76);
 
+// A player's frags and deaths are signed bytes: they stop at 127 instead of wrapping to -128.
+inline constexpr int8_t kMostFrags = 127;
+inline void CountOneMore(int8_t& fragsOrDeaths) {
+    if (fragsOrDeaths < kMostFrags) ++fragsOrDeaths;
+}
+
 enum tflagstate : uint8_t { kFlagAtBase = 0, kFlagCarried = 1, kFlagDropped = 2 };
 
 struct tteamflag {
@@ -115,6 +121,20 @@ static_assert(offsetof(tgamesettings, gameType) == 53);
 static_assert(offsetof(tgamesettings, gameOver) == 54);
 static_assert(offsetof(tgamesettings, blueFlag) == 56);
 static_assert(offsetof(tgamesettings, redFlag) == 72);
+
+// The player at `slot` left the table and every later player moved down by one: a flag carried
+// by a later player stays on it, and a flag the leaving player carried lies where it last was,
+// as if its carrier had fallen there.
+inline void ShiftFlagCarriers(tgamesettings& settings, size_t slot) {
+    for (tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
+        if (flag->state != kFlagCarried || flag->carrier < slot) continue;
+        if (flag->carrier == slot) {
+            flag->state = kFlagDropped;
+        } else {
+            --flag->carrier;
+        }
+    }
+}
 
 inline constexpr size_t kDatagramSize = 1024;
 // The server's table never holds more (host + 8 bots), and no record count may claim more.

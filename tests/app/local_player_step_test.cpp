@@ -76,8 +76,7 @@ TEST_F(LocalPlayerStep, ADeadPlayerStaysPutAndStandsUpAfterItsDelay) {
     EXPECT_TRUE(Player().dead);
     Frames(40);
     EXPECT_FALSE(Player().dead);
-    // Without a server to ask, it stands up where it is (this arena has no spawn points), with a
-    // fresh weapon.
+    // This arena has no spawn points: it stands up where it is, with a fresh weapon.
     EXPECT_EQ(game.play.weapon.spareMagazines, 5);
 }
 

@@ -111,13 +111,22 @@ TEST_F(Flags, ACaptureNeedsTheCapturingTeamsOwnFlagAtHome) {
     EXPECT_EQ(settings().blueFlag.position, kBlueHome);
 }
 
-TEST_F(Flags, AFlagWhoseCarrierLeftGoesHome) {
+TEST_F(Flags, ACarrierReportedDeadAsItReachesItsFlagStillScores) {
+    MoveTo(2, kBlueHome);
+    player(2).dead = true;  // its report shows it at its base and dead in the same frame
+    MoveTo(2, kRedHome);
+    EXPECT_EQ(settings().redFlag.score, 1);
+    EXPECT_EQ(settings().blueFlag.state, kFlagAtBase);
+    EXPECT_EQ(settings().blueFlag.position, kBlueHome);
+}
+
+TEST_F(Flags, AFlagCarriedByNobodyInTheTableLiesWhereItWasCarried) {
     MoveTo(3, kBlueHome);
     MoveTo(3, {0, 0, 10});
     game.server.serverPlayers.pop_back();
     RunFlagRules(game);
-    EXPECT_EQ(settings().blueFlag.state, kFlagAtBase);
-    EXPECT_EQ(settings().blueFlag.position, kBlueHome);
+    EXPECT_EQ(settings().blueFlag.state, kFlagDropped);
+    EXPECT_EQ(settings().blueFlag.position, (tvec3{0, 0, 10}));
 }
 
 }  // namespace

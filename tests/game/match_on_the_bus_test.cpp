@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "game/weapon.h"
 #include "net/net_harness.h"
@@ -13,7 +14,10 @@ namespace {
 class MatchOnTheBus : public ::testing::Test {
   protected:
     NetMachine& Machine(const std::string& address, uint64_t seed) {
-        NetMachine& machine = net.AddMachine(address, seed);
+        return Machine(net, address, seed);
+    }
+    NetMachine& Machine(NetHarness& on, const std::string& address, uint64_t seed) {
+        NetMachine& machine = on.AddMachine(address, seed);
         gpus.push_back(std::make_unique<FakeGpu>());
         machine.game.services.gpu = gpus.back().get();
         machine.game.world.playerModelFile = std::string(ZARNOK_SOURCE_DIR) + "/data/player.txt";
@@ -32,6 +36,15 @@ class MatchOnTheBus : public ::testing::Test {
         tgeomobject& own = Model(machine, static_cast<size_t>(machine.game.state.localPlayerIndex));
         own.position = at;
         own.yaw = yaw;
+    }
+
+    // How far, along the ground, `machine` shows the blue flag from player `id`.
+    static float BlueFlagFrom(NetMachine& machine, int32_t id) {
+        const int32_t index = FindClientPlayer(machine.client(), id);
+        if (index < 0) return 1e9f;
+        const tvec3 flag = machine.game.world.arena.blueFlag.position;
+        const tvec3 player = Model(machine, static_cast<size_t>(index)).position;
+        return std::hypot(flag.x - player.x, flag.z - player.z);
     }
 
     NetHarness net;
@@ -103,6 +116,34 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
     EXPECT_EQ(Model(host, 1).position, back);
 }
 
+TEST_F(MatchOnTheBus, APlayerKilledByTheShotThatEndsTheLevelPlaysTheNextOneAlive) {
+    NetMachine& host = Machine("10.0.0.1", 11);
+    NetMachine& joiner = Machine("10.0.0.2", 22);
+    HostGame(host, {.maps = {"arena1.map", "arena2.map"}, .fragLimit = 1});
+    net.RunFor(100);
+    JoinGame(joiner, "10.0.0.1", "Joe");
+    net.RunFor(300);
+    Place(host, {0, 1.2f, 0}, 0);
+    Place(joiner, {0, 1.2f, -6}, 180);
+    net.RunFor(300);
+    FireBullet(host.game, 0, 0, 0);
+    for (int frame = 0; frame < 200 && !joiner.client().clientSettings.gameOver; ++frame)
+        net.RunFrame();
+    ASSERT_TRUE(joiner.client().clientSettings.gameOver);
+    ASSERT_TRUE(Model(joiner, 1).dead);
+
+    for (int frame = 0; frame < 1200 && joiner.levelsStarted.size() < 2; ++frame) net.RunFrame();
+    ASSERT_EQ(joiner.levelsStarted.back(), "arena2.map");
+    // From its first frame on, neither dead nor falling again.
+    for (int frame = 0; frame < 600; ++frame) {
+        const tgeomobject& joe = Model(joiner, 1);
+        ASSERT_FALSE(joe.dead) << "frame " << frame;
+        ASSERT_NE(joe.triangleParts[0].currentAnimation, 10) << "frame " << frame;
+        net.RunFrame();
+    }
+    EXPECT_EQ(joiner.client().localPlayer.deaths, 0);
+}
+
 TEST_F(MatchOnTheBus, ACaptureScoresOnEveryMachine) {
     NetMachine& host = Machine("10.0.0.1", 11);
     NetMachine& joiner = Machine("10.0.0.2", 22);
@@ -131,6 +172,79 @@ TEST_F(MatchOnTheBus, ACaptureScoresOnEveryMachine) {
         EXPECT_TRUE(LogHas(*machine, "Read team brings the flag"));
         // The flag model stands at its home again on every machine.
         EXPECT_EQ(machine->game.world.arena.blueFlag.position, blueHome);
+    }
+}
+
+// Three red players join a host; the second takes the blue flag, then one of them leaves.
+TEST_F(MatchOnTheBus, TheBlueFlagStaysWithItsCarrierWhoeverLeavesAndDropsWhenTheCarrierLeaves) {
+    const tvec3 blueHome{-30, 0, 0}, redHome{30, 0, 0};
+    for (size_t leaving : {0u, 2u, 1u}) {  // the first red, the third, the carrier itself
+        SCOPED_TRACE(leaving);
+        NetHarness match;
+        match.bus.SetFaults({.delayMs = 20});  // removals take a while to be confirmed
+        NetMachine& host = Machine(match, "10.0.0.1", 11);
+        HostOptions options;
+        options.gameType = kCaptureTheFlag;
+        HostGame(host, options);
+        host.game.world.arena.blueFlagHome = blueHome;
+        host.game.world.arena.redFlagHome = redHome;
+        match.RunFor(100);
+        std::vector<NetMachine*> reds;
+        for (int r = 0; r < 3; ++r) {
+            reds.push_back(&Machine(match, "10.0.0." + std::to_string(2 + r), 22 + r));
+            JoinGame(*reds.back(), "10.0.0.1", "Red" + std::to_string(r), 1);
+            match.RunFor(300);
+        }
+        for (int r = 0; r < 3; ++r) Place(*reds[r], {-10.0f * r, 1, 20}, 0);
+        Place(*reds[1], blueHome + tvec3{0, 1, 0}, 0);
+        match.RunFor(200);
+        ASSERT_EQ(host.server().serverSettings.blueFlag.state, kFlagCarried);
+        Place(*reds[1], {0, 1, -20}, 0);
+        match.RunFor(200);
+        const int32_t carrierId = reds[1]->client().localPlayer.id;
+        const tvec3 carriedAt = host.server().serverSettings.blueFlag.position;
+
+        Disconnect(reds[leaving]->game);
+        std::vector<NetMachine*> staying = {&host};
+        for (size_t r = 0; r < 3; ++r) {
+            if (r != leaving) staying.push_back(reds[r]);
+        }
+        for (int frame = 0; frame < 200; ++frame) {
+            match.RunFrame();
+            const tteamflag& hostFlag = host.server().serverSettings.blueFlag;
+            for (NetMachine* machine : staying) {
+                const tteamflag& flag = machine->client().clientSettings.blueFlag;
+                if (leaving != 1) {
+                    ASSERT_EQ(flag.state, kFlagCarried) << "frame " << frame;
+                    ASSERT_LT(BlueFlagFrom(*machine, carrierId), 1.5f) << "frame " << frame;
+                } else {
+                    ASSERT_NE(flag.state, kFlagAtBase) << "frame " << frame;
+                }
+                ASSERT_FALSE(LogHas(*machine, "Read team brings the flag"));
+            }
+            if (leaving != 1) {
+                const int32_t entry = FindServerPlayer(host.server(), carrierId);
+                const tvec3 carrier =
+                    host.server().serverPlayers.at(static_cast<size_t>(entry)).position;
+                ASSERT_LT(
+                    std::hypot(hostFlag.position.x - carrier.x, hostFlag.position.z - carrier.z),
+                    1.5f)
+                    << "frame " << frame;
+            }
+        }
+        ASSERT_EQ(host.server().serverPlayers.size(), 3u);
+        for (NetMachine* machine : staying) {
+            const tteamflag& flag = machine->client().clientSettings.blueFlag;
+            EXPECT_EQ(flag.state, leaving == 1 ? kFlagDropped : kFlagCarried);
+            if (leaving == 1) {
+                // It lies where its carrier had it.
+                EXPECT_NEAR(flag.position.x, carriedAt.x, 1);
+                EXPECT_NEAR(flag.position.z, carriedAt.z, 1);
+                EXPECT_TRUE(LogHas(*machine, "Blue flag droped"));
+            } else {
+                EXPECT_EQ(machine->client().clientPlayers.at(flag.carrier).id, carrierId);
+            }
+        }
     }
 }
 

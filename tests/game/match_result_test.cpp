@@ -23,7 +23,7 @@ std::vector<std::string> Names(const std::vector<tstatisticsrow>& rows) {
     return names;
 }
 
-TEST(StatisticsTable, EachTeamIsOrderedByKillsAndEqualKillsKeepTableOrder) {
+TEST(StatisticsTable, EachTeamIsOrderedByKillsTheWayTheSwapSortLeavesEqualKills) {
     const std::vector<tplayerinfo> players = {
         Player("Ann", 1, 4, 0), Player("Bob", 1, 0, 0), Player("Cid", 2, 1, 0),
         Player("Dan", 0, 2, 1), Player("Eve", 3, 0, 1), Player("Fay", 0, 7, 1),
@@ -31,10 +31,14 @@ TEST(StatisticsTable, EachTeamIsOrderedByKillsAndEqualKillsKeepTableOrder) {
         Player("Hal", 1, 3, 0),
     };
     const tstatisticstable table = BuildStatisticsTable(players);
-    EXPECT_EQ(Names(table.blue), (std::vector<std::string>{"Cid", "Ann", "Bob", "Hal"}));
+    EXPECT_EQ(Names(table.blue), (std::vector<std::string>{"Cid", "Bob", "Ann", "Hal"}));
     EXPECT_EQ(Names(table.red), (std::vector<std::string>{"Eve", "Dan", "Fay"}));
-    EXPECT_EQ(table.blue[1].deaths, 4);
+    EXPECT_EQ(table.blue[2].deaths, 4);
     EXPECT_EQ(table.red[2].deaths, 7);
+    // Three players of 1, 1 and 2 kills: the third comes first and the other two change places.
+    const std::vector<tplayerinfo> three = {Player("A", 1, 0, 1), Player("B", 1, 0, 1),
+                                            Player("C", 2, 0, 1)};
+    EXPECT_EQ(Names(BuildStatisticsTable(three).red), (std::vector<std::string>{"C", "B", "A"}));
 }
 
 TEST(StatisticsTable, KillsAreSignedAndLongNamesAreKeptWhole) {

@@ -199,6 +199,18 @@ TEST_F(ClientFixture, KillLineOfTwoLongNamesIsExactlyForty) {
     EXPECT_EQ(static_cast<size_t>(game.client.messageLog.count), lines);
 }
 
+TEST_F(ClientFixture, DeathsStopAt127LikeFragsForUsAndForTheHostsBots) {
+    game.state.hosting = true;
+    Join();
+    game.server.serverPlayers = table;
+    for (int kill = 0; kill < 130; ++kill) {
+        Receive(BuildKill({1, game.client.localPlayer.id}));
+        Receive(BuildKill({1, 2}));  // the bot
+    }
+    EXPECT_EQ(game.client.localPlayer.deaths, 127);
+    EXPECT_EQ(game.server.serverPlayers[1].deaths, 127);
+}
+
 TEST_F(ClientFixture, BulletThatHitAPlayerThisMachineNeverHeardOfStillEnds) {
     Join();
     // The shooter's machine knows a sixth player whose "added" never arrived here.
@@ -331,6 +343,13 @@ TEST_F(ClientFixture, OnlyOurOwnPlacementConfirmsTheSpawn) {
     Receive(BuildRespawnPlacement(place));
     EXPECT_EQ(game.client.players[2].position, (tvec3{1, 0, 1}));
     EXPECT_TRUE(game.state.spawnConfirmed);
+    // A later answer to the same requests arrives in play: it neither moves us nor clears the
+    // score.
+    game.client.localPlayer.frags = 3;
+    place.position = {9, 0, 9};
+    Receive(BuildRespawnPlacement(place));
+    EXPECT_EQ(game.client.players[2].position, (tvec3{1, 0, 1}));
+    EXPECT_EQ(game.client.localPlayer.frags, 3);
 }
 
 TEST_F(ClientFixture, ServersOnTheLanAreListedOnceAndAtMostTwentyOne) {
