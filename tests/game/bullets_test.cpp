@@ -9,6 +9,7 @@
 #include "game/weapon.h"
 #include "net/client_receive.h"
 #include "play_fixture.h"
+#include "support/match_rules.h"
 #include "world/animation.h"
 
 namespace {
@@ -18,16 +19,16 @@ class Bullets : public PlayFixture {
     // One frame of bullet stepping, as the game step runs the three passes.
     void StepFrame(uint32_t ms = 15) {
         Advance(ms);
-        StepLocalBullets(game);
-        DropDistantBullets(game);
-        MoveRemoteBullets(game);
+        RunRule(game, StepLocalBullets);
+        RunRule(game, DropDistantBullets);
+        RunRule(game, MoveRemoteBullets);
     }
     void StepFor(uint32_t ms) {
         for (uint32_t t = 0; t < ms; t += 15) StepFrame();
     }
     // Player 0 fires straight ahead (no spread).
     void Fire(size_t shooter = 0) {
-        FireBullet(game, static_cast<int32_t>(shooter), 0, Model(shooter).yaw);
+        RunRule(game, FireBullet, static_cast<int32_t>(shooter), 0, Model(shooter).yaw);
     }
     std::vector<tbulletfinish> Finishes() const {
         std::vector<tbulletfinish> finishes;
