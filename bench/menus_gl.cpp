@@ -56,7 +56,7 @@ void BM_MenuFrameWithNewGameScreen(benchmark::State& state) {
         OpenScreen(game.menus, Overlay::NewGame);
         FocusNewGameBox(game.menus.newGame, 0);
         for (auto _ : state) {
-            DrawMenuFrame(game);
+            DrawMenuFrame({game.menus, game.world.textures, &font});
             glFinish();
         }
     }

@@ -51,7 +51,7 @@ class MenuDrawTest : public testing::Test {
 };
 
 TEST_F(MenuDrawTest, EntriesAreDrawnInTheirRectanglesAndNothingElse) {
-    DrawMenuFrame(game_);
+    DrawMenuFrame({game_.menus, game_.world.textures});
     // Pictures are not loaded here, so the entries show as plain white quads.
     EXPECT_EQ(At(0.0f, -0.15f), (std::array<int, 3>{255, 255, 255}));   // exit
     EXPECT_EQ(At(-0.19f, 0.19f), (std::array<int, 3>{255, 255, 255}));  // new game's corner
@@ -63,7 +63,7 @@ TEST_F(MenuDrawTest, ArrowsShowTheirPressedStateAndSelectionIsHighlighted) {
     Menus& menus = game_.menus;
     OpenScreen(menus, Overlay::Options);
     menus.options.volume.left.pressed = true;
-    DrawMenuFrame(game_);
+    DrawMenuFrame({game_.menus, game_.world.textures});
     const tgtriangle& pressed = menus.options.volume.left;
     const tgtriangle& released = menus.options.volume.right;
     const auto centroid = [](const tgtriangle& t) {
@@ -78,7 +78,7 @@ TEST_F(MenuDrawTest, ArrowsShowTheirPressedStateAndSelectionIsHighlighted) {
     CloseScreen(menus);
     OpenScreen(menus, Overlay::Join);
     FocusJoinBox(menus.join, 0);
-    DrawMenuFrame(game_);
+    DrawMenuFrame({game_.menus, game_.world.textures});
     const tgedit& box = menus.join.playerName;
     const auto selection = At(box.x + 0.005f, box.y - box.h / 2);
     EXPECT_NEAR(selection[0], 51, 1);
@@ -87,7 +87,7 @@ TEST_F(MenuDrawTest, ArrowsShowTheirPressedStateAndSelectionIsHighlighted) {
 }
 
 TEST_F(MenuDrawTest, LoadingPictureKeepsItsShapeInTheMiddle) {
-    DrawLoadingFrame(game_);
+    DrawLoadingFrame({game_.menus, game_.world.textures});
     // Half height 0.25; half width 0.25 x 1.25 x 300 / 400 = 0.234.
     EXPECT_EQ(At(0.0f, 0.0f), (std::array<int, 3>{255, 255, 255}));
     EXPECT_EQ(At(0.22f, 0.24f), (std::array<int, 3>{255, 255, 255}));

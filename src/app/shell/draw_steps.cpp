@@ -5,7 +5,6 @@
 #include "app/game.h"
 #include "app/hud_feed.h"
 #include "render/views.h"
-#include "ui/draw/menu_frame.h"
 
 namespace {
 
@@ -51,6 +50,13 @@ RenderScene GatherScene(Game& game, const SceneEffects& effects, const HudInput&
 
 }  // namespace
 
+MenuScene MenuSceneOf(Game& game) {
+    return {.menus = game.menus,
+            .textures = game.world.textures,
+            .font = game.renderer.smallFont,
+            .now = game.services.clock ? game.services.clock->Ticks() : 0};
+}
+
 void DrawFrame(Game& game, FrameDraw draw) {
     const HudInput hud = GatherHudInput(game);
     switch (draw) {
@@ -65,7 +71,7 @@ void DrawFrame(Game& game, FrameDraw draw) {
             break;
         }
         case FrameDraw::Menus:
-            DrawMenuFrame(game);
+            DrawMenuFrame(MenuSceneOf(game));
             break;
         case FrameDraw::Nothing:
             break;

@@ -3,26 +3,23 @@
 #include <SDL.h>
 #include <SDL_opengl.h>
 
-#include "app/game.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_setup.h"
 #include "ui/draw/widget_draw.h"
 
 namespace {
 
-WidgetPainter PainterFor(const Game& game) {
-    const uint32_t now = game.services.clock ? game.services.clock->Ticks() : 0;
-    return {game.world.textures, game.renderer.smallFont ? game.renderer.smallFont->ListBase() : 0,
-            game.menus.client, now};
+WidgetPainter PainterFor(const MenuScene& scene) {
+    return {scene.textures, scene.font ? scene.font->ListBase() : 0, scene.menus.client, scene.now};
 }
 
-void BindSlot(const Game& game, int32_t slot) {
-    glBindTexture(GL_TEXTURE_2D, slot >= 0 ? TextureNameForSlot(game.world.textures, slot) : 0);
+void BindSlot(const MenuScene& scene, int32_t slot) {
+    glBindTexture(GL_TEXTURE_2D, slot >= 0 ? TextureNameForSlot(scene.textures, slot) : 0);
 }
 
 // A full-window picture that is missing would be a glaring white quad; the black clear shows.
-bool PictureLoaded(const Game& game, int32_t slot) {
-    for (const tteximage& image : game.world.textures.textureList) {
+bool PictureLoaded(const MenuScene& scene, int32_t slot) {
+    for (const tteximage& image : scene.textures.textureList) {
         if (image.firstSlot == slot) return image.width > 0;
     }
     return false;
@@ -84,8 +81,8 @@ void SwapWindow() {
 
 }  // namespace
 
-void DrawMenuFrame(Game& game) {
-    Menus& menus = game.menus;
+void DrawMenuFrame(const MenuScene& scene) {
+    Menus& menus = scene.menus;
     glClearColor(0, 0, 0, 1);
     glViewport(0, 0, menus.client.width, menus.client.height);
     ClearDepthAndStencil(true);
@@ -99,8 +96,8 @@ void DrawMenuFrame(Game& game) {
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
-    if (game.world.textures.nextTextureSlot > 0 && PictureLoaded(game, menus.pictures.gameLogo)) {
-        BindSlot(game, menus.pictures.gameLogo);
+    if (scene.textures.nextTextureSlot > 0 && PictureLoaded(scene, menus.pictures.gameLogo)) {
+        BindSlot(scene, menus.pictures.gameLogo);
         glBegin(GL_QUADS);
         glNormal3f(0, 1, 0);
         glTexCoord2f(1, 1);
@@ -114,7 +111,7 @@ void DrawMenuFrame(Game& game) {
         glEnd();
     }
 
-    const WidgetPainter painter = PainterFor(game);
+    const WidgetPainter painter = PainterFor(scene);
     for (tmenuitem& entry : menus.entries) Draw(painter, entry);
     if (menus.options.open) DrawOptions(painter, menus.options);
     if (menus.join.open) DrawJoin(painter, menus.join);
@@ -122,8 +119,8 @@ void DrawMenuFrame(Game& game) {
     if (menus.message.open) DrawMessage(painter, menus.message);
 }
 
-void DrawLoadingFrame(Game& game) {
-    const ClientSize client = game.menus.client;
+void DrawLoadingFrame(const MenuScene& scene) {
+    const ClientSize client = scene.menus.client;
     glClearColor(0, 0, 0, 0);
     ClearDepthAndStencil(true);
     glLoadIdentity();
@@ -132,7 +129,7 @@ void DrawLoadingFrame(Game& game) {
     glColor3f(1, 1, 1);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    if (game.world.textures.nextTextureSlot > 0) BindSlot(game, game.menus.pictures.loadLogo);
+    if (scene.textures.nextTextureSlot > 0) BindSlot(scene, scene.menus.pictures.loadLogo);
     // The picture keeps a 5:4 shape whatever the window's.
     const float halfHeight = 0.25f;
     const float halfWidth =
@@ -149,13 +146,13 @@ void DrawLoadingFrame(Game& game) {
     glEnd();
 }
 
-void PaintMenuAndLoadingFrames(Game& game) {
-    DrawMenuFrame(game);
+void PaintMenuAndLoadingFrames(const MenuScene& scene) {
+    DrawMenuFrame(scene);
     SwapWindow();
-    PaintLoadingFrame(game);
+    PaintLoadingFrame(scene);
 }
 
-void PaintLoadingFrame(Game& game) {
-    DrawLoadingFrame(game);
+void PaintLoadingFrame(const MenuScene& scene) {
+    DrawLoadingFrame(scene);
     SwapWindow();
 }
