@@ -64,6 +64,7 @@ void RunGameStep(Game& game) {
     if (!state.spawnConfirmed) RequestSpawnsUntilConfirmed(game);
     Match match = MatchOf(game);
     if (state.hosting) {
+        // The bots move by what they chose last frame, then decide on where everyone stands.
         StepBotBodies(match);
         UpdateBots(match);
     }

@@ -1,8 +1,8 @@
-// Bot bodies: the host's per-frame physics of its bots, before they decide anything. A living bot
-// collides (with a slimmer body than a player's, so bots crowd less) and keeps what the collision
-// left of its motion; a dead one comes back once its respawn delay has passed. Every bot's state
-// then goes into its player table entry, from which every machine draws it; the moves themselves
-// are applied once all bots have collided, so each saw the others where they stood.
+// Bot bodies: the host's per-frame physics of its bots, before they decide anything (bots.h): a
+// living bot moves by the velocity it chose last frame through the same gravity step and
+// integration as the local player (player_physics.h), colliding with a slimmer body than a
+// player's so bots crowd less; a dead one comes back once its respawn delay has passed. Every
+// bot's state then goes into its player table entry, from which every machine draws it.
 #pragma once
 
 struct Match;

@@ -7,7 +7,6 @@
 #include "game/bot_platform.h"
 #include "game/match.h"
 #include "game/player_movement.h"
-#include "game/player_physics.h"
 #include "game/weapon.h"
 
 namespace {
@@ -179,9 +178,5 @@ void UpdateBots(Match& match) {
     std::vector<tgeomobject>& models = match.play.playerModels;
     for (size_t i = 0; i < models.size(); ++i) {
         if (models[i].isBot && !models[i].dead) DecideFor(match, i);
-    }
-    // Gravity and the frame's motion, which the next bot step collides and applies.
-    for (tgeomobject& bot : models) {
-        if (bot.isBot && !bot.dead) StepPlayerPhysics(bot, match.tuning.GRAVITY, match.speedFactor);
     }
 }

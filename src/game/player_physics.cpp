@@ -18,14 +18,14 @@ void StepPlayerPhysics(tgeomobject& player, float gravity, float speedFactor) {
 }
 
 CollisionHit IntegratePlayer(tgeomobject& player, int32_t index, const CollisionWorld& world,
-                             float speedFactor, Random& random) {
+                             float speedFactor, Random& random, float radiusShare) {
     if (!Finite(player.velocity)) player.velocity = {};
     tvec3& motion = player.frameVelocity;
     player.airborne = motion.y > 0;
     const tvec3 before = motion;
-    const CollisionHit hit =
-        CollideMove(world, MoverKind::Player, index, player.position, motion,
-                    player.extentHalfHeight, player.extentRadius, player.headroom, random);
+    const CollisionHit hit = CollideMove(world, MoverKind::Player, index, player.position, motion,
+                                         player.extentHalfHeight, player.extentRadius * radiusShare,
+                                         player.headroom, random);
     KeepWhatCollisionLeft(motion.x, before.x, player.velocity.x);
     KeepWhatCollisionLeft(motion.z, before.z, player.velocity.z);
     if (hit.landed) {

@@ -4,6 +4,7 @@
 
 #include "app/game.h"
 #include "base/load_error.h"
+#include "game/body_record.h"
 #include "net/net_io.h"
 #include "world/animation.h"
 #include "world/gpu.h"
@@ -186,16 +187,14 @@ void ReadModelIntoPresence(Game& game, int32_t index) {
     if (!HasModel(game, index) || static_cast<size_t>(index) >= game.client.players.size()) return;
     const tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
     tplayerpresence& player = game.client.players[static_cast<size_t>(index)];
-    player.position = model.position;
-    player.yaw = model.yaw;
-    player.animationPace = model.animationPace;
-    player.dead = model.dead;
-    int32_t hand = FindPart(model, "HAND");
-    if (hand >= 0) player.aimPitch = model.triangleParts[static_cast<size_t>(hand)].pitch;
-    if (!model.triangleParts.empty()) {
-        int32_t animation = model.triangleParts.front().currentAnimation;
-        player.animation = static_cast<int8_t>(animation < -1 || animation > 127 ? -1 : animation);
-    }
+    tplayerinfo body;
+    RecordBody(model, body);
+    player.position = body.position;
+    player.yaw = body.yaw;
+    player.animationPace = body.animationPace;
+    player.dead = body.dead != 0;
+    player.aimPitch = body.aimPitch;
+    player.animation = body.animation;
 }
 
 void SaveModelTextures(Game& game) {
