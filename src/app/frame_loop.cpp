@@ -74,8 +74,11 @@ void GameStepOrLevelRestart(Game& game, uint32_t now) {
     bool playersLoaded = !game.client.players.empty();
     if (playersLoaded && state.playState == 1 && !levelOver) {
         RunGameStep(game);
-    } else if (levelOver && state.connected &&
-               Elapsed(now, state.levelEndTime) > static_cast<int32_t>(kRestartDelay)) {
+        return;
+    }
+    if (state.playState > 0) StepPosesWithoutPlay(game);
+    if (levelOver && state.connected &&
+        Elapsed(now, state.levelEndTime) > static_cast<int32_t>(kRestartDelay)) {
         RestartLevel(game);
     }
 }

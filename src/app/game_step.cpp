@@ -10,6 +10,7 @@
 #include "game/death.h"
 #include "game/explosions.h"
 #include "game/flags.h"
+#include "game/poses.h"
 #include "game/weapon.h"
 #include "net/distance_volume.h"
 #include "net/net_frame.h"
@@ -47,16 +48,24 @@ void RunGameStep(Game& game) {
     if (game.services.window) game.services.window->SetCursorVisible(false);
     if (!state.spawnConfirmed) RequestSpawnsUntilConfirmed(game);
     if (state.hosting) {
-        UpdateBotBullets(game);
         StepBotBodies(game);
         UpdateBots(game);
     }
     StepFlags(game);
     SetRemoteVolumesByDistance(game);
     StepLocalPlayer(game);
+    // Every animation chosen for this frame is stepped before a bullet moves, so hits are tested
+    // against the poses of this frame, drawn or not.
+    StepMatchPoses(game.play, game.world.arena, game.frame.now);
+    if (state.hosting) UpdateBotBullets(game);
     StepLocalBullets(game);
-    FollowPlayersWithMuzzles(game);
     DropDistantBullets(game);
     MoveRemoteBullets(game);
     IntegrateLocalPlayer(game);
+    FollowPlayersWithMuzzles(game.play, game.frame.now);
+}
+
+void StepPosesWithoutPlay(Game& game) {
+    StepMatchPoses(game.play, game.world.arena, game.frame.now);
+    FollowPlayersWithMuzzles(game.play, game.frame.now);
 }

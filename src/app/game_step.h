@@ -5,5 +5,8 @@
 struct Game;
 
 void RunGameStep(Game& game);
+// A frame in play without a game step (the level is over, or play is paused): the models keep
+// animating where they stand.
+void StepPosesWithoutPlay(Game& game);
 // Explosions past their lifetime leave; runs every frame, in menus as well as in play.
 void RemoveOldExplosions(Game& game);

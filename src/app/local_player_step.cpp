@@ -61,6 +61,5 @@ void IntegrateLocalPlayer(Game& game) {
     IntegratePlayer(*player, game.state.localPlayerIndex,
                     CollisionWorldOf(game.world.arena, game.play.playerModels),
                     game.frame.speedFactor, game.random);
-    FollowPlayersWithMuzzles(game);
     RespawnLocalPlayerIfDue(game);
 }

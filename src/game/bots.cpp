@@ -163,7 +163,7 @@ void DecideFor(Game& game, size_t index) {
 
     const int32_t target = NearestEnemy(game, index);
     if (target >= 0) {
-        // The muzzle as the bot stands now; drawing refreshes it too, but a host may draw nothing.
+        // The muzzle as the bot stands now: it may have turned since its pose was stepped.
         bot.bulletStart = BulletStartOffset(bot, FindPart(bot, "BSTART"));
         const BotAim aim = AimAt(bot, game.play.playerModels[static_cast<size_t>(target)].position);
         bot.platformIndex = FindBotPlatform(game.world.arena.cylinderBounds, bot.platformIndex,

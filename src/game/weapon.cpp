@@ -97,7 +97,7 @@ void FireBullet(Game& game, int32_t ownerIndex, float pitch, float yaw) {
     tbullet bullet = NewBulletModel(game.world, game.services.gpu);
     bullet.bulletId = DrawNetId(game);
     bullet.ownerIndex = ownerIndex;
-    // The muzzle as the owner stands now (drawing refreshes it too, but a bot may fire unseen).
+    // The muzzle as the owner stands now: it may have turned or looked up since the poses stepped.
     owner->bulletStart = BulletStartOffset(*owner, FindPart(*owner, "BSTART"));
     bullet.position = owner->position + owner->bulletStart;
     const float speed = game.tuning.BULLET_SPEED;

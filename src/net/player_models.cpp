@@ -198,23 +198,6 @@ void ReadModelIntoPresence(Game& game, int32_t index) {
     }
 }
 
-void FollowPlayersWithMuzzles(Game& game) {
-    PlayState& play = game.play;
-    for (size_t i = 0; i < play.playerModels.size() && i < play.muzzleModels.size(); ++i) {
-        const tgeomobject& player = play.playerModels[i];
-        int32_t bstart = FindPart(player, "bstart");
-        for (tgeomobject* muzzle : {&play.muzzleModels[i].side, &play.muzzleModels[i].top}) {
-            muzzle->position = player.position;
-            muzzle->yaw = player.yaw;
-            if (bstart < 0 || muzzle->quadParts.empty()) continue;
-            const tmeshpart& source = player.triangleParts[static_cast<size_t>(bstart)];
-            // Animation i shows pose i, so the flash sits on the muzzle's current pose.
-            muzzle->quadParts.front().pitch = source.pitch;
-            muzzle->quadParts.front().currentAnimation = source.currentFrame;
-        }
-    }
-}
-
 void SaveModelTextures(Game& game) {
     std::vector<tplayerpresence>& players = game.client.players;
     for (size_t i = 0; i < players.size() && i < game.play.playerModels.size(); ++i) {

@@ -25,9 +25,6 @@ void ApplyPresenceToModel(Game& game, int32_t index);
 // Reads the local player's (or a host-run bot's) model into its presence before reporting it.
 void ReadModelIntoPresence(Game& game, int32_t index);
 
-// Every frame: each player's muzzle flashes stand at the player and show its muzzle's pose.
-void FollowPlayersWithMuzzles(Game& game);
-
 // Around a level restart: the skins each model shows are kept while every model is reloaded
 // (local player first, other humans next, bots last) with fresh muzzle models.
 void SaveModelTextures(Game& game);

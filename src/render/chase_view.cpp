@@ -81,7 +81,8 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
-    DrawSolidCylindersAndModels(scene, now, kNearPlane, skyBehind, SkyColumns{u0, u1});
+    DrawSolidCylindersAndModels(scene, kNearPlane, skyBehind, SkyColumns{u0, u1},
+                                PoseLook::kStepped);
     DisableVertexArrays();
     DrawChargers(scene, now);
 
@@ -93,7 +94,7 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glDisable(GL_LIGHTING);
     glColor4f(1, 1, 1, 1);
     DrawMuzzleFlashes(scene, now, EffectVariant::kTop);
-    DrawExplosions(scene, now, EffectVariant::kTop);
+    DrawExplosions(scene, EffectVariant::kTop);
     DrawSeeThroughCylinders(scene);
     glEnable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);

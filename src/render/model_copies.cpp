@@ -25,8 +25,8 @@ struct PartPlacement {
     }
 };
 
-PartPlacement PlacePart(const tgeomobject& object, const tmeshpart& part) {
-    const tvec3 pivot = part.position + part.frames[static_cast<size_t>(part.currentFrame)].delta;
+PartPlacement PlacePart(const tgeomobject& object, const tmeshpart& part, int32_t frame) {
+    const tvec3 pivot = part.position + part.frames[static_cast<size_t>(frame)].delta;
     const float pitch = DegToRad(part.pitch), yaw = DegToRad(object.yaw);
     const float cp = std::cos(pitch), sp = std::sin(pitch);
     const float cy = std::cos(yaw), sy = std::sin(yaw);
@@ -87,11 +87,12 @@ class CopyBatch {
 
     // Adds the run's elements of the copy's current pose, placed in the world, drawing what was
     // gathered first if the copy shows another picture (-1: none).
-    void Add(const tgeomobject& copy, const tmeshpart& part, const ttexrun& run, int32_t slot) {
+    void Add(const tgeomobject& copy, const tmeshpart& part, int32_t frame, const ttexrun& run,
+             int32_t slot) {
         if (slot != slot_) Draw();
         slot_ = slot;
-        const PartPlacement placement = PlacePart(copy, part);
-        const auto source = RunVertices(copy, part, run, half_);
+        const PartPlacement placement = PlacePart(copy, part, frame);
+        const auto source = RunVertices(copy, part, frame, run, half_);
         const size_t start = vertices_.size();
         vertices_.resize(start + source.size());
         tmodelvertex* placed = vertices_.data() + start;
@@ -170,35 +171,31 @@ const std::vector<CopyFate>& DecideFates(std::span<const tbullet> copies,
 }
 
 // Every copy's run `runIndex` of its triangle or quad part `partIndex`, drawn in as few calls as
-// the copies' pictures allow. Copies out of sight still step their animation and pictures.
+// the copies' pictures allow.
 void DrawRunOfCopies(std::span<tbullet> copies, const std::vector<CopyFate>& fates, bool triangles,
-                     size_t partIndex, size_t runIndex, const TextureTable& textures, uint32_t now,
+                     size_t partIndex, size_t runIndex, const TextureTable& textures,
                      NormalLean lean) {
     const VertexSetHalf half = triangles ? VertexSetHalf::kTriangles : VertexSetHalf::kQuads;
     CopyBatch batch(textures, half, lean);
     for (size_t i = 0; i < copies.size(); ++i) {
-        if (fates[i] == CopyFate::kOtherMesh) continue;
+        if (fates[i] != CopyFate::kBatched) continue;
         tbullet& copy = copies[i];
-        tmeshpart& part = (triangles ? copy.triangleParts : copy.quadParts)[partIndex];
-        ttexrun& run = (triangles ? part.triangleRuns : part.quadRuns)[runIndex];
-        if (!StepPartForRun(copy, part, partIndex, half, now)) continue;
-        const int32_t slot = RunSlot(copy, run, textures, now);
-        if (fates[i] == CopyFate::kBatched) batch.Add(copy, part, run, slot);
+        const tmeshpart& part = (triangles ? copy.triangleParts : copy.quadParts)[partIndex];
+        const ttexrun& run = (triangles ? part.triangleRuns : part.quadRuns)[runIndex];
+        const int32_t frame = ShownPose(part, PoseLook::kStepped);
+        if (frame >= 0) batch.Add(copy, part, frame, run, RunSlot(copy, run, textures));
     }
 }
 
 }  // namespace
 
-void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures, uint32_t now) {
+void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures) {
     std::array<GLfloat, 16> matrix;
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix.data());
     const std::optional<NormalLean> lean = NormalLean::Of(matrix);
     if (copies.empty() || !lean) {
-        for (tbullet& copy : copies) DrawModel(copy, textures, now);
+        for (tbullet& copy : copies) DrawModel(copy, textures);
         return;
-    }
-    for (tbullet& copy : copies) {
-        if (copy.animationPace == 0) copy.animationPace = 1;
     }
     const GLboolean arraysOn = glIsEnabled(GL_VERTEX_ARRAY);
     ArbBuffers().glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
@@ -211,13 +208,13 @@ void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures, ui
             const size_t runs =
                 (triangles ? parts[part].triangleRuns : parts[part].quadRuns).size();
             for (size_t run = 0; run < runs; ++run)
-                DrawRunOfCopies(copies, fates, triangles, part, run, textures, now, *lean);
+                DrawRunOfCopies(copies, fates, triangles, part, run, textures, *lean);
         }
     }
     if (!arraysOn) DisableVertexArrays();
     glDisable(GL_TEXTURE_2D);
     // Copies of another mesh, one model at a time.
     for (size_t i = 0; i < copies.size(); ++i) {
-        if (fates[i] == CopyFate::kOtherMesh) DrawModel(copies[i], textures, now);
+        if (fates[i] == CopyFate::kOtherMesh) DrawModel(copies[i], textures);
     }
 }

@@ -11,4 +11,4 @@
 // wholly outside the view left out. One model at a time, a hundred bullets cost the driver more
 // than the rest of a frame's models. Copies of another mesh than the first's are drawn one at a
 // time. Leaves the vertex arrays switched as it found them and 2D texturing off.
-void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures, uint32_t now);
+void DrawModelCopies(std::span<tbullet> copies, const TextureTable& textures);

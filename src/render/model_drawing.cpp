@@ -20,10 +20,9 @@ struct PartList {
     VertexSetHalf half;
 };
 
-// Binds the run's texture (advancing its texture frames); a run without a resolvable picture
-// keeps whatever is bound.
-void BindRunTexture(tgeomobject& object, ttexrun& run, const TextureTable& textures, uint32_t now) {
-    const int32_t slot = RunSlot(object, run, textures, now);
+// Binds the run's texture; a run without a resolvable picture keeps whatever is bound.
+void BindRunTexture(tgeomobject& object, const ttexrun& run, const TextureTable& textures) {
+    const int32_t slot = RunSlot(object, run, textures);
     if (slot != -1) BindTextureSlot(textures, slot);
 }
 
@@ -58,40 +57,37 @@ void DrawPlayerRun(const tgeomobject& player, const tmeshpart& part, int32_t fra
     glPopMatrix();
 }
 
-// Steps each part's animation once per run, as drawing it would, and hands `visit` every run
-// whose part has a pose, with the half its elements are in; the BSTART part sets the model's
-// bulletStart on the way.
+// Hands `visit` every run whose part has a pose in `look`, with that pose and the half its
+// elements are in.
 template <typename Visit>
-void ForEachPosedRun(tgeomobject& object, uint32_t now, Visit visit) {
-    if (object.animationPace == 0) object.animationPace = 1;
+void ForEachPosedRun(tgeomobject& object, PoseLook look, Visit visit) {
     for (PartList list : {PartList{object.triangleParts, VertexSetHalf::kTriangles},
                           PartList{object.quadParts, VertexSetHalf::kQuads}}) {
         for (size_t index = 0; index < list.parts.size(); ++index) {
             tmeshpart& part = list.parts[index];
             auto& runs = list.half == VertexSetHalf::kTriangles ? part.triangleRuns : part.quadRuns;
-            for (ttexrun& run : runs) {
-                // A part of a damaged file may have no pose: its elements would be the next part's.
-                if (StepPartForRun(object, part, index, list.half, now))
-                    visit(part, run, list.half);
-            }
+            const int32_t frame = ShownPose(part, look);
+            if (frame < 0) continue;
+            for (ttexrun& run : runs) visit(part, frame, run, list.half);
         }
     }
 }
 
-void DrawParts(tgeomobject& object, const TextureTable& textures, uint32_t now, DrawSource source,
+void DrawParts(tgeomobject& object, const TextureTable& textures, PoseLook look, DrawSource source,
                const VertexBufferSet* playerBuffers) {
     std::optional<VertexSetHalf> boundHalf;
-    ForEachPosedRun(object, now, [&](tmeshpart& part, ttexrun& run, VertexSetHalf half) {
-        BindRunTexture(object, run, textures, now);
-        if (source == DrawSource::kPlayerBuffers) {
-            DrawPlayerRun(object, part, part.currentFrame, half, *playerBuffers, boundHalf);
-            return;
-        }
-        glPushMatrix();
-        ApplyPartTransform(object, part, part.currentFrame);
-        DrawVertices(RunVertices(object, part, run, half), half);
-        glPopMatrix();
-    });
+    ForEachPosedRun(object, look,
+                    [&](tmeshpart& part, int32_t frame, ttexrun& run, VertexSetHalf half) {
+                        BindRunTexture(object, run, textures);
+                        if (source == DrawSource::kPlayerBuffers) {
+                            DrawPlayerRun(object, part, frame, half, *playerBuffers, boundHalf);
+                            return;
+                        }
+                        glPushMatrix();
+                        ApplyPartTransform(object, part, frame);
+                        DrawVertices(RunVertices(object, part, frame, run, half), half);
+                        glPopMatrix();
+                    });
     glDisable(GL_TEXTURE_2D);
 }
 
@@ -121,24 +117,24 @@ void SetPicture(const TextureTable& textures, int32_t picture) {
 
 }  // namespace
 
-void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now) {
+void DrawModel(tgeomobject& object, const TextureTable& textures) {
     // The arrays point into the model, not into a buffer, and are switched on only for this
     // model: callers draw small models with the arrays on or off.
     const GLboolean arraysOn = glIsEnabled(GL_VERTEX_ARRAY);
     ArbBuffers().glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
     if (!arraysOn) EnableVertexArrays();
-    DrawParts(object, textures, now, DrawSource::kModelArrays, nullptr);
+    DrawParts(object, textures, PoseLook::kStepped, DrawSource::kModelArrays, nullptr);
     if (!arraysOn) DisableVertexArrays();
 }
 
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
-                     const VertexBufferSet& playerBuffers, uint32_t now) {
-    DrawParts(object, textures, now, DrawSource::kPlayerBuffers, &playerBuffers);
+                     const VertexBufferSet& playerBuffers, PoseLook look) {
+    DrawParts(object, textures, look, DrawSource::kPlayerBuffers, &playerBuffers);
 }
 
 void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
                                const TextureTable& textures, const VertexBufferSet& playerBuffers,
-                               uint32_t now) {
+                               PoseLook look) {
     std::vector<RecordedRun>& runs = RecordedRunScratch();
     runs.clear();
     // The picture each run would show drawn player by player: a run without a slot of its own
@@ -148,12 +144,13 @@ void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
     for (size_t i = 0; i < players.size(); ++i) {
         if (i == skipped) continue;
         tgeomobject& player = players[i];
-        ForEachPosedRun(player, now, [&](tmeshpart& part, ttexrun& run, VertexSetHalf half) {
-            const int32_t slot = RunSlot(player, run, textures, now);
-            if (slot >= 0 && slot < kTextureSlotCount) picture = slot;
-            allOpaque = allOpaque && IsOpaqueSlot(textures, picture);
-            runs.push_back({&player, &part, part.currentFrame, half, picture});
-        });
+        ForEachPosedRun(player, look,
+                        [&](tmeshpart& part, int32_t frame, ttexrun& run, VertexSetHalf half) {
+                            const int32_t slot = RunSlot(player, run, textures);
+                            if (slot >= 0 && slot < kTextureSlotCount) picture = slot;
+                            allOpaque = allOpaque && IsOpaqueSlot(textures, picture);
+                            runs.push_back({&player, &part, frame, half, picture});
+                        });
         picture = kUntextured;
     }
     // Opaque pictures hide what they cover whatever the order, so runs that share a buffer half

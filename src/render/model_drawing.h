@@ -1,13 +1,13 @@
 // Drawing objects for the scene renderer: any model from its own vertex arrays (flags, chargers,
 // muzzle flashes, explosions), players from the shared player-mesh buffers (one, or all grouped by
 // picture), one arena cylinder from the arena buffers, and the test for platforms hanging over
-// the local player. Drawing a model is what advances its animations and texture runs,
-// resolves its texture slots and computes its bulletStart, so a model that is not drawn does not
-// advance.
+// the local player. Drawing reads the poses the game step gave the models (their animations,
+// texture frames and muzzle point) and only resolves their texture slots.
 #pragma once
 #include <cstdint>
 #include <span>
 
+#include "render/model_runs.h"
 #include "world/arena.h"
 #include "world/geom_object.h"
 #include "world/textures.h"
@@ -15,19 +15,19 @@
 // Each part's runs in turn, hinged about the part's pivot by its pitch, turned by the yaw and
 // moved to the position, one glDrawArrays per run from the model's vertices. Leaves the vertex
 // arrays switched as it found them, pointing into the model. Ends with 2D texturing off.
-void DrawModel(tgeomobject& object, const TextureTable& textures, uint32_t now);
+void DrawModel(tgeomobject& object, const TextureTable& textures);
 
-// The same from the player buffers (one glDrawArrays per run); the caller has switched the
-// vertex, normal and texture-coordinate arrays on.
+// The same from the player buffers (one glDrawArrays per run) in the pose `look` picks; the
+// caller has switched the vertex, normal and texture-coordinate arrays on.
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
-                     const VertexBufferSet& playerBuffers, uint32_t now);
+                     const VertexBufferSet& playerBuffers, PoseLook look);
 
 // Every player's model but the one at `skipped`, as DrawPlayerModel would draw them one after
 // another, except that when all their pictures are opaque the runs sharing a picture are drawn
 // together: each change of texture costs the software rasteriser more than a small draw.
 void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
                                const TextureTable& textures, const VertexBufferSet& playerBuffers,
-                               uint32_t now);
+                               PoseLook look);
 
 // Caps from the arena triangle buffers, then the side from the arena quad buffers, each with its
 // own texture slot; the caller has switched the arrays on.

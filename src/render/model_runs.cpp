@@ -2,17 +2,9 @@
 
 #include "world/animation.h"
 
-bool HasCurrentPose(const tmeshpart& part) {
-    return part.currentFrame >= 0 && static_cast<size_t>(part.currentFrame) < part.frames.size();
-}
-
-bool StepPartForRun(tgeomobject& object, tmeshpart& part, size_t partIndex, VertexSetHalf half,
-                    uint32_t now) {
-    StepAnimation(object, part, now);
-    if (!HasCurrentPose(part)) return false;
-    if (half == VertexSetHalf::kTriangles && part.name == "BSTART")
-        object.bulletStart = BulletStartOffset(object, static_cast<int32_t>(partIndex));
-    return true;
+int32_t ShownPose(const tmeshpart& part, PoseLook look) {
+    const int32_t frame = look == PoseLook::kCursor ? CursorPose(part) : part.currentFrame;
+    return frame >= 0 && static_cast<size_t>(frame) < part.frames.size() ? frame : -1;
 }
 
 namespace {
@@ -24,10 +16,9 @@ int32_t VerticesPerElement(VertexSetHalf half) {
 }  // namespace
 
 std::span<const tmodelvertex> RunVertices(const tgeomobject& object, const tmeshpart& part,
-                                          const ttexrun& run, VertexSetHalf half) {
+                                          int32_t frame, const ttexrun& run, VertexSetHalf half) {
     const int32_t perElement = VerticesPerElement(half);
-    const int32_t frameOffset =
-        part.frames[static_cast<size_t>(part.currentFrame)].vertexOffset / perElement;
+    const int32_t frameOffset = part.frames[static_cast<size_t>(frame)].vertexOffset / perElement;
     const int64_t first = static_cast<int64_t>(part.firstElement) + run.elementOffset + frameOffset;
     const auto vertices =
         half == VertexSetHalf::kTriangles ? TriangleVertices(object) : QuadVertices(object);
@@ -49,8 +40,8 @@ void DrawVertices(std::span<const tmodelvertex> vertices, VertexSetHalf half) {
                  static_cast<GLsizei>(vertices.size()));
 }
 
-int32_t RunSlot(tgeomobject& object, ttexrun& run, const TextureTable& textures, uint32_t now) {
+int32_t RunSlot(tgeomobject& object, const ttexrun& run, const TextureTable& textures) {
     if (run.textureIndex < 0) return -1;
     const int32_t slot = ResolveTextureSlot(object, textures, run.textureIndex);
-    return slot == -1 ? -1 : StepTextureRun(run, slot, now);
+    return slot == -1 ? -1 : slot + ShownTextureFrame(run);
 }

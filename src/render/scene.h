@@ -1,6 +1,6 @@
 // RenderScene: everything one 3D frame draws, gathered by the caller (the shell from the Game, the
-// tests and benchmarks from their own set-ups). The renderer reads the lists and advances the
-// models' animation and texture state as it draws them; it keeps nothing between frames.
+// tests and benchmarks from their own set-ups). The renderer reads the lists and the poses the
+// game step gave the models; it keeps nothing between frames but resolved texture slots.
 #pragma once
 #include <cstdint>
 #include <span>

@@ -29,9 +29,9 @@ int32_t CylinderSlot(const tgeomobject& cylinder, size_t index) {
     return index < cylinder.textureSlots.size() ? cylinder.textureSlots[index] : -1;
 }
 
-void DrawFlag(tgeomobject& flag, const RenderScene& scene, uint32_t now, FlagLighting lighting) {
+void DrawFlag(tgeomobject& flag, const RenderScene& scene, FlagLighting lighting) {
     if (lighting == FlagLighting::kUnlit) glDisable(GL_LIGHTING);
-    DrawModel(flag, scene.world.textures, now);
+    DrawModel(flag, scene.world.textures);
     if (lighting == FlagLighting::kUnlit) glEnable(GL_LIGHTING);
 }
 
@@ -412,17 +412,17 @@ RowSpan DrawFloor(const RenderScene& scene, FloorDepth depth) {
     return FloorCoveredRows(matrix, viewport, extent);
 }
 
-void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting) {
+void DrawMovingModels(const RenderScene& scene, FlagLighting flagLighting, PoseLook look) {
     const TextureTable& textures = scene.world.textures;
     const VertexBufferSet& playerBuffers = scene.world.arena.playerBuffers;
-    DrawModelCopies(scene.bullets, textures, now);
+    DrawModelCopies(scene.bullets, textures);
     const auto local = static_cast<size_t>(scene.localPlayerIndex);
-    DrawPlayerModelsByPicture(scene.playerModels, local, textures, playerBuffers, now);
+    DrawPlayerModelsByPicture(scene.playerModels, local, textures, playerBuffers, look);
     // The local player last, over everyone standing at the same spot.
-    DrawPlayerModel(scene.playerModels[local], textures, playerBuffers, now);
+    DrawPlayerModel(scene.playerModels[local], textures, playerBuffers, look);
     if (scene.captureTheFlag) {
-        DrawFlag(scene.world.arena.blueFlag, scene, now, flagLighting);
-        DrawFlag(scene.world.arena.redFlag, scene, now, flagLighting);
+        DrawFlag(scene.world.arena.blueFlag, scene, flagLighting);
+        DrawFlag(scene.world.arena.redFlag, scene, flagLighting);
     }
 }
 
@@ -469,10 +469,9 @@ void DrawSolidCylinders(const RenderScene& scene, std::optional<float> nearPlane
     }
 }
 
-void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now,
-                                 std::optional<float> nearPlane, bool behindScene,
-                                 std::optional<SkyColumns> sky) {
-    if (!behindScene) DrawMovingModels(scene, now, FlagLighting::kUnlit);
+void DrawSolidCylindersAndModels(const RenderScene& scene, std::optional<float> nearPlane,
+                                 bool behindScene, std::optional<SkyColumns> sky, PoseLook look) {
+    if (!behindScene) DrawMovingModels(scene, FlagLighting::kUnlit, look);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     DrawSolidCylinders(scene, nearPlane);
@@ -481,7 +480,7 @@ void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now,
     if (sky) DrawSkyBehindScene(scene, sky->u0, sky->u1, floorRows);
     glEnable(GL_LIGHTING);
     glColor4f(1, 1, 1, 1);
-    DrawMovingModels(scene, now, FlagLighting::kUnlit);
+    DrawMovingModels(scene, FlagLighting::kUnlit, look);
 }
 
 void DrawChargers(const RenderScene& scene, uint32_t now) {
@@ -489,7 +488,7 @@ void DrawChargers(const RenderScene& scene, uint32_t now) {
     for (const tcharger& charger : arena.chargerPoints) {
         if (Elapsed(now, charger.lastTaken) <= charger.respawnInterval) continue;
         arena.chargerModel.position = {charger.x, charger.y, charger.z};
-        DrawModel(arena.chargerModel, scene.world.textures, now);
+        DrawModel(arena.chargerModel, scene.world.textures);
     }
 }
 
@@ -497,11 +496,11 @@ void DrawMuzzleFlashes(const RenderScene& scene, uint32_t now, EffectVariant var
     for (const MuzzleFlash& flash : scene.muzzleFlashes) {
         tgeomobject* model = variant == EffectVariant::kSide ? flash.side : flash.top;
         if (!model || Elapsed(now, flash.shotTime) >= scene.tuning.FIRE_TIMEOUT) continue;
-        DrawModel(*model, scene.world.textures, now);
+        DrawModel(*model, scene.world.textures);
     }
 }
 
-void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant variant) {
+void DrawExplosions(const RenderScene& scene, EffectVariant variant) {
     const bool side = variant == EffectVariant::kSide;
     tgeomobject& model = side ? scene.world.arena.sideExplosion : scene.world.arena.topExplosion;
     for (const ExplosionSite& site : scene.explosions) {
@@ -509,7 +508,7 @@ void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant varian
         model.yaw = (side ? site.sideYaw : site.topYaw) + 180.0f;
         if (!model.quadParts.empty())
             model.quadParts.front().pitch = side ? site.pitch : kExplosionTopPitch;
-        DrawModel(model, scene.world.textures, now);
+        DrawModel(model, scene.world.textures);
     }
 }
 

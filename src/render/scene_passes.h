@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "render/floor_rows.h"
+#include "render/model_runs.h"
 #include "render/scene.h"
 
 // Turns and moves the world around the local player, after the camera's gluLookAt.
@@ -37,9 +38,10 @@ RowSpan DrawFloor(const RenderScene& scene, FloorDepth depth = FloorDepth::kAsSe
 
 enum class FlagLighting { kLit, kUnlit };
 
-// Bullets in flight, the other players, the local player, and the two flags in capture the flag;
-// the caller has switched the vertex arrays on (the players draw from buffers).
-void DrawMovingModels(const RenderScene& scene, uint32_t now, FlagLighting flagLighting);
+// Bullets in flight, the other players (in the pose `look` picks), the local player, and the two
+// flags in capture the flag; the caller has switched the vertex arrays on (the players draw from
+// buffers).
+void DrawMovingModels(const RenderScene& scene, FlagLighting flagLighting, PoseLook look);
 
 // Every arena cylinder, one glDrawArrays per texture batch (caps, then sides), or, when they are
 // opaque, one by one nearest first, leaving out those wholly outside the view volume; those
@@ -63,9 +65,8 @@ struct SkyColumns {
 // fill only what they leave; otherwise the models go first, over a floor and sky already drawn.
 // The cylinders as DrawSolidCylinders draws them, given `nearPlane` or not. Expects lighting, the
 // vertex arrays and back-face culling on.
-void DrawSolidCylindersAndModels(const RenderScene& scene, uint32_t now,
-                                 std::optional<float> nearPlane, bool behindScene,
-                                 std::optional<SkyColumns> sky);
+void DrawSolidCylindersAndModels(const RenderScene& scene, std::optional<float> nearPlane,
+                                 bool behindScene, std::optional<SkyColumns> sky, PoseLook look);
 
 // Chargers whose respawn delay has passed since they were last taken.
 void DrawChargers(const RenderScene& scene, uint32_t now);
@@ -74,7 +75,7 @@ enum class EffectVariant { kSide, kTop };
 
 // Flashes of the players who fired less than FIRE_TIMEOUT ago, then the explosions.
 void DrawMuzzleFlashes(const RenderScene& scene, uint32_t now, EffectVariant variant);
-void DrawExplosions(const RenderScene& scene, uint32_t now, EffectVariant variant);
+void DrawExplosions(const RenderScene& scene, EffectVariant variant);
 
 // Static shadow discs in `alpha` black with texturing off, leaving out those the view cannot show
 // (`nearPlane` is the current projection's), then, when `playerShadowHeight` is given, a disc

@@ -73,9 +73,9 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
         DrawSkyBehindScene(scene, sky.u0, sky.u1, floorRows);
         glEnable(GL_LIGHTING);
         glColor4f(1, 1, 1, 1);
-        DrawMovingModels(scene, now, FlagLighting::kLit);
+        DrawMovingModels(scene, FlagLighting::kLit, PoseLook::kStepped);
     } else {
-        DrawMovingModels(scene, now, FlagLighting::kLit);
+        DrawMovingModels(scene, FlagLighting::kLit, PoseLook::kStepped);
         DrawArenaBatches(scene, SideViewNearPlane(side));
     }
     DisableVertexArrays();
@@ -84,7 +84,7 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_LIGHTING);
     DrawMuzzleFlashes(scene, now, EffectVariant::kSide);
-    DrawExplosions(scene, now, EffectVariant::kSide);
+    DrawExplosions(scene, EffectVariant::kSide);
     DrawShadowPass(scene, kSideShadowAlpha, SideViewNearPlane(side), std::nullopt);
 }
 
@@ -109,7 +109,7 @@ void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t n
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();
-    DrawSolidCylindersAndModels(scene, now, std::nullopt, floorBehind, std::nullopt);
+    DrawSolidCylindersAndModels(scene, std::nullopt, floorBehind, std::nullopt, PoseLook::kCursor);
     DisableVertexArrays();
     DrawChargers(scene, now);
     DrawShadowPass(scene, kTopShadowAlpha, kNearPlane, 0.0f);
@@ -120,7 +120,7 @@ void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t n
     glDisable(GL_LIGHTING);
     glColor4f(1, 1, 1, 1);
     DrawMuzzleFlashes(scene, now, EffectVariant::kTop);
-    DrawExplosions(scene, now, EffectVariant::kTop);
+    DrawExplosions(scene, EffectVariant::kTop);
     DrawSeeThroughCylinders(scene);
 }
 

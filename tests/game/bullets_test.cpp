@@ -3,11 +3,15 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
+#include "app/game_step.h"
+#include "game/collision.h"
 #include "game/explosions.h"
 #include "game/weapon.h"
 #include "net/client_receive.h"
 #include "play_fixture.h"
+#include "world/animation.h"
 
 namespace {
 
@@ -233,6 +237,55 @@ TEST_F(Frags, ADeadPlayerGivesNoFragAndOurOwnBodyIsNoTarget) {
     Fire();
     StepFor(300);
     EXPECT_EQ(game.play.bullets.size(), 1u);
+}
+
+// Every triangle part of `model` in entry `step` of its current animation (-1: pose 0).
+tgeomobject Posed(tgeomobject model, int32_t step) {
+    for (tmeshpart& part : model.triangleParts) {
+        const tanimation& animation = part.animations[static_cast<size_t>(part.currentAnimation)];
+        part.currentFrame =
+            step < 0 ? 0 : animation.frames[static_cast<size_t>(step) % animation.frames.size()];
+    }
+    return model;
+}
+
+// A spot that no part of `model` covers in pose 0 or in the first pose of its animation, but
+// some part covers further on in it.
+std::optional<tvec3> SpotReachedOnlyLater(const tgeomobject& model) {
+    const auto covered = [&](const tgeomobject& posed, tvec3 at) {
+        return BulletHitsPart(posed, at, {0.01f, 0, 0}, 0.05f) >= 0;
+    };
+    const tgeomobject still = Posed(model, -1), first = Posed(model, 0);
+    for (int32_t step = 1; step < 4; ++step) {
+        const tgeomobject later = Posed(model, step);
+        for (float y = 0; y < 2 * model.extentHalfHeight; y += 0.1f) {
+            for (float x = -1; x <= 1; x += 0.1f) {
+                for (float z = -1; z <= 1; z += 0.1f) {
+                    const tvec3 at = model.position + tvec3{x, y - model.extentHalfHeight, z};
+                    if (covered(later, at) && !covered(first, at) && !covered(still, at)) return at;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+TEST_F(Frags, AMatchThatDrawsNothingHitsALimbWhereItsAnimationHasMovedIt) {
+    SetUpDuel(kDeathMatch, 0, 0);
+    tgeomobject& victim = Model(1);
+    SelectAnimation(victim, FindAnimation(victim, "walk"));
+    const std::optional<tvec3> spot = SpotReachedOnlyLater(victim);
+    ASSERT_TRUE(spot) << "the walk moves no limb";
+    tbullet bullet;  // ours, all but standing in the spot
+    bullet.position = *spot;
+    bullet.velocity = {0.001f, 0, 0};
+    bullet.extentRadius = bullet.extentHalfHeight = 0.05f;
+    game.play.bullets.push_back(bullet);
+    for (int frame = 0; frame < 100 && Kills() == 0; ++frame) {
+        Advance(15);
+        RunGameStep(game);
+    }
+    EXPECT_EQ(Kills(), 1u) << "the bullet was tested against a pose that never moved";
 }
 
 }  // namespace

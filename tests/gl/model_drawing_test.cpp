@@ -1,4 +1,5 @@
-// Drawing single models: what a draw advances (animations, bulletStart), which platforms count
+// Drawing single models: a draw shows the stepped pose and moves nothing, the muzzle point follows
+// the stepped pose, which platforms count
 // as hanging over the player, the side camera's cut-away plane, the player's shadow disc, and
 // bullets drawn together, and players drawn by picture, looking as they do one at a time.
 #include "render/model_drawing.h"
@@ -32,21 +33,24 @@ class ModelDrawing : public testing::Test {
     PlainArena arena;
 };
 
-TEST_F(ModelDrawing, DrawingTwiceInOneFrameAdvancesAnAnimationOnce) {
+TEST_F(ModelDrawing, DrawingShowsThePoseTheStepGaveAndNeverStepsIt) {
     tgeomobject& player = Player();
     const tanimation& walk =
         player.triangleParts[0]
             .animations[static_cast<size_t>(player.triangleParts[0].currentAnimation)];
     ASSERT_GT(walk.frames.size(), 2u);
-    const uint32_t start = 10000;
-    DrawModel(player, harness.world.textures, start);
+    StepModelPose(player, 10000);
     const int32_t cursor = walk.cursor;
-    DrawModel(player, harness.world.textures, start);
-    EXPECT_EQ(walk.cursor, cursor) << "the second view of the same frame stepped again";
-    DrawModel(player, harness.world.textures, start + static_cast<uint32_t>(walk.interval) - 1);
+    const int32_t pose = player.triangleParts[0].currentFrame;
+    DrawModel(player, harness.world.textures);
+    EnableVertexArrays();
+    DrawPlayerModel(player, harness.world.textures, harness.world.arena.playerBuffers,
+                    PoseLook::kCursor);
+    DisableVertexArrays();
     EXPECT_EQ(walk.cursor, cursor);
-    DrawModel(player, harness.world.textures, start + static_cast<uint32_t>(walk.interval));
-    EXPECT_EQ(walk.cursor, (cursor + 1) % static_cast<int32_t>(walk.frames.size()));
+    EXPECT_EQ(player.triangleParts[0].currentFrame, pose);
+    StepModelPose(player, 10000);
+    EXPECT_EQ(walk.cursor, cursor) << "a second step in the same frame moved the animation on";
     EXPECT_EQ(player.animationPace, 1.0f) << "an unset pace is read as 1";
 }
 
@@ -55,12 +59,12 @@ TEST_F(ModelDrawing, BulletStartFollowsTheLatestYawAndPitch) {
     SelectAnimation(player, -1);  // every part keeps its first pose
     const auto bstart = static_cast<size_t>(FindPart(player, "BSTART"));
     ASSERT_LT(bstart, player.triangleParts.size());
-    DrawPlayerModel(player, harness.world.textures, harness.world.arena.playerBuffers, 10000);
+    StepModelPose(player, 10000);
     const tvec3 facingNorth = player.bulletStart;
     EXPECT_LT(facingNorth.z, 0) << "the muzzle is ahead of the player, towards -z";
 
     player.yaw = 90;
-    DrawModel(player, harness.world.textures, 10000);
+    StepModelPose(player, 10000);
     // Turned a quarter to the left: what was ahead (-z) is now to the left (-x).
     EXPECT_NEAR(player.bulletStart.x, facingNorth.z, kTolerance);
     EXPECT_NEAR(player.bulletStart.z, -facingNorth.x, kTolerance);
@@ -68,7 +72,7 @@ TEST_F(ModelDrawing, BulletStartFollowsTheLatestYawAndPitch) {
 
     player.yaw = 0;
     player.triangleParts[bstart].pitch = 30;
-    DrawModel(player, harness.world.textures, 10000);
+    StepModelPose(player, 10000);
     EXPECT_GT(player.bulletStart.y, facingNorth.y) << "looking up raises the muzzle";
 }
 
@@ -80,10 +84,11 @@ TEST_F(ModelDrawing, ElementsOutsideTheModelAreNotDrawn) {
         ttexrun{.textureIndex = 0, .elementOffset = -5, .elementCount = 3}};
     while (glGetError() != GL_NO_ERROR) {
     }
-    DrawModel(broken, harness.world.textures, 10000);
+    DrawModel(broken, harness.world.textures);
     EnableVertexArrays();
     broken.triangleParts[1].vertexStart = 1 << 30;
-    DrawPlayerModel(broken, harness.world.textures, harness.world.arena.playerBuffers, 10000);
+    DrawPlayerModel(broken, harness.world.textures, harness.world.arena.playerBuffers,
+                    PoseLook::kStepped);
     DisableVertexArrays();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
@@ -176,22 +181,26 @@ TEST(PlayerModels, DrawnByPictureTheyLookAsDrawnOneByOne) {
         glEnable(GL_LIGHTING);
         glColor4f(1, 1, 1, 1);
         EnableVertexArrays();
-        for (const uint32_t now : {10000u, 10150u}) drawPlayers(now);
+        for (const uint32_t now : {10000u, 10150u}) {
+            StepPlayerPoses(harness.players, now);
+            drawPlayers();
+        }
         DisableVertexArrays();
         return harness.Pixels(0, 0, harness.Width(), harness.Height(), GL_RGB);
     };
     const TextureTable& textures = harness.world.textures;
     const VertexBufferSet& buffers = harness.world.arena.playerBuffers;
-    const auto byPicture = frame([&](uint32_t now) {
+    const auto byPicture = frame([&] {
         DrawPlayerModelsByPicture(harness.players, std::numeric_limits<size_t>::max(), textures,
-                                  buffers, now);
+                                  buffers, PoseLook::kStepped);
     });
     harness.players = standing;
-    const auto oneByOne = frame([&](uint32_t now) {
-        for (tgeomobject& player : harness.players) DrawPlayerModel(player, textures, buffers, now);
+    const auto oneByOne = frame([&] {
+        for (tgeomobject& player : harness.players)
+            DrawPlayerModel(player, textures, buffers, PoseLook::kStepped);
     });
     harness.players.clear();
-    EXPECT_GT(DifferingPixels(oneByOne, frame([](uint32_t) {})), 3000u) << "no players in sight";
+    EXPECT_GT(DifferingPixels(oneByOne, frame([] {})), 3000u) << "no players in sight";
     // Where two surfaces meet at the same depth, the one drawn first shows.
     EXPECT_LE(DifferingPixels(byPicture, oneByOne), 3u);
 }

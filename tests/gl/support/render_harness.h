@@ -15,6 +15,7 @@
 
 #include "base/random.h"
 #include "config/tuning.h"
+#include "game/poses.h"
 #include "game/view_cameras.h"
 #include "game/view_layout.h"
 #include "platform/gl_extensions.h"
@@ -122,12 +123,27 @@ class RenderHarness {
                            .counts = counts};
     }
 
+    // Every model's pose at `now`, as the game steps them before a frame is drawn.
+    void StepPoses(uint32_t now) {
+        StepPlayerPoses(players, now);
+        StepBulletPoses(bullets, now);
+        StepArenaModelPoses(world.arena, now);
+        for (const MuzzleFlash& flash : muzzleFlashes) {
+            for (tgeomobject* muzzle : {flash.side, flash.top}) {
+                if (muzzle) StepModelPose(*muzzle, now);
+            }
+        }
+    }
+
+    // A frame at `now`: the poses stepped, then the views drawn.
     void DrawSplit(uint32_t now) {
+        StepPoses(now);
         UpdateViewCameras(view, tuning, 0);
         DrawSplitView(Scene(), now);
         glFinish();
     }
     void DrawChase(uint32_t now) {
+        StepPoses(now);
         DrawChaseView(Scene(), now);
         glFinish();
     }
