@@ -9,6 +9,7 @@
 #include "app/game.h"
 #include "game/bots.h"
 #include "support/bot_match.h"
+#include "support/match_rules.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void BM_UpdateBotsEightBots(benchmark::State& state) {
     Game& game = match.host();
     for (auto _ : state) {
         game.frame.now += 15;
-        UpdateBots(game);
+        RunRule(game, UpdateBots);
     }
 }
 BENCHMARK(BM_UpdateBotsEightBots)->Unit(benchmark::kMicrosecond);

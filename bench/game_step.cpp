@@ -55,7 +55,8 @@ class PlayedGame {
         game.client.localPlayer = game.client.clientPlayers.front();
         for (int32_t b = 0; b < kBullets; ++b) {
             const tgeomobject& owner = game.play.playerModels[static_cast<size_t>(b % kPlayers)];
-            tbullet bullet = NewBulletModel(game.world, &gpu);
+            PrepareBulletModel(game.world, &gpu);
+            tbullet bullet = NewBulletModel(game.world.arena);
             bullet.bulletId = b;
             bullet.ownerIndex = b % 3 == 0 ? 0 : 1 + b % (kPlayers - 1);
             const float angle = game.random.Unit() * 6.2831853f;

@@ -152,6 +152,8 @@ FrameDraw RunFrame(Game& game) {
     PollInput(game);
     RemoveOldExplosions(game);
     GameStepOrLevelRestart(game, now);
+    // The game step hands on its own; what the input handlers set off (a reload) goes here.
+    DeliverMatchEvents(game);
 
     FrameDraw draw = FrameDraw::Nothing;
     if (state.playState > 0 && state.renderEnabled) {

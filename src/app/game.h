@@ -12,6 +12,7 @@
 #include "config/tuning.h"
 #include "config/user_settings.h"
 #include "game/hud_state.h"
+#include "game/match.h"
 #include "game/play_state.h"
 #include "game/view_state.h"
 #include "net/client.h"
@@ -69,3 +70,21 @@ struct Game {
     InputState input;
     Sound sound;
 };
+
+// The match as the rules see it this frame: the Game's models, tables and settings, clock and
+// random numbers.
+inline Match MatchOf(Game& game) {
+    return Match{.play = game.play,
+                 .arena = game.world.arena,
+                 .tuning = game.tuning,
+                 .random = game.random,
+                 .clientPlayers = game.client.clientPlayers,
+                 .localPlayer = game.client.localPlayer,
+                 .clientSettings = game.client.clientSettings,
+                 .serverPlayers = game.server.serverPlayers,
+                 .serverSettings = game.server.serverSettings,
+                 .now = game.frame.now,
+                 .speedFactor = game.frame.speedFactor,
+                 .localPlayerIndex = game.state.localPlayerIndex,
+                 .hosting = game.state.hosting};
+}

@@ -12,57 +12,74 @@
 #include "game/flags.h"
 #include "game/poses.h"
 #include "game/weapon.h"
+#include "net/client_session.h"
 #include "net/distance_volume.h"
 #include "net/net_frame.h"
-#include "net/player_models.h"
+#include "sound/match_sounds.h"
 
 namespace {
 
-void StepFlags(Game& game) {
+void StepFlags(Game& game, Match& match) {
     if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
-    if (game.state.hosting) RunFlagRules(game);
-    PlaceFlagModels(game);
+    if (game.state.hosting) RunFlagRules(match);
+    PlaceFlagModels(match);
 }
 
 // Movement and weapon while alive, the death pose once dead.
-void StepLocalPlayer(Game& game) {
-    MoveLocalPlayer(game);
-    const int32_t local = game.state.localPlayerIndex;
-    const std::vector<tgeomobject>& models = game.play.playerModels;
-    if (local < 0 || static_cast<size_t>(local) >= models.size()) return;
-    if (models[static_cast<size_t>(local)].dead) {
-        ShowLocalDeathIfPending(game);
-    } else {
-        UpdateLocalWeapon(game);
+void StepLocalPlayer(Game& game, Match& match) {
+    MoveLocalPlayer(game, match);
+    const tgeomobject* model = match.Model(match.localPlayerIndex);
+    if (!model) return;
+    if (!model->dead) {
+        UpdateLocalWeapon(match, game.input.fireHeld);
+    } else if (game.state.localDeathPending) {
+        // The frame after the kill notice named this machine's player.
+        game.state.localDeathPending = !ShowDeath(match, match.localPlayerIndex);
     }
 }
 
 }  // namespace
 
 void RemoveOldExplosions(Game& game) {
-    UpdateExplosions(game);
+    // The ends of other machines' bullets, queued by the network, show here.
+    for (const tbulletimpact& impact : game.client.impacts) {
+        ExplodeBullet(game.play, game.world.arena, impact.bullet, impact.hitKind, impact.hitIndex,
+                      game.frame.now);
+    }
+    game.client.impacts.clear();
+    ExpireExplosions(game.play, game.frame.now);
+}
+
+void DeliverMatchEvents(Game& game) {
+    MatchEvents& events = game.play.events;
+    if (events.empty()) return;
+    SendMatchEvents(game, events);
+    PlayMatchSounds(game.sound, events);
+    events.clear();
 }
 
 void RunGameStep(Game& game) {
     const ProgramState& state = game.state;
     if (game.services.window) game.services.window->SetCursorVisible(false);
     if (!state.spawnConfirmed) RequestSpawnsUntilConfirmed(game);
+    Match match = MatchOf(game);
     if (state.hosting) {
-        StepBotBodies(game);
-        UpdateBots(game);
+        StepBotBodies(match);
+        UpdateBots(match);
     }
-    StepFlags(game);
+    StepFlags(game, match);
     SetRemoteVolumesByDistance(game);
-    StepLocalPlayer(game);
+    StepLocalPlayer(game, match);
     // Every animation chosen for this frame is stepped before a bullet moves, so hits are tested
     // against the poses of this frame, drawn or not.
     StepMatchPoses(game.play, game.world.arena, game.frame.now);
-    if (state.hosting) UpdateBotBullets(game);
-    StepLocalBullets(game);
-    DropDistantBullets(game);
-    MoveRemoteBullets(game);
-    IntegrateLocalPlayer(game);
+    if (state.hosting) UpdateBotBullets(match);
+    StepLocalBullets(match);
+    DropDistantBullets(match);
+    MoveRemoteBullets(match);
+    IntegrateLocalPlayer(game, match);
     FollowPlayersWithMuzzles(game.play, game.frame.now);
+    DeliverMatchEvents(game);
 }
 
 void StepPosesWithoutPlay(Game& game) {

@@ -9,6 +9,7 @@
 #include "net/wire_records.h"
 #include "ui/menu_actions.h"
 #include "ui/menu_build.h"
+#include "world/bullet_model.h"
 #include "world/level_start.h"
 
 namespace {
@@ -24,8 +25,12 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
     hooks.rebuildMenus = [&game] { BuildMenus(game, MenuVariant::InGame); };
     hooks.drawLoadingScreen = [&game] { ShowLoadingFrame(game); };
     try {
-        return StartLevel(game.world, *game.services.gpu, game.random, settings,
-                          game.paths.mapsDir / mapName, game.play.playerModels, hooks);
+        if (!StartLevel(game.world, *game.services.gpu, game.random, settings,
+                        game.paths.mapsDir / mapName, game.play.playerModels, hooks))
+            return false;
+        // Shots make copies of it: firing needs no Gpu.
+        PrepareBulletModel(game.world, game.services.gpu);
+        return true;
     } catch (const WorldLoadError& error) {
         // The game goes on without the level; the join then times out or the restart waits.
         std::fprintf(stderr, "zarnok: %s\n", error.what());

@@ -7,17 +7,9 @@
 #include "game/player_physics.h"
 #include "game/respawn.h"
 #include "game/view_cameras.h"
-#include "net/player_models.h"
-#include "sound/player_channels.h"
 #include "sound/sound_buffers.h"
 
 namespace {
-
-tgeomobject* LocalModel(Game& game) {
-    const int32_t index = game.state.localPlayerIndex;
-    if (index < 0 || static_cast<size_t>(index) >= game.play.playerModels.size()) return nullptr;
-    return &game.play.playerModels[static_cast<size_t>(index)];
-}
 
 // The movement controls the polled keys and axes give this frame.
 MovementControls ControlsFromInput(const InputState& input) {
@@ -37,15 +29,14 @@ MovementControls ControlsFromInput(const InputState& input) {
 
 }  // namespace
 
-void MoveLocalPlayer(Game& game) {
+void MoveLocalPlayer(Game& game, Match& match) {
     UpdateViewCameras(game.view, game.tuning, game.input.wheelDelta);
-    tgeomobject* player = LocalModel(game);
+    tgeomobject* player = match.Model(match.localPlayerIndex);
     if (player == nullptr || player->dead) return;
-    const uint32_t now = game.frame.now;
-    const auto index = static_cast<size_t>(game.state.localPlayerIndex);
+    const uint32_t now = match.now;
     MovementControls controls = ControlsFromInput(game.input);
     MovePlayer(*player, controls, game.input.yawDelta, game.input.pitchDelta, game.play.lookPitch,
-               game.tuning, now, ChannelsOf(game.sound, index));
+               game.tuning, now, {game.play.events, match.localPlayerIndex});
     game.input.jumpRequest = controls.jump;
     if (PickUpCharger(game.world.arena.chargerPoints, player->position, now,
                       game.play.weapon.spareMagazines)) {
@@ -55,11 +46,11 @@ void MoveLocalPlayer(Game& game) {
     StepPlayerPhysics(*player, game.tuning.GRAVITY, game.frame.speedFactor);
 }
 
-void IntegrateLocalPlayer(Game& game) {
-    tgeomobject* player = LocalModel(game);
+void IntegrateLocalPlayer(Game& game, Match& match) {
+    tgeomobject* player = match.Model(match.localPlayerIndex);
     if (player == nullptr) return;
-    IntegratePlayer(*player, game.state.localPlayerIndex,
-                    CollisionWorldOf(game.world.arena, game.play.playerModels),
-                    game.frame.speedFactor, game.random);
-    RespawnLocalPlayerIfDue(game);
+    IntegratePlayer(*player, match.localPlayerIndex,
+                    CollisionWorldOf(game.world.arena, game.play.playerModels), match.speedFactor,
+                    game.random);
+    RespawnLocalPlayerIfDue(match);
 }

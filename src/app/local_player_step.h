@@ -3,6 +3,7 @@
 #pragma once
 
 struct Game;
+struct Match;
 
-void MoveLocalPlayer(Game& game);
-void IntegrateLocalPlayer(Game& game);
+void MoveLocalPlayer(Game& game, Match& match);
+void IntegrateLocalPlayer(Game& game, Match& match);

@@ -1,38 +1,35 @@
 #include "game/bot_physics.h"
 
-#include "app/game.h"
 #include "game/collision.h"
+#include "game/match.h"
 #include "game/respawn.h"
 
 namespace {
 
-void CollideBot(Game& game, int32_t index) {
-    tgeomobject& bot = game.play.playerModels[static_cast<size_t>(index)];
+void CollideBot(Match& match, int32_t index) {
+    tgeomobject& bot = match.play.playerModels[static_cast<size_t>(index)];
     bot.airborne = bot.frameVelocity.y > 0;
-    const CollisionWorld world = CollisionWorldOf(game.world.arena, game.play.playerModels);
+    const CollisionWorld world = CollisionWorldOf(match.arena, match.play.playerModels);
     CollideMove(world, MoverKind::Player, index, bot.position, bot.frameVelocity,
                 bot.extentHalfHeight, bot.extentRadius * kBotCollisionRadiusShare, bot.headroom,
-                game.random);
+                match.random);
     // What the collision left is the bot's speed from now on (landing stops its fall). Kept per
     // reference frame, so a slow or fast frame does not grow or shrink it.
-    const float speedFactor = game.frame.speedFactor;
+    const float speedFactor = match.speedFactor;
     if (speedFactor > 0) {
         bot.velocity = {bot.frameVelocity.x / speedFactor, bot.frameVelocity.y / speedFactor,
                         bot.frameVelocity.z / speedFactor};
     }
 }
 
-void RespawnBot(Game& game, int32_t index) {
-    RespawnBotIfDue(game, index);
-    tgeomobject& bot = game.play.playerModels[static_cast<size_t>(index)];
+void RespawnBot(Match& match, int32_t index) {
+    RespawnBotIfDue(match, index);
+    tgeomobject& bot = match.play.playerModels[static_cast<size_t>(index)];
     if (bot.dead) return;
     // A fresh start: no fall carried over from the death, the platform found anew.
     bot.velocity = {};
     bot.frameVelocity = {};
     bot.platformIndex = -1;
-    if (static_cast<size_t>(index) < game.client.players.size()) {
-        game.client.players[static_cast<size_t>(index)].dead = false;
-    }
 }
 
 void Publish(const tgeomobject& bot, tplayerinfo& entry) {
@@ -48,15 +45,15 @@ void Publish(const tgeomobject& bot, tplayerinfo& entry) {
 
 }  // namespace
 
-void StepBotBodies(Game& game) {
-    std::vector<tgeomobject>& models = game.play.playerModels;
-    std::vector<tplayerinfo>& table = game.server.serverPlayers;
+void StepBotBodies(Match& match) {
+    std::vector<tgeomobject>& models = match.play.playerModels;
+    std::vector<tplayerinfo>& table = match.serverPlayers;
     for (size_t i = 0; i < models.size(); ++i) {
         if (!models[i].isBot) continue;
         if (models[i].dead) {
-            RespawnBot(game, static_cast<int32_t>(i));
+            RespawnBot(match, static_cast<int32_t>(i));
         } else {
-            CollideBot(game, static_cast<int32_t>(i));
+            CollideBot(match, static_cast<int32_t>(i));
         }
         if (i < table.size()) Publish(models[i], table[i]);
     }

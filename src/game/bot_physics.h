@@ -5,9 +5,9 @@
 // are applied once all bots have collided, so each saw the others where they stood.
 #pragma once
 
-struct Game;
+struct Match;
 
 // A bot collides as a cylinder this much narrower than its model.
 inline constexpr float kBotCollisionRadiusShare = 0.3f;
 
-void StepBotBodies(Game& game);
+void StepBotBodies(Match& match);

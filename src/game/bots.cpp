@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/game.h"
+#include "base/clock.h"
 #include "game/bot_platform.h"
+#include "game/match.h"
 #include "game/player_movement.h"
 #include "game/player_physics.h"
 #include "game/weapon.h"
-#include "sound/player_channels.h"
 
 namespace {
 
@@ -38,21 +38,16 @@ float LimitedTurn(float difference) {
     return std::clamp(difference, -kTurnLimit, kTurnLimit);
 }
 
-int32_t FirstPartAnimation(const tgeomobject& model) {
-    return model.triangleParts.empty() ? kStandAnimation
-                                       : model.triangleParts.front().currentAnimation;
-}
-
 bool IsWeaponPart(const tmeshpart& part) {
     return part.name == "HAND" || part.name == "BSTART";
 }
 
 // The nearest living player `bot` may shoot: anyone in deathmatch, the other team otherwise
 // (the host's own player included). -1 when nobody is in reach.
-int32_t NearestEnemy(const Game& game, size_t bot) {
-    const std::vector<tgeomobject>& models = game.play.playerModels;
-    const std::vector<tplayerinfo>& table = game.server.serverPlayers;
-    const bool teamGame = game.server.serverSettings.gameType != kDeathMatch;
+int32_t NearestEnemy(const Match& match, size_t bot) {
+    const std::vector<tgeomobject>& models = match.play.playerModels;
+    const std::vector<tplayerinfo>& table = match.serverPlayers;
+    const bool teamGame = match.serverSettings.gameType != kDeathMatch;
     int32_t nearest = -1;
     float nearestDistance = kTargetHorizon;
     for (size_t other = 0; other < models.size(); ++other) {
@@ -131,15 +126,15 @@ float TurnToward(tgeomobject& bot, const BotAim& aim, const Tuning& tuning) {
 // Tilts arm and muzzle toward the aim; a weapon on target fires when the bot faces the target
 // (a bot still turning toward it would shoot past it), its gun is ready and the target is in
 // range.
-void AimAndFire(Game& game, int32_t index, const BotAim& aim, float headingOff) {
-    tgeomobject& bot = game.play.playerModels[static_cast<size_t>(index)];
+void AimAndFire(Match& match, int32_t index, const BotAim& aim, float headingOff) {
+    tgeomobject& bot = match.play.playerModels[static_cast<size_t>(index)];
     for (tmeshpart& part : bot.quadParts) {
         if (!IsWeaponPart(part)) continue;
         const float difference = WrappedDifference(aim.pitch, part.pitch);
         if (std::fabs(difference) > kAimTolerance) part.pitch += LimitedTurn(difference);
     }
-    const Tuning& tuning = game.tuning;
-    const uint32_t now = game.frame.now;
+    const Tuning& tuning = match.tuning;
+    const uint32_t now = match.now;
     for (tmeshpart& part : bot.triangleParts) {
         if (!IsWeaponPart(part)) continue;
         const float difference = WrappedDifference(aim.pitch, part.pitch);
@@ -151,42 +146,42 @@ void AimAndFire(Game& game, int32_t index, const BotAim& aim, float headingOff) 
         if (std::fabs(headingOff) <= kFiringTurnLimit && ready &&
             aim.horizontal <= tuning.SHOOT_DISTANCE) {
             bot.lastShotTime = now;
-            FireBullet(game, index, part.pitch, bot.yaw);
+            FireBullet(match, index, part.pitch, bot.yaw);
         }
     }
 }
 
-void DecideFor(Game& game, size_t index) {
-    tgeomobject& bot = game.play.playerModels[index];
-    const int32_t animation = FirstPartAnimation(bot);
-    if (animation != bot.previousAnimation) SwitchLoopingSounds(game.sound, index, animation);
+void DecideFor(Match& match, size_t index) {
+    tgeomobject& bot = match.play.playerModels[index];
+    const int32_t animation = RunningAnimation(bot);
+    if (animation != bot.previousAnimation)
+        match.play.events.push_back(GaitChanged{static_cast<int32_t>(index), animation});
 
-    const int32_t target = NearestEnemy(game, index);
+    const int32_t target = NearestEnemy(match, index);
     if (target >= 0) {
         // The muzzle as the bot stands now: it may have turned since its pose was stepped.
         bot.bulletStart = BulletStartOffset(bot, FindPart(bot, "BSTART"));
-        const BotAim aim = AimAt(bot, game.play.playerModels[static_cast<size_t>(target)].position);
-        bot.platformIndex = FindBotPlatform(game.world.arena.cylinderBounds, bot.platformIndex,
+        const BotAim aim =
+            AimAt(bot, match.play.playerModels[static_cast<size_t>(target)].position);
+        bot.platformIndex = FindBotPlatform(match.arena.cylinderBounds, bot.platformIndex,
                                             bot.position, bot.extentHalfHeight);
-        WalkToward(bot, aim, game.world.arena, game.tuning);
-        const float headingOff = TurnToward(bot, aim, game.tuning);
-        AimAndFire(game, static_cast<int32_t>(index), aim, headingOff);
+        WalkToward(bot, aim, match.arena, match.tuning);
+        const float headingOff = TurnToward(bot, aim, match.tuning);
+        AimAndFire(match, static_cast<int32_t>(index), aim, headingOff);
     }
-    game.play.playerModels[index].previousAnimation =
-        FirstPartAnimation(game.play.playerModels[index]);
+    match.play.playerModels[index].previousAnimation =
+        RunningAnimation(match.play.playerModels[index]);
 }
 
 }  // namespace
 
-void UpdateBots(Game& game) {
-    std::vector<tgeomobject>& models = game.play.playerModels;
+void UpdateBots(Match& match) {
+    std::vector<tgeomobject>& models = match.play.playerModels;
     for (size_t i = 0; i < models.size(); ++i) {
-        if (models[i].isBot && !models[i].dead) DecideFor(game, i);
+        if (models[i].isBot && !models[i].dead) DecideFor(match, i);
     }
     // Gravity and the frame's motion, which the next bot step collides and applies.
     for (tgeomobject& bot : models) {
-        if (bot.isBot && !bot.dead) {
-            StepPlayerPhysics(bot, game.tuning.GRAVITY, game.frame.speedFactor);
-        }
+        if (bot.isBot && !bot.dead) StepPlayerPhysics(bot, match.tuning.GRAVITY, match.speedFactor);
     }
 }

@@ -7,9 +7,9 @@
 #pragma once
 #include <cstdint>
 
-struct Game;
+struct Match;
 
 // A bot waits this many FIRE_TIMEOUTs between shots.
 inline constexpr int32_t kBotShotTimeouts = 3;
 
-void UpdateBots(Game& game);
+void UpdateBots(Match& match);

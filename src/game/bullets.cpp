@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "app/game.h"
 #include "game/explosions.h"
 #include "game/frags.h"
-#include "net/client_session.h"
+#include "game/match.h"
 
 namespace {
 
@@ -24,11 +23,10 @@ bool OutOfRange(const tbullet& bullet) {
 }
 
 // Whether the bullet, now inside `victim`'s bounds, passes through one of its body parts.
-bool HitsBody(const Game& game, const tbullet& bullet, int32_t victim) {
-    const std::vector<tgeomobject>& models = game.play.playerModels;
-    if (victim < 0 || static_cast<size_t>(victim) >= models.size()) return false;
-    return BulletHitsPart(models[static_cast<size_t>(victim)], bullet.position,
-                          bullet.frameVelocity, bullet.extentRadius) >= 0;
+bool HitsBody(Match& match, const tbullet& bullet, int32_t victim) {
+    const tgeomobject* model = match.Model(victim);
+    return model &&
+           BulletHitsPart(*model, bullet.position, bullet.frameVelocity, bullet.extentRadius) >= 0;
 }
 
 // Lets `ended` see every bullet in order and removes, in one sweep, those it ended; the others
@@ -46,57 +44,66 @@ void SweepBullets(std::vector<tbullet>& bullets, Ended ended) {
 
 }  // namespace
 
-CollisionHit MoveBulletThroughWorld(Game& game, tbullet& bullet) {
-    const Arena& arena = game.world.arena;
-    SetFrameMotion(bullet, game.frame.speedFactor);
-    const CollisionWorld world{arena.cylinderBounds, &arena.collisionGrid, game.play.playerModels};
+CollisionHit MoveBulletThroughWorld(Match& match, tbullet& bullet) {
+    SetFrameMotion(bullet, match.speedFactor);
+    const CollisionWorld world = CollisionWorldOf(match.arena, match.play.playerModels);
     float scratch = 0;
     const CollisionHit hit = CollideMove(
         world, MoverKind::Bullet, bullet.ownerIndex, bullet.position, bullet.frameVelocity,
-        bullet.extentHalfHeight, bullet.extentRadius, scratch, game.random);
+        bullet.extentHalfHeight, bullet.extentRadius, scratch, match.random);
     bullet.position = bullet.position + bullet.frameVelocity;
     return hit;
 }
 
-void ReportBulletEnd(Game& game, const tbullet& bullet, int32_t kind, int32_t hitIndex) {
-    ExplodeBullet(game.play, game.world.arena, bullet, kind, hitIndex, game.frame.now);
-    SendBulletFinish(game, {bullet.bulletId, kind, hitIndex});
+void ReportBulletEnd(Match& match, const tbullet& bullet, int32_t kind, int32_t hitIndex) {
+    ExplodeBullet(match.play, match.arena, bullet, kind, hitIndex, match.now);
+    match.play.events.push_back(BulletEnded{bullet.bulletId, kind, hitIndex});
 }
 
-void StepLocalBullets(Game& game) {
-    const int32_t local = game.state.localPlayerIndex;
-    SweepBullets(game.play.bullets, [&](tbullet& bullet) {
+bool DecidesBulletsOf(std::span<const tgeomobject> players, int32_t localPlayerIndex, bool hosting,
+                      int32_t ownerIndex) {
+    if (ownerIndex == localPlayerIndex) return true;
+    return hosting && ownerIndex >= 0 && static_cast<size_t>(ownerIndex) < players.size() &&
+           players[static_cast<size_t>(ownerIndex)].isBot;
+}
+
+void StepLocalBullets(Match& match) {
+    const int32_t local = match.localPlayerIndex;
+    SweepBullets(match.play.bullets, [&](tbullet& bullet) {
         if (bullet.ownerIndex != local) return false;
-        const CollisionHit hit = MoveBulletThroughWorld(game, bullet);
+        const CollisionHit hit = MoveBulletThroughWorld(match, bullet);
         if (hit.kind == kHitCylinder) {
-            ReportBulletEnd(game, bullet, kHitCylinder, hit.index);
+            ReportBulletEnd(match, bullet, kHitCylinder, hit.index);
             return true;
         }
         // Its own shooter is no target; between another player's arms and legs it flies on.
-        if (hit.kind != kHitPlayer || hit.index == local || !HitsBody(game, bullet, hit.index))
+        if (hit.kind != kHitPlayer || hit.index == local || !HitsBody(match, bullet, hit.index))
             return false;
-        const bool kill = CountsAsKill(game, local, game.client.localPlayer.team, hit.index);
-        ReportBulletEnd(game, bullet, kHitPlayer, hit.index);
-        if (kill) ScoreLocalKill(game, hit.index);
+        const bool kill = CountsAsKill(match, local, match.localPlayer.team, hit.index);
+        ReportBulletEnd(match, bullet, kHitPlayer, hit.index);
+        if (kill) ScoreLocalKill(match, hit.index);
         return true;
     });
 }
 
-void DropDistantBullets(Game& game) {
-    SweepBullets(game.play.bullets, [&](const tbullet& bullet) {
+void DropDistantBullets(Match& match) {
+    SweepBullets(match.play.bullets, [&](const tbullet& bullet) {
         if (!OutOfRange(bullet)) return false;
         // Another machine's bullet leaves unreported: its owner reports the end, and should that
         // report be lost, it still leaves.
-        if (DecidesBulletsOf(game, bullet.ownerIndex))
-            ReportBulletEnd(game, bullet, kHitCylinder, -1);
+        if (DecidesBulletsOf(match.play.playerModels, match.localPlayerIndex, match.hosting,
+                             bullet.ownerIndex))
+            ReportBulletEnd(match, bullet, kHitCylinder, -1);
         return true;
     });
 }
 
-void MoveRemoteBullets(Game& game) {
-    for (tbullet& bullet : game.play.bullets) {
-        if (DecidesBulletsOf(game, bullet.ownerIndex)) continue;
-        SetFrameMotion(bullet, game.frame.speedFactor);
+void MoveRemoteBullets(Match& match) {
+    for (tbullet& bullet : match.play.bullets) {
+        if (DecidesBulletsOf(match.play.playerModels, match.localPlayerIndex, match.hosting,
+                             bullet.ownerIndex))
+            continue;
+        SetFrameMotion(bullet, match.speedFactor);
         bullet.position = bullet.position + bullet.frameVelocity;
     }
 }

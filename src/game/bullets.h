@@ -5,10 +5,11 @@
 // collision move, the end of a bullet, the frag) serve the host's bot bullets as well.
 #pragma once
 #include <cstdint>
+#include <span>
 
 #include "game/collision.h"
 
-struct Game;
+struct Match;
 
 // Coordinates of a bullet may add up to this much, either way, before it leaves.
 inline constexpr float kBulletRange = 200.0f;
@@ -17,15 +18,20 @@ inline constexpr float kBulletRange = 200.0f;
 inline constexpr float kBulletFloorEdge = 1000.0f;
 
 // What a bullet ran into this frame, after it moved by its frame velocity.
-CollisionHit MoveBulletThroughWorld(Game& game, tbullet& bullet);
+CollisionHit MoveBulletThroughWorld(Match& match, tbullet& bullet);
 
 // A bullet ends with a hit of `kind` on `hitIndex` (-1: it flew out): its explosion when it hit
-// something and "bulfn" to the other machines; the caller removes it from the list.
-void ReportBulletEnd(Game& game, const tbullet& bullet, int32_t kind, int32_t hitIndex);
+// something, and the end reported for the other machines; the caller removes it from the list.
+void ReportBulletEnd(Match& match, const tbullet& bullet, int32_t kind, int32_t hitIndex);
+
+// Whether this machine decides the hits of player `ownerIndex`'s bullets: its own player's and,
+// on the host, its bots'. Every other machine's bullets fly here until their owner ends them.
+bool DecidesBulletsOf(std::span<const tgeomobject> players, int32_t localPlayerIndex, bool hosting,
+                      int32_t ownerIndex);
 
 // First pass: the local player's bullets move, hit and score.
-void StepLocalBullets(Game& game);
+void StepLocalBullets(Match& match);
 // Second pass: bullets out of range leave; this machine reports the end of its own.
-void DropDistantBullets(Game& game);
+void DropDistantBullets(Match& match);
 // Third pass: bullets this machine does not decide fly on.
-void MoveRemoteBullets(Game& game);
+void MoveRemoteBullets(Match& match);

@@ -1,18 +1,21 @@
 #include "game/death.h"
 
-#include "app/game.h"
-#include "sound/player_channels.h"
-#include "sound/sound_buffers.h"
+#include "game/match.h"
 #include "world/animation.h"
 
-void ShowLocalDeathIfPending(Game& game) {
-    if (!game.state.localDeathPending) return;
-    const int32_t index = game.state.localPlayerIndex;
-    if (index < 0 || static_cast<size_t>(index) >= game.play.playerModels.size()) return;
-    tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
-    if (!model.dead) return;
-    game.state.localDeathPending = false;
-    SelectAnimation(model, kDeathAnimation);
-    if (PlayerChannels* channels = ChannelsOf(game.sound, static_cast<size_t>(index)))
-        PlaySound(false, channels->death);
+bool KillPlayer(Match& match, int32_t index, tplayerinfo& entry) {
+    CountOneMore(entry.deaths);
+    tgeomobject* model = match.Model(index);
+    if (!model) return false;
+    model->dead = true;
+    model->deathTime = match.now;
+    return true;
+}
+
+bool ShowDeath(Match& match, int32_t index) {
+    tgeomobject* model = match.Model(index);
+    if (!model || !model->dead) return false;
+    SelectAnimation(*model, kDeathAnimation);
+    match.play.events.push_back(PlayerSoundCue{index, PlayerSound::kDeath});
+    return true;
 }

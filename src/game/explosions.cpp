@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/game.h"
 #include "base/clock.h"
 #include "game/hit_effects.h"
 
@@ -32,14 +31,4 @@ void ExplodeBullet(PlayState& play, const Arena& arena, const tbullet& bullet, i
     if (!facing) return;
     AddExplosion(play, ExplosionPosition(bullet.position, facing->into), facing->pitch,
                  facing->sideYaw, facing->topYaw, now);
-}
-
-void UpdateExplosions(Game& game) {
-    const uint32_t now = game.frame.now;
-    for (const tbulletimpact& impact : game.client.impacts) {
-        ExplodeBullet(game.play, game.world.arena, impact.bullet, impact.hitKind, impact.hitIndex,
-                      now);
-    }
-    game.client.impacts.clear();
-    ExpireExplosions(game.play, now);
 }

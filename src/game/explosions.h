@@ -1,13 +1,11 @@
 // Explosions: where bullets ended, shown for 150 ms with their animated texture in both views.
 // The bullet steps add one for each hit of this machine's bullets; the ends other machines
-// report (queued by the client's handler) are turned into explosions once per frame here too.
+// report are turned into explosions once per frame as well.
 #pragma once
 #include <cstdint>
 
 #include "game/play_state.h"
 #include "world/arena.h"
-
-struct Game;
 
 inline constexpr int32_t kExplosionLifetime = 150;  // ms
 
@@ -20,6 +18,3 @@ void ExpireExplosions(PlayState& play, uint32_t now);
 // that hit nothing or an index that names nothing.
 void ExplodeBullet(PlayState& play, const Arena& arena, const tbullet& bullet, int32_t kind,
                    int32_t index, uint32_t now);
-
-// Once per frame: the explosions of bullet ends other machines reported, then the expiry.
-void UpdateExplosions(Game& game);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/game.h"
+#include "game/match.h"
 
 namespace {
 
@@ -40,14 +40,14 @@ void GoHome(tteamflag& flag, tvec3 home) {
     flag.position = home;
 }
 
-tvec3 CarrierPosition(const Game& game, size_t carrier) {
+tvec3 CarrierPosition(const Match& match, size_t carrier) {
     // The models follow the client's table, which lets a departed player go before the server
     // does: the carrier's model is the one of its id.
-    const tplayerinfo& entry = game.server.serverPlayers[carrier];
-    const std::vector<tgeomobject>& models = game.play.playerModels;
-    const int32_t model = FindClientPlayer(game.client, entry.id);
-    if (model >= 0 && static_cast<size_t>(model) < models.size())
-        return PlaceCarriedFlag(models[static_cast<size_t>(model)]);
+    const tplayerinfo& entry = match.serverPlayers[carrier];
+    const std::vector<tgeomobject>& models = match.play.playerModels;
+    for (size_t i = 0; i < match.clientPlayers.size() && i < models.size(); ++i) {
+        if (match.clientPlayers[i].id == entry.id) return PlaceCarriedFlag(models[i]);
+    }
     return entry.position;
 }
 
@@ -62,7 +62,7 @@ void FlagAtHome(FlagSide side, const std::vector<tplayerinfo>& table) {
     }
 }
 
-void FlagCarried(const Game& game, FlagSide side, const std::vector<tplayerinfo>& table) {
+void FlagCarried(const Match& match, FlagSide side, const std::vector<tplayerinfo>& table) {
     const size_t carrier = side.flag.carrier;
     if (carrier >= table.size()) {
         // No such player: the flag lies where it was last carried (going home from a carrier
@@ -70,7 +70,7 @@ void FlagCarried(const Game& game, FlagSide side, const std::vector<tplayerinfo>
         side.flag.state = kFlagDropped;
         return;
     }
-    side.flag.position = CarrierPosition(game, carrier);
+    side.flag.position = CarrierPosition(match, carrier);
     // Dropped where the carrier fell; but a carrier that fell on reaching its base still scores.
     if (table[carrier].dead) side.flag.state = kFlagDropped;
     // A capture needs the capturing team's own flag standing at home.
@@ -97,14 +97,14 @@ void FlagDropped(FlagSide side, const std::vector<tplayerinfo>& table) {
     }
 }
 
-void RunRulesOf(const Game& game, FlagSide side) {
-    const std::vector<tplayerinfo>& table = game.server.serverPlayers;
+void RunRulesOf(const Match& match, FlagSide side) {
+    const std::vector<tplayerinfo>& table = match.serverPlayers;
     switch (side.flag.state) {
         case kFlagAtBase:
             FlagAtHome(side, table);
             break;
         case kFlagCarried:
-            FlagCarried(game, side, table);
+            FlagCarried(match, side, table);
             break;
         case kFlagDropped:
             FlagDropped(side, table);
@@ -152,18 +152,29 @@ tvec3 PlaceCarriedFlag(const tgeomobject& carrier) {
     return point + carrier.position;
 }
 
-void RunFlagRules(Game& game) {
-    tgamesettings& settings = game.server.serverSettings;
-    const Arena& arena = game.world.arena;
-    RunRulesOf(game, {settings.blueFlag, arena.blueFlagHome, kRedTeam, kBlueTeam, kNearBlueHome,
-                      settings.redFlag, settings.redFlag.score});
-    RunRulesOf(game, {settings.redFlag, arena.redFlagHome, kBlueTeam, kRedTeam, kNear,
-                      settings.blueFlag, settings.blueFlag.score});
+void ShiftFlagCarriers(tgamesettings& settings, size_t slot) {
+    for (tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
+        if (flag->state != kFlagCarried || flag->carrier < slot) continue;
+        if (flag->carrier == slot) {
+            flag->state = kFlagDropped;
+        } else {
+            --flag->carrier;
+        }
+    }
 }
 
-void PlaceFlagModels(Game& game) {
-    const tgamesettings& settings = game.client.clientSettings;
-    Arena& arena = game.world.arena;
-    StandFlag(arena.blueFlag, settings.blueFlag, game.play.playerModels);
-    StandFlag(arena.redFlag, settings.redFlag, game.play.playerModels);
+void RunFlagRules(Match& match) {
+    tgamesettings& settings = match.serverSettings;
+    const Arena& arena = match.arena;
+    RunRulesOf(match, {settings.blueFlag, arena.blueFlagHome, kRedTeam, kBlueTeam, kNearBlueHome,
+                       settings.redFlag, settings.redFlag.score});
+    RunRulesOf(match, {settings.redFlag, arena.redFlagHome, kBlueTeam, kRedTeam, kNear,
+                       settings.blueFlag, settings.blueFlag.score});
+}
+
+void PlaceFlagModels(Match& match) {
+    const tgamesettings& settings = match.clientSettings;
+    Arena& arena = match.arena;
+    StandFlag(arena.blueFlag, settings.blueFlag, match.play.playerModels);
+    StandFlag(arena.redFlag, settings.redFlag, match.play.playerModels);
 }

@@ -1,8 +1,7 @@
 #include "game/frags.h"
 
-#include "app/game.h"
 #include "base/clock.h"
-#include "net/client_session.h"
+#include "game/match.h"
 
 namespace {
 
@@ -12,23 +11,27 @@ bool JustKilled(const tgeomobject& victim, uint32_t now) {
 
 }  // namespace
 
-bool CountsAsKill(const Game& game, int32_t shooterIndex, uint8_t shooterTeam,
-                  int32_t victimIndex) {
-    const std::vector<tgeomobject>& models = game.play.playerModels;
-    const std::vector<tplayerinfo>& table = game.client.clientPlayers;
+bool CountsAsKill(Match& match, int32_t shooterIndex, uint8_t shooterTeam, int32_t victimIndex) {
+    const std::vector<tplayerinfo>& table = match.clientPlayers;
     if (victimIndex == shooterIndex || victimIndex < 0) return false;
-    const auto victim = static_cast<size_t>(victimIndex);
-    if (victim >= models.size() || victim >= table.size()) return false;
-    if (models[victim].dead || JustKilled(models[victim], game.frame.now)) return false;
+    const tgeomobject* victim = match.Model(victimIndex);
+    if (!victim || static_cast<size_t>(victimIndex) >= table.size()) return false;
+    if (victim->dead || JustKilled(*victim, match.now)) return false;
     // In team games friendly fire neither kills nor scores.
-    return game.client.clientSettings.gameType == kDeathMatch || table[victim].team != shooterTeam;
+    return match.clientSettings.gameType == kDeathMatch ||
+           table[static_cast<size_t>(victimIndex)].team != shooterTeam;
 }
 
-void ScoreLocalKill(Game& game, int32_t victimIndex) {
-    Client& client = game.client;
+void ScoreKill(Match& match, tplayerinfo& shooter, int32_t victimId, int32_t victimIndex) {
+    tgeomobject* victim = match.Model(victimIndex);
+    if (!victim) return;
+    CountOneMore(shooter.frags);
+    victim->deathTime = match.now;
+    match.play.events.push_back(PlayerKilled{shooter.id, victimId});
+}
+
+void ScoreLocalKill(Match& match, int32_t victimIndex) {
     const auto victim = static_cast<size_t>(victimIndex);
-    if (victim >= game.play.playerModels.size() || victim >= client.clientPlayers.size()) return;
-    CountOneMore(client.localPlayer.frags);
-    game.play.playerModels[victim].deathTime = game.frame.now;
-    SendKill(game, client.localPlayer.id, client.clientPlayers[victim].id);
+    if (victim >= match.clientPlayers.size()) return;
+    ScoreKill(match, match.localPlayer, match.clientPlayers[victim].id, victimIndex);
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/match_records.h"
 #include "game/weapon.h"
-#include "net/wire_records.h"
 
 // Texture slots of the HUD pictures; -1 draws the quad untextured.
 struct HudPictures {

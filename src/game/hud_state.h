@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "net/wire_records.h"
+#include "game/match_records.h"
 
 struct HudState {
     static constexpr int32_t kBlinkHalfPeriodMs = 200;

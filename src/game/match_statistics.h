@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "net/wire_records.h"
+#include "game/match_records.h"
 
 struct tstatisticsrow {
     std::string name;

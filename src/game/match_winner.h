@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/wire_records.h"
+#include "game/match_records.h"
 
 // Team games: the team with the higher score; equal scores go to red. DeathMatch: the last
 // player in table order whose kills reached the frag limit; while no one has (the table may lag

@@ -1,8 +1,10 @@
-// PlayState: player models, bullets, effects, the local player and its weapon.
+// PlayState: player models, bullets, effects, the local player and its weapon, and the events
+// the rules reported.
 #pragma once
 #include <cstdint>
 #include <vector>
 
+#include "game/match_events.h"
 #include "world/geom_object.h"
 
 // The two muzzle-flash models of one player (side and top view) and the time of its last shot.
@@ -38,4 +40,6 @@ struct PlayState {
     WeaponState weapon;
     // The local player's view pitch (degrees), strictly within +-45: arm, muzzle and aim follow it.
     float lookPitch = 0;
+    // What happened since the frame loop last handed the events on.
+    MatchEvents events;
 };

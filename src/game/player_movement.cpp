@@ -4,8 +4,6 @@
 #include <numbers>
 #include <optional>
 
-#include "sound/sound_buffers.h"
-
 namespace {
 
 // Signed milliseconds since `then`; a time of 0 means "never", which is always long ago.
@@ -74,70 +72,42 @@ void AimArm(tgeomobject& player, float lookPitch) {
     }
 }
 
-enum class StepSound { Start, Stop, Sprint };
-struct Motion {
-    int32_t animation;
-    StepSound sound;
-};
-
 bool Crouching(int32_t animation) {
     return animation >= kCrouchForwardAnimation && animation <= kCrouchStillAnimation;
 }
 
 // The animation the held keys ask for; none for combinations such as forward and left together.
-std::optional<Motion> ChooseMotion(const MovementControls& controls, bool sprinting,
-                                   bool canStand) {
+std::optional<int32_t> ChooseMotion(const MovementControls& controls, bool sprinting,
+                                    bool canStand) {
     const bool f = controls.forward, b = controls.back, l = controls.left, r = controls.right;
     const int held = f + b + l + r;
     if (held > 1) return std::nullopt;
     if (controls.crouch || !canStand) {
-        if (f) return Motion{kCrouchForwardAnimation, StepSound::Start};
-        if (b) return Motion{kCrouchBackAnimation, StepSound::Start};
-        if (l) return Motion{kCrouchLeftAnimation, StepSound::Start};
-        if (r) return Motion{kCrouchRightAnimation, StepSound::Start};
-        return Motion{kCrouchStillAnimation, StepSound::Stop};
+        if (f) return kCrouchForwardAnimation;
+        if (b) return kCrouchBackAnimation;
+        if (l) return kCrouchLeftAnimation;
+        if (r) return kCrouchRightAnimation;
+        return kCrouchStillAnimation;
     }
     // The sprint shows only while the budget really lets the player sprint.
-    if (f)
-        return sprinting ? Motion{kSprintAnimation, StepSound::Sprint}
-                         : Motion{kWalkAnimation, StepSound::Start};
-    if (b) return Motion{kWalkBackAnimation, StepSound::Start};
-    if (l) return Motion{kStrafeLeftAnimation, StepSound::Start};
-    if (r) return Motion{kStrafeRightAnimation, StepSound::Start};
-    return Motion{kStandAnimation, StepSound::Stop};
+    if (f) return sprinting ? kSprintAnimation : kWalkAnimation;
+    if (b) return kWalkBackAnimation;
+    if (l) return kStrafeLeftAnimation;
+    if (r) return kStrafeRightAnimation;
+    return kStandAnimation;
 }
 
-void PlayStepSound(PlayerChannels* channels, StepSound sound) {
-    if (channels == nullptr) return;
-    if (sound == StepSound::Start) {
-        PlaySound(true, channels->walk);
-        return;
-    }
-    StopSound(false, channels->walk);
-    if (sound == StepSound::Sprint) PlaySound(true, channels->sprint);
-}
-
-int32_t CurrentAnimation(const tgeomobject& player) {
-    return player.triangleParts.empty() ? kStandAnimation
-                                        : player.triangleParts.front().currentAnimation;
-}
-
-void Animate(tgeomobject& player, const MovementControls& controls, bool sprinting,
-             PlayerChannels* channels) {
-    const int32_t before = CurrentAnimation(player);
-    if (before != kSprintAnimation && channels != nullptr) StopSound(false, channels->sprint);
+// Picks the animation of the motion; true when it changed.
+bool Animate(tgeomobject& player, const MovementControls& controls, bool sprinting) {
+    const int32_t before = RunningAnimation(player);
     // Crouched under something lower than the head would rise: the player stays down.
     const bool canStand = !(Crouching(before) && player.headroom < player.seatDrop);
     if (player.airborne) {
-        if (canStand) {
-            SetAnimation(player, kJumpAnimation);
-            PlayStepSound(channels, StepSound::Stop);
-        }
-    } else if (const std::optional<Motion> motion = ChooseMotion(controls, sprinting, canStand)) {
-        SetAnimation(player, motion->animation);
-        PlayStepSound(channels, motion->sound);
+        if (canStand) SetAnimation(player, kJumpAnimation);
+    } else if (const std::optional<int32_t> motion = ChooseMotion(controls, sprinting, canStand)) {
+        SetAnimation(player, *motion);
     }
-    if (CurrentAnimation(player) == before) return;
+    if (RunningAnimation(player) == before) return false;
     for (auto* parts : {&player.triangleParts, &player.quadParts}) {
         for (tmeshpart& part : *parts) {
             for (tanimation& animation : part.animations) {
@@ -145,6 +115,7 @@ void Animate(tgeomobject& player, const MovementControls& controls, bool sprinti
             }
         }
     }
+    return true;
 }
 
 }  // namespace
@@ -155,8 +126,13 @@ void SetAnimation(tgeomobject& player, int32_t animation) {
     }
 }
 
+int32_t RunningAnimation(const tgeomobject& player) {
+    return player.triangleParts.empty() ? kStandAnimation
+                                        : player.triangleParts.front().currentAnimation;
+}
+
 void MovePlayer(tgeomobject& player, MovementControls& controls, float yawDelta, float pitchDelta,
-                float& lookPitch, const Tuning& tuning, uint32_t now, PlayerChannels* channels) {
+                float& lookPitch, const Tuning& tuning, uint32_t now, PlayerGait gait) {
     const bool sprinting = UpdateSprint(player, controls, tuning, now);
     const float pitch = lookPitch + pitchDelta;
     if (pitch > -kLookPitchLimit && pitch < kLookPitchLimit) lookPitch = pitch;
@@ -164,5 +140,6 @@ void MovePlayer(tgeomobject& player, MovementControls& controls, float yawDelta,
     SetHorizontalVelocity(player, controls);
     Jump(player, controls, tuning, now);
     AimArm(player, lookPitch);
-    Animate(player, controls, sprinting, channels);
+    if (Animate(player, controls, sprinting))
+        gait.events.push_back(GaitChanged{gait.playerIndex, RunningAnimation(player)});
 }

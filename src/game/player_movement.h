@@ -1,14 +1,13 @@
 // Player movement: turns the held keys and the mouse into the local player's turn, look pitch and
 // velocity (walk, sprint with a limited budget, crouch, jump), aims its arm and muzzle, and picks
-// the animation and the looping step and sprint sounds that go with the motion. The game step
-// calls MovePlayer once per frame while the local player is alive.
+// the animation that goes with the motion, reporting a change (the step and sprint sounds follow
+// it). The game step calls MovePlayer once per frame while the local player is alive.
 #pragma once
 #include <cstdint>
 
 #include "config/tuning.h"
+#include "game/match_events.h"
 #include "world/geom_object.h"
-
-struct PlayerChannels;
 
 // Animation indices of the player model.
 inline constexpr int32_t kStandAnimation = -1;
@@ -40,10 +39,19 @@ struct MovementControls {
     bool jump = false;  // a request: used (or dropped) by one MovePlayer call
 };
 
+// Where a change of the player's animation is reported, and as whose.
+struct PlayerGait {
+    MatchEvents& events;
+    int32_t playerIndex = 0;
+};
+
 // One frame of the local player's own motion; the collision and the position update come later
-// in the frame (player_physics.h). `channels` may be null (no sound for this player).
+// in the frame (player_physics.h).
 void MovePlayer(tgeomobject& player, MovementControls& controls, float yawDelta, float pitchDelta,
-                float& lookPitch, const Tuning& tuning, uint32_t now, PlayerChannels* channels);
+                float& lookPitch, const Tuning& tuning, uint32_t now, PlayerGait gait);
+
+// The animation the player's parts run (the first part's; standing without parts).
+int32_t RunningAnimation(const tgeomobject& player);
 
 // Makes `animation` the current one of every part; nothing is rewound.
 void SetAnimation(tgeomobject& player, int32_t animation);

@@ -1,7 +1,8 @@
 #include "game/respawn.h"
 
-#include "app/game.h"
 #include "base/clock.h"
+#include "base/random.h"
+#include "game/match.h"
 
 namespace {
 
@@ -16,13 +17,11 @@ void PlaceAt(tgeomobject& model, const tspawnpoint& spawn) {
     model.yaw = spawn.angle;
 }
 
-void ComeBackWithFreshWeapon(Game& game, tgeomobject& model) {
+void ComeBackWithFreshWeapon(WeaponState& weapon, tgeomobject& model) {
     ReviveModel(model);
     model.velocity = {};
     model.frameVelocity = {};
-    game.play.weapon.magazineShots = 0;
-    game.play.weapon.spareMagazines = 5;
-    game.play.weapon.reloadDelay = 0;
+    weapon = WeaponState{};
 }
 
 }  // namespace
@@ -47,27 +46,23 @@ void ReviveModel(tgeomobject& model) {
     }
 }
 
-void RespawnLocalPlayerIfDue(Game& game) {
-    const int32_t index = game.state.localPlayerIndex;
-    if (index < 0 || static_cast<size_t>(index) >= game.play.playerModels.size()) return;
-    tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
-    if (!RespawnDue(model, game.frame.now)) return;
-    const Client& client = game.client;
+void RespawnLocalPlayerIfDue(Match& match) {
+    tgeomobject* model = match.Model(match.localPlayerIndex);
+    if (!model || !RespawnDue(*model, match.now)) return;
     const tspawnpoint* spawn = DrawRespawnPoint(
-        game.world.arena, game.random, client.clientSettings.gameType, client.localPlayer.team);
-    if (spawn) PlaceAt(model, *spawn);
-    ComeBackWithFreshWeapon(game, model);
+        match.arena, match.random, match.clientSettings.gameType, match.localPlayer.team);
+    if (spawn) PlaceAt(*model, *spawn);
+    ComeBackWithFreshWeapon(match.play.weapon, *model);
 }
 
-void RespawnBotIfDue(Game& game, int32_t index) {
-    if (index < 0 || static_cast<size_t>(index) >= game.play.playerModels.size()) return;
-    tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
-    if (!RespawnDue(model, game.frame.now)) return;
-    const std::vector<tplayerinfo>& table = game.server.serverPlayers;
+void RespawnBotIfDue(Match& match, int32_t index) {
+    tgeomobject* model = match.Model(index);
+    if (!model || !RespawnDue(*model, match.now)) return;
+    const std::vector<tplayerinfo>& table = match.serverPlayers;
     const uint8_t team =
         static_cast<size_t>(index) < table.size() ? table[static_cast<size_t>(index)].team : 0;
     const tspawnpoint* spawn =
-        DrawRespawnPoint(game.world.arena, game.random, game.server.serverSettings.gameType, team);
-    if (spawn) PlaceAt(model, *spawn);
-    ReviveModel(model);
+        DrawRespawnPoint(match.arena, match.random, match.serverSettings.gameType, team);
+    if (spawn) PlaceAt(*model, *spawn);
+    ReviveModel(*model);
 }

@@ -8,7 +8,7 @@
 
 #include "world/arena.h"
 
-struct Game;
+struct Match;
 class Random;
 
 // The rule for a random spawn point: any point in deathmatch; in a team game points are drawn
@@ -21,7 +21,7 @@ void ReviveModel(tgeomobject& model);
 
 // Every frame: a dead local player whose delay has passed comes back at a random spawn point
 // of its team (any point in deathmatch) with a fresh weapon.
-void RespawnLocalPlayerIfDue(Game& game);
+void RespawnLocalPlayerIfDue(Match& match);
 
 // A dead bot whose delay has passed comes back at a random point of its team (host only).
-void RespawnBotIfDue(Game& game, int32_t index);
+void RespawnBotIfDue(Match& match, int32_t index);

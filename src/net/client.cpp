@@ -19,11 +19,3 @@ int32_t FindClientPlayer(const Client& client, int32_t id) {
     }
     return -1;
 }
-
-bool DecidesBulletsOf(const Game& game, int32_t ownerIndex) {
-    if (ownerIndex == game.state.localPlayerIndex) return true;
-    const std::vector<tplayerpresence>& players = game.client.players;
-    return game.state.hosting && ownerIndex >= 0 &&
-           static_cast<size_t>(ownerIndex) < players.size() &&
-           players[static_cast<size_t>(ownerIndex)].isBot;
-}

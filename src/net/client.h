@@ -31,7 +31,6 @@ struct tplayerpresence {
     int8_t animation = -1;
     float animationPace = 0;
     bool dead = false;
-    uint32_t deathTime = 0;
     uint32_t muzzleStartTime = 0;  // last shot, for the muzzle flash
     int32_t headRestartFrame = 0;  // skin frame of the head
     int32_t bodyRestartFrame = 0;  // team skin frame of body and shoulders (0: default skin)
@@ -93,9 +92,6 @@ struct Client {
 // The client is in a running game (the program's `connected` flag).
 bool IsConnected(const Game& game);
 int32_t FindClientPlayer(const Client& client, int32_t id);
-// Whether this machine decides the hits of player `ownerIndex`'s bullets: its own player's and,
-// on the host, the bots'. Every other machine's bullets fly here until their owner ends them.
-bool DecidesBulletsOf(const Game& game, int32_t ownerIndex);
 // The addresses of the servers heard lately, in the order they were first heard: the join
 // screen's rows.
 std::vector<std::string> FoundServerAddresses(const Client& client);

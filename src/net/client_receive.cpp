@@ -4,6 +4,9 @@
 #include <cmath>
 
 #include "app/game.h"
+#include "game/bullets.h"
+#include "game/death.h"
+#include "game/flags.h"
 #include "net/client_session.h"
 #include "net/level_link.h"
 #include "net/net_io.h"
@@ -257,7 +260,7 @@ void OnBulletStart(Game& game, Bytes bytes) {
     }
     const auto owner = static_cast<size_t>(start->ownerIndex);
     tplayerpresence& shooter = client.players[owner];
-    tbullet bullet = NewBulletModel(game.world, game.services.gpu);
+    tbullet bullet = NewBulletModel(game.world.arena);
     bullet.bulletId = start->bulletId;
     bullet.ownerIndex = start->ownerIndex;
     bullet.position = start->position;
@@ -269,7 +272,10 @@ void OnBulletStart(Game& game, Bytes bytes) {
         for (tmeshpart& part : *parts) part.pitch = -shooter.aimPitch;
     }
     std::vector<tbullet>& bullets = game.play.bullets;
-    const auto remote = [&](const tbullet& b) { return !DecidesBulletsOf(game, b.ownerIndex); };
+    const auto remote = [&](const tbullet& b) {
+        return !DecidesBulletsOf(game.play.playerModels, game.state.localPlayerIndex,
+                                 game.state.hosting, b.ownerIndex);
+    };
     if (static_cast<size_t>(std::count_if(bullets.begin(), bullets.end(), remote)) >=
         kMaxRemoteBullets) {
         bullets.erase(std::find_if(bullets.begin(), bullets.end(), remote));
@@ -290,7 +296,9 @@ void OnBulletFinish(Game& game, Bytes bytes) {
     // machine does not know yet; the bullet ended all the same.
     std::vector<tbullet>& bullets = game.play.bullets;
     auto bullet = std::find_if(bullets.begin(), bullets.end(), [&](const tbullet& b) {
-        return b.bulletId == finish->bulletId && !DecidesBulletsOf(game, b.ownerIndex);
+        return b.bulletId == finish->bulletId &&
+               !DecidesBulletsOf(game.play.playerModels, game.state.localPlayerIndex,
+                                 game.state.hosting, b.ownerIndex);
     });
     if (bullet == bullets.end()) return;
     if (finish->hitIndex >= 0) {
@@ -316,33 +324,19 @@ void OnKill(Game& game, Bytes bytes) {
         PlaySound(false, channels->death);
     }
 
+    // The victim's own machine (and the host, for its bots) lets it fall; the others see it fall
+    // in its reports.
+    Match match = MatchOf(game);
+    match.now = now;
     if (kill->victimId == client.localPlayer.id) {
-        if (v < static_cast<int32_t>(client.players.size())) {
-            client.players[static_cast<size_t>(v)].dead = true;
-            client.players[static_cast<size_t>(v)].deathTime = now;
-        }
-        if (v < static_cast<int32_t>(game.play.playerModels.size())) {
-            game.play.playerModels[static_cast<size_t>(v)].dead = true;
-            game.play.playerModels[static_cast<size_t>(v)].deathTime = now;
-        }
-        CountOneMore(client.localPlayer.deaths);
+        KillPlayer(match, v, client.localPlayer);
         game.state.localDeathPending = true;
     }
     if (game.state.hosting) {
-        int32_t b = FindServerPlayer(game.server, kill->victimId);
+        const int32_t b = FindServerPlayer(game.server, kill->victimId);
         if (b >= 0 && game.server.serverPlayers[static_cast<size_t>(b)].isBot &&
-            b < static_cast<int32_t>(client.players.size())) {
-            tplayerpresence& bot = client.players[static_cast<size_t>(b)];
-            bot.dead = true;
-            bot.deathTime = now;
-            bot.animation = 10;  // the death animation
-            if (static_cast<size_t>(b) < game.play.playerModels.size()) {
-                tgeomobject& model = game.play.playerModels[static_cast<size_t>(b)];
-                model.dead = true;
-                model.deathTime = now;
-                SelectAnimation(model, 10);
-            }
-            CountOneMore(game.server.serverPlayers[static_cast<size_t>(b)].deaths);
+            KillPlayer(match, b, game.server.serverPlayers[static_cast<size_t>(b)])) {
+            SelectAnimation(match.play.playerModels[static_cast<size_t>(b)], kDeathAnimation);
         }
     }
 }

@@ -119,6 +119,19 @@ void SendRespawnRequest(Game& game, int32_t playerId) {
     SendToServer(game, BuildRespawnRequest(playerId));
 }
 
+void SendMatchEvents(Game& game, const MatchEvents& events) {
+    for (const MatchEvent& event : events) {
+        if (const auto* shot = std::get_if<ShotFired>(&event)) {
+            SendBulletStart(game,
+                            {shot->bulletId, shot->ownerIndex, shot->position, shot->velocity});
+        } else if (const auto* end = std::get_if<BulletEnded>(&event)) {
+            SendBulletFinish(game, {end->bulletId, end->hitKind, end->hitIndex});
+        } else if (const auto* kill = std::get_if<PlayerKilled>(&event)) {
+            SendKill(game, kill->killerId, kill->victimId);
+        }
+    }
+}
+
 void ClientTimerTick(Game& game) {
     if (game.client.gameInfoEnabled && IsConnected(game)) SendGameInfo(game);
 }

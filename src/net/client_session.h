@@ -1,9 +1,10 @@
 // Client session: joining and leaving a server, entering play, the client's outgoing messages,
 // the forgetting of stale servers, the flag announcements and the level restart. Called by the
-// menus, the frame loop, the 50 ms timer and the game rules.
+// menus, the frame loop and the 50 ms timer; the match's events reach the others through them.
 #pragma once
 #include <cstdint>
 
+#include "game/match_events.h"
 #include "net/client.h"
 #include "net/messages.h"
 
@@ -22,6 +23,9 @@ void SendBulletStart(Game& game, const tbulletstart& bullet);
 void SendBulletFinish(Game& game, const tbulletfinish& finish);
 void SendKill(Game& game, int32_t killerId, int32_t victimId);
 void SendRespawnRequest(Game& game, int32_t playerId);
+// What the other machines must hear of this frame's events: shots ("bulst"), bullet ends
+// ("bulfn") and kills ("illim"), in order.
+void SendMatchEvents(Game& game, const MatchEvents& events);
 
 // The 50 ms timer: one state report while reports are on and the client is connected.
 void ClientTimerTick(Game& game);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/game.h"
+#include "game/flags.h"
 #include "net/messages.h"
 #include "net/net_io.h"
 #include "net/server.h"

@@ -31,7 +31,10 @@ void FormKeyPress(Game& game, uint8_t character) {
         return;
     }
     if (IsViewKey(character)) game.view.chaseView = !game.view.chaseView;
-    if (IsReloadKey(character)) ManualReload(game);
+    if (IsReloadKey(character) && game.state.playState == 1) {
+        Match match = MatchOf(game);
+        ManualReload(match);
+    }
     // Ctrl+letter combinations are commands, and control keys other than Backspace (Enter, Tab)
     // are not text.
     if (game.input.KeyHeld(DIK_LCONTROL)) return;

@@ -17,18 +17,20 @@ tbullet BareBullet() {
 
 }  // namespace
 
-tbullet NewBulletModel(World& world, Gpu* gpu) {
+void PrepareBulletModel(World& world, Gpu* gpu) {
     Arena& arena = world.arena;
-    if (!arena.bulletTemplate && gpu && !arena.bulletModelMissing) {
-        ModelLoadContext context{world.textures, *gpu, world.modelVertexCounters};
-        try {
-            arena.bulletTemplate = LoadBulletModel(world.bulletModelFile, context);
-        } catch (const WorldLoadError&) {
-            arena.bulletTemplate.reset();
-        }
-        // Asked once per level: a missing file is not looked for at every shot.
-        arena.bulletModelMissing = !arena.bulletTemplate;
+    if (arena.bulletTemplate || !gpu || arena.bulletModelMissing) return;
+    ModelLoadContext context{world.textures, *gpu, world.modelVertexCounters};
+    try {
+        arena.bulletTemplate = LoadBulletModel(world.bulletModelFile, context);
+    } catch (const WorldLoadError&) {
+        arena.bulletTemplate.reset();
     }
+    // Asked once per level: a missing file is not looked for again.
+    arena.bulletModelMissing = !arena.bulletTemplate;
+}
+
+tbullet NewBulletModel(const Arena& arena) {
     if (!arena.bulletTemplate) return BareBullet();
     tbullet bullet = *arena.bulletTemplate;
     // A model too small to collide would make every sub-step test meaningless.

@@ -10,6 +10,7 @@
 #include "game/bot_bullets.h"
 #include "game/bot_physics.h"
 #include "game/player_physics.h"
+#include "support/match_rules.h"
 #include "support/test_arena.h"
 #include "world/bullet_model.h"
 
@@ -53,11 +54,11 @@ class Bots : public testing::Test {
     void Decide(int frames = 1) {
         for (int i = 0; i < frames; ++i) {
             game.frame.now += 15;
-            UpdateBots(game);
+            RunRule(game, UpdateBots);
         }
     }
     tbullet BulletOf(int32_t owner, tvec3 position, tvec3 velocity) {
-        tbullet bullet = NewBulletModel(game.world, nullptr);
+        tbullet bullet = NewBulletModel(game.world.arena);
         bullet.ownerIndex = owner;
         bullet.position = position;
         bullet.velocity = velocity;
@@ -164,7 +165,7 @@ TEST_F(Bots, BulletsEndOnAnyPlayerButTheirShooterAndScoreOnlyOnEnemies) {
     };
     for (int frame = 0; frame < 5; ++frame) {
         game.frame.now += 15;
-        UpdateBotBullets(game);
+        RunRule(game, UpdateBotBullets);
     }
     ASSERT_EQ(game.play.bullets.size(), 2u);
     EXPECT_EQ(game.play.bullets[0].ownerIndex, bot);
@@ -189,7 +190,7 @@ TEST_F(Bots, BodiesLandStayInsideTheGridAndRefuseBadNumbers) {
         for (tgeomobject& model : game.play.playerModels) {
             StepPlayerPhysics(model, game.tuning.GRAVITY, 1);
         }
-        StepBotBodies(game);
+        RunRule(game, StepBotBodies);
     }
     EXPECT_NEAR(Model(faller).position.y, kStand, 0.1f);
     EXPECT_LT(Model(runner).position.x, gridMaxX);
@@ -213,11 +214,11 @@ TEST_F(Bots, ADeadBotComesBackAfterItsDelayEvenWithoutAPointOfItsTeam) {
     Model(bot).deathTime = game.frame.now;
     Model(bot).velocity = {0, -3, 0};
     game.frame.now += 1999;
-    StepBotBodies(game);
+    RunRule(game, StepBotBodies);
     EXPECT_TRUE(Model(bot).dead);
     EXPECT_EQ(game.server.serverPlayers[static_cast<size_t>(bot)].dead, 1);
     game.frame.now += 1;
-    StepBotBodies(game);
+    RunRule(game, StepBotBodies);
     EXPECT_FALSE(Model(bot).dead);
     EXPECT_EQ(Model(bot).position, (tvec3{7, kStand, 7}));
     EXPECT_EQ(Model(bot).velocity, (tvec3{}));

@@ -11,6 +11,7 @@
 #include "game/weapon.h"
 #include "net/client_receive.h"
 #include "play_fixture.h"
+#include "support/match_rules.h"
 #include "world/animation.h"
 
 namespace {
@@ -20,16 +21,16 @@ class Bullets : public PlayFixture {
     // One frame of bullet stepping, as the game step runs the three passes.
     void StepFrame(uint32_t ms = 15) {
         Advance(ms);
-        StepLocalBullets(game);
-        DropDistantBullets(game);
-        MoveRemoteBullets(game);
+        RunRule(game, StepLocalBullets);
+        RunRule(game, DropDistantBullets);
+        RunRule(game, MoveRemoteBullets);
     }
     void StepFor(uint32_t ms) {
         for (uint32_t t = 0; t < ms; t += 15) StepFrame();
     }
     // Player 0 fires straight ahead (no spread).
     void Fire(size_t shooter = 0) {
-        FireBullet(game, static_cast<int32_t>(shooter), 0, Model(shooter).yaw);
+        RunRule(game, FireBullet, static_cast<int32_t>(shooter), 0, Model(shooter).yaw);
     }
     std::vector<tbulletfinish> Finishes() const {
         std::vector<tbulletfinish> finishes;
@@ -62,7 +63,7 @@ TEST_F(Bullets, ABulletEndsOnTheSideOfACylinderWithAnExplosionInFrontOfIt) {
 TEST_F(Bullets, RangeIsTheSumOfTheCoordinatesAndTheMachineThatDecidesABulletReportsItsEnd) {
     StartPlay(3, 0);
     game.state.hosting = true;
-    game.client.players[1].isBot = true;  // run by this host; player 2 plays on another machine
+    Model(1).isBot = true;  // run by this host; player 2 plays on another machine
     struct Case {
         int32_t owner;
         tvec3 at;
@@ -116,7 +117,7 @@ TEST_F(Bullets, AShotAlongTheDiagonalWhereTheCoordinatesNeverAddUpStillEnds) {
 
 TEST_F(Bullets, ARemoteBulletWhoseEndWasLostStillLeaves) {
     StartPlay(3, 0);
-    game.client.players[2].isBot = true;  // the host's bot: on this machine, another's bullet
+    Model(2).isBot = true;  // the host's bot: on this machine, another's bullet
     for (int32_t owner : {1, 2}) {
         SCOPED_TRACE(owner);
         Receive(BuildBulletStart({7, owner, {0, 1, 0}, {0.3f, 0, 0}}));
@@ -134,10 +135,10 @@ TEST_F(Bullets, ExplosionsShowFor150MillisecondsAndAtMost256AtOnce) {
     StartPlay(1, 0);
     for (int i = 0; i < 20; ++i) AddExplosion(game.play, {}, 0, 0, 0, clock.now);
     Advance(150);
-    UpdateExplosions(game);
+    RemoveOldExplosions(game);
     EXPECT_EQ(game.play.explosions.size(), 20u) << "exactly 150 ms old: still shown";
     Advance(1);
-    UpdateExplosions(game);
+    RemoveOldExplosions(game);
     EXPECT_TRUE(game.play.explosions.empty()) << "made together, gone together";
 
     for (int i = 0; i < 300; ++i)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/game.h"
+#include "support/match_rules.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ class Flags : public ::testing::Test {
     tplayerinfo& player(size_t i) { return game.server.serverPlayers[i]; }
     void MoveTo(size_t i, tvec3 at) {
         player(i).position = at;
-        RunFlagRules(game);
+        RunRule(game, RunFlagRules);
     }
 
     Game game;
@@ -59,7 +60,7 @@ TEST_F(Flags, ACarriedFlagFollowsItsCarrierAndDropsWhereItDies) {
     MoveTo(2, field);
     EXPECT_EQ(settings().blueFlag.position, field);  // no model here: on the carrier itself
     player(2).dead = true;
-    RunFlagRules(game);
+    RunRule(game, RunFlagRules);
     EXPECT_EQ(settings().blueFlag.state, kFlagDropped);
     MoveTo(2, kRedHome);  // the body's report moves on; the flag stays where it fell
     EXPECT_EQ(settings().blueFlag.position, field);
@@ -70,7 +71,7 @@ TEST_F(Flags, ADroppedFlagIsPickedUpByAnEnemyOrReturnedByItsTeam) {
     MoveTo(2, kBlueHome);
     MoveTo(2, field);
     player(2).dead = true;
-    RunFlagRules(game);
+    RunRule(game, RunFlagRules);
     ASSERT_EQ(settings().blueFlag.state, kFlagDropped);
 
     // The dead carrier lies next to it and cannot take it back; a living team mate can.
@@ -104,7 +105,7 @@ TEST_F(Flags, ACaptureNeedsTheCapturingTeamsOwnFlagAtHome) {
     MoveTo(3, {0, 0, -40});  // ...and red returns its flag home
     ASSERT_EQ(settings().redFlag.state, kFlagAtBase);
 
-    RunFlagRules(game);  // the red carrier still waits at its base: now it scores
+    RunRule(game, RunFlagRules);  // the red carrier still waits at its base: now it scores
     EXPECT_EQ(settings().redFlag.score, 1);
     EXPECT_EQ(settings().blueFlag.score, 0);
     EXPECT_EQ(settings().blueFlag.state, kFlagAtBase);
@@ -124,7 +125,7 @@ TEST_F(Flags, AFlagCarriedByNobodyInTheTableLiesWhereItWasCarried) {
     MoveTo(3, kBlueHome);
     MoveTo(3, {0, 0, 10});
     game.server.serverPlayers.pop_back();
-    RunFlagRules(game);
+    RunRule(game, RunFlagRules);
     EXPECT_EQ(settings().blueFlag.state, kFlagDropped);
     EXPECT_EQ(settings().blueFlag.position, (tvec3{0, 0, 10}));
 }

@@ -8,6 +8,7 @@
 #include "game/weapon.h"
 #include "net/net_harness.h"
 #include "support/fake_gpu.h"
+#include "support/match_rules.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
     net.RunFor(300);
     ASSERT_NEAR(Model(host, 1).position.z, -6, 1e-4);
 
-    FireBullet(host.game, 0, 0, 0);
+    RunRule(host.game, FireBullet, 0, 0, 0);
     net.RunFrame();
     net.RunFrame();
     ASSERT_EQ(joiner.game.play.bullets.size(), 1u) << "the joiner sees the host's bullet";
@@ -119,7 +120,7 @@ TEST_F(MatchOnTheBus, APlayerKilledByTheShotThatEndsTheLevelPlaysTheNextOneAlive
     Place(host, {0, 1.2f, 0}, 0);
     Place(joiner, {0, 1.2f, -6}, 180);
     net.RunFor(300);
-    FireBullet(host.game, 0, 0, 0);
+    RunRule(host.game, FireBullet, 0, 0, 0);
     for (int frame = 0; frame < 200 && !joiner.client().clientSettings.gameOver; ++frame)
         net.RunFrame();
     ASSERT_TRUE(joiner.client().clientSettings.gameOver);

@@ -11,6 +11,7 @@
 #include "base/random.h"
 #include "game/chargers.h"
 #include "game/player_physics.h"
+#include "sound/match_sounds.h"
 #include "sound/player_channels.h"
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
@@ -41,7 +42,9 @@ class Movement : public testing::Test {
     // One frame at `now` with the keys of `controls`, as the game step runs it.
     void Frame(MovementControls controls, uint32_t now, float yawDelta = 0, float pitchDelta = 0) {
         tgeomobject& player = players[0];
-        MovePlayer(player, controls, yawDelta, pitchDelta, lookPitch, tuning, now, &Channels());
+        MovePlayer(player, controls, yawDelta, pitchDelta, lookPitch, tuning, now, {events, 0});
+        PlayMatchSounds(sound, events);
+        events.clear();
         StepPlayerPhysics(player, tuning.GRAVITY, 1.0f);
         IntegratePlayer(player, 0, {arena.cylinderBounds, &arena.collisionGrid, players}, 1.0f,
                         random);
@@ -65,6 +68,7 @@ class Movement : public testing::Test {
     SmallArena arena = BuildSmallArena({Cylinder(10, 0, 3, 1.9f, 0.5f)});
     std::vector<tgeomobject> players = {StickFigure()};
     float lookPitch = 0;
+    MatchEvents events;
 };
 
 MovementControls Keys(bool forward, bool run = false, bool crouch = false) {
@@ -79,22 +83,22 @@ MovementControls Keys(bool forward, bool run = false, bool crouch = false) {
 TEST_F(Movement, WalkSprintAndCrouchSpeedsAndDirections) {
     StandOnGround();
     MovementControls walk = Keys(true);
-    MovePlayer(players[0], walk, 0, 0, lookPitch, tuning, 50000, nullptr);
+    MovePlayer(players[0], walk, 0, 0, lookPitch, tuning, 50000, {events, 0});
     EXPECT_NEAR(players[0].velocity.z, -0.1f, 1e-6f);  // yaw 0 looks along -z
     EXPECT_NEAR(players[0].velocity.x, 0.0f, 1e-6f);
     MovementControls sprint = Keys(true, true);
-    MovePlayer(players[0], sprint, 0, 0, lookPitch, tuning, 50015, nullptr);
+    MovePlayer(players[0], sprint, 0, 0, lookPitch, tuning, 50015, {events, 0});
     EXPECT_NEAR(HorizontalSpeed(players[0]), 0.3f, 1e-6f);
     EXPECT_EQ(players[0].animationPace, 0.25f);
     MovementControls crouch = Keys(true, true, true);  // Ctrl wins over Shift
-    MovePlayer(players[0], crouch, 0, 0, lookPitch, tuning, 50030, nullptr);
+    MovePlayer(players[0], crouch, 0, 0, lookPitch, tuning, 50030, {events, 0});
     EXPECT_NEAR(HorizontalSpeed(players[0]), 0.05f, 1e-6f);
     EXPECT_EQ(players[0].animationPace, 1.0f);
     // Turned a quarter, strafing runs along z.
     MovementControls strafe;
     strafe.right = true;
     strafe.strafeAxis = 1;
-    MovePlayer(players[0], strafe, -90, 0, lookPitch, tuning, 50045, nullptr);
+    MovePlayer(players[0], strafe, -90, 0, lookPitch, tuning, 50045, {events, 0});
     EXPECT_EQ(players[0].yaw, 90.0f);
     EXPECT_NEAR(players[0].velocity.x, 0.0f, 1e-6f);
     EXPECT_NEAR(std::fabs(players[0].velocity.z), 0.1f, 1e-6f);
@@ -107,7 +111,7 @@ TEST_F(Movement, TheSprintBudgetLastsFiveSecondsThenRestsTen) {
         float fastest = 0, slowest = 1;
         for (uint32_t end = now + ms; now < end; now += 15) {
             MovementControls copy = keys;
-            MovePlayer(players[0], copy, 0, 0, lookPitch, tuning, now, nullptr);
+            MovePlayer(players[0], copy, 0, 0, lookPitch, tuning, now, {events, 0});
             fastest = std::max(fastest, HorizontalSpeed(players[0]));
             slowest = std::min(slowest, HorizontalSpeed(players[0]));
         }
@@ -134,16 +138,16 @@ TEST_F(Movement, TheSprintBudgetLastsFiveSecondsThenRestsTen) {
 TEST_F(Movement, AnEarlyReleasedSprintResumesItsBudgetOnlyWhenTakenUpSoon) {
     StandOnGround();
     MovementControls keys = Keys(true, true);
-    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 30000, nullptr);
+    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 30000, {events, 0});
     keys = Keys(false);
-    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 30500, nullptr);
+    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 30500, {events, 0});
     keys = Keys(true, true);
-    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 31000, nullptr);
+    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 31000, {events, 0});
     EXPECT_EQ(players[0].runStartTime, 30000u);  // within 1250 ms of its start: the same budget
     keys = Keys(false);
-    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 31300, nullptr);
+    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 31300, {events, 0});
     keys = Keys(true, true);
-    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 31400, nullptr);
+    MovePlayer(players[0], keys, 0, 0, lookPitch, tuning, 31400, {events, 0});
     EXPECT_EQ(players[0].runStartTime, 31400u);  // later: a fresh one
 }
 
@@ -179,25 +183,25 @@ TEST_F(Movement, AJumpStartsOnlyFromRestAndNotTooSoonAfterTheLast) {
     // Back on the ground within the timeout: no jump.
     StandOnGround();
     space.jump = true;
-    MovePlayer(players[0], space, 0, 0, lookPitch, tuning, now + 500, nullptr);
+    MovePlayer(players[0], space, 0, 0, lookPitch, tuning, now + 500, {events, 0});
     EXPECT_EQ(players[0].velocity.y, 0.0f);
     EXPECT_FALSE(space.jump);  // the request is used up either way
     // Airborne (still moving up in the last integration): no jump either.
     players[0].airborne = true;
     space.jump = true;
-    MovePlayer(players[0], space, 0, 0, lookPitch, tuning, now + 5000, nullptr);
+    MovePlayer(players[0], space, 0, 0, lookPitch, tuning, now + 5000, {events, 0});
     EXPECT_EQ(players[0].velocity.y, 0.0f);
 }
 
 TEST_F(Movement, TheLookStaysWithinItsLimitsAndTiltsArmAndMuzzle) {
     MovementControls none;
     lookPitch = 44;
-    MovePlayer(players[0], none, 0, 2, lookPitch, tuning, 1000, nullptr);
+    MovePlayer(players[0], none, 0, 2, lookPitch, tuning, 1000, {events, 0});
     EXPECT_EQ(lookPitch, 44.0f);
-    MovePlayer(players[0], none, 0, -10, lookPitch, tuning, 1015, nullptr);
+    MovePlayer(players[0], none, 0, -10, lookPitch, tuning, 1015, {events, 0});
     EXPECT_EQ(lookPitch, 34.0f);
     lookPitch = -44.5f;
-    MovePlayer(players[0], none, 0, -0.5f, lookPitch, tuning, 1030, nullptr);
+    MovePlayer(players[0], none, 0, -0.5f, lookPitch, tuning, 1030, {events, 0});
     EXPECT_EQ(lookPitch, -44.5f);
     for (const auto* parts : {&players[0].triangleParts, &players[0].quadParts}) {
         for (const tmeshpart& part : *parts) {

@@ -7,6 +7,7 @@
 
 #include "app/game.h"
 #include "play_fixture.h"
+#include "support/match_rules.h"
 
 namespace {
 
@@ -23,14 +24,14 @@ TEST(Respawn, ABotComesBackAtAPointOfItsTeamAfterItsDelay) {
     game.play.playerModels = {model};
 
     game.frame.now = 6999;
-    RespawnBotIfDue(game, 0);
+    RunRule(game, RespawnBotIfDue, 0);
     EXPECT_TRUE(game.play.playerModels[0].dead);
     game.frame.now = 7000;
-    RespawnBotIfDue(game, 0);
+    RunRule(game, RespawnBotIfDue, 0);
     EXPECT_FALSE(game.play.playerModels[0].dead);
     EXPECT_EQ(game.play.playerModels[0].position, (tvec3{3, 0, 0}));
     EXPECT_EQ(game.play.playerModels[0].yaw, 90);
-    RespawnBotIfDue(game, 5);  // no such bot: nothing
+    RunRule(game, RespawnBotIfDue, 5);  // no such bot: nothing
 }
 
 TEST(Respawn, WithoutAPointOfItsTeamThePlayerTakesTheLastDraw) {
@@ -68,10 +69,10 @@ TEST_F(LocalRespawn, TheLocalPlayerComesBackOnItsOwnAtARandomPointOfItsTeam) {
         Model(0).deathTime = clock.now;
         game.play.weapon.spareMagazines = 1;
         Advance(1999);
-        RespawnLocalPlayerIfDue(game);
+        RunRule(game, RespawnLocalPlayerIfDue);
         EXPECT_TRUE(Model(0).dead);
         Advance(1);
-        RespawnLocalPlayerIfDue(game);
+        RunRule(game, RespawnLocalPlayerIfDue);
         EXPECT_FALSE(Model(0).dead);
         EXPECT_THAT(c.allowedX, testing::Contains(Model(0).position.x));
         EXPECT_EQ(Model(0).position.z, 0);

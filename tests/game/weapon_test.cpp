@@ -9,6 +9,7 @@
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 #include "support/fake_audio.h"
+#include "support/match_rules.h"
 #include "support/temp_dir.h"
 #include "support/wav_bytes.h"
 
@@ -28,7 +29,7 @@ class Weapon : public PlayFixture {
         for (uint32_t t = 0; t < ms; t += 5) {
             Advance(5);
             const size_t before = game.play.bullets.size();
-            UpdateLocalWeapon(game);
+            RunRule(game, UpdateLocalWeapon, game.input.fireHeld);
             if (game.play.bullets.size() > before) shots.push_back(clock.now);
         }
         game.input.fireHeld = false;
@@ -76,10 +77,10 @@ TEST_F(Weapon, ShotsLeaveTheMuzzleTowardsTheLookWithinTheSpread) {
 TEST_F(Weapon, ReloadActsAtOnceOrNotAtAll) {
     HoldFire(500);  // ten shots
     ASSERT_EQ(game.play.weapon.magazineShots, 10);
-    ManualReload(game);
+    RunRule(game, ManualReload);
     EXPECT_GT(game.play.weapon.reloadDelay, 0);
     EXPECT_TRUE(HoldFire(900).empty()) << "no shot while reloading";
-    ManualReload(game);  // refused while a reload runs, and not remembered for later
+    RunRule(game, ManualReload);  // refused while a reload runs, and not remembered for later
     const std::vector<uint32_t> after = HoldFire(400);
     ASSERT_FALSE(after.empty());
     EXPECT_EQ(game.play.weapon.spareMagazines, 4);
@@ -88,10 +89,10 @@ TEST_F(Weapon, ReloadActsAtOnceOrNotAtAll) {
     EXPECT_EQ(game.play.weapon.reloadDelay, 0);
 
     game.play.weapon = {};
-    ManualReload(game);  // a full magazine is not traded for a spare
+    RunRule(game, ManualReload);  // a full magazine is not traded for a spare
     EXPECT_EQ(game.play.weapon.reloadDelay, 0);
     game.play.weapon = {10, 0, 0};
-    ManualReload(game);  // no spare left
+    RunRule(game, ManualReload);  // no spare left
     EXPECT_EQ(game.play.weapon.reloadDelay, 0);
 }
 
@@ -113,11 +114,12 @@ TEST_F(Weapon, ShotsReloadsAndDeathAreHeardOnThePlayersOwnChannels) {
     EXPECT_FALSE(channel(&PlayerChannels::death).playing);
 
     Model(0).dead = true;
+    Model(0).deathTime = game.frame.now;
     game.state.localDeathPending = true;
-    ShowLocalDeathIfPending(game);
+    RunGameStep(game);
     EXPECT_TRUE(channel(&PlayerChannels::death).playing);
     EXPECT_EQ(Model(0).triangleParts.front().currentAnimation, kDeathAnimation);
-    ShowLocalDeathIfPending(game);  // once
+    RunGameStep(game);  // once
     EXPECT_EQ(channel(&PlayerChannels::death).playCount, 1);
 }
 

@@ -96,7 +96,8 @@ class RenderHarness {
 
     tbullet& AddBullet(tvec3 position, float yaw) {
         // As the game makes them: copies of the level's model, sharing its mesh.
-        tbullet bullet = NewBulletModel(world, gpu_.get());
+        PrepareBulletModel(world, gpu_.get());
+        tbullet bullet = NewBulletModel(world.arena);
         if (!bullet.triangles || bullet.triangles->empty())
             throw std::runtime_error("no bullet model");
         bullet.position = position;

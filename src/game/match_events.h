@@ -1,0 +1,46 @@
+// Match events: what the rules report happened, in order, for the layers that serve the match:
+// the network turns them into messages, sound into sounds. The rules only append; the frame loop
+// hands them on once a frame and empties the list.
+#pragma once
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+#include "world/vec_math.h"
+
+// A bullet this machine decides left the muzzle of player `ownerIndex` (announced, and heard).
+struct ShotFired {
+    int32_t bulletId = 0;
+    int32_t ownerIndex = 0;
+    tvec3 position;
+    tvec3 velocity;
+};
+
+// A bullet this machine decides ended with a hit of `hitKind` on `hitIndex` (-1: it flew out).
+struct BulletEnded {
+    int32_t bulletId = 0;
+    int32_t hitKind = 0;
+    int32_t hitIndex = 0;
+};
+
+// This machine's bullet killed a player; the ids are the table's.
+struct PlayerKilled {
+    int32_t killerId = 0;
+    int32_t victimId = 0;
+};
+
+// A sound of one player's own that starts or stops.
+enum class PlayerSound : uint8_t { kReloadStarted, kReloadFinished, kDeath };
+struct PlayerSoundCue {
+    int32_t playerIndex = 0;
+    PlayerSound sound = PlayerSound::kDeath;
+};
+
+// A player's looping step and sprint sounds follow the animation it now runs.
+struct GaitChanged {
+    int32_t playerIndex = 0;
+    int32_t animation = -1;
+};
+
+using MatchEvent = std::variant<ShotFired, BulletEnded, PlayerKilled, PlayerSoundCue, GaitChanged>;
+using MatchEvents = std::vector<MatchEvent>;
