@@ -112,8 +112,7 @@ void DropDepartedRecords(const Client& client, tplayertable& table) {
     }
 }
 
-// A flag "carried" by a slot the table does not have (its carrier left from the last slot) lies
-// where the server last placed it.
+// A flag "carried" by a slot the table does not have lies where the server last placed it.
 void DropFlagsOfUnknownCarriers(tgamesettings& settings, size_t players) {
     for (tteamflag* flag : {&settings.blueFlag, &settings.redFlag}) {
         if (flag->state == kFlagCarried && flag->carrier >= players) flag->state = kFlagDropped;

@@ -21,9 +21,9 @@ std::vector<std::string> ShippedMaps() {
     return maps;
 }
 
-// Bots only see players within ten units, so how much happens depends on the map; what never
-// happens on any map is a bot off the grid, at a position that is not a number, or firing at
-// anyone but an enemy.
+// With the shipped tuning bots turn to and walk at players within 60 units and fire within 15,
+// so how much happens depends on the map; what never happens on any map is a bot off the grid,
+// at a position that is not a number, or firing at anyone but an enemy.
 void ExpectAFairGame(const BotMatchTally& tally, const std::string& what) {
     EXPECT_EQ(tally.badPositions, 0) << what;
     EXPECT_EQ(tally.shotsAtNoEnemy, 0) << what;

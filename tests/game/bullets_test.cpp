@@ -1,11 +1,13 @@
 // Bullets in flight: what they hit, what they score, and that every one of them ends.
 #include "game/bullets.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
 #include "app/game_step.h"
 #include "game/collision.h"
+#include "game/explosions.h"
 #include "game/weapon.h"
 #include "net/client_receive.h"
 #include "play_fixture.h"
@@ -58,22 +60,45 @@ TEST_F(Bullets, ABulletEndsOnTheSideOfACylinderWithAnExplosionInFrontOfIt) {
     EXPECT_NEAR(at.x, 0, 0.5f);  // the gun is held right of the body
 }
 
-TEST_F(Bullets, RangeIsTheSumOfTheCoordinates) {
-    StartPlay(2, 0);
-    for (tvec3 at : {tvec3{150, 10, 50}, tvec3{150, -100, 100}}) {
+TEST_F(Bullets, RangeIsTheSumOfTheCoordinatesAndTheMachineThatDecidesABulletReportsItsEnd) {
+    StartPlay(3, 0);
+    game.state.hosting = true;
+    Model(1).isBot = true;  // run by this host; player 2 plays on another machine
+    struct Case {
+        int32_t owner;
+        tvec3 at;
+        bool leaves;
+        bool reported;
+    };
+    const Case cases[] = {
+        {0, {150, 10, 50}, true, true},       // sum 210
+        {0, {150, -100, 100}, false, false},  // sum 150: still in range
+        {1, {-150, -10, -50}, true, true},    // the host's bot: the host reports it
+        {2, {150, 10, 50}, true, false},      // its owner's machine reports it
+    };
+    for (size_t c = 0; c < std::size(cases); ++c) {
         tbullet bullet;
-        bullet.bulletId = static_cast<int32_t>(at.y);
-        bullet.position = at;
+        bullet.bulletId = static_cast<int32_t>(c);
+        bullet.ownerIndex = cases[c].owner;
+        bullet.position = cases[c].at;
         bullet.extentRadius = bullet.extentHalfHeight = 0.1f;
         game.play.bullets.push_back(bullet);
     }
     StepFrame();
-    ASSERT_EQ(game.play.bullets.size(), 1u);
-    EXPECT_EQ(game.play.bullets[0].bulletId, -100);  // sum 150: still in range
-    const std::vector<tbulletfinish> finishes = Finishes();
-    ASSERT_EQ(finishes.size(), 1u);
-    EXPECT_EQ(finishes[0].bulletId, 10);
-    EXPECT_EQ(finishes[0].hitIndex, -1);
+    std::vector<int32_t> reported;
+    for (const tbulletfinish& finish : Finishes()) {
+        EXPECT_EQ(finish.hitIndex, -1);
+        reported.push_back(finish.bulletId);
+    }
+    for (size_t c = 0; c < std::size(cases); ++c) {
+        SCOPED_TRACE(c);
+        const bool flying =
+            std::any_of(game.play.bullets.begin(), game.play.bullets.end(),
+                        [&](const tbullet& b) { return b.bulletId == static_cast<int32_t>(c); });
+        EXPECT_EQ(flying, !cases[c].leaves);
+        EXPECT_EQ(std::count(reported.begin(), reported.end(), static_cast<int32_t>(c)),
+                  cases[c].reported ? 1 : 0);
+    }
     EXPECT_TRUE(game.play.explosions.empty());  // flying out makes no explosion
 }
 
@@ -91,14 +116,36 @@ TEST_F(Bullets, AShotAlongTheDiagonalWhereTheCoordinatesNeverAddUpStillEnds) {
 }
 
 TEST_F(Bullets, ARemoteBulletWhoseEndWasLostStillLeaves) {
-    StartPlay(2, 0);
-    Receive(BuildBulletStart({7, 1, {0, 1, 0}, {0.3f, 0, 0}}));
-    ASSERT_EQ(game.play.bullets.size(), 1u);
-    StepFor(15 * 600);  // 180 units along x
-    EXPECT_EQ(game.play.bullets.size(), 1u);
-    StepFor(15 * 100);
-    EXPECT_TRUE(game.play.bullets.empty());
-    EXPECT_TRUE(Finishes().empty()) << "only its owner reports its end";
+    StartPlay(3, 0);
+    Model(2).isBot = true;  // the host's bot: on this machine, another's bullet
+    for (int32_t owner : {1, 2}) {
+        SCOPED_TRACE(owner);
+        Receive(BuildBulletStart({7, owner, {0, 1, 0}, {0.3f, 0, 0}}));
+        ASSERT_EQ(game.play.bullets.size(), 1u);
+        StepFor(15 * 600);  // 180 units along x
+        ASSERT_EQ(game.play.bullets.size(), 1u);
+        EXPECT_NEAR(game.play.bullets[0].position.x, 180, 1);
+        StepFor(15 * 100);
+        EXPECT_TRUE(game.play.bullets.empty());
+    }
+    EXPECT_TRUE(Finishes().empty()) << "only its owner's machine reports its end";
+}
+
+TEST_F(Bullets, ExplosionsShowFor150MillisecondsAndAtMost256AtOnce) {
+    StartPlay(1, 0);
+    for (int i = 0; i < 20; ++i) AddExplosion(game.play, {}, 0, 0, 0, clock.now);
+    Advance(150);
+    RemoveOldExplosions(game);
+    EXPECT_EQ(game.play.explosions.size(), 20u) << "exactly 150 ms old: still shown";
+    Advance(1);
+    RemoveOldExplosions(game);
+    EXPECT_TRUE(game.play.explosions.empty()) << "made together, gone together";
+
+    for (int i = 0; i < 300; ++i)
+        AddExplosion(game.play, {static_cast<float>(i), 0, 0}, 0, 0, 0, clock.now);
+    ASSERT_EQ(game.play.explosions.size(), 256u);
+    EXPECT_EQ(game.play.explosions.front().position.x, 44) << "the oldest made room";
+    EXPECT_EQ(game.play.explosions.back().position.x, 299);
 }
 
 TEST_F(Bullets, DatagramsNamingWhatDoesNotExistChangeNothing) {

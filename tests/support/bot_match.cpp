@@ -99,8 +99,8 @@ void BotMatch::Watch() {
     for (const tgeomobject& model : models) previousPositions_.push_back(model.position);
 }
 
-// Bots only see players within ten units: the host goes looking for them, as a player would,
-// walking at the nearest living bot.
+// Bots only come for players within 60 units and fire within 15 (the shipped tuning): the host
+// goes looking for them, as a player would, walking at the nearest living bot.
 void BotMatch::SteerHost() {
     Game& game = machine_->game;
     const int32_t local = game.state.localPlayerIndex;
