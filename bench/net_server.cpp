@@ -70,7 +70,7 @@ void BM_TrafficPerPlayer(benchmark::State& state) {
             machine->game.services.network = machine->endpoint.get();
             machine->game.random.Seed(static_cast<uint64_t>(i + 1));
             machine->game.state.startupComplete = true;
-            machine->game.client.levelHooks.startLevel = [](Game& game, const std::string&) {
+            machine->game.client.levelHooks.startLevel = [](Session& game, const std::string&) {
                 game.world.arena.spawnPoints = {{0, 0, 0, 0, 0}, {5, 0, 5, 0, 1}};
                 game.world.arena.spawnOrder =
                     ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);

@@ -41,8 +41,11 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
 }  // namespace
 
 void InstallLevelHooks(Game& game) {
-    game.client.levelHooks.startLevel = LoadLevelFromMaps;
-    game.client.levelHooks.enteredGame = [](Game& entering) {
-        ResetViewCameras(entering.view, entering.tuning);
+    // The hooks run inside this Game's own session.
+    game.client.levelHooks.startLevel = [&game](Session&, const std::string& mapName) {
+        return LoadLevelFromMaps(game, mapName);
+    };
+    game.client.levelHooks.enteredGame = [&game](Session&) {
+        ResetViewCameras(game.view, game.tuning);
     };
 }

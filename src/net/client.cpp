@@ -1,9 +1,9 @@
 #include "net/client.h"
 
-#include "app/game.h"
+#include "net/session.h"
 
-bool IsConnected(const Game& game) {
-    return game.state.connected;
+bool IsConnected(const Session& session) {
+    return session.state.connected;
 }
 
 std::vector<std::string> FoundServerAddresses(const Client& client) {

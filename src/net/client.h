@@ -3,7 +3,7 @@
 // (`clientSettings`, whose `running` is the connected flag), the per-player state mirrored from
 // the server, the ends of remote bullets waiting for their explosions, the event lines and the
 // servers heard on the LAN. The program-wide flags it shares with the frame loop (connected,
-// connecting, playState, localPlayerIndex...) live in the Game's ProgramState. Handlers and
+// connecting, playState, localPlayerIndex...) live in the Session's ProgramState. Handlers and
 // operations live in client_session.h (joining and leaving) and client_receive.h (the handler of
 // port 7051).
 #pragma once
@@ -19,7 +19,7 @@
 #include "net/wire_codec.h"
 #include "world/geom_object.h"
 
-struct Game;
+struct Session;
 
 // The per-player state that the network writes and the game, renderer and sound read: one
 // entry per player index, created as players appear and removed as they leave.
@@ -90,7 +90,7 @@ struct Client {
 };
 
 // The client is in a running game (the program's `connected` flag).
-bool IsConnected(const Game& game);
+bool IsConnected(const Session& session);
 int32_t FindClientPlayer(const Client& client, int32_t id);
 // The addresses of the servers heard lately, in the order they were first heard: the join
 // screen's rows.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/game.h"
 #include "game/bullets.h"
 #include "game/death.h"
 #include "game/flags.h"
@@ -12,6 +11,7 @@
 #include "net/net_io.h"
 #include "net/player_models.h"
 #include "net/server.h"
+#include "net/session.h"
 #include "sound/player_channels.h"
 #include "sound/sound_buffers.h"
 #include "sound/sound_volume.h"
@@ -29,9 +29,9 @@ void AppendBounded(std::vector<T>& list, T item, size_t limit) {
     list.push_back(std::move(item));
 }
 
-void OnPresence(Game& game, const Datagram& datagram) {
-    Client& client = game.client;
-    uint32_t now = NetNow(game);
+void OnPresence(Session& session, const Datagram& datagram) {
+    Client& client = session.client;
+    uint32_t now = NetNow(session);
     tshortstring<16> address;
     address.Assign(datagram.fromAddress);
     for (tfoundserver& server : client.foundServers) {
@@ -45,20 +45,20 @@ void OnPresence(Game& game, const Datagram& datagram) {
     client.serverListChanged = true;
 }
 
-void ApplyRemoteState(Game& game, int32_t index, const tplayerinfo& record) {
-    Client& client = game.client;
+void ApplyRemoteState(Session& session, int32_t index, const tplayerinfo& record) {
+    Client& client = session.client;
     tplayerpresence& player = client.players[static_cast<size_t>(index)];
     player.position = record.position;
     player.yaw = record.yaw;
     player.dead = record.dead != 0;
     // The looping movement sounds follow the animation a player runs.
     if (record.animation != player.animation) {
-        SwitchLoopingSounds(game.sound, static_cast<size_t>(index), record.animation);
+        SwitchLoopingSounds(session.sound, static_cast<size_t>(index), record.animation);
     }
     player.aimPitch = record.aimPitch;
     player.animation = record.animation;
     player.animationPace = record.animationPace;
-    ApplyPresenceToModel(game, index);
+    ApplyPresenceToModel(session, index);
 }
 
 // Settings from the server; the server's address is the client's own knowledge.
@@ -68,12 +68,12 @@ void CopySettings(Client& client, const tgamesettings& settings) {
     client.clientSettings.serverAddress = serverAddress;
 }
 
-void BeginLevelEnd(Game& game) {
-    Client& client = game.client;
+void BeginLevelEnd(Session& session) {
+    Client& client = session.client;
     client.clientSettings.gameOver = 1;
-    game.state.levelEndTime = NetNow(game) + static_cast<uint32_t>(game.random.Below(200));
-    game.state.spawnConfirmed = false;
-    for (PlayerChannels& channels : game.sound.playerChannels) {
+    session.state.levelEndTime = NetNow(session) + static_cast<uint32_t>(session.random.Below(200));
+    session.state.spawnConfirmed = false;
+    for (PlayerChannels& channels : session.sound.playerChannels) {
         if (IsPlaying(channels.walk)) StopSound(false, channels.walk);
     }
 }
@@ -82,8 +82,8 @@ void BeginLevelEnd(Game& game) {
 // machines restart up to 200 ms apart: after our own restart it is stale until the host has
 // restarted too; while we wait for our restart, the host's earlier restart must not cancel ours;
 // and a "game over" we did not know of stands in for a lost "endlv".
-void MergeServerSettings(Game& game, const tgamesettings& settings) {
-    Client& client = game.client;
+void MergeServerSettings(Session& session, const tgamesettings& settings) {
+    Client& client = session.client;
     bool wasOver = client.clientSettings.gameOver != 0;
     CopySettings(client, settings);
     if (wasOver) {
@@ -93,8 +93,8 @@ void MergeServerSettings(Game& game, const tgamesettings& settings) {
         client.awaitingServerRestart = false;
     } else if (client.awaitingServerRestart) {
         client.clientSettings.gameOver = 0;
-    } else if (game.state.playState == 1) {
-        BeginLevelEnd(game);
+    } else if (session.state.playState == 1) {
+        BeginLevelEnd(session);
     }
 }
 
@@ -119,8 +119,8 @@ void DropFlagsOfUnknownCarriers(tgamesettings& settings, size_t players) {
     }
 }
 
-void OnGameInfo(Game& game, Bytes bytes) {
-    Client& client = game.client;
+void OnGameInfo(Session& session, Bytes bytes) {
+    Client& client = session.client;
     std::optional<tplayertable> table = ParsePlayerTable(bytes, false);
     if (!table) return;
     DropFlagsOfUnknownCarriers(table->settings, table->players.size());
@@ -132,33 +132,33 @@ void OnGameInfo(Game& game, Bytes bytes) {
         // Its model comes with the next "added".
         if (i >= client.players.size() || i >= client.clientPlayers.size()) continue;
         client.clientPlayers[i] = table->players[i];
-        bool local = static_cast<int32_t>(i) == game.state.localPlayerIndex;
-        bool hostRunBot = game.state.hosting && client.players[i].isBot;
+        bool local = static_cast<int32_t>(i) == session.state.localPlayerIndex;
+        bool hostRunBot = session.state.hosting && client.players[i].isBot;
         if (!local && !hostRunBot) {
-            ApplyRemoteState(game, static_cast<int32_t>(i), table->players[i]);
+            ApplyRemoteState(session, static_cast<int32_t>(i), table->players[i]);
         }
     }
-    MergeServerSettings(game, table->settings);
-    ReportFlagEvents(game, client.clientSettings.blueFlag.state,
+    MergeServerSettings(session, table->settings);
+    ReportFlagEvents(session, client.clientSettings.blueFlag.state,
                      client.clientSettings.redFlag.state);
-    game.state.heardFromServer = true;
+    session.state.heardFromServer = true;
 }
 
-tplayerpresence NewPresence(Game& game, const tplayerinfo& record, size_t index) {
+tplayerpresence NewPresence(Session& session, const tplayerinfo& record, size_t index) {
     tplayerpresence player;
     player.isBot = record.isBot != 0;
     player.position = record.position;
     player.yaw = record.yaw;
     // Each player slot wears its own colour, so nobody looks like anybody else.
     player.headRestartFrame = static_cast<int32_t>(index) % kPlayerSkinFrames;
-    if (game.client.clientSettings.gameType != kDeathMatch) {
+    if (session.client.clientSettings.gameType != kDeathMatch) {
         player.bodyRestartFrame = record.team == 0 ? 1 : 2;
     }
     return player;
 }
 
-void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
-    Client& client = game.client;
+void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
+    Client& client = session.client;
     std::optional<tplayertable> table = ParsePlayerTable(datagram.bytes, !accepted);
     if (!table) return;
     DropFlagsOfUnknownCarriers(table->settings, table->players.size());
@@ -169,78 +169,79 @@ void OnPlayerTable(Game& game, const Datagram& datagram, bool accepted) {
         bool listsUs = std::any_of(records.begin(), records.end(), [&](const tplayerinfo& p) {
             return p.id == client.localPlayer.id;
         });
-        if (!game.state.connecting || !listsUs) return;
+        if (!session.state.connecting || !listsUs) return;
     }
 
     if (client.clientPlayers.size() < records.size()) client.clientPlayers.resize(records.size());
     for (size_t i = 0; i < records.size(); ++i) {
         client.clientPlayers[i] = records[i];
         if (records[i].id == client.localPlayer.id) {
-            game.state.localPlayerIndex = static_cast<int32_t>(i);
+            session.state.localPlayerIndex = static_cast<int32_t>(i);
         }
     }
-    MergeServerSettings(game, table->settings);
+    MergeServerSettings(session, table->settings);
 
     // A repeated announcement of the same map does not rebuild the level under the players.
     std::string map = client.clientSettings.mapName.Text();
-    if (!game.state.hosting && (accepted || map != client.loadedMap)) {
-        if (!map.empty() && LoadLevel(game, map)) client.loadedMap = map;
+    if (!session.state.hosting && (accepted || map != client.loadedMap)) {
+        if (!map.empty() && LoadLevel(session, map)) client.loadedMap = map;
     }
     const size_t known = client.players.size();
     for (size_t i = known; i < records.size(); ++i) {
-        client.players.push_back(NewPresence(game, records[i], i));
-        CreatePlayerModel(game, static_cast<int32_t>(i));
-        AddPlayerChannels(game.sound, records[i].team);
+        client.players.push_back(NewPresence(session, records[i], i));
+        CreatePlayerModel(session, static_cast<int32_t>(i));
+        AddPlayerChannels(session.sound, records[i].team);
     }
-    ApplySoundVolume(game.sound, game.userSettings.soundVolume, game.state.localPlayerIndex);
+    ApplySoundVolume(session.sound, session.userSettings.soundVolume,
+                     session.state.localPlayerIndex);
 
     if (accepted) {
-        game.state.connected = true;
+        session.state.connected = true;
         client.clientSettings.serverAddress.Assign(datagram.fromAddress);
         client.localPlayer.joined = 1;
         client.localPlayer.active = 1;
-        EnterGame(game);
-        if (game.state.hosting) AddBots(game);
+        EnterGame(session);
+        if (session.state.hosting) AddBots(session);
     } else {
-        SendDatagram(game, client.clientSettings.serverAddress.View(), kServerPort,
+        SendDatagram(session, client.clientSettings.serverAddress.View(), kServerPort,
                      BuildAddedAck(table->messageId));
         // Each newcomer is announced once: the host resends an announcement until it is
         // acknowledged, and announcements may overtake each other.
         for (size_t i = known; i < records.size(); ++i) {
             AddMessageLine(client.messageLog, records[i].name.Text() + " joined the game",
-                           NetNow(game));
+                           NetNow(session));
         }
     }
 }
 
-void OnPlayerDeleted(Game& game, const Datagram& datagram) {
-    Client& client = game.client;
+void OnPlayerDeleted(Session& session, const Datagram& datagram) {
+    Client& client = session.client;
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
     if (!id) return;
     int32_t d = FindClientPlayer(client, *id);
     bool removedBefore = std::find(client.departedIds.begin(), client.departedIds.end(), *id) !=
                          client.departedIds.end();
     if (d < 0 && !removedBefore) return;
-    SendDatagram(game, datagram.fromAddress, kServerPort,
+    SendDatagram(session, datagram.fromAddress, kServerPort,
                  BuildDeletedAck({*id, client.localPlayer.id}));
     if (d < 0) return;
-    if (d == game.state.localPlayerIndex) {
+    if (d == session.state.localPlayerIndex) {
         // The server has dropped us: the game goes on without this machine.
-        game.state.connected = false;
+        session.state.connected = false;
         return;
     }
-    if (d < game.state.localPlayerIndex) --game.state.localPlayerIndex;
-    std::erase_if(game.play.bullets, [&](const tbullet& b) { return b.ownerIndex == d; });
-    for (tbullet& bullet : game.play.bullets) {
+    if (d < session.state.localPlayerIndex) --session.state.localPlayerIndex;
+    std::erase_if(session.play.bullets, [&](const tbullet& b) { return b.ownerIndex == d; });
+    for (tbullet& bullet : session.play.bullets) {
         if (bullet.ownerIndex > d) --bullet.ownerIndex;
     }
-    RemovePlayerModel(game, d);
-    RemovePlayerChannels(game.sound, static_cast<size_t>(d));
+    RemovePlayerModel(session, d);
+    RemovePlayerChannels(session.sound, static_cast<size_t>(d));
     if (d < static_cast<int32_t>(client.players.size()))
         client.players.erase(client.players.begin() + d);
     std::string line =
         client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
-    AddMessageLine(client.messageLog, line, NetNow(game));
+    AddMessageLine(client.messageLog, line, NetNow(session));
     client.clientPlayers.erase(client.clientPlayers.begin() + d);
     ShiftFlagCarriers(client.clientSettings, static_cast<size_t>(d));
     client.departedIds.push_back(*id);
@@ -249,8 +250,8 @@ void OnPlayerDeleted(Game& game, const Datagram& datagram) {
     }
 }
 
-void OnBulletStart(Game& game, Bytes bytes) {
-    Client& client = game.client;
+void OnBulletStart(Session& session, Bytes bytes) {
+    Client& client = session.client;
     std::optional<tbulletstart> start = ParseBulletStart(bytes);
     // A bullet of an unknown owner, or one that could never leave by the range rule, is refused.
     if (!start || start->ownerIndex < 0 ||
@@ -260,7 +261,7 @@ void OnBulletStart(Game& game, Bytes bytes) {
     }
     const auto owner = static_cast<size_t>(start->ownerIndex);
     tplayerpresence& shooter = client.players[owner];
-    tbullet bullet = NewBulletModel(game.world.arena);
+    tbullet bullet = NewBulletModel(session.world.arena);
     bullet.bulletId = start->bulletId;
     bullet.ownerIndex = start->ownerIndex;
     bullet.position = start->position;
@@ -271,34 +272,34 @@ void OnBulletStart(Game& game, Bytes bytes) {
     for (auto* parts : {&bullet.triangleParts, &bullet.quadParts}) {
         for (tmeshpart& part : *parts) part.pitch = -shooter.aimPitch;
     }
-    std::vector<tbullet>& bullets = game.play.bullets;
+    std::vector<tbullet>& bullets = session.play.bullets;
     const auto remote = [&](const tbullet& b) {
-        return !DecidesBulletsOf(game.play.playerModels, game.state.localPlayerIndex,
-                                 game.state.hosting, b.ownerIndex);
+        return !DecidesBulletsOf(session.play.playerModels, session.state.localPlayerIndex,
+                                 session.state.hosting, b.ownerIndex);
     };
     if (static_cast<size_t>(std::count_if(bullets.begin(), bullets.end(), remote)) >=
         kMaxRemoteBullets) {
         bullets.erase(std::find_if(bullets.begin(), bullets.end(), remote));
     }
     bullets.push_back(std::move(bullet));
-    shooter.muzzleStartTime = NetNow(game);
-    if (owner < game.play.muzzleModels.size()) {
-        game.play.muzzleModels[owner].startTime = shooter.muzzleStartTime;
+    shooter.muzzleStartTime = NetNow(session);
+    if (owner < session.play.muzzleModels.size()) {
+        session.play.muzzleModels[owner].startTime = shooter.muzzleStartTime;
     }
-    if (PlayerChannels* channels = ChannelsOf(game.sound, owner)) RestartSound(channels->fire);
+    if (PlayerChannels* channels = ChannelsOf(session.sound, owner)) RestartSound(channels->fire);
 }
 
-void OnBulletFinish(Game& game, Bytes bytes) {
-    Client& client = game.client;
+void OnBulletFinish(Session& session, Bytes bytes) {
+    Client& client = session.client;
     std::optional<tbulletfinish> finish = ParseBulletFinish(bytes);
     if (!finish || finish->hitKind < -1 || finish->hitKind > 1) return;
     // Only another machine's bullet: this machine ends its own. Its owner may name a victim this
     // machine does not know yet; the bullet ended all the same.
-    std::vector<tbullet>& bullets = game.play.bullets;
+    std::vector<tbullet>& bullets = session.play.bullets;
     auto bullet = std::find_if(bullets.begin(), bullets.end(), [&](const tbullet& b) {
         return b.bulletId == finish->bulletId &&
-               !DecidesBulletsOf(game.play.playerModels, game.state.localPlayerIndex,
-                                 game.state.hosting, b.ownerIndex);
+               !DecidesBulletsOf(session.play.playerModels, session.state.localPlayerIndex,
+                                 session.state.hosting, b.ownerIndex);
     });
     if (bullet == bullets.end()) return;
     if (finish->hitIndex >= 0) {
@@ -308,76 +309,76 @@ void OnBulletFinish(Game& game, Bytes bytes) {
     bullets.erase(bullet);
 }
 
-void OnKill(Game& game, Bytes bytes) {
-    Client& client = game.client;
+void OnKill(Session& session, Bytes bytes) {
+    Client& client = session.client;
     std::optional<tkillnotice> kill = ParseKill(bytes);
     if (!kill) return;
     int32_t k = FindClientPlayer(client, kill->killerId);
     int32_t v = FindClientPlayer(client, kill->victimId);
     if (k < 0 || v < 0) return;
-    uint32_t now = NetNow(game);
+    uint32_t now = NetNow(session);
 
     std::string line = client.clientPlayers[static_cast<size_t>(k)].name.Text() + " killed ";
     line = line.substr(0, 24) + client.clientPlayers[static_cast<size_t>(v)].name.Text();
     AddMessageLine(client.messageLog, line.substr(0, 40), now);
-    if (PlayerChannels* channels = ChannelsOf(game.sound, static_cast<size_t>(k))) {
+    if (PlayerChannels* channels = ChannelsOf(session.sound, static_cast<size_t>(k))) {
         PlaySound(false, channels->death);
     }
 
     // The victim's own machine (and the host, for its bots) lets it fall; the others see it fall
     // in its reports.
-    Match match = MatchOf(game);
+    Match match = MatchOf(session);
     match.now = now;
     if (kill->victimId == client.localPlayer.id) {
         KillPlayer(match, v, client.localPlayer);
-        game.state.localDeathPending = true;
+        session.state.localDeathPending = true;
     }
-    if (game.state.hosting) {
-        const int32_t b = FindServerPlayer(game.server, kill->victimId);
-        if (b >= 0 && game.server.serverPlayers[static_cast<size_t>(b)].isBot &&
-            KillPlayer(match, b, game.server.serverPlayers[static_cast<size_t>(b)])) {
+    if (session.state.hosting) {
+        const int32_t b = FindServerPlayer(session.server, kill->victimId);
+        if (b >= 0 && session.server.serverPlayers[static_cast<size_t>(b)].isBot &&
+            KillPlayer(match, b, session.server.serverPlayers[static_cast<size_t>(b)])) {
             SelectAnimation(match.play.playerModels[static_cast<size_t>(b)], kDeathAnimation);
         }
     }
 }
 
-void OnEndLevel(Game& game, Bytes bytes) {
-    Client& client = game.client;
+void OnEndLevel(Session& session, Bytes bytes) {
+    Client& client = session.client;
     std::optional<tgamesettings> settings = ParseEndLevel(bytes);
     // A copy of the end we already restarted from, or a repeat (the host hears one per bot):
     // the level end is already under way.
     if (!settings || client.awaitingServerRestart) return;
     bool alreadyOver = client.clientSettings.gameOver != 0;
     CopySettings(client, *settings);
-    if (!alreadyOver) BeginLevelEnd(game);
+    if (!alreadyOver) BeginLevelEnd(session);
 }
 
-void OnRespawnPlacement(Game& game, Bytes bytes) {
-    Client& client = game.client;
+void OnRespawnPlacement(Session& session, Bytes bytes) {
+    Client& client = session.client;
     std::optional<tplayerinfo> placement = ParsePlayerRecord(bytes);
     if (!placement) return;
     auto place = [&](size_t index) {
         if (index >= client.players.size()) return;
         client.players[index].position = placement->position;
         client.players[index].yaw = placement->yaw;
-        if (index < game.play.playerModels.size()) {
-            tgeomobject& model = game.play.playerModels[index];
+        if (index < session.play.playerModels.size()) {
+            tgeomobject& model = session.play.playerModels[index];
             model.position = placement->position;
             model.yaw = placement->yaw;
         }
     };
     // Our place in a new level. The request goes out every frame until the first answer is in,
     // so later answers may follow: they come in play, and would move us and clear the score.
-    if (placement->id == client.localPlayer.id && !game.state.spawnConfirmed) {
-        if (game.state.localPlayerIndex >= 0)
-            place(static_cast<size_t>(game.state.localPlayerIndex));
+    if (placement->id == client.localPlayer.id && !session.state.spawnConfirmed) {
+        if (session.state.localPlayerIndex >= 0)
+            place(static_cast<size_t>(session.state.localPlayerIndex));
         client.localPlayer.frags = placement->frags;
         client.localPlayer.deaths = placement->deaths;
         // Only our own placement ends the requests; a bot's answer may come first.
-        game.state.spawnConfirmed = true;
+        session.state.spawnConfirmed = true;
     }
-    if (game.state.hosting) {
-        std::vector<tplayerinfo>& table = game.server.serverPlayers;
+    if (session.state.hosting) {
+        std::vector<tplayerinfo>& table = session.server.serverPlayers;
         for (size_t i = 0; i < table.size(); ++i) {
             if (!table[i].isBot || table[i].id != placement->id) continue;
             place(i);
@@ -389,48 +390,48 @@ void OnRespawnPlacement(Game& game, Bytes bytes) {
 
 }  // namespace
 
-void UDPServClUDPRead(Game& game, const Datagram& datagram) {
+void UDPServClUDPRead(Session& session, const Datagram& datagram) {
     Bytes bytes = datagram.bytes;
     if (!bytes.empty() && bytes[0] == 'm' && IsPresenceBroadcast(bytes)) {
-        OnPresence(game, datagram);
+        OnPresence(session, datagram);
         return;
     }
     tmessagetag tag = ReadTag(bytes);
     // Only the server we joined speaks to us; the answer to a join is recognised by our fresh id.
     if (tag != tmessagetag::kJoinAccepted &&
-        datagram.fromAddress != game.client.clientSettings.serverAddress.View()) {
+        datagram.fromAddress != session.client.clientSettings.serverAddress.View()) {
         return;
     }
     switch (tag) {
         case tmessagetag::kGameInfo:
-            OnGameInfo(game, bytes);
+            OnGameInfo(session, bytes);
             break;
         case tmessagetag::kJoinAccepted:
-            OnPlayerTable(game, datagram, true);
+            OnPlayerTable(session, datagram, true);
             break;
         case tmessagetag::kAdded:
-            OnPlayerTable(game, datagram, false);
+            OnPlayerTable(session, datagram, false);
             break;
         case tmessagetag::kPlayerDeleted:
-            OnPlayerDeleted(game, datagram);
+            OnPlayerDeleted(session, datagram);
             break;
         case tmessagetag::kServerClosed:
-            game.state.connected = false;
+            session.state.connected = false;
             break;
         case tmessagetag::kBulletStart:
-            OnBulletStart(game, bytes);
+            OnBulletStart(session, bytes);
             break;
         case tmessagetag::kBulletFinish:
-            OnBulletFinish(game, bytes);
+            OnBulletFinish(session, bytes);
             break;
         case tmessagetag::kKill:
-            OnKill(game, bytes);
+            OnKill(session, bytes);
             break;
         case tmessagetag::kEndLevel:
-            OnEndLevel(game, bytes);
+            OnEndLevel(session, bytes);
             break;
         case tmessagetag::kRespawn:
-            OnRespawnPlacement(game, bytes);
+            OnRespawnPlacement(session, bytes);
             break;
         default:
             break;

@@ -4,7 +4,7 @@
 // go, and queues event lines and sound cues. Malformed datagrams change nothing.
 #pragma once
 
-struct Game;
+struct Session;
 struct Datagram;
 
-void UDPServClUDPRead(Game& game, const Datagram& datagram);
+void UDPServClUDPRead(Session& session, const Datagram& datagram);

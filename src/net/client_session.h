@@ -8,34 +8,34 @@
 #include "net/client.h"
 #include "net/messages.h"
 
-struct Game;
+struct Session;
 
 // Joins the server at `client.serverDestination` (a default private address when none is set).
-void Connect(Game& game);
+void Connect(Session& session);
 // Leaves the game: tells the server, returns to the menus and forgets the tables.
-void Disconnect(Game& game);
+void Disconnect(Session& session);
 // Switches from the menus to play once a join (or a level restart) is complete.
-void EnterGame(Game& game);
+void EnterGame(Session& session);
 
 // The client's messages; none is sent while no server address is set.
-void SendGameInfo(Game& game);  // the 50 ms state report
-void SendBulletStart(Game& game, const tbulletstart& bullet);
-void SendBulletFinish(Game& game, const tbulletfinish& finish);
-void SendKill(Game& game, int32_t killerId, int32_t victimId);
-void SendRespawnRequest(Game& game, int32_t playerId);
+void SendGameInfo(Session& session);  // the 50 ms state report
+void SendBulletStart(Session& session, const tbulletstart& bullet);
+void SendBulletFinish(Session& session, const tbulletfinish& finish);
+void SendKill(Session& session, int32_t killerId, int32_t victimId);
+void SendRespawnRequest(Session& session, int32_t playerId);
 // What the other machines must hear of this frame's events: shots ("bulst"), bullet ends
 // ("bulfn") and kills ("illim"), in order.
-void SendMatchEvents(Game& game, const MatchEvents& events);
+void SendMatchEvents(Session& session, const MatchEvents& events);
 
 // The 50 ms timer: one state report while reports are on and the client is connected.
-void ClientTimerTick(Game& game);
+void ClientTimerTick(Session& session);
 // Forgets servers not heard for 10 s; true when the list changed.
 bool ExpireFoundServers(Client& client, uint32_t now);
 
 // Announces flag state changes with a line and a sound on the flag's channel.
-void ReportFlagEvents(Game& game, uint8_t blueState, uint8_t redState);
-// Both flags are taken as at home again, with their alarms off: a new level or a new game.
-void ForgetFlagEvents(Game& game);
+void ReportFlagEvents(Session& session, uint8_t blueState, uint8_t redState);
+// Both flags are taken as at home again, with their alarms off: a new level or a new session.
+void ForgetFlagEvents(Session& session);
 
 // The restart into the next map, which the frame loop runs 5 s after the level ended.
-void RestartLevel(Game& game);
+void RestartLevel(Session& session);

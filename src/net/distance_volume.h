@@ -2,6 +2,6 @@
 // horizontal distance from the local player allows, so a far fight is faint and a near one loud.
 #pragma once
 
-struct Game;
+struct Session;
 
-void SetRemoteVolumesByDistance(Game& game);
+void SetRemoteVolumesByDistance(Session& session);

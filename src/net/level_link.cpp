@@ -1,8 +1,8 @@
 #include "net/level_link.h"
 
-#include "app/game.h"
+#include "net/session.h"
 
-bool LoadLevel(Game& game, const std::string& mapName) {
-    const LevelHooks& hooks = game.client.levelHooks;
-    return hooks.startLevel && hooks.startLevel(game, mapName);
+bool LoadLevel(Session& session, const std::string& mapName) {
+    const LevelHooks& hooks = session.client.levelHooks;
+    return hooks.startLevel && hooks.startLevel(session, mapName);
 }

@@ -5,14 +5,14 @@
 #include <functional>
 #include <string>
 
-struct Game;
+struct Session;
 
 struct LevelHooks {
     // Loads maps/<name> into the world; false when the map cannot be loaded.
-    std::function<bool(Game&, const std::string& mapName)> startLevel;
+    std::function<bool(Session&, const std::string& mapName)> startLevel;
     // The local player enters the level: the views frame it.
-    std::function<void(Game&)> enteredGame;
+    std::function<void(Session&)> enteredGame;
 };
 
 // False when no loader is installed or the map cannot be loaded.
-bool LoadLevel(Game& game, const std::string& mapName);
+bool LoadLevel(Session& session, const std::string& mapName);

@@ -1,10 +1,10 @@
 #include "net/net_frame.h"
 
-#include "app/game.h"
 #include "net/client_receive.h"
 #include "net/client_session.h"
 #include "net/net_io.h"
 #include "net/server.h"
+#include "net/session.h"
 
 namespace {
 
@@ -13,16 +13,16 @@ constexpr int kMaxDatagramsPerPort = 512;
 
 }  // namespace
 
-bool OpenNetworkPorts(Game& game) {
-    Network* network = game.services.network;
+bool OpenNetworkPorts(Session& session) {
+    Network* network = session.services.network;
     if (!network) return false;
     bool server = network->Listen(kServerPort);
     bool client = network->Listen(kClientPort);
     return server && client;
 }
 
-void DrainNetwork(Game& game) {
-    Network* network = game.services.network;
+void DrainNetwork(Session& session) {
+    Network* network = session.services.network;
     if (!network) return;
     for (uint16_t port : {kServerPort, kClientPort}) {
         for (int n = 0; n < kMaxDatagramsPerPort; ++n) {
@@ -30,24 +30,24 @@ void DrainNetwork(Game& game) {
             if (!datagram) break;
             if (datagram->bytes.size() > kDatagramSize) datagram->bytes.resize(kDatagramSize);
             if (port == kServerPort) {
-                UDPServUDPRead(game, *datagram);
+                UDPServUDPRead(session, *datagram);
             } else {
-                UDPServClUDPRead(game, *datagram);
+                UDPServClUDPRead(session, *datagram);
             }
         }
     }
 }
 
-void RunNetworkHousekeeping(Game& game) {
-    if (game.state.hosting && !game.client.loadedMap.empty()) BroadcastPresence(game);
-    ExpireFoundServers(game.client, NetNow(game));
+void RunNetworkHousekeeping(Session& session) {
+    if (session.state.hosting && !session.client.loadedMap.empty()) BroadcastPresence(session);
+    ExpireFoundServers(session.client, NetNow(session));
 }
 
-void RequestSpawnsUntilConfirmed(Game& game) {
-    if (game.state.spawnConfirmed) return;
-    SendRespawnRequest(game, game.client.localPlayer.id);
-    if (!game.state.hosting) return;
-    for (const tplayerinfo& player : game.server.serverPlayers) {
-        if (player.isBot) SendRespawnRequest(game, player.id);
+void RequestSpawnsUntilConfirmed(Session& session) {
+    if (session.state.spawnConfirmed) return;
+    SendRespawnRequest(session, session.client.localPlayer.id);
+    if (!session.state.hosting) return;
+    for (const tplayerinfo& player : session.server.serverPlayers) {
+        if (player.isBot) SendRespawnRequest(session, player.id);
     }
 }

@@ -4,16 +4,16 @@
 #pragma once
 #include <cstdint>
 
-struct Game;
+struct Session;
 struct Client;
 
 // Binds the server and client ports; false when one could not be bound (another game runs).
-bool OpenNetworkPorts(Game& game);
+bool OpenNetworkPorts(Session& session);
 // Hands every datagram waiting on the two ports to its handler (bounded per call, so a flood
 // cannot stall a frame).
-void DrainNetwork(Game& game);
+void DrainNetwork(Session& session);
 // Every two seconds: the host announces itself; servers not heard for 10 s are forgotten.
-void RunNetworkHousekeeping(Game& game);
+void RunNetworkHousekeeping(Session& session);
 // While the local spawn is unconfirmed after a level change: a request for the local player and,
 // on the host, one per bot (every frame until the answer comes).
-void RequestSpawnsUntilConfirmed(Game& game);
+void RequestSpawnsUntilConfirmed(Session& session);

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/game.h"
 #include "base/load_error.h"
 #include "game/body_record.h"
 #include "net/net_io.h"
+#include "net/session.h"
 #include "world/animation.h"
 #include "world/gpu.h"
 #include "world/level_start.h"
@@ -13,8 +13,8 @@
 
 namespace {
 
-bool HasModel(const Game& game, int32_t index) {
-    return index >= 0 && static_cast<size_t>(index) < game.play.playerModels.size();
+bool HasModel(const Session& session, int32_t index) {
+    return index >= 0 && static_cast<size_t>(index) < session.play.playerModels.size();
 }
 
 // The first texture run of part `name` in both part lists gets `frame` as its restart frame.
@@ -48,24 +48,25 @@ void ApplySkins(tgeomobject& model, const tplayerpresence& player) {
 }
 
 // Loads player.txt; nullopt without a Gpu or a readable file (the player then has no model).
-std::optional<tgeomobject> LoadPlayerModel(Game& game) {
-    if (!game.services.gpu) return std::nullopt;
-    ModelLoadContext context{game.world.textures, *game.services.gpu,
-                             game.world.modelVertexCounters};
+std::optional<tgeomobject> LoadPlayerModel(Session& session) {
+    if (!session.services.gpu) return std::nullopt;
+    ModelLoadContext context{session.world.textures, *session.services.gpu,
+                             session.world.modelVertexCounters};
     // Every player draws the mesh of the level's player template.
-    SharedMesh& shared = game.world.sharedMesh;
+    SharedMesh& shared = session.world.sharedMesh;
     try {
-        return LoadModel(game.world.playerModelFile, context, shared.triangles != nullptr, shared);
+        return LoadModel(session.world.playerModelFile, context, shared.triangles != nullptr,
+                         shared);
     } catch (const WorldLoadError&) {
         return std::nullopt;
     }
 }
 
-tmuzzlemodels BuildMuzzles(Game& game, const tgeomobject& player) {
+tmuzzlemodels BuildMuzzles(Session& session, const tgeomobject& player) {
     tmuzzlemodels muzzles;
-    if (!game.services.gpu) return muzzles;
-    muzzles.side = BuildMuzzleModel(player, false, game.world.textures, *game.services.gpu);
-    muzzles.top = BuildMuzzleModel(player, true, game.world.textures, *game.services.gpu);
+    if (!session.services.gpu) return muzzles;
+    muzzles.side = BuildMuzzleModel(player, false, session.world.textures, *session.services.gpu);
+    muzzles.top = BuildMuzzleModel(player, true, session.world.textures, *session.services.gpu);
     return muzzles;
 }
 
@@ -142,12 +143,12 @@ tgeomobject BuildMuzzleModel(const tgeomobject& player, bool top, TextureTable& 
     return muzzle;
 }
 
-void CreatePlayerModel(Game& game, int32_t index) {
-    PlayState& play = game.play;
-    const std::vector<tplayerpresence>& players = game.client.players;
+void CreatePlayerModel(Session& session, int32_t index) {
+    PlayState& play = session.play;
+    const std::vector<tplayerpresence>& players = session.client.players;
     if (index < 0 || static_cast<size_t>(index) >= players.size()) return;
     if (static_cast<size_t>(index) != play.playerModels.size()) return;
-    std::optional<tgeomobject> model = LoadPlayerModel(game);
+    std::optional<tgeomobject> model = LoadPlayerModel(session);
     if (!model) return;
     const tplayerpresence& player = players[static_cast<size_t>(index)];
     model->position = player.position;
@@ -155,38 +156,40 @@ void CreatePlayerModel(Game& game, int32_t index) {
     model->isBot = player.isBot;
     ApplyPlayerColour(*model, index);
     ApplySkins(*model, player);
-    play.muzzleModels.push_back(BuildMuzzles(game, *model));
+    play.muzzleModels.push_back(BuildMuzzles(session, *model));
     play.playerModels.push_back(std::move(*model));
 }
 
-void RemovePlayerModel(Game& game, int32_t index) {
-    PlayState& play = game.play;
-    if (!HasModel(game, index)) return;
+void RemovePlayerModel(Session& session, int32_t index) {
+    PlayState& play = session.play;
+    if (!HasModel(session, index)) return;
     play.playerModels.erase(play.playerModels.begin() + index);
     if (static_cast<size_t>(index) < play.muzzleModels.size()) {
         play.muzzleModels.erase(play.muzzleModels.begin() + index);
     }
 }
 
-void ApplyPresenceToModel(Game& game, int32_t index) {
-    if (!HasModel(game, index) || static_cast<size_t>(index) >= game.client.players.size()) return;
-    const tplayerpresence& player = game.client.players[static_cast<size_t>(index)];
-    tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
+void ApplyPresenceToModel(Session& session, int32_t index) {
+    if (!HasModel(session, index) || static_cast<size_t>(index) >= session.client.players.size())
+        return;
+    const tplayerpresence& player = session.client.players[static_cast<size_t>(index)];
+    tgeomobject& model = session.play.playerModels[static_cast<size_t>(index)];
     model.position = player.position;
     model.yaw = player.yaw;
     model.animationPace = player.animationPace;
     model.dead = player.dead;
     SetPartPitch(model.triangleParts, player.aimPitch, player.animation);
     SetPartPitch(model.quadParts, player.aimPitch, player.animation);
-    if (static_cast<size_t>(index) < game.play.muzzleModels.size()) {
-        game.play.muzzleModels[static_cast<size_t>(index)].startTime = player.muzzleStartTime;
+    if (static_cast<size_t>(index) < session.play.muzzleModels.size()) {
+        session.play.muzzleModels[static_cast<size_t>(index)].startTime = player.muzzleStartTime;
     }
 }
 
-void ReadModelIntoPresence(Game& game, int32_t index) {
-    if (!HasModel(game, index) || static_cast<size_t>(index) >= game.client.players.size()) return;
-    const tgeomobject& model = game.play.playerModels[static_cast<size_t>(index)];
-    tplayerpresence& player = game.client.players[static_cast<size_t>(index)];
+void ReadModelIntoPresence(Session& session, int32_t index) {
+    if (!HasModel(session, index) || static_cast<size_t>(index) >= session.client.players.size())
+        return;
+    const tgeomobject& model = session.play.playerModels[static_cast<size_t>(index)];
+    tplayerpresence& player = session.client.players[static_cast<size_t>(index)];
     tplayerinfo body;
     RecordBody(model, body);
     player.position = body.position;
@@ -197,22 +200,22 @@ void ReadModelIntoPresence(Game& game, int32_t index) {
     player.animation = body.animation;
 }
 
-void SaveModelTextures(Game& game) {
-    std::vector<tplayerpresence>& players = game.client.players;
-    for (size_t i = 0; i < players.size() && i < game.play.playerModels.size(); ++i) {
-        players[i].headRestartFrame = SkinFrame(game.play.playerModels[i], "head");
-        players[i].bodyRestartFrame = SkinFrame(game.play.playerModels[i], "body");
+void SaveModelTextures(Session& session) {
+    std::vector<tplayerpresence>& players = session.client.players;
+    for (size_t i = 0; i < players.size() && i < session.play.playerModels.size(); ++i) {
+        players[i].headRestartFrame = SkinFrame(session.play.playerModels[i], "head");
+        players[i].bodyRestartFrame = SkinFrame(session.play.playerModels[i], "body");
     }
 }
 
-void ReloadPlayerModels(Game& game) {
-    PlayState& play = game.play;
-    const std::vector<tplayerpresence>& players = game.client.players;
-    if (!game.services.gpu || play.playerModels.empty()) return;
+void ReloadPlayerModels(Session& session) {
+    PlayState& play = session.play;
+    const std::vector<tplayerpresence>& players = session.client.players;
+    if (!session.services.gpu || play.playerModels.empty()) return;
     // The level start replaced the template mesh; the models are reloaded against it.
     std::vector<int32_t> order;
-    int32_t local = game.state.localPlayerIndex;
-    if (HasModel(game, local)) order.push_back(local);
+    int32_t local = session.state.localPlayerIndex;
+    if (HasModel(session, local)) order.push_back(local);
     for (int32_t bots = 0; bots < 2; ++bots) {
         for (size_t i = 0; i < play.playerModels.size() && i < players.size(); ++i) {
             if (static_cast<int32_t>(i) != local && players[i].isBot == (bots == 1)) {
@@ -221,7 +224,7 @@ void ReloadPlayerModels(Game& game) {
         }
     }
     for (int32_t index : order) {
-        std::optional<tgeomobject> model = LoadPlayerModel(game);
+        std::optional<tgeomobject> model = LoadPlayerModel(session);
         if (!model) continue;
         tgeomobject& slot = play.playerModels[static_cast<size_t>(index)];
         model->position = slot.position;
@@ -232,14 +235,14 @@ void ReloadPlayerModels(Game& game) {
     }
     play.muzzleModels.clear();
     for (const tgeomobject& model : play.playerModels) {
-        play.muzzleModels.push_back(BuildMuzzles(game, model));
+        play.muzzleModels.push_back(BuildMuzzles(session, model));
     }
 }
 
-void RestoreModelTextures(Game& game) {
-    const std::vector<tplayerpresence>& players = game.client.players;
-    for (size_t i = 0; i < players.size() && i < game.play.playerModels.size(); ++i) {
-        tgeomobject& model = game.play.playerModels[i];
+void RestoreModelTextures(Session& session) {
+    const std::vector<tplayerpresence>& players = session.client.players;
+    for (size_t i = 0; i < players.size() && i < session.play.playerModels.size(); ++i) {
+        tgeomobject& model = session.play.playerModels[i];
         SetSkinFrame(model, "head", players[i].headRestartFrame);
         for (const char* part : {"body", "shaulders", "shaulders2"}) {
             SetSkinFrame(model, part, players[i].bodyRestartFrame);

@@ -10,7 +10,7 @@
 #include "world/geom_object.h"
 #include "world/textures.h"
 
-struct Game;
+struct Session;
 class Gpu;
 
 // The muzzle flash of `player` ("fire" quads on every pose of its "bstart" part); an empty model,
@@ -18,15 +18,15 @@ class Gpu;
 tgeomobject BuildMuzzleModel(const tgeomobject& player, bool top, TextureTable& textures, Gpu& gpu);
 
 // Loads the model of player `index` (which must be the next model) from the client's presence.
-void CreatePlayerModel(Game& game, int32_t index);
-void RemovePlayerModel(Game& game, int32_t index);
+void CreatePlayerModel(Session& session, int32_t index);
+void RemovePlayerModel(Session& session, int32_t index);
 // Puts a remote player's reported state on its model.
-void ApplyPresenceToModel(Game& game, int32_t index);
+void ApplyPresenceToModel(Session& session, int32_t index);
 // Reads the local player's (or a host-run bot's) model into its presence before reporting it.
-void ReadModelIntoPresence(Game& game, int32_t index);
+void ReadModelIntoPresence(Session& session, int32_t index);
 
 // Around a level restart: the skins each model shows are kept while every model is reloaded
 // (local player first, other humans next, bots last) with fresh muzzle models.
-void SaveModelTextures(Game& game);
-void ReloadPlayerModels(Game& game);
-void RestoreModelTextures(Game& game);
+void SaveModelTextures(Session& session);
+void ReloadPlayerModels(Session& session);
+void RestoreModelTextures(Session& session);

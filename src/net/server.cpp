@@ -5,18 +5,18 @@
 
 #include <algorithm>
 
-#include "app/game.h"
 #include "net/client_session.h"
 #include "net/level_link.h"
 #include "net/messages.h"
 #include "net/net_io.h"
+#include "net/session.h"
 
 namespace {
 
 using Bytes = std::span<const uint8_t>;
 
-void EndLevel(Game& game, bool afterKill) {
-    Server& server = game.server;
+void EndLevel(Session& session, bool afterKill) {
+    Server& server = session.server;
     tgamesettings& settings = server.serverSettings;
     settings.gameOver = 1;
     if (!server.mapList.empty()) {
@@ -26,8 +26,9 @@ void EndLevel(Game& game, bool afterKill) {
     }
     tdatagram endLevel = BuildEndLevel(settings);
     for (const tplayerinfo& player : server.serverPlayers) {
-        SendDatagram(game, player.address.View(), kClientPort, endLevel);
-        ++(afterKill ? game.traffic.serverStatistics.endlv2 : game.traffic.serverStatistics.endlv);
+        SendDatagram(session, player.address.View(), kClientPort, endLevel);
+        ++(afterKill ? session.traffic.serverStatistics.endlv2
+                     : session.traffic.serverStatistics.endlv);
     }
 }
 
@@ -44,16 +45,16 @@ void CountVisitor(TrafficLog& traffic, int32_t id, const std::string& address) {
     }
 }
 
-void OnGameInfo(Game& game, const Datagram& datagram) {
-    Server& server = game.server;
+void OnGameInfo(Session& session, const Datagram& datagram) {
+    Server& server = session.server;
     std::optional<tclientgameinfo> report = ParseClientGameInfo(datagram.bytes);
     if (!report) return;
-    CountVisitor(game.traffic, report->senderId, datagram.fromAddress);
+    CountVisitor(session.traffic, report->senderId, datagram.fromAddress);
     // Reports for a bot or for another machine's player would move it and redirect its traffic.
     int32_t i = FindPlayerAt(server, report->senderId, datagram.fromAddress);
     if (i < 0 || server.serverPlayers[static_cast<size_t>(i)].isBot) return;
 
-    server.lastHeard[static_cast<size_t>(i)] = NetNow(game);
+    server.lastHeard[static_cast<size_t>(i)] = NetNow(session);
     tplayerinfo& entry = server.serverPlayers[static_cast<size_t>(i)];
     tplayerinfo updated = report->player;
     // The entry keeps the id and address it is known by (a report naming another id must not
@@ -63,20 +64,20 @@ void OnGameInfo(Game& game, const Datagram& datagram) {
     updated.address = entry.address;
     entry = updated;
 
-    SendDatagram(game, datagram.fromAddress, kClientPort,
+    SendDatagram(session, datagram.fromAddress, kClientPort,
                  BuildServerGameInfo(server.serverPlayers, server.serverSettings));
-    ++game.traffic.serverStatistics.ginfo;
+    ++session.traffic.serverStatistics.ginfo;
 
     const tgamesettings& settings = server.serverSettings;
     if (settings.gameType == kCaptureTheFlag && !settings.gameOver &&
         (settings.fragLimit <= settings.blueFlag.score ||
          settings.fragLimit <= settings.redFlag.score)) {
-        EndLevel(game, false);
+        EndLevel(session, false);
     }
 }
 
-void OnConnect(Game& game, const Datagram& datagram) {
-    Server& server = game.server;
+void OnConnect(Session& session, const Datagram& datagram) {
+    Server& server = session.server;
     std::optional<tplayerinfo> joining = ParsePlayerRecord(datagram.bytes);
     if (!joining || FindServerPlayer(server, joining->id) >= 0) return;
     // One client listens per machine, so a join from a machine already in the game is that
@@ -87,11 +88,11 @@ void OnConnect(Game& game, const Datagram& datagram) {
     if (rejoin < 0 && static_cast<int32_t>(server.serverPlayers.size()) >= kJoinLimit) return;
     // Without a spawn point there is nothing to offer; the joiner times out. (Keeping an empty
     // entry would leave a nameless player whose removal is queued again every two seconds.)
-    if (game.world.arena.spawnPoints.empty()) return;
+    if (session.world.arena.spawnPoints.empty()) return;
 
     uint8_t team = joining->team == 0 ? 0 : 1;
     ++server.teamCounts[team];
-    const tspawnpoint& spawn = *ChooseSpawnPoint(game, team);
+    const tspawnpoint& spawn = *ChooseSpawnPoint(session, team);
     tplayerinfo entry;
     entry.id = joining->id;
     entry.address.Assign(datagram.fromAddress);
@@ -110,45 +111,45 @@ void OnConnect(Game& game, const Datagram& datagram) {
         server.serverPlayers.push_back(entry);
     }
     server.lastHeard.resize(server.serverPlayers.size());
-    server.lastHeard[index] = NetNow(game) + kJoinGraceMs;
+    server.lastHeard[index] = NetNow(session) + kJoinGraceMs;
 
-    SendDatagram(game, datagram.fromAddress, kClientPort,
+    SendDatagram(session, datagram.fromAddress, kClientPort,
                  BuildJoinAccepted(server.serverPlayers, server.serverSettings));
-    ++game.traffic.serverStatistics.addpl;
+    ++session.traffic.serverStatistics.addpl;
 
-    tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, DrawNetId(game));
+    tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, DrawNetId(session));
     for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
         if (i == index) continue;
-        ++game.traffic.serverStatistics.added;
+        ++session.traffic.serverStatistics.added;
         const tplayerinfo& other = server.serverPlayers[i];
-        if (!other.isBot) SendDatagram(game, other.address.View(), kClientPort, added);
+        if (!other.isBot) SendDatagram(session, other.address.View(), kClientPort, added);
     }
 }
 
-void OnDisconnect(Game& game, const Datagram& datagram) {
+void OnDisconnect(Session& session, const Datagram& datagram) {
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
     if (!id) return;
-    int32_t i = FindPlayerAt(game.server, *id, datagram.fromAddress);
+    int32_t i = FindPlayerAt(session.server, *id, datagram.fromAddress);
     if (i < 0) return;
-    game.server.serverPlayers[static_cast<size_t>(i)].joined = 0;
-    QueueDeparture(game, i);
+    session.server.serverPlayers[static_cast<size_t>(i)].joined = 0;
+    QueueDeparture(session, i);
 }
 
 // Bullet starts and ends go to every other machine, once per table entry on it (bots share the
 // host's address, so the host hears a remote shot once per bot and once for itself).
-void ForwardBulletMessage(Game& game, const Datagram& datagram, int64_t& counter) {
-    Server& server = game.server;
+void ForwardBulletMessage(Session& session, const Datagram& datagram, int64_t& counter) {
+    Server& server = session.server;
     tdatagram copy{};
     std::copy_n(datagram.bytes.begin(), std::min(datagram.bytes.size(), copy.size()), copy.begin());
     for (const tplayerinfo& player : server.serverPlayers) {
         if (player.address.View() == datagram.fromAddress) continue;
-        SendDatagram(game, player.address.View(), kClientPort, copy);
+        SendDatagram(session, player.address.View(), kClientPort, copy);
         ++counter;
     }
 }
 
-void OnBulletStart(Game& game, const Datagram& datagram) {
-    const std::vector<tplayerinfo>& players = game.server.serverPlayers;
+void OnBulletStart(Session& session, const Datagram& datagram) {
+    const std::vector<tplayerinfo>& players = session.server.serverPlayers;
     std::optional<tbulletstart> bullet = ParseBulletStart(datagram.bytes);
     if (!bullet || bullet->ownerIndex < 0 ||
         bullet->ownerIndex >= static_cast<int32_t>(players.size())) {
@@ -158,18 +159,19 @@ void OnBulletStart(Game& game, const Datagram& datagram) {
     if (players[static_cast<size_t>(bullet->ownerIndex)].address.View() != datagram.fromAddress) {
         return;
     }
-    ForwardBulletMessage(game, datagram, game.traffic.serverStatistics.bulst);
+    ForwardBulletMessage(session, datagram, session.traffic.serverStatistics.bulst);
 }
 
-void OnBulletFinish(Game& game, const Datagram& datagram) {
-    if (!ParseBulletFinish(datagram.bytes) || !IsPlayerAddress(game.server, datagram.fromAddress)) {
+void OnBulletFinish(Session& session, const Datagram& datagram) {
+    if (!ParseBulletFinish(datagram.bytes) ||
+        !IsPlayerAddress(session.server, datagram.fromAddress)) {
         return;
     }
-    ForwardBulletMessage(game, datagram, game.traffic.serverStatistics.bulfn);
+    ForwardBulletMessage(session, datagram, session.traffic.serverStatistics.bulfn);
 }
 
-void OnKill(Game& game, const Datagram& datagram) {
-    Server& server = game.server;
+void OnKill(Session& session, const Datagram& datagram) {
+    Server& server = session.server;
     std::optional<tkillnotice> kill = ParseKill(datagram.bytes);
     if (!kill) return;
     // The killer's own machine decides its hits; nobody else scores for it.
@@ -179,8 +181,8 @@ void OnKill(Game& game, const Datagram& datagram) {
     tdatagram copy{};
     std::copy_n(datagram.bytes.begin(), std::min(datagram.bytes.size(), copy.size()), copy.begin());
     for (const tplayerinfo& player : server.serverPlayers) {
-        ++game.traffic.serverStatistics.illim;
-        if (!player.isBot) SendDatagram(game, player.address.View(), kClientPort, copy);
+        ++session.traffic.serverStatistics.illim;
+        if (!player.isBot) SendDatagram(session, player.address.View(), kClientPort, copy);
     }
 
     tgamesettings& settings = server.serverSettings;
@@ -198,32 +200,32 @@ void OnKill(Game& game, const Datagram& datagram) {
         limitReached = settings.fragLimit <= settings.blueFlag.score ||
                        settings.fragLimit <= settings.redFlag.score;
     }
-    if (limitReached && !settings.gameOver) EndLevel(game, true);
+    if (limitReached && !settings.gameOver) EndLevel(session, true);
 }
 
 // A player's place in the next level, asked for after a level change: the next point of the
 // level's order, with the score cleared. Whoever asks is answered, at any time.
-void OnRespawnRequest(Game& game, const Datagram& datagram) {
-    Server& server = game.server;
+void OnRespawnRequest(Session& session, const Datagram& datagram) {
+    Server& server = session.server;
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
     if (!id) return;
     int32_t i = FindPlayerAt(server, *id, datagram.fromAddress);
     if (i < 0) return;
     const tplayerinfo& player = server.serverPlayers[static_cast<size_t>(i)];
-    const tspawnpoint* spawn = ChooseSpawnPoint(game, player.team);
+    const tspawnpoint* spawn = ChooseSpawnPoint(session, player.team);
     if (!spawn) return;
     tplayerinfo placement;
     placement.id = player.id;
     placement.position = {spawn->x, spawn->y, spawn->z};
     placement.yaw = spawn->angle;
-    SendDatagram(game, player.address.View(), kClientPort, BuildRespawnPlacement(placement));
-    ++game.traffic.serverStatistics.respl;
+    SendDatagram(session, player.address.View(), kClientPort, BuildRespawnPlacement(placement));
+    ++session.traffic.serverStatistics.respl;
 }
 
-void OnAddedAck(Game& game, const Datagram& datagram) {
+void OnAddedAck(Session& session, const Datagram& datagram) {
     std::optional<int32_t> messageId = ParseSingleId(datagram.bytes);
     if (!messageId) return;
-    std::vector<tpendingmessage>& pending = game.server.pendingMessages;
+    std::vector<tpendingmessage>& pending = session.server.pendingMessages;
     // Only the machine a resend goes to can end it.
     auto match = std::find_if(pending.begin(), pending.end(), [&](const tpendingmessage& entry) {
         return entry.id == *messageId && entry.address.View() == datagram.fromAddress;
@@ -233,58 +235,58 @@ void OnAddedAck(Game& game, const Datagram& datagram) {
 
 }  // namespace
 
-void StartHostedGame(Game& game) {
-    Server& server = game.server;
-    Client& client = game.client;
+void StartHostedGame(Session& session) {
+    Server& server = session.server;
+    Client& client = session.client;
     // Leave a game joined elsewhere while its server is still the destination.
-    if (IsConnected(game)) Disconnect(game);
-    game.state.hosting = true;
+    if (IsConnected(session)) Disconnect(session);
+    session.state.hosting = true;
     if (server.mapIndex < 0 || server.mapIndex >= static_cast<int32_t>(server.mapList.size())) {
         server.mapIndex = 0;
     }
     std::string map = server.mapList.empty() ? std::string() : server.mapList[server.mapIndex];
-    if (!map.empty() && LoadLevel(game, map)) client.loadedMap = map;
+    if (!map.empty() && LoadLevel(session, map)) client.loadedMap = map;
     server.serverSettings.mapName.Assign(map);
     server.serverSettings.running = 1;
     client.clientSettings.serverAddress.Assign("127.0.0.1");
     client.serverDestination = "127.0.0.1";
     server.serverIdle = false;
-    Connect(game);
+    Connect(session);
 }
 
-void UDPServUDPRead(Game& game, const Datagram& datagram) {
-    if (game.server.serverIdle) return;
+void UDPServUDPRead(Session& session, const Datagram& datagram) {
+    if (session.server.serverIdle) return;
     Bytes bytes = datagram.bytes;
     switch (ReadTag(bytes)) {
         case tmessagetag::kGameInfo:
-            OnGameInfo(game, datagram);
+            OnGameInfo(session, datagram);
             break;
         case tmessagetag::kConnect:
-            OnConnect(game, datagram);
+            OnConnect(session, datagram);
             break;
         case tmessagetag::kDisconnect:
-            OnDisconnect(game, datagram);
+            OnDisconnect(session, datagram);
             break;
         case tmessagetag::kBulletStart:
-            OnBulletStart(game, datagram);
+            OnBulletStart(session, datagram);
             break;
         case tmessagetag::kBulletFinish:
-            OnBulletFinish(game, datagram);
+            OnBulletFinish(session, datagram);
             break;
         case tmessagetag::kKill:
-            OnKill(game, datagram);
+            OnKill(session, datagram);
             break;
         case tmessagetag::kRespawn:
-            OnRespawnRequest(game, datagram);
+            OnRespawnRequest(session, datagram);
             break;
         case tmessagetag::kAddedAck:
-            OnAddedAck(game, datagram);
+            OnAddedAck(session, datagram);
             break;
         case tmessagetag::kDeletedAck:
             // A confirmation counts for the player of the machine that sent it.
             if (std::optional<tplayerdeletedack> ack = ParseDeletedAck(bytes);
-                ack && FindPlayerAt(game.server, ack->senderId, datagram.fromAddress) >= 0) {
-                ConfirmRemoval(game, ack->departedId, ack->senderId);
+                ack && FindPlayerAt(session.server, ack->senderId, datagram.fromAddress) >= 0) {
+                ConfirmRemoval(session, ack->departedId, ack->senderId);
             }
             break;
         default:

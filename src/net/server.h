@@ -14,7 +14,7 @@
 #include "net/wire_codec.h"
 #include "world/arena.h"
 
-struct Game;
+struct Session;
 struct Datagram;
 
 struct tpendingmessage {
@@ -51,11 +51,11 @@ inline constexpr size_t kMaxVisitors = 256;
 inline constexpr uint32_t kSilenceLimitMs = 3000;
 
 // The host starts the game chosen on the new-game screen (`mapList`, `mapIndex`, settings).
-void StartHostedGame(Game& game);
+void StartHostedGame(Session& session);
 // The server's receive handler: one call per datagram that arrived on port 7050.
-void UDPServUDPRead(Game& game, const Datagram& datagram);
+void UDPServUDPRead(Session& session, const Datagram& datagram);
 // Appends the host's bots to the table (called when the host's own join is accepted).
-void AddBots(Game& game);
+void AddBots(Session& session);
 
 int32_t FindServerPlayer(const Server& server, int32_t id);
 // Who may speak for an entry: the entry with `id` whose machine is `address` (a bot's machine is
@@ -68,21 +68,21 @@ bool IsPlayerAddress(const Server& server, std::string_view address);
 int32_t FindRejoiningEntry(const Server& server, std::string_view address);
 // The next spawn point of the level's shuffled orders for a player of `team` under the current
 // game type (any point in deathmatch, the team's own otherwise); null when the level has none.
-const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team);
+const tspawnpoint* ChooseSpawnPoint(Session& session, uint8_t team);
 
-void QueueDeparture(Game& game, int32_t index);
+void QueueDeparture(Session& session, int32_t index);
 // A player's "pldel": `senderId` has removed `departedId`; the last confirmation removes it here.
-void ConfirmRemoval(Game& game, int32_t departedId, int32_t senderId);
+void ConfirmRemoval(Session& session, int32_t departedId, int32_t senderId);
 // A player that joined again under `newId` owes the confirmations it owed as `oldId`.
 void HandOverConfirmations(Server& server, int32_t oldId, int32_t newId);
-void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId);
-void BroadcastPresence(Game& game);
-void CloseServer(Game& game);
+void SendPlayerDeleted(Session& session, int32_t departedId, int32_t recipientId);
+void BroadcastPresence(Session& session);
+void CloseServer(Session& session);
 // The host leaves its own game: the other players are told, and the server stops listening, so
 // nobody joins a game without a host and a later join elsewhere is not mistaken for hosting.
-void StopHosting(Game& game);
+void StopHosting(Session& session);
 
 // Every frame while hosting: removal notices, then resends of unacknowledged "added".
-void RunServerFrameDuties(Game& game);
+void RunServerFrameDuties(Session& session);
 // Every 2000 ms while hosting and playing: the silent-player and departure checks.
-void RunServerTimeoutCheck(Game& game);
+void RunServerTimeoutCheck(Session& session);

@@ -1,11 +1,11 @@
 // The server's reliable removals, resends, time-outs, presence and closing.
 #include <algorithm>
 
-#include "app/game.h"
 #include "game/flags.h"
 #include "net/messages.h"
 #include "net/net_io.h"
 #include "net/server.h"
+#include "net/session.h"
 
 namespace {
 
@@ -15,8 +15,8 @@ bool AnotherHumanAt(const Server& server, const tshortstring<15>& address) {
 }
 
 // Removes the departed player of departures[record] from the table, and the record itself.
-void CompleteDeparture(Game& game, size_t record) {
-    Server& server = game.server;
+void CompleteDeparture(Session& session, size_t record) {
+    Server& server = session.server;
     int32_t departedId = server.departures[record].departedId;
     server.departures.erase(server.departures.begin() + static_cast<ptrdiff_t>(record));
     int32_t index = FindServerPlayer(server, departedId);
@@ -35,11 +35,11 @@ void CompleteDeparture(Game& game, size_t record) {
     }
 }
 
-void CompleteEmptyDepartures(Game& game) {
-    std::vector<tfeedbackrec>& departures = game.server.departures;
+void CompleteEmptyDepartures(Session& session) {
+    std::vector<tfeedbackrec>& departures = session.server.departures;
     for (size_t r = 0; r < departures.size();) {
         if (departures[r].recipients.empty()) {
-            CompleteDeparture(game, r);
+            CompleteDeparture(session, r);
         } else {
             ++r;
         }
@@ -48,8 +48,8 @@ void CompleteEmptyDepartures(Game& game) {
 
 }  // namespace
 
-void QueueDeparture(Game& game, int32_t index) {
-    Server& server = game.server;
+void QueueDeparture(Session& session, int32_t index) {
+    Server& server = session.server;
     if (index < 0 || index >= static_cast<int32_t>(server.serverPlayers.size())) return;
     int32_t departedId = server.serverPlayers[static_cast<size_t>(index)].id;
     // One removal per player: a second record would stay forever once the first completed.
@@ -65,18 +65,18 @@ void QueueDeparture(Game& game, int32_t index) {
     // A departed player can no longer confirm anybody else's removal.
     for (tfeedbackrec& other : server.departures) std::erase(other.recipients, departedId);
     server.departures.push_back(std::move(record));
-    CompleteEmptyDepartures(game);
+    CompleteEmptyDepartures(session);
 }
 
-void ConfirmRemoval(Game& game, int32_t departedId, int32_t senderId) {
-    std::vector<tfeedbackrec>& departures = game.server.departures;
+void ConfirmRemoval(Session& session, int32_t departedId, int32_t senderId) {
+    std::vector<tfeedbackrec>& departures = session.server.departures;
     for (size_t r = 0; r < departures.size(); ++r) {
         if (departures[r].departedId != departedId) continue;
         std::vector<int32_t>& recipients = departures[r].recipients;
         auto sender = std::find(recipients.begin(), recipients.end(), senderId);
         if (sender != recipients.end()) recipients.erase(sender);
         if (recipients.empty()) {
-            CompleteDeparture(game, r);
+            CompleteDeparture(session, r);
             return;
         }
     }
@@ -88,59 +88,60 @@ void HandOverConfirmations(Server& server, int32_t oldId, int32_t newId) {
     }
 }
 
-void SendPlayerDeleted(Game& game, int32_t departedId, int32_t recipientId) {
-    Server& server = game.server;
+void SendPlayerDeleted(Session& session, int32_t departedId, int32_t recipientId) {
+    Server& server = session.server;
     int32_t index = FindServerPlayer(server, recipientId);
     if (index < 0) return;
-    SendDatagram(game, server.serverPlayers[static_cast<size_t>(index)].address.View(), kClientPort,
-                 BuildPlayerDeleted(departedId));
-    ++game.traffic.serverStatistics.delpl;
+    SendDatagram(session, server.serverPlayers[static_cast<size_t>(index)].address.View(),
+                 kClientPort, BuildPlayerDeleted(departedId));
+    ++session.traffic.serverStatistics.delpl;
 }
 
-void BroadcastPresence(Game& game) {
-    if (game.services.network) game.services.network->Broadcast(kClientPort, kPresenceBroadcast);
+void BroadcastPresence(Session& session) {
+    if (session.services.network)
+        session.services.network->Broadcast(kClientPort, kPresenceBroadcast);
 }
 
-void CloseServer(Game& game) {
-    Server& server = game.server;
+void CloseServer(Session& session) {
+    Server& server = session.server;
     tdatagram closed = BuildServerClosed();
     for (const tplayerinfo& player : server.serverPlayers) {
         if (player.joined != 1) continue;
-        SendDatagram(game, player.address.View(), kClientPort, closed);
-        ++game.traffic.serverStatistics.srvcl;
+        SendDatagram(session, player.address.View(), kClientPort, closed);
+        ++session.traffic.serverStatistics.srvcl;
     }
 }
 
-void StopHosting(Game& game) {
-    Server& server = game.server;
-    CloseServer(game);
+void StopHosting(Session& session) {
+    Server& server = session.server;
+    CloseServer(session);
     server.serverPlayers.clear();
     server.lastHeard.clear();
     // Resends and removals of the game that ended would otherwise reach the next one.
     server.pendingMessages.clear();
     server.departures.clear();
-    game.state.hosting = false;
+    session.state.hosting = false;
     server.serverIdle = true;
 }
 
-void RunServerFrameDuties(Game& game) {
-    Server& server = game.server;
+void RunServerFrameDuties(Session& session) {
+    Server& server = session.server;
     // Copies: a send never changes the tables, but keep the loops independent of them anyway.
     for (const tfeedbackrec& record : server.departures) {
         for (int32_t recipient : record.recipients) {
-            SendPlayerDeleted(game, record.departedId, recipient);
+            SendPlayerDeleted(session, record.departedId, recipient);
         }
     }
     for (const tpendingmessage& message : server.pendingMessages) {
-        SendDatagram(game, message.address.View(), kClientPort, message.datagram);
-        ++game.traffic.serverStatistics.addlist;
+        SendDatagram(session, message.address.View(), kClientPort, message.datagram);
+        ++session.traffic.serverStatistics.addlist;
     }
 }
 
-void RunServerTimeoutCheck(Game& game) {
-    Server& server = game.server;
-    const Client& client = game.client;
-    uint32_t now = NetNow(game);
+void RunServerTimeoutCheck(Session& session) {
+    Server& server = session.server;
+    const Client& client = session.client;
+    uint32_t now = NetNow(session);
     server.lastHeard.resize(server.serverPlayers.size(), now);
     std::vector<int32_t> leaving;
     for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
@@ -150,10 +151,10 @@ void RunServerTimeoutCheck(Game& game) {
         // Signed: a joiner's grace period puts lastHeard in the future.
         int32_t silence = static_cast<int32_t>(now - server.lastHeard[i]);
         if (!player.isBot && silence >= static_cast<int32_t>(kSilenceLimitMs) &&
-            !client.clientSettings.gameOver && !game.state.connecting) {
+            !client.clientSettings.gameOver && !session.state.connecting) {
             player.active = 0;
         }
     }
     // Queued after the walk: a removal with nobody left to confirm it completes at once.
-    for (int32_t id : leaving) QueueDeparture(game, FindServerPlayer(server, id));
+    for (int32_t id : leaving) QueueDeparture(session, FindServerPlayer(server, id));
 }

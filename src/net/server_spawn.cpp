@@ -1,33 +1,33 @@
 // Spawn points for joins, placements in a new level and bots; the host's bots' table entries.
 #include <algorithm>
 
-#include "app/game.h"
 #include "net/messages.h"
 #include "net/net_io.h"
 #include "net/server.h"
+#include "net/session.h"
 
 namespace {
 
 constexpr std::string_view kBotNames[8] = {"Grinder", "Vortex", "Mamba",  "Ratchet",
                                            "Kestrel", "Bolt",   "Ferrum", "Nyx"};
 
-int32_t FreshBotId(Game& game) {
+int32_t FreshBotId(Session& session) {
     // A duplicate id would make two entries answer to one name on every machine.
-    int32_t id = DrawNetId(game);
-    while (FindServerPlayer(game.server, id) >= 0) id = (id + 1) % kIdRange;
+    int32_t id = DrawNetId(session);
+    while (FindServerPlayer(session.server, id) >= 0) id = (id + 1) % kIdRange;
     return id;
 }
 
 }  // namespace
 
-const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team) {
-    Arena& arena = game.world.arena;
+const tspawnpoint* ChooseSpawnPoint(Session& session, uint8_t team) {
+    Arena& arena = session.world.arena;
     if (arena.spawnPoints.empty()) return nullptr;
     SpawnOrder& order = arena.spawnOrder;
     std::vector<uint8_t>* list = &order.all;
     uint8_t* cursor = &order.allCursor;
     // A map without points of the team still places its players, on any point.
-    if (game.server.serverSettings.gameType != kDeathMatch) {
+    if (session.server.serverSettings.gameType != kDeathMatch) {
         std::vector<uint8_t>* teamList = team == 0 ? &order.blue : &order.red;
         if (!teamList->empty()) {
             list = teamList;
@@ -41,11 +41,11 @@ const tspawnpoint* ChooseSpawnPoint(Game& game, uint8_t team) {
     return &arena.spawnPoints[index < arena.spawnPoints.size() ? index : 0];
 }
 
-void AddBots(Game& game) {
-    Server& server = game.server;
+void AddBots(Session& session) {
+    Server& server = session.server;
     int32_t wanted = std::min<int32_t>(server.serverSettings.botCount, kBotLimit);
     for (int32_t b = 0; b < wanted; ++b) {
-        if (game.world.arena.spawnPoints.empty()) break;
+        if (session.world.arena.spawnPoints.empty()) break;
         if (static_cast<int32_t>(server.serverPlayers.size()) >= kMaxPlayers) break;
 
         tplayerinfo bot;
@@ -54,26 +54,26 @@ void AddBots(Game& game) {
             bot.team = blue ? 0 : 1;
             ++server.teamCounts[blue ? 0 : 1];
         }
-        const tspawnpoint& spawn = *ChooseSpawnPoint(game, bot.team);
-        bot.id = FreshBotId(game);
+        const tspawnpoint& spawn = *ChooseSpawnPoint(session, bot.team);
+        bot.id = FreshBotId(session);
         bot.address.Assign("127.0.0.1");
         bot.active = 1;
         bot.isBot = 1;
         bot.position = {spawn.x, spawn.y, spawn.z};
         bot.yaw = spawn.angle;
-        bot.name.Assign(kBotNames[game.random.Below(8)]);
+        bot.name.Assign(kBotNames[session.random.Below(8)]);
         server.serverPlayers.push_back(bot);
 
-        int32_t messageId = DrawNetId(game);
+        int32_t messageId = DrawNetId(session);
         tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, messageId);
         for (const tplayerinfo& player : server.serverPlayers) {
             if (player.isBot) continue;
-            SendDatagram(game, player.address.View(), kClientPort, added);
-            ++game.traffic.serverStatistics.added;
+            SendDatagram(session, player.address.View(), kClientPort, added);
+            ++session.traffic.serverStatistics.added;
             server.pendingMessages.push_back({messageId, player.address, added});
         }
     }
-    uint32_t now = NetNow(game);
+    uint32_t now = NetNow(session);
     server.lastHeard.resize(server.serverPlayers.size(), now);
     for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
         if (server.serverPlayers[i].isBot) server.lastHeard[i] = now;

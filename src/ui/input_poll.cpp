@@ -3,10 +3,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/game.h"
 #include "base/main_window.h"
 #include "game/view_cameras.h"
 #include "ui/edit_box.h"
+#include "ui/frontend.h"
 #include "ui/screen_flow.h"
 #include "ui/window_clipboard.h"
 
@@ -98,15 +98,16 @@ void UpdateCursor(Menus& menus, MainWindow& window, int32_t playState) {
     menus.cursorShown = show;
 }
 
-void PollInput(Game& game) {
-    if (game.services.window) {
-        WindowClipboard clipboard(*game.services.window);
-        PollKeyboard(game.input, game.menus, clipboard);
+void PollInput(Frontend& frontend) {
+    if (frontend.services.window) {
+        WindowClipboard clipboard(*frontend.services.window);
+        PollKeyboard(frontend.input, frontend.menus, clipboard);
     } else {
         MemoryClipboard clipboard;
-        PollKeyboard(game.input, game.menus, clipboard);
+        PollKeyboard(frontend.input, frontend.menus, clipboard);
     }
-    PollMouse(game.input, game.tuning);
-    ZoomChaseCamera(game.view, game.input.mouse.wheel);
-    if (game.services.window) UpdateCursor(game.menus, *game.services.window, game.state.playState);
+    PollMouse(frontend.input, frontend.tuning);
+    ZoomChaseCamera(frontend.view, frontend.input.mouse.wheel);
+    if (frontend.services.window)
+        UpdateCursor(frontend.menus, *frontend.services.window, frontend.state.playState);
 }

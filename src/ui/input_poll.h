@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-struct Game;
+struct Frontend;
 struct InputState;
 struct Menus;
 struct Tuning;
@@ -17,4 +17,4 @@ void PollMouse(InputState& input, const Tuning& tuning);
 void UpdateCursor(Menus& menus, MainWindow& window, int32_t playState);
 
 // The frame's whole input step: keyboard, mouse (look, wheel, chase-camera zoom), cursor.
-void PollInput(Game& game);
+void PollInput(Frontend& frontend);

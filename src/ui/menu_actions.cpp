@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "app/game.h"
 #include "net/client_session.h"
 #include "net/server.h"
+#include "ui/frontend.h"
 
 namespace {
 
-void SetLocalPlayer(Game& game, const std::string& name, int32_t team) {
-    game.client.localPlayer.name.Assign(name);
-    game.client.localPlayer.team = team == 1 ? 1 : 0;
+void SetLocalPlayer(Frontend& frontend, const std::string& name, int32_t team) {
+    frontend.client.localPlayer.name.Assign(name);
+    frontend.client.localPlayer.team = team == 1 ? 1 : 0;
 }
 
 uint8_t ClampToByte(int32_t value, int32_t limit) {
@@ -19,34 +19,35 @@ uint8_t ClampToByte(int32_t value, int32_t limit) {
 
 }  // namespace
 
-void ConnectFromMenu(Game& game, const ConnectForm& form) {
-    if (!game.client.loadedMap.empty()) Disconnect(game);
-    SetLocalPlayer(game, form.playerName, form.team);
-    if (IsConnected(game) && game.client.clientSettings.serverAddress.View() == form.address)
+void ConnectFromMenu(Frontend& frontend, const ConnectForm& form) {
+    if (!frontend.client.loadedMap.empty()) Disconnect(frontend);
+    SetLocalPlayer(frontend, form.playerName, form.team);
+    if (IsConnected(frontend) &&
+        frontend.client.clientSettings.serverAddress.View() == form.address)
         return;
-    game.client.serverDestination = form.address;
-    game.client.clientSettings.serverAddress.Assign(form.address);
-    ShowLoadingFrames(game);
-    Connect(game);
+    frontend.client.serverDestination = form.address;
+    frontend.client.clientSettings.serverAddress.Assign(form.address);
+    ShowLoadingFrames(frontend);
+    Connect(frontend);
 }
 
-void StartGameFromMenu(Game& game, const NewGameForm& form) {
-    tgamesettings& settings = game.server.serverSettings;
+void StartGameFromMenu(Frontend& frontend, const NewGameForm& form) {
+    tgamesettings& settings = frontend.server.serverSettings;
     settings.gameName.Assign(form.serverName);
     settings.gameType = ClampToByte(form.gameType, kTeamDeathMatch);
     settings.fragLimit = ClampToByte(form.fragLimit, 255);
     settings.botCount = ClampToByte(form.botCount, kBotLimit);
-    game.server.mapList = form.maps;
-    game.server.mapIndex = 0;
-    SetLocalPlayer(game, form.playerName, form.team);
-    ShowLoadingFrames(game);
-    StartHostedGame(game);
+    frontend.server.mapList = form.maps;
+    frontend.server.mapIndex = 0;
+    SetLocalPlayer(frontend, form.playerName, form.team);
+    ShowLoadingFrames(frontend);
+    StartHostedGame(frontend);
 }
 
-void ShowLoadingFrames(Game& game) {
-    if (game.menus.paintMenuAndLoading) game.menus.paintMenuAndLoading(game);
+void ShowLoadingFrames(Frontend& frontend) {
+    if (frontend.menus.paintMenuAndLoading) frontend.menus.paintMenuAndLoading();
 }
 
-void ShowLoadingFrame(Game& game) {
-    if (game.menus.paintLoading) game.menus.paintLoading(game);
+void ShowLoadingFrame(Frontend& frontend) {
+    if (frontend.menus.paintLoading) frontend.menus.paintLoading();
 }

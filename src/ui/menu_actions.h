@@ -11,12 +11,12 @@
 #pragma once
 #include "ui/menu_forms.h"
 
-struct Game;
+struct Frontend;
 
-void ConnectFromMenu(Game& game, const ConnectForm& form);
-void StartGameFromMenu(Game& game, const NewGameForm& form);
+void ConnectFromMenu(Frontend& frontend, const ConnectForm& form);
+void StartGameFromMenu(Frontend& frontend, const NewGameForm& form);
 
 // One menu frame and one loading frame, drawn at once (nothing without a window).
-void ShowLoadingFrames(Game& game);
+void ShowLoadingFrames(Frontend& frontend);
 // The loading frame alone, as a level restart shows it.
-void ShowLoadingFrame(Game& game);
+void ShowLoadingFrame(Frontend& frontend);

@@ -7,6 +7,6 @@
 #pragma once
 #include "ui/menus.h"
 
-struct Game;
+struct Frontend;
 
-void BuildMenus(Game& game, MenuVariant variant);
+void BuildMenus(Frontend& frontend, MenuVariant variant);

@@ -4,8 +4,8 @@
 #include "ui/menus.h"
 #include "ui/screen_flow.h"
 
-struct Game;
+struct Frontend;
 
-void RunMenuRequest(Game& game, MenuRequest request);
+void RunMenuRequest(Frontend& frontend, MenuRequest request);
 // The server did not answer in time: the message box opens over the current menu.
-void ShowServerSilentMessage(Game& game);
+void ShowServerSilentMessage(Frontend& frontend);

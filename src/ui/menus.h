@@ -1,15 +1,14 @@
 // Menus: the main menu's entries, the four overlay screens with their widgets, the screen state
 // and the pointer. Built by BuildMenuScreens (ui/menu_layout.h), changed by the screen flow
-// (ui/screen_flow.h) and the window event handlers, drawn by ui/draw. Owned by Game.
+// (ui/screen_flow.h) and the window event handlers, drawn by ui/draw. Owned by the Frontend.
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ui/widgets.h"
-
-struct Game;
 
 // Which menu is on screen. Overlay screens come in two values: over the main menu (lower) and
 // over the in-game menu (one higher); closing subtracts the screen's offset.
@@ -112,6 +111,6 @@ struct Menus {
 
     // Show frames at once, outside the frame loop, before a slow level load; set by the program
     // (drawing is not part of the core), absent in tests.
-    void (*paintMenuAndLoading)(Game&) = nullptr;  // one menu frame, then the loading frame
-    void (*paintLoading)(Game&) = nullptr;         // the loading frame alone
+    std::function<void()> paintMenuAndLoading;  // one menu frame, then the loading frame
+    std::function<void()> paintLoading;         // the loading frame alone
 };

@@ -1,10 +1,10 @@
 #include "ui/options.h"
 
-#include "app/game.h"
 #include "base/main_window.h"
 #include "base/text_numbers.h"
 #include "game/view_layout.h"
 #include "sound/sound_volume.h"
+#include "ui/frontend.h"
 
 namespace {
 
@@ -23,34 +23,35 @@ int32_t DetailLevelOf(const std::string& entry, int32_t current) {
 
 }  // namespace
 
-bool ApplyOptions(Game& game, const OptionsChoice& choice) {
-    tusersettings& settings = game.userSettings;
-    MainWindow& window = *game.services.window;
+bool ApplyOptions(Frontend& frontend, const OptionsChoice& choice) {
+    tusersettings& settings = frontend.userSettings;
+    MainWindow& window = *frontend.services.window;
     settings.mouseSensitivity = PercentOf(choice.sensitivity, settings.mouseSensitivity);
 
-    EnumerateDisplayModes(window, game.displayModes);
-    for (const tdisplaymode& mode : game.displayModes) {
+    EnumerateDisplayModes(window, frontend.displayModes);
+    for (const tdisplaymode& mode : frontend.displayModes) {
         if (DisplayModeText(mode) == choice.resolution) {
             settings.screenWidth = mode.width;
             settings.screenHeight = mode.height;
             break;
         }
     }
-    ScaleMouseSensitivity(game.tuning, settings.mouseSensitivity);
+    ScaleMouseSensitivity(frontend.tuning, settings.mouseSensitivity);
 
     if (window.ScreenWidth() != settings.screenWidth ||
         window.ScreenHeight() != settings.screenHeight) {
         SwitchDisplayMode(window, settings.screenWidth, settings.screenHeight);
         // No frame may draw while the window and its context are being rebuilt.
-        game.state.renderEnabled = false;
+        frontend.state.renderEnabled = false;
         window.Resize(settings.screenWidth, settings.screenHeight);
-        FormResize(game.view, settings.screenWidth, settings.screenHeight);
-        game.state.renderEnabled = true;
+        FormResize(frontend.view, settings.screenWidth, settings.screenHeight);
+        frontend.state.renderEnabled = true;
     }
     settings.detailLevel = DetailLevelOf(choice.detail, settings.detailLevel);
     settings.soundVolume = PercentOf(choice.volume, settings.soundVolume);
-    const int32_t local = game.sound.playerChannels.empty() ? -1 : game.state.localPlayerIndex;
-    ApplySoundVolume(game.sound, game.userSettings.soundVolume, local);
-    WriteUserSettings(game.paths.settingsFile, settings);
+    const int32_t local =
+        frontend.sound.playerChannels.empty() ? -1 : frontend.state.localPlayerIndex;
+    ApplySoundVolume(frontend.sound, frontend.userSettings.soundVolume, local);
+    WriteUserSettings(frontend.paths.settingsFile, settings);
     return true;
 }

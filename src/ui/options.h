@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-struct Game;
+struct Frontend;
 
 struct OptionsChoice {
     std::string sensitivity;  // "50%".."150%"
@@ -14,4 +14,4 @@ struct OptionsChoice {
 };
 
 // Returns true; throws std::runtime_error when conf2.cfg cannot be written.
-bool ApplyOptions(Game& game, const OptionsChoice& choice);
+bool ApplyOptions(Frontend& frontend, const OptionsChoice& choice);

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
-#include "app/game.h"
 #include "game/weapon.h"
 #include "ui/edit_box.h"
+#include "ui/frontend.h"
 #include "ui/menu_requests.h"
 #include "ui/screen_flow.h"
 #include "ui/screen_mouse.h"
@@ -25,29 +25,29 @@ bool IsReloadKey(uint8_t c) {
 
 }  // namespace
 
-void FormKeyPress(Game& game, uint8_t character) {
+void FormKeyPress(Frontend& frontend, uint8_t character) {
     if (character == kEscapeCharacter) {
-        HandleEscape(game.menus, game.state.playState);
+        HandleEscape(frontend.menus, frontend.state.playState);
         return;
     }
-    if (IsViewKey(character)) game.view.chaseView = !game.view.chaseView;
-    if (IsReloadKey(character) && game.state.playState == 1) {
-        Match match = MatchOf(game);
+    if (IsViewKey(character)) frontend.view.chaseView = !frontend.view.chaseView;
+    if (IsReloadKey(character) && frontend.state.playState == 1) {
+        Match match = MatchOf(frontend);
         ManualReload(match);
     }
     // Ctrl+letter combinations are commands, and control keys other than Backspace (Enter, Tab)
     // are not text.
-    if (game.input.KeyHeld(DIK_LCONTROL)) return;
+    if (frontend.input.KeyHeld(DIK_LCONTROL)) return;
     if (character != kBackspace && character < kFirstPrintable) return;
-    const ActiveEdit edit = FindActiveEdit(game.menus);
+    const ActiveEdit edit = FindActiveEdit(frontend.menus);
     if (edit.box) HandleKey(*edit.box, character, edit.mode);
 }
 
-void FormKeyDown(Game& game, int32_t virtualKey) {
-    if (game.state.playState != 0) return;
-    Menus& menus = game.menus;
+void FormKeyDown(Frontend& frontend, int32_t virtualKey) {
+    if (frontend.state.playState != 0) return;
+    Menus& menus = frontend.menus;
     if (virtualKey == kVirtualKeyEnter) {
-        RunMenuRequest(game, HandleEnter(menus, game.state.playState));
+        RunMenuRequest(frontend, HandleEnter(menus, frontend.state.playState));
     } else if (InMenu(menus.screenState) && virtualKey == kVirtualKeyUp) {
         MoveBarUp(menus);
     } else if (InMenu(menus.screenState) && virtualKey == kVirtualKeyDown) {
@@ -55,38 +55,38 @@ void FormKeyDown(Game& game, int32_t virtualKey) {
     }
 }
 
-void FormMouseMove(Game& game, PixelPoint pointer) {
-    MenuMouseMove(game.menus, pointer);
+void FormMouseMove(Frontend& frontend, PixelPoint pointer) {
+    MenuMouseMove(frontend.menus, pointer);
 }
 
-void FormClick(Game& game) {
-    RunMenuRequest(game, MenuClick(game.menus, game.state.playState));
+void FormClick(Frontend& frontend) {
+    RunMenuRequest(frontend, MenuClick(frontend.menus, frontend.state.playState));
 }
 
-void FormMouseDown(Game& game, PixelPoint pointer) {
-    MenuMouseDown(game.menus, pointer);
+void FormMouseDown(Frontend& frontend, PixelPoint pointer) {
+    MenuMouseDown(frontend.menus, pointer);
 }
 
-void FormMouseUp(Game& game, PixelPoint pointer) {
-    MenuMouseUp(game.menus, pointer);
+void FormMouseUp(Frontend& frontend, PixelPoint pointer) {
+    MenuMouseUp(frontend.menus, pointer);
 }
 
-void FormDblClick(Game& game) {
-    MenuDoubleClick(game.menus, game.menus.pointer);
+void FormDblClick(Frontend& frontend) {
+    MenuDoubleClick(frontend.menus, frontend.menus.pointer);
 }
 
-void FormLeftButton(Game& game, bool pressed, PixelPoint pointer) {
+void FormLeftButton(Frontend& frontend, bool pressed, PixelPoint pointer) {
     // During a match the button fires; the hidden menus must not take it as a click.
-    if (game.state.playState != 0) return;
-    ClickTracker& clicks = game.menus.clicks;
-    game.menus.pointer = pointer;
+    if (frontend.state.playState != 0) return;
+    ClickTracker& clicks = frontend.menus.clicks;
+    frontend.menus.pointer = pointer;
     if (!pressed) {
-        if (!clicks.doublePress) FormClick(game);
+        if (!clicks.doublePress) FormClick(frontend);
         clicks.doublePress = false;
-        FormMouseUp(game, pointer);
+        FormMouseUp(frontend, pointer);
         return;
     }
-    const uint32_t now = game.services.clock ? game.services.clock->Ticks() : 0;
+    const uint32_t now = frontend.services.clock ? frontend.services.clock->Ticks() : 0;
     const bool near = std::abs(pointer.x - clicks.lastPress.x) <= kDoubleClickDistance &&
                       std::abs(pointer.y - clicks.lastPress.y) <= kDoubleClickDistance;
     clicks.doublePress = clicks.pressSeen && near && now - clicks.lastPressTime <= kDoubleClickTime;
@@ -94,21 +94,21 @@ void FormLeftButton(Game& game, bool pressed, PixelPoint pointer) {
     clicks.pressSeen = !clicks.doublePress;
     clicks.lastPressTime = now;
     clicks.lastPress = pointer;
-    FormMouseDown(game, pointer);
-    if (clicks.doublePress) FormDblClick(game);
+    FormMouseDown(frontend, pointer);
+    if (clicks.doublePress) FormDblClick(frontend);
 }
 
-void FormScanKeyDown(Game& game, uint8_t dik) {
+void FormScanKeyDown(Frontend& frontend, uint8_t dik) {
     switch (dik) {
         case DIK_RETURN:
         case DIK_NUMPADENTER:
-            FormKeyDown(game, kVirtualKeyEnter);
+            FormKeyDown(frontend, kVirtualKeyEnter);
             break;
         case DIK_UP:
-            FormKeyDown(game, kVirtualKeyUp);
+            FormKeyDown(frontend, kVirtualKeyUp);
             break;
         case DIK_DOWN:
-            FormKeyDown(game, kVirtualKeyDown);
+            FormKeyDown(frontend, kVirtualKeyDown);
             break;
         default:
             break;

@@ -6,7 +6,7 @@
 
 #include "ui/widgets.h"
 
-struct Game;
+struct Frontend;
 
 // Virtual key codes FormKeyDown acts on.
 inline constexpr int32_t kVirtualKeyEnter = 13;
@@ -14,17 +14,17 @@ inline constexpr int32_t kVirtualKeyUp = 38;
 inline constexpr int32_t kVirtualKeyDown = 40;
 inline constexpr uint8_t kEscapeCharacter = 27;
 
-void FormKeyPress(Game& game, uint8_t character);
-void FormKeyDown(Game& game, int32_t virtualKey);
-void FormMouseMove(Game& game, PixelPoint pointer);
-void FormClick(Game& game);
-void FormMouseDown(Game& game, PixelPoint pointer);
-void FormMouseUp(Game& game, PixelPoint pointer);
-void FormDblClick(Game& game);
+void FormKeyPress(Frontend& frontend, uint8_t character);
+void FormKeyDown(Frontend& frontend, int32_t virtualKey);
+void FormMouseMove(Frontend& frontend, PixelPoint pointer);
+void FormClick(Frontend& frontend);
+void FormMouseDown(Frontend& frontend, PixelPoint pointer);
+void FormMouseUp(Frontend& frontend, PixelPoint pointer);
+void FormDblClick(Frontend& frontend);
 
 // A left button press or release as the window reports it: press -> FormMouseDown, and
 // FormDblClick for the second press of a double click; release -> FormClick (not after a
 // double click's second press) and FormMouseUp.
-void FormLeftButton(Game& game, bool pressed, PixelPoint pointer);
+void FormLeftButton(Frontend& frontend, bool pressed, PixelPoint pointer);
 // A DirectInput key went down (repeating while held): Enter, Up and Down reach FormKeyDown.
-void FormScanKeyDown(Game& game, uint8_t dik);
+void FormScanKeyDown(Frontend& frontend, uint8_t dik);

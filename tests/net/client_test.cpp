@@ -26,7 +26,7 @@ struct ClientFixture : ::testing::Test {
         game.services.network = &network;
         game.client.serverDestination = kServer;
         game.client.clientSettings.serverAddress.Assign(kServer);
-        game.client.levelHooks.startLevel = [this](Game&, const std::string& map) {
+        game.client.levelHooks.startLevel = [this](Session&, const std::string& map) {
             levels.push_back(map);
             return true;
         };

@@ -20,7 +20,7 @@ NetMachine& NetHarness::AddMachine(const std::string& address, uint64_t seed) {
     machine->game.random.Seed(seed);
     machine->game.state.startupComplete = true;
     NetMachine* self = machine.get();
-    machine->game.client.levelHooks.startLevel = [self](Game& game, const std::string& map) {
+    machine->game.client.levelHooks.startLevel = [self](Session& game, const std::string& map) {
         if (map.rfind("arena", 0) != 0) return false;
         self->levelsStarted.push_back(map);
         game.world.arena.spawnPoints = TestSpawnPoints();

@@ -5,6 +5,7 @@
 
 #include "base/scan_codes.h"
 #include "config/config_reader.h"
+#include "world/bullet_model.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
 
@@ -36,10 +37,13 @@ BotMatch::BotMatch(const BotMatchOptions& options) {
     game.world.textures.texturesDir = run / "textures";
     game.world.playerModelFile = run / "player.txt";
     game.world.bulletModelFile = run / "bullet.txt";
-    game.client.levelHooks.startLevel = [this, run](Game& level, const std::string& map) {
+    game.client.levelHooks.startLevel = [this, run](Session& level, const std::string& map) {
         tally_.maps.push_back(map);
-        return StartLevel(level.world, *level.services.gpu, level.random, LevelSettings{0, 32},
-                          run / "maps" / map, level.play.playerModels, {});
+        if (!StartLevel(level.world, *level.services.gpu, level.random, LevelSettings{0, 32},
+                        run / "maps" / map, level.play.playerModels, {}))
+            return false;
+        PrepareBulletModel(level.world, level.services.gpu);
+        return true;
     };
     HostGame(*machine_, {.maps = options.maps,
                          .bots = options.bots,

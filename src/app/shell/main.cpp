@@ -79,10 +79,10 @@ int RunGame() {
         std::fprintf(stderr,
                      "zarnok: UDP ports 7050/7051 are in use; network games will not work\n");
     }
-    game->menus.paintMenuAndLoading = [](Game& shown) {
-        PaintMenuAndLoadingFrames(MenuSceneOf(shown));
+    game->menus.paintMenuAndLoading = [shown = game.get()] {
+        PaintMenuAndLoadingFrames(MenuSceneOf(*shown));
     };
-    game->menus.paintLoading = [](Game& shown) { PaintLoadingFrame(MenuSceneOf(shown)); };
+    game->menus.paintLoading = [shown = game.get()] { PaintLoadingFrame(MenuSceneOf(*shown)); };
 
     auto splash = std::make_unique<SplashWindow>();
     splash->Show();

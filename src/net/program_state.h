@@ -1,6 +1,6 @@
 // ProgramState: the program-wide flags every subsystem reads (who hosts, whether the client is
 // connected, whether a match is played) and FrameTiming: the frame loop's clock bookkeeping.
-// Both live in Game; the frame loop (app/frame_loop) is their main reader.
+// Both live in the Session; the frame loop (app/frame_loop) is their main reader.
 #pragma once
 #include <cstdint>
 
