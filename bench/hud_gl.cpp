@@ -7,9 +7,9 @@
 
 #include <ctime>
 
-#include "../tests/gl/support/render_harness.h"
 #include "platform/bitmap_font.h"
 #include "render/hud.h"
+#include "support/gl/render_harness.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "soak_match.h"
+#include "support/soak_match.h"
 
 int main(int argc, char** argv) {
     SoakOptions options;

@@ -34,11 +34,11 @@
 #include <optional>
 #include <string>
 
-#include "../tests/gl/support/gl_queries.h"
-#include "../tests/gl/support/render_harness.h"
 #include "net/player_models.h"
 #include "platform/bitmap_font.h"
 #include "render/gl_state.h"
+#include "support/gl/gl_queries.h"
+#include "support/gl/render_harness.h"
 
 namespace {
 

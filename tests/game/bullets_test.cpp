@@ -10,8 +10,8 @@
 #include "game/explosions.h"
 #include "game/weapon.h"
 #include "net/client_receive.h"
-#include "play_fixture.h"
 #include "support/match_rules.h"
+#include "support/play_fixture.h"
 #include "world/animation.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "game/weapon.h"
-#include "net/net_harness.h"
 #include "support/fake_gpu.h"
 #include "support/match_rules.h"
+#include "support/net_harness.h"
 
 namespace {
 

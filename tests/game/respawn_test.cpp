@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "app/game.h"
-#include "play_fixture.h"
 #include "support/match_rules.h"
+#include "support/play_fixture.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "game/death.h"
-#include "play_fixture.h"
 #include "sound/player_channels.h"
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 #include "support/fake_audio.h"
 #include "support/match_rules.h"
+#include "support/play_fixture.h"
 #include "support/temp_dir.h"
 #include "support/wav_bytes.h"
 

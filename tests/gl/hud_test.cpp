@@ -7,7 +7,7 @@
 
 #include "platform/bitmap_font.h"
 #include "render/hud_drawing.h"
-#include "support/plain_arena.h"
+#include "support/gl/plain_arena.h"
 
 namespace {
 

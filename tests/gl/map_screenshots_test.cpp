@@ -8,7 +8,7 @@
 #include <set>
 
 #include "platform/bitmap_font.h"
-#include "support/render_harness.h"
+#include "support/gl/render_harness.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "render/gl_state.h"
-#include "support/plain_arena.h"
+#include "support/gl/plain_arena.h"
 
 namespace {
 

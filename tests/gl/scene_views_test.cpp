@@ -12,8 +12,8 @@
 #include "platform/sdl_clock.h"
 #include "render/floor_rows.h"
 #include "render/gl_state.h"
-#include "support/gl_queries.h"
-#include "support/plain_arena.h"
+#include "support/gl/gl_queries.h"
+#include "support/gl/plain_arena.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include "net/client_receive.h"
 #include "net/client_session.h"
 #include "net/server.h"
-#include "recording_network.h"
 #include "sound/player_channels.h"
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
 #include "support/fake_audio.h"
 #include "support/players.h"
+#include "support/recording_network.h"
 #include "support/temp_dir.h"
 #include "support/wav_bytes.h"
 

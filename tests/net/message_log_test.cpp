@@ -5,7 +5,7 @@
 #include "app/frame_loop.h"
 #include "app/game.h"
 #include "net/message_log.h"
-#include "net/net_harness.h"
+#include "support/net_harness.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "net_harness.h"
 #include "support/fake_gpu.h"
+#include "support/net_harness.h"
 #include "support/temp_dir.h"
 #include "world/model_file.h"
 #include "world/model_loader.h"

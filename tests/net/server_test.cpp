@@ -4,8 +4,8 @@
 #include "app/game.h"
 #include "net/client_session.h"
 #include "net/server.h"
-#include "recording_network.h"
 #include "support/players.h"
+#include "support/recording_network.h"
 #include "world/level_start.h"
 
 namespace {

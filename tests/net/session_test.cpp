@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "net/client_receive.h"
-#include "net_harness.h"
+#include "support/net_harness.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "net/net_harness.h"
+#include "support/net_harness.h"
 
 struct BotMatchOptions {
     std::vector<std::string> maps;  // file names in the run folder's maps/

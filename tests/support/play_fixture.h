@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "app/game.h"
-#include "net/recording_network.h"
+#include "support/recording_network.h"
 #include "world/collision_grid.h"
 #include "world/model_file.h"
 #include "world/model_loader.h"

@@ -1,4 +1,4 @@
-#include "soak_match.h"
+#include "support/soak_match.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "render_harness.h"
+#include "support/gl/render_harness.h"
 #include "support/picture_files.h"
 #include "support/temp_dir.h"
 

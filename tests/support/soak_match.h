@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "net_harness.h"
+#include "support/net_harness.h"
 
 struct SoakOptions {
     uint32_t minutes = 30;  // simulated play under the faults

@@ -1,4 +1,4 @@
-#include "net_harness.h"
+#include "support/net_harness.h"
 
 #include "world/level_start.h"
 
