@@ -19,9 +19,7 @@ class LocalPlayerStep : public testing::Test {
         game.services.clock = &clock;
         game.state.startupComplete = true;
         game.state.playState = 1;
-        SmallArena small = BuildSmallArena({Cylinder(20, 0, 3, 0, 2)});
-        game.world.arena.cylinderBounds = small.cylinderBounds;
-        game.world.arena.collisionGrid = small.collisionGrid;
+        game.world.arena = SmallArena({{20, 0, 0, 3, 2}});
         game.client.players.resize(1);
         game.play.playerModels = {StickFigure({0, -kLowestSample + 0.001f, 0})};
     }

@@ -26,9 +26,7 @@ class Bots : public testing::Test {
         game.state.hosting = true;
         game.frame.now = 100000;
         // A platform of radius 3 whose top is at height 2.
-        SmallArena small = BuildSmallArena({Cylinder(20, 0, 3, 0, 2)});
-        game.world.arena.cylinderBounds = small.cylinderBounds;
-        game.world.arena.collisionGrid = small.collisionGrid;
+        game.world.arena = SmallArena({{20, 0, 0, 3, 2}});
     }
     int32_t Add(tvec3 position, float yaw, bool bot, uint8_t team = 0) {
         tgeomobject model = StickFigure(position);

@@ -44,7 +44,7 @@ class Bullets : public PlayFixture {
 
 TEST_F(Bullets, ABulletEndsOnTheSideOfACylinderWithAnExplosionInFrontOfIt) {
     StartPlay(1, 0);
-    BuildArena(game.world.arena, {{0, 0, -10, 2, 6}});
+    game.world.arena = test_arena::SmallArena({{0, 0, -10, 2, 6}});
     Stand(0, 0, 0);  // facing -z, towards the pillar 8 units away
     Fire();
     StepFor(1500);
@@ -178,7 +178,7 @@ class Frags : public Bullets {
     // Player 0 (ours) faces two players standing in line 4 and 8 units ahead.
     void SetUpDuel(uint8_t gameType, uint8_t nearTeam, uint8_t farTeam) {
         StartPlay(3, 0, gameType);
-        BuildArena(game.world.arena, {});
+        game.world.arena = test_arena::SmallArena({});
         game.client.clientPlayers[1].team = nearTeam;
         game.client.clientPlayers[2].team = farTeam;
         game.client.localPlayer.team = 0;

@@ -20,7 +20,7 @@ constexpr float kGravity = -0.085f;
 
 class Collision : public testing::Test {
   protected:
-    CollisionWorld World() { return {arena.cylinderBounds, &arena.collisionGrid, players}; }
+    CollisionWorld World() { return CollisionWorldOf(arena, players); }
     // One frame of player `index` moving by its kept velocity under gravity, as the game steps it.
     CollisionHit Fall(size_t index, float speedFactor = 1.0f) {
         StepPlayerPhysics(players[index], kGravity, speedFactor);
@@ -39,7 +39,7 @@ class Collision : public testing::Test {
     }
 
     // A platform 2 high at the origin; a low slab (a ceiling) far to the side.
-    SmallArena arena = BuildSmallArena({Cylinder(0, 0, 3, 0, 2), Cylinder(10, 0, 3, 1.9f, 0.5f)});
+    Arena arena = SmallArena({{0, 0, 0, 3, 2}, {10, 1.9f, 0, 3, 0.5f}});
     std::vector<tgeomobject> players;
     Random random{7};
 };
@@ -73,7 +73,7 @@ TEST_F(Collision, APlayerWalkingOffATopFallsToTheGround) {
 
 TEST_F(Collision, AtALowFrameRateAPlayerStillLandsOnTheLowerTopItWalksOnto) {
     // Fifteen reference frames per real frame: a fall covers many units in one step.
-    arena = BuildSmallArena({Cylinder(0, 0, 3, 0, 6), Cylinder(6, 0, 3, 0, 3)});
+    arena = SmallArena({{0, 0, 0, 3, 6}, {6, 0, 0, 3, 3}});
     players = {StickFigure({2.5f, 6.0f - kLowestSample + 0.001f, 0})};
     for (int frame = 0; frame < 6; ++frame) {
         players[0].velocity.x = 0.05f;

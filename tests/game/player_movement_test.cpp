@@ -46,8 +46,7 @@ class Movement : public testing::Test {
         PlayMatchSounds(sound, events);
         events.clear();
         StepPlayerPhysics(player, tuning.GRAVITY, 1.0f);
-        IntegratePlayer(player, 0, {arena.cylinderBounds, &arena.collisionGrid, players}, 1.0f,
-                        random);
+        IntegratePlayer(player, 0, CollisionWorldOf(arena, players), 1.0f, random);
     }
     PlayerChannels& Channels() { return sound.playerChannels[0]; }
     int32_t Animation() const { return players[0].triangleParts.front().currentAnimation; }
@@ -65,7 +64,7 @@ class Movement : public testing::Test {
     Tuning tuning;
     Random random{3};
     // Open ground, and a slab whose underside is 1.9 above it (too low to stand under) at x 10.
-    SmallArena arena = BuildSmallArena({Cylinder(10, 0, 3, 1.9f, 0.5f)});
+    Arena arena = SmallArena({{10, 1.9f, 0, 3, 0.5f}});
     std::vector<tgeomobject> players = {StickFigure()};
     float lookPitch = 0;
     MatchEvents events;
@@ -283,8 +282,7 @@ TEST_F(Movement, ModelsWithoutTheNamedPartsAndBadNumbersDoNoHarm) {
          {tvec3{nan, nan, nan}, tvec3{0, std::numeric_limits<float>::infinity(), 0}}) {
         players[0].velocity = bad;
         players[0].frameVelocity = bad;
-        IntegratePlayer(players[0], 0, {arena.cylinderBounds, &arena.collisionGrid, players}, 1.0f,
-                        random);
+        IntegratePlayer(players[0], 0, CollisionWorldOf(arena, players), 1.0f, random);
         EXPECT_EQ(players[0].position, (tvec3{0, 5, 0}));
         StepPlayerPhysics(players[0], tuning.GRAVITY, 1.0f);
         EXPECT_TRUE(std::isfinite(players[0].velocity.y));

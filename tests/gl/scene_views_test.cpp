@@ -17,17 +17,19 @@
 
 namespace {
 
+using test_arena::ArenaCylinder;
+
 constexpr int kWidth = 640;
 constexpr int kHeight = 512;
 constexpr uint32_t kNow = 100000;
 
 // A small cylinder far from everything: every map needs one.
-constexpr PlainCylinder kFarPost{60, 0, 60, 0.5f, 0.5f};
+constexpr ArenaCylinder kFarPost{60, 0, 60, 0.5f, 0.5f};
 
 class SceneViews : public testing::Test {
   protected:
     // The local player stands at the origin, facing -z.
-    void Load(std::vector<PlainCylinder> cylinders, std::vector<PlainCharger> chargers = {}) {
+    void Load(std::vector<ArenaCylinder> cylinders, std::vector<tcharger> chargers = {}) {
         cylinders.push_back(kFarPost);
         arena.Load(harness, cylinders, chargers);
         harness.AddPlayer({0, 1.2f, 0}, 0, "walk");
@@ -42,7 +44,7 @@ class SceneViews : public testing::Test {
     }
     std::vector<Rgb> Whole() const { return Frame(0, 0, kWidth, kHeight); }
     // The side view's half of a split frame over the given cylinders.
-    std::vector<Rgb> SideViewOf(std::vector<PlainCylinder> cylinders) {
+    std::vector<Rgb> SideViewOf(std::vector<ArenaCylinder> cylinders) {
         Load(std::move(cylinders));
         harness.DrawSplit(kNow);
         return Frame(0, 0, kWidth / 2, kHeight);
@@ -231,9 +233,9 @@ TEST_F(SceneViews, CylindersOutsideEveryViewAreNotDrawnAndOnesReachingIntoAViewS
     EXPECT_GT(Count(Frame(0, 0, half, kHeight), IsCylinderBlue), 500u);
 
     // Standing on the floor like that one, so that they add the same shadow disc.
-    const PlainCylinder beside{20, 0, -80, 3, 30};
-    const PlainCylinder cutAway{-100, 0, -14, 3, 30};
-    for (const PlainCylinder& cylinder : {beside, cutAway}) {
+    const ArenaCylinder beside{20, 0, -80, 3, 30};
+    const ArenaCylinder cutAway{-100, 0, -14, 3, 30};
+    for (const ArenaCylinder& cylinder : {beside, cutAway}) {
         Load({cylinder});
         // Drawn, it would add at least what the first one added.
         EXPECT_LT(added() * 2, drawnOnce) << "the cylinder at x " << cylinder.x << " is drawn";
@@ -256,7 +258,7 @@ TEST_F(SceneViews, ChaseViewLeavesOutCylindersHiddenBehindNearerOnesWithoutChang
     harness.counts = &counts;
     int32_t hidden = 0;
     for (float x = 0; x <= 12; x += 0.5f) {
-        const std::vector<PlainCylinder> cylinders = {
+        const std::vector<ArenaCylinder> cylinders = {
             {0, 0, -8, 3, 6}, {x, 0, -20, 1, 3}, kFarPost};
         std::array<std::vector<Rgb>, 2> frames;
         for (const PlainArena* plain : {static_cast<const PlainArena*>(&arena), &allDrawn}) {
@@ -331,7 +333,7 @@ TEST_F(SceneViews, APlatformOverThePlayerIsHalfTransparentInTheTopView) {
 // camera standing inside one, and not at all through one seen whole.
 TEST_F(SceneViews, ShadowDiscsShowUnderPlatformsAndInsideCylindersTheCameraStandsIn) {
     // The chase view's shadows darken the grey floor by 0.4. The player casts one of his own.
-    const auto shadowed = [&](std::vector<PlainCylinder> cylinders) {
+    const auto shadowed = [&](std::vector<ArenaCylinder> cylinders) {
         Load(std::move(cylinders));
         harness.DrawChase(kNow);
         return Count(Whole(), [](Rgb p) { return SameColour(p, {60, 60, 60}, 4); });

@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <initializer_list>
 #include <sstream>
 
 #include "app/game.h"
 #include "support/recording_network.h"
-#include "world/collision_grid.h"
+#include "support/test_arena.h"
 #include "world/model_file.h"
 #include "world/model_loader.h"
 
@@ -23,19 +22,6 @@ inline tgeomobject ShippedModel(const char* file) {
     tgeomobject model;
     BuildModel(ParseModelFile(text.str(), file), counters, file, model);
     return model;
-}
-
-// Ground plus the given cylinders (x, base y, z, radius, height), with their collision grid.
-inline void BuildArena(Arena& arena, std::initializer_list<std::array<float, 5>> cylinders) {
-    arena.cylinderBounds = {kGroundBounds};
-    ArenaExtent extent;
-    for (const auto& [x, y, z, radius, height] : cylinders) {
-        tcylinderbounds bounds{x, y + height / 2, z, radius, y + height, y};
-        arena.cylinderBounds.push_back(bounds);
-        extent.Include(bounds);
-    }
-    if (cylinders.size() == 0) extent.Include({0, 0, 0, 1, 1, 0});
-    arena.collisionGrid = BuildCollisionGrid(arena.cylinderBounds, extent, "test.map");
 }
 
 struct PlayFixture : ::testing::Test {

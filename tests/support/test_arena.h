@@ -1,13 +1,11 @@
-// A small world built in code for gameplay tests: a stick figure whose sizes are known exactly
-// (so landing heights and touching distances can be worked out by hand) and an arena of a few
-// cylinders on the ground with its collision grid.
+// A small world built in code: a stick figure whose sizes are known exactly (so landing heights
+// and touching distances can be worked out by hand), and an arena of a few cylinders on the
+// ground, built headless with its collision grid or written as a map file for a real level start.
 #pragma once
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "world/arena.h"
-#include "world/collision_grid.h"
 #include "world/geom_object.h"
 
 namespace test_arena {
@@ -82,27 +80,18 @@ inline tgeomobject StickFigure(tvec3 position = {}) {
     return figure;
 }
 
-// A map cylinder: base height `base`, `height` tall.
-inline tcylinderbounds Cylinder(float x, float z, float radius, float base, float height) {
-    return {x, base + height / 2, z, radius, base + height, base};
-}
-
-struct SmallArena {
-    std::vector<tcylinderbounds> cylinderBounds;  // entry 0 is the ground
-    CollisionGrid collisionGrid;
+// A cylinder of a small arena as a map line gives it: the base at height y.
+struct ArenaCylinder {
+    float x = 0, y = 0, z = 0, radius = 0, height = 0;
 };
 
-// The ground and `cylinders`, with the grid the map loader would build over them.
-inline SmallArena BuildSmallArena(std::initializer_list<tcylinderbounds> cylinders) {
-    SmallArena arena;
-    arena.cylinderBounds = {kGroundBounds};
-    ArenaExtent extent;
-    for (const tcylinderbounds& cylinder : cylinders) {
-        arena.cylinderBounds.push_back(cylinder);
-        extent.Include(cylinder);
-    }
-    arena.collisionGrid = BuildCollisionGrid(arena.cylinderBounds, extent, "test.map");
-    return arena;
-}
+// The ground and `cylinders` (entry k + 1 of the bounds is cylinder k), with the collision grid
+// the map loader builds over them; with no cylinders the grid covers the area around the origin.
+Arena SmallArena(const std::vector<ArenaCylinder>& cylinders);
+
+// The same arena as a map file, for a real level start: one spawn point, at the origin, and
+// `chargers`.
+std::string SmallArenaMap(const std::vector<ArenaCylinder>& cylinders,
+                          const std::vector<tcharger>& chargers = {});
 
 }  // namespace test_arena

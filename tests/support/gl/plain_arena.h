@@ -1,28 +1,19 @@
-// PlainArena: a map written for one test, with every arena picture a single flat colour, so a
-// test can tell sky, floor, cylinders and chargers apart by the colour of a pixel. The pictures
-// are 24-bit TGA files (opaque everywhere) in the test's own textures folder.
+// PlainArena: a small arena (support/test_arena.h) written as a map for one test, with every arena
+// picture a single flat colour, so a test can tell sky, floor, cylinders and chargers apart by the
+// colour of a pixel. The pictures are TGA files in the test's own textures folder.
 #pragma once
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/gl/render_harness.h"
 #include "support/picture_files.h"
 #include "support/temp_dir.h"
+#include "support/test_arena.h"
 
 inline constexpr Rgb kSkyColour{0, 200, 0};
 inline constexpr Rgb kFloorColour{100, 100, 100};
 inline constexpr Rgb kCylinderColour{0, 0, 200};  // caps and sides alike
 inline constexpr Rgb kChargerColour{200, 0, 200};
-
-struct PlainCylinder {
-    float x, y, z, radius, height;
-};
-
-struct PlainCharger {
-    float x, y, z;
-    int respawnInterval;
-};
 
 class PlainArena {
   public:
@@ -36,18 +27,10 @@ class PlainArena {
         Picture("charger", kChargerColour);
     }
 
-    // Loads a level of these cylinders and chargers into the harness, with its pictures.
-    void Load(RenderHarness& harness, const std::vector<PlainCylinder>& cylinders,
-              const std::vector<PlainCharger>& chargers = {}) const {
-        std::ostringstream map;
-        map << "players\n1\nx y z angle\n0 1.2 0 0\n";
-        map << "chargers\n" << chargers.size() << "\nx y z respawn\n";
-        for (const PlainCharger& c : chargers)
-            map << c.x << " " << c.y << " " << c.z << " " << c.respawnInterval << "\n";
-        map << "cylinders\n" << cylinders.size() << "\nx y z radius height\n";
-        for (const PlainCylinder& c : cylinders)
-            map << c.x << " " << c.y << " " << c.z << " " << c.radius << " " << c.height << "\n";
-        dir_.Write("test.map", map.str());
+    // Loads the small arena of these cylinders and chargers into the harness, with its pictures.
+    void Load(RenderHarness& harness, const std::vector<test_arena::ArenaCylinder>& cylinders,
+              const std::vector<tcharger>& chargers = {}) const {
+        dir_.Write("test.map", test_arena::SmallArenaMap(cylinders, chargers));
         harness.world.textures.texturesDir = dir_.path() / "textures";
         harness.LoadMapFile(dir_.path() / "test.map");
     }
