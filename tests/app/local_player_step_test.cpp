@@ -7,6 +7,7 @@
 #include "app/frame_loop.h"
 #include "app/game.h"
 #include "game/player_movement.h"
+#include "support/players.h"
 #include "support/test_arena.h"
 
 namespace {
@@ -20,8 +21,7 @@ class LocalPlayerStep : public testing::Test {
         game.state.startupComplete = true;
         game.state.playState = 1;
         game.world.arena = SmallArena({{20, 0, 0, 3, 2}});
-        game.client.players.resize(1);
-        game.play.playerModels = {StickFigure({0, -kLowestSample + 0.001f, 0})};
+        AddPlayer(game, StickFigure({0, -kLowestSample + 0.001f, 0}));
     }
     void Frames(int count) {
         for (int i = 0; i < count; ++i) {

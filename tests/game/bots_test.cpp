@@ -11,6 +11,7 @@
 #include "game/bot_physics.h"
 #include "game/player_physics.h"
 #include "support/match_rules.h"
+#include "support/players.h"
 #include "support/test_arena.h"
 #include "world/bullet_model.h"
 
@@ -32,16 +33,7 @@ class Bots : public testing::Test {
         tgeomobject model = StickFigure(position);
         model.yaw = yaw;
         model.isBot = bot;
-        game.play.playerModels.push_back(model);
-        tplayerinfo entry;
-        entry.id = 100 + static_cast<int32_t>(game.server.serverPlayers.size());
-        entry.team = team;
-        entry.isBot = bot ? 1 : 0;
-        game.server.serverPlayers.push_back(entry);
-        game.client.clientPlayers.push_back(entry);
-        game.client.players.emplace_back();
-        game.client.players.back().isBot = bot;
-        return static_cast<int32_t>(game.play.playerModels.size()) - 1;
+        return AddPlayer(game, model, team);
     }
     tgeomobject& Model(int32_t index) { return game.play.playerModels[static_cast<size_t>(index)]; }
     float HandPitch(int32_t index) {

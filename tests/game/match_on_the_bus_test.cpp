@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "game/weapon.h"
-#include "support/fake_gpu.h"
 #include "support/match_rules.h"
 #include "support/net_harness.h"
+#include "support/players.h"
 
 namespace {
 
@@ -19,10 +19,8 @@ class MatchOnTheBus : public ::testing::Test {
     }
     NetMachine& Machine(NetHarness& on, const std::string& address, uint64_t seed) {
         NetMachine& machine = on.AddMachine(address, seed);
-        gpus.push_back(std::make_unique<FakeGpu>());
-        machine.game.services.gpu = gpus.back().get();
-        machine.game.world.playerModelFile = std::string(ZARNOK_SOURCE_DIR) + "/data/player.txt";
-        machine.game.world.bulletModelFile = std::string(ZARNOK_SOURCE_DIR) + "/data/bullet.txt";
+        machine.MakeModels();
+        UseShippedContent(machine.game.world);
         return machine;
     }
     static tgeomobject& Model(NetMachine& machine, size_t index) {
@@ -42,7 +40,6 @@ class MatchOnTheBus : public ::testing::Test {
     static float Apart(tvec3 a, tvec3 b) { return std::hypot(a.x - b.x, a.z - b.z); }
 
     NetHarness net;
-    std::vector<std::unique_ptr<FakeGpu>> gpus;
 };
 
 TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {

@@ -13,12 +13,8 @@
 #include "game/player_physics.h"
 #include "sound/match_sounds.h"
 #include "sound/player_channels.h"
-#include "sound/sound_buffers.h"
-#include "sound/sound_loading.h"
 #include "support/fake_audio.h"
-#include "support/temp_dir.h"
 #include "support/test_arena.h"
-#include "support/wav_bytes.h"
 
 namespace {
 
@@ -30,15 +26,7 @@ float HorizontalSpeed(const tgeomobject& player) {
 
 class Movement : public testing::Test {
   protected:
-    void SetUp() override {
-        for (const char* name : {"fire.wav", "fire2.wav", "walk.wav", "reload.wav", "death.wav",
-                                 "Sprint.wav", "gunpickup2.wav", "flagfrag.wav"}) {
-            scratch.WriteBytes(name, wavtest::PcmWave(wavtest::Ramp(64)));
-        }
-        InitSound(sound, &audio);
-        LoadSounds(sound, scratch.path().string(), 100);
-        AddPlayerChannels(sound, 0);
-    }
+    void SetUp() override { AddPlayerChannels(sound, 0); }
     // One frame at `now` with the keys of `controls`, as the game step runs it.
     void Frame(MovementControls controls, uint32_t now, float yawDelta = 0, float pitchDelta = 0) {
         tgeomobject& player = players[0];
@@ -58,9 +46,8 @@ class Movement : public testing::Test {
         players[0].velocity = {};
     }
 
-    TempDir scratch;
-    FakeAudio audio;
     Sound sound;
+    TestSounds sounds{sound};
     Tuning tuning;
     Random random{3};
     // Open ground, and a slab whose underside is 1.9 above it (too low to stand under) at x 10.

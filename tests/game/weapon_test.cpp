@@ -5,13 +5,9 @@
 
 #include "game/death.h"
 #include "sound/player_channels.h"
-#include "sound/sound_buffers.h"
-#include "sound/sound_loading.h"
 #include "support/fake_audio.h"
 #include "support/match_rules.h"
 #include "support/play_fixture.h"
-#include "support/temp_dir.h"
-#include "support/wav_bytes.h"
 
 namespace {
 
@@ -35,6 +31,8 @@ class Weapon : public PlayFixture {
         game.input.fireHeld = false;
         return shots;
     }
+
+    TestSounds sounds{game.sound};
 };
 
 TEST_F(Weapon, AMagazineEmptiesInThirtyShotsAndTheThirtyFirstComesAfterTheReload) {
@@ -97,15 +95,8 @@ TEST_F(Weapon, ReloadActsAtOnceOrNotAtAll) {
 }
 
 TEST_F(Weapon, ShotsReloadsAndDeathAreHeardOnThePlayersOwnChannels) {
-    TempDir sounds;
-    for (const char* name : {"fire.wav", "fire2.wav", "reload.wav", "death.wav"})
-        sounds.WriteBytes(name, wavtest::PcmWave(wavtest::Ramp(64)));
-    FakeAudio audio;
-    InitSound(game.sound, &audio);
-    LoadSounds(game.sound, sounds.path().string(), 100);
-    AddPlayerChannels(game.sound, 0);
     auto channel = [&](SoundBuffer PlayerChannels::*which) {
-        return *audio.Find((ChannelsOf(game.sound, 0)->*which).channel);
+        return sounds.Of(ChannelsOf(game.sound, 0)->*which);
     };
     game.play.weapon.magazineShots = 28;
     HoldFire(200);  // two shots, then the empty magazine starts a reload

@@ -7,23 +7,17 @@
 #include "net/client_session.h"
 #include "net/server.h"
 #include "sound/player_channels.h"
-#include "sound/sound_buffers.h"
-#include "sound/sound_loading.h"
 #include "support/fake_audio.h"
 #include "support/players.h"
 #include "support/recording_network.h"
-#include "support/temp_dir.h"
-#include "support/wav_bytes.h"
 
 namespace {
 
 constexpr const char* kServer = "10.0.0.1";
 constexpr const char* kRemote = "10.0.0.9";
 
-struct ClientFixture : ::testing::Test {
-    ClientFixture() {
-        game.services.clock = &clock;
-        game.services.network = &network;
+struct ClientFixture : ::testing::Test, LoneGame {
+    ClientFixture() : LoneGame(5000) {
         game.client.serverDestination = kServer;
         game.client.clientSettings.serverAddress.Assign(kServer);
         game.client.levelHooks.startLevel = [this](Session&, const std::string& map) {
@@ -33,13 +27,6 @@ struct ClientFixture : ::testing::Test {
         settings.mapName.Assign("arena1.map");
         settings.running = 1;
         table = {Human(1, "Host", kRemote), Bot(2)};
-        for (const char* name :
-             {"fire.wav", "fire2.wav", "walk.wav", "reload.wav", "death.wav", "Sprint.wav",
-              "gunpickup2.wav", "flagfrag.wav", "flagalarm.wav", "flagreturn.wav"}) {
-            sounds.WriteBytes(name, wavtest::PcmWave(wavtest::Ramp(64)));
-        }
-        InitSound(game.sound, &audio);
-        LoadSounds(game.sound, sounds.path().string(), 100);
     }
 
     void Receive(const tdatagram& datagram, const std::string& from = kServer) {
@@ -56,14 +43,11 @@ struct ClientFixture : ::testing::Test {
 
     // One of player `index`'s channels, as the sound device sees it.
     const FakeAudio::Channel& Channel(size_t index, SoundBuffer PlayerChannels::*which) {
-        return *audio.Find((ChannelsOf(game.sound, index)->*which).channel);
+        return sounds.Of(ChannelsOf(game.sound, index)->*which);
     }
 
-    ManualClock clock{5000};
-    RecordingNetwork network;
-    TempDir sounds;
-    FakeAudio audio;
-    Game game;
+    TestSounds sounds{game.sound};
+    FakeAudio& audio = sounds.audio;
     tgamesettings settings;
     std::vector<tplayerinfo> table;
     std::vector<std::string> levels;

@@ -3,36 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "support/fake_gpu.h"
 #include "support/net_harness.h"
+#include "support/players.h"
 #include "support/temp_dir.h"
-#include "world/model_file.h"
-#include "world/model_loader.h"
 
 namespace {
 
-std::string FigureModelText() {
-    std::ifstream in(std::string(ZARNOK_SOURCE_DIR) + "/fuzz/corpus/model/figure.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-tgeomobject FigureModel() {
-    ModelVertexCounters counters;
-    tgeomobject model;
-    BuildModel(ParseModelFile(FigureModelText(), "figure.txt"), counters, "figure.txt", model);
-    return model;
-}
+const std::filesystem::path kFigure =
+    std::filesystem::path(ZARNOK_SOURCE_DIR) / "fuzz/corpus/model/figure.txt";
 
 // Runs the test inside a folder holding player.txt, as the game runs in its run folder.
 class RunFolder {
   public:
     RunFolder() : previous_(std::filesystem::current_path()) {
-        folder_.Write("player.txt", FigureModelText());
+        std::filesystem::copy_file(kFigure, folder_.File("player.txt"));
         std::filesystem::current_path(folder_.path());
     }
     ~RunFolder() { std::filesystem::current_path(previous_); }
@@ -45,7 +30,7 @@ class RunFolder {
 }  // namespace
 
 TEST(MuzzleModel, OneFlashQuadPerPoseOfTheMuzzlePart) {
-    tgeomobject player = FigureModel();
+    tgeomobject player = BuiltModel(kFigure);
     int32_t bstart = FindPart(player, "bstart");
     ASSERT_GE(bstart, 0);
     const tmeshpart& source = player.triangleParts[static_cast<size_t>(bstart)];
@@ -84,9 +69,8 @@ TEST(PlayerModels, AppearWithTheirPlayersFollowReportsAndLeaveWithThem) {
     NetHarness net;
     NetMachine& host = net.AddMachine("10.0.0.1", 1);
     NetMachine& joiner = net.AddMachine("10.0.0.2", 2);
-    FakeGpu hostGpu, joinerGpu;
-    host.game.services.gpu = &hostGpu;
-    joiner.game.services.gpu = &joinerGpu;
+    host.MakeModels();
+    joiner.MakeModels();
 
     HostGame(host, {.bots = 1, .gameType = kTeamDeathMatch});
     net.RunFor(100);
@@ -123,8 +107,7 @@ TEST(PlayerModels, SkinsSurviveTheReloadOfALevelRestart) {
     RunFolder folder;
     NetHarness net;
     NetMachine& host = net.AddMachine("10.0.0.1", 1);
-    FakeGpu gpu;
-    host.game.services.gpu = &gpu;
+    host.MakeModels();
     HostGame(host, {.bots = 2});
     net.RunFor(100);
     std::vector<tgeomobject>& models = host.game.play.playerModels;

@@ -10,10 +10,8 @@
 
 namespace {
 
-struct ServerFixture : ::testing::Test {
-    ServerFixture() {
-        game.services.clock = &clock;
-        game.services.network = &network;
+struct ServerFixture : ::testing::Test, LoneGame {
+    ServerFixture() : LoneGame(1000) {
         Server& server = game.server;
         game.state.hosting = true;
         server.serverIdle = false;
@@ -43,10 +41,6 @@ struct ServerFixture : ::testing::Test {
         bytes.push_back(static_cast<uint8_t>(game.server.pendingMessages.size()));
         return bytes;
     }
-
-    ManualClock clock{1000};
-    RecordingNetwork network;
-    Game game;
 };
 
 }  // namespace

@@ -2,35 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "sound/sound_buffers.h"
-#include "sound/sound_loading.h"
 #include "sound/sound_volume.h"
 #include "support/fake_audio.h"
-#include "support/temp_dir.h"
-#include "support/wav_bytes.h"
-
-using namespace wavtest;
 
 namespace {
 
 class PlayerChannelsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        for (const char* name : {"fire.wav", "fire2.wav", "walk.wav", "reload.wav", "death.wav",
-                                 "Sprint.wav", "gunpickup2.wav", "flagfrag.wav"}) {
-            scratch_.WriteBytes(name, PcmWave(Ramp(64)));
-        }
-        InitSound(sound_, &audio_);
-        LoadSounds(sound_, scratch_.path().string(), 100);
-        baseChannels_ = audio_.LiveChannels();
-    }
-    uint32_t SamplesOf(const SoundBuffer& buffer) { return audio_.Find(buffer.channel)->buffer; }
-    const FakeAudio::Channel& Of(const SoundBuffer& buffer) { return *audio_.Find(buffer.channel); }
+    uint32_t SamplesOf(const SoundBuffer& buffer) { return Of(buffer).buffer; }
+    const FakeAudio::Channel& Of(const SoundBuffer& buffer) { return sounds_.Of(buffer); }
 
-    TempDir scratch_;
-    FakeAudio audio_;
     Sound sound_;
-    size_t baseChannels_ = 0;
+    TestSounds sounds_{sound_};
+    FakeAudio& audio_ = sounds_.audio;
+    const size_t baseChannels_ = audio_.LiveChannels();
 };
 
 }  // namespace

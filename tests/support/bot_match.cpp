@@ -5,6 +5,7 @@
 
 #include "base/scan_codes.h"
 #include "config/config_reader.h"
+#include "support/players.h"
 #include "world/bullet_model.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
@@ -34,9 +35,7 @@ BotMatch::BotMatch(const BotMatchOptions& options) {
     // The shipped tuning, as a player gets it: how far bots see and shoot comes from there.
     ReadConfig(run / "config.txt", game.tuning);
     game.services.gpu = &SharedGpu();
-    game.world.textures.texturesDir = run / "textures";
-    game.world.playerModelFile = run / "player.txt";
-    game.world.bulletModelFile = run / "bullet.txt";
+    UseShippedContent(game.world);
     game.client.levelHooks.startLevel = [this, run](Session& level, const std::string& map) {
         tally_.maps.push_back(map);
         if (!StartLevel(level.world, *level.services.gpu, level.random, LevelSettings{0, 32},

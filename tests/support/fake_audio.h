@@ -3,6 +3,7 @@
 // OpenAL device: playing a playing channel goes on, Stop rewinds, Pause keeps the position, and
 // the samples of a deleted buffer live until their last channel is gone. `Advance` stands in for
 // time passing: a one-shot channel moves on, and ends when it reaches the end of its samples.
+// TestSounds loads a set of short sounds into a Sound on one.
 #pragma once
 #include <cstdint>
 #include <map>
@@ -10,6 +11,10 @@
 #include <vector>
 
 #include "sound/audio.h"
+#include "sound/sound_buffers.h"
+#include "sound/sound_loading.h"
+#include "support/temp_dir.h"
+#include "support/wav_bytes.h"
 
 class FakeAudio : public Audio {
   public:
@@ -144,4 +149,26 @@ class FakeAudio : public Audio {
     }
 
     uint32_t nextId_ = 1;
+};
+
+// TestSounds: a short sound under every name the game plays, in a folder of their own, loaded into
+// `sound` on a FakeAudio.
+class TestSounds {
+  public:
+    explicit TestSounds(Sound& sound) {
+        for (const char* name :
+             {"fire.wav", "fire2.wav", "walk.wav", "reload.wav", "death.wav", "Sprint.wav",
+              "gunpickup2.wav", "flagfrag.wav", "flagalarm.wav", "flagreturn.wav"}) {
+            dir_.WriteBytes(name, wavtest::PcmWave(wavtest::Ramp(64)));
+        }
+        InitSound(sound, &audio);
+        LoadSounds(sound, dir_.path().string(), 100);
+    }
+    // What the device holds for one of the game's channels.
+    const FakeAudio::Channel& Of(const SoundBuffer& buffer) { return *audio.Find(buffer.channel); }
+
+    FakeAudio audio;
+
+  private:
+    TempDir dir_;
 };

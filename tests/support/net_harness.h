@@ -12,14 +12,18 @@
 #include "net/datagram_bus.h"
 #include "net/net_frame.h"
 #include "net/server.h"
+#include "support/fake_gpu.h"
 
 struct NetMachine {
     Game game;
+    FakeGpu gpu;
     std::unique_ptr<Network> endpoint;
     std::string address;
     std::vector<std::string> levelsStarted;
     bool frozen = false;  // a machine that stopped running frames (crashed, unplugged)
 
+    // Gives the game the Gpu: player and muzzle models are made as players appear.
+    void MakeModels() { game.services.gpu = &gpu; }
     Client& client() { return game.client; }
     Server& server() { return game.server; }
 };

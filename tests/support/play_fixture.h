@@ -4,31 +4,15 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "app/game.h"
+#include "support/players.h"
 #include "support/recording_network.h"
 #include "support/test_arena.h"
-#include "world/model_file.h"
-#include "world/model_loader.h"
 
-inline tgeomobject ShippedModel(const char* file) {
-    const std::string path = std::string(ZARNOK_SOURCE_DIR) + "/data/" + file;
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    ModelVertexCounters counters;
-    tgeomobject model;
-    BuildModel(ParseModelFile(text.str(), file), counters, file, model);
-    return model;
-}
+struct PlayFixture : ::testing::Test, LoneGame {
+    PlayFixture() : LoneGame(10000) {}
 
-struct PlayFixture : ::testing::Test {
     // Players 0.. in the table; player `local` is this machine's.
     void StartPlay(size_t players, int32_t local, uint8_t gameType = kDeathMatch) {
-        game.services.clock = &clock;
-        game.services.network = &network;
         game.client.serverDestination = "10.0.0.1";
         game.client.clientSettings.serverAddress.Assign("10.0.0.1");
         game.state.playState = 1;
@@ -36,13 +20,7 @@ struct PlayFixture : ::testing::Test {
         game.state.localPlayerIndex = local;
         game.frame.now = clock.now;
         game.client.clientSettings.gameType = gameType;
-        for (size_t i = 0; i < players; ++i) {
-            tplayerinfo record;
-            record.id = 100 + static_cast<int32_t>(i);
-            game.client.clientPlayers.push_back(record);
-            game.client.players.emplace_back();
-            game.play.playerModels.push_back(ShippedModel("player.txt"));
-        }
+        for (size_t i = 0; i < players; ++i) AddPlayer(game, ShippedModel());
         game.client.localPlayer = game.client.clientPlayers[static_cast<size_t>(local)];
         game.world.bulletModelFile = std::string(ZARNOK_SOURCE_DIR) + "/data/bullet.txt";
     }
@@ -60,8 +38,4 @@ struct PlayFixture : ::testing::Test {
         clock.Advance(ms);
         game.frame.now = clock.now;
     }
-
-    ManualClock clock{10000};
-    RecordingNetwork network;
-    Game game;
 };

@@ -1,8 +1,10 @@
-// A Network that keeps what is sent, for tests that call handlers directly.
+// A Network that keeps what is sent, for tests that call handlers directly, and a Game that runs
+// alone on one, with a manual clock.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "app/game.h"
 #include "net/messages.h"
 #include "net/network.h"
 
@@ -39,3 +41,15 @@ class RecordingNetwork final : public Network {
 inline Datagram From(const std::string& address, const tdatagram& bytes) {
     return Datagram{address, std::vector<uint8_t>(bytes.begin(), bytes.end())};
 }
+
+// A Game with its clock and network in place: a fixture derives from it to call the handlers.
+struct LoneGame {
+    explicit LoneGame(uint32_t now) : clock(now) {
+        game.services.clock = &clock;
+        game.services.network = &network;
+    }
+
+    ManualClock clock;
+    RecordingNetwork network;
+    Game game;
+};
