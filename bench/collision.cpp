@@ -10,20 +10,22 @@
 #include "base/random.h"
 #include "game/collision.h"
 #include "shipped_maps.h"
+#include "support/players.h"
 #include "world/level_start.h"
 #include "world/model_loader.h"
 #include "world/null_gpu.h"
 
 namespace {
 
-constexpr int kPlayers = 9;
+constexpr size_t kPlayers = 9;
 
 // The largest map with nine players standing at its spawn points (in turn), loaded once.
 struct Level {
     NullGpu gpu;
-    Random random;
-    World world;
-    std::vector<tgeomobject> players;
+    Session session;
+    World& world = session.world;
+    Random& random = session.random;
+    std::vector<tgeomobject>& players = session.play.playerModels;
     std::optional<tbullet> bullet;
     bool loaded = false;
     std::string mapName;
@@ -32,22 +34,17 @@ struct Level {
         const std::filesystem::path map = LargestShippedMap();
         if (map.empty()) return;
         mapName = map.filename().string();
-        const std::filesystem::path run(ZARNOK_RUN_DIR);
-        world.textures.texturesDir = run / "textures";
-        world.playerModelFile = run / "player.txt";
-        players.resize(kPlayers);
-        StartLevel(world, gpu, random, LevelSettings{0, 32}, map, players);
-        ModelLoadContext context{world.textures, gpu, world.modelVertexCounters};
-        for (tgeomobject& player : players) {
-            player = *LoadModel(world.playerModelFile, context, true, world.sharedMesh);
-        }
-        bullet = LoadBulletModel(run / "bullet.txt", context);
+        UseShippedContent(world);
+        StartLevel(world, gpu, random, LevelSettings{0, 32}, map, {});
         const std::vector<tspawnpoint>& spawns = world.arena.spawnPoints;
-        for (size_t i = 0; i < players.size() && !spawns.empty(); ++i) {
+        for (size_t i = 0; i < kPlayers && !spawns.empty(); ++i) {
             const tspawnpoint& spawn = spawns[i % spawns.size()];
-            players[i].position = {spawn.x + static_cast<float>(i / spawns.size()), spawn.y,
-                                   spawn.z};
+            tgeomobject player = LoadedPlayerModel(world, gpu);
+            player.position = {spawn.x + static_cast<float>(i / spawns.size()), spawn.y, spawn.z};
+            AddPlayer(session, std::move(player));
         }
+        bullet = LoadBulletModel(world.bulletModelFile,
+                                 {world.textures, gpu, world.modelVertexCounters});
         loaded = bullet.has_value() && !spawns.empty();
     }
 };

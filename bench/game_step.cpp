@@ -10,6 +10,7 @@
 #include "app/game.h"
 #include "app/game_step.h"
 #include "shipped_maps.h"
+#include "support/players.h"
 #include "world/bullet_model.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
@@ -22,12 +23,9 @@ constexpr int32_t kBullets = 300;
 class PlayedGame {
   public:
     explicit PlayedGame(const std::filesystem::path& map) {
-        const std::filesystem::path run(ZARNOK_RUN_DIR);
         game.services.gpu = &gpu;
         game.services.clock = &clock;
-        game.world.textures.texturesDir = run / "textures";
-        game.world.playerModelFile = run / "player.txt";
-        game.world.bulletModelFile = run / "bullet.txt";
+        UseShippedContent(game.world);
         StartLevel(game.world, gpu, game.random, LevelSettings{0, 32}, map, {});
         game.state.startupComplete = true;
         game.state.playState = 1;
@@ -38,19 +36,10 @@ class PlayedGame {
         const std::vector<tspawnpoint>& spawns = game.world.arena.spawnPoints;
         for (int32_t i = 0; i < kPlayers; ++i) {
             const tspawnpoint& spawn = spawns[static_cast<size_t>(i) % spawns.size()];
-            tplayerinfo record;
-            record.id = 100 + i;
-            record.team = static_cast<uint8_t>(i % 2);
-            record.position = {spawn.x, spawn.y, spawn.z};
-            game.client.clientPlayers.push_back(record);
-            game.server.serverPlayers.push_back(record);
-            game.client.players.emplace_back();
-            ModelLoadContext context{game.world.textures, gpu, game.world.modelVertexCounters};
-            tgeomobject model =
-                *LoadModel(game.world.playerModelFile, context, true, game.world.sharedMesh);
-            model.position = record.position;
+            tgeomobject model = LoadedPlayerModel(game.world, gpu);
+            model.position = {spawn.x, spawn.y, spawn.z};
             model.yaw = spawn.angle;
-            game.play.playerModels.push_back(std::move(model));
+            AddPlayer(game, std::move(model), static_cast<uint8_t>(i % 2));
         }
         game.client.localPlayer = game.client.clientPlayers.front();
         for (int32_t b = 0; b < kBullets; ++b) {

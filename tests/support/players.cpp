@@ -1,5 +1,7 @@
 #include "support/players.h"
 
+#include <stdexcept>
+
 #include "base/file_bytes.h"
 #include "game/body_record.h"
 #include "sound/player_channels.h"
@@ -22,7 +24,9 @@ tgeomobject ShippedModel() {
 
 tgeomobject LoadedPlayerModel(World& world, Gpu& gpu) {
     const ModelLoadContext context{world.textures, gpu, world.modelVertexCounters};
-    return *LoadModel(world.playerModelFile, context, true, world.sharedMesh);
+    auto model = LoadModel(world.playerModelFile, context, true, world.sharedMesh);
+    if (!model) throw std::runtime_error("no player model " + world.playerModelFile.string());
+    return std::move(*model);
 }
 
 int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team) {

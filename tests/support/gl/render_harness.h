@@ -1,6 +1,6 @@
-// RenderHarness: a real GL window (Xvfb under test), a shipped map loaded from the run folder,
-// players and bullets placed by hand, and both views drawn into it and read back. Shared by the
-// GL tests, the render benchmark and the screenshot test. Header-only so the benchmark can use it.
+// RenderHarness: a real GL window (Xvfb under test), a session with a shipped map loaded from the
+// run folder, players and bullets placed by hand, and both views drawn into it and read back.
+// Shared by the GL tests, the render benchmark and the screenshot test.
 #pragma once
 #include <SDL.h>
 
@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "base/random.h"
-#include "config/tuning.h"
 #include "game/poses.h"
 #include "game/view_cameras.h"
 #include "game/view_layout.h"
@@ -22,6 +20,7 @@
 #include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
 #include "render/views.h"
+#include "support/players.h"
 #include "world/animation.h"
 #include "world/bullet_model.h"
 #include "world/level_start.h"
@@ -51,9 +50,7 @@ class RenderHarness {
         if (!LoadArbBufferFunctions()) throw std::runtime_error("no ARB vertex buffer objects");
         SetUpLightsAndStencil();
         gpu_ = std::make_unique<GlGpu>();
-        world.textures.texturesDir = kRunDir / "textures";
-        world.playerModelFile = kRunDir / "player.txt";
-        world.bulletModelFile = kRunDir / "bullet.txt";
+        UseShippedContent(world);
         FormResize(view, width, height);
     }
     ~RenderHarness() {
@@ -76,7 +73,7 @@ class RenderHarness {
         players.reserve(kRoomForModels);
         bullets.clear();
         bullets.reserve(kRoomForModels);
-        if (!StartLevel(world, *gpu_, random_, {0, tuning.CYL_SIDE_COUNT}, map, {}))
+        if (!StartLevel(world, *gpu_, session.random, {0, tuning.CYL_SIDE_COUNT}, map, {}))
             throw std::runtime_error("no map " + map.string());
         ResetViewCameras(view, tuning);
         UpdateViewCameras(view, tuning, 0);
@@ -84,12 +81,11 @@ class RenderHarness {
 
     // A player model standing at `position`, facing `yaw`, playing animation `animation`.
     tgeomobject& AddPlayer(tvec3 position, float yaw, const char* animation = "walk") {
-        auto model = LoadModel(world.playerModelFile, Context(), true, world.sharedMesh);
-        if (!model) throw std::runtime_error("no player model");
-        model->position = position;
-        model->yaw = yaw;
-        SelectAnimation(*model, FindAnimation(*model, animation));
-        players.push_back(std::move(*model));
+        tgeomobject model = LoadedPlayerModel(world, *gpu_);
+        model.position = position;
+        model.yaw = yaw;
+        SelectAnimation(model, FindAnimation(model, animation));
+        ::AddPlayer(session, std::move(model));
         ApplyPlayerColours(players);
         return players.back();
     }
@@ -209,12 +205,13 @@ class RenderHarness {
     int Height() const { return height_; }
     Gpu& gpu() { return *gpu_; }
 
-    World world;
+    Session session;
+    World& world = session.world;
     ViewState view;
     Renderer renderer;
-    Tuning tuning;
-    std::vector<tgeomobject> players;
-    std::vector<tbullet> bullets;
+    Tuning& tuning = session.tuning;
+    std::vector<tgeomobject>& players = session.play.playerModels;
+    std::vector<tbullet>& bullets = session.play.bullets;
     std::vector<MuzzleFlash> muzzleFlashes;
     std::vector<ExplosionSite> explosions;
     int32_t localPlayerIndex = 0;
@@ -224,11 +221,8 @@ class RenderHarness {
     SceneCounts* counts = nullptr;  // what the frames leave out, when set
 
   private:
-    ModelLoadContext Context() { return {world.textures, *gpu_, world.modelVertexCounters}; }
-
     int width_, height_;
     SDL_Window* window_ = nullptr;
     SDL_GLContext context_ = nullptr;
     std::unique_ptr<GlGpu> gpu_;
-    Random random_;
 };
