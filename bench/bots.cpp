@@ -10,6 +10,7 @@
 #include "game/bots.h"
 #include "support/bot_match.h"
 #include "support/match_rules.h"
+#include "support/shipped_content.h"
 
 namespace {
 
@@ -39,11 +40,8 @@ void FiveMinuteMatch(benchmark::State& state, const std::string& map, uint8_t ga
 }
 
 void RegisterMatches() {
-    const std::filesystem::path maps = std::filesystem::path(ZARNOK_RUN_DIR) / "maps";
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(maps, error)) {
-        if (entry.path().extension() != ".map") continue;
-        const std::string map = entry.path().filename().string();
+    for (const std::filesystem::path& file : ShippedMaps()) {
+        const std::string map = file.filename().string();
         benchmark::RegisterBenchmark(("BM_FiveMinutes/DM/" + map).c_str(), FiveMinuteMatch, map,
                                      kDeathMatch)
             ->Iterations(1)

@@ -11,6 +11,7 @@
 #include "game/collision.h"
 #include "shipped_maps.h"
 #include "support/players.h"
+#include "support/shipped_content.h"
 #include "world/level_start.h"
 #include "world/model_loader.h"
 #include "world/null_gpu.h"

@@ -11,6 +11,7 @@
 #include "app/game_step.h"
 #include "shipped_maps.h"
 #include "support/players.h"
+#include "support/shipped_content.h"
 #include "world/bullet_model.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"

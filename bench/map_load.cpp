@@ -22,8 +22,7 @@ void BM_StartLevelOnLargestMap(benchmark::State& state) {
     NullGpu gpu;
     Random random;
     World world;
-    world.textures.texturesDir = std::filesystem::path(ZARNOK_RUN_DIR) / "textures";
-    world.playerModelFile = std::filesystem::path(ZARNOK_RUN_DIR) / "player.txt";
+    UseShippedContent(world);
     std::vector<tgeomobject> players(8);
     const LevelSettings settings{static_cast<int32_t>(state.range(0)), 32};
     for (auto _ : state) {

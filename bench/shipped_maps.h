@@ -1,20 +1,16 @@
 // The shipped maps in the run folder, as the benchmarks load them.
 #pragma once
-#include <cstdint>
+#include <algorithm>
 #include <filesystem>
-#include <system_error>
+
+#include "support/shipped_content.h"
 
 // The largest .map of the run folder (the most cylinders to collide with), empty when none.
 inline std::filesystem::path LargestShippedMap() {
-    std::filesystem::path largest;
-    std::uintmax_t largestSize = 0;
-    const std::filesystem::path maps = std::filesystem::path(ZARNOK_RUN_DIR) / "maps";
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(maps, error)) {
-        if (entry.path().extension() == ".map" && entry.file_size() > largestSize) {
-            largest = entry.path();
-            largestSize = entry.file_size();
-        }
-    }
-    return largest;
+    const std::vector<std::filesystem::path> maps = ShippedMaps();
+    const auto largest =
+        std::max_element(maps.begin(), maps.end(), [](const auto& a, const auto& b) {
+            return std::filesystem::file_size(a) < std::filesystem::file_size(b);
+        });
+    return largest == maps.end() ? std::filesystem::path() : *largest;
 }

@@ -6,25 +6,18 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 
 #include "config/config_reader.h"
 #include "config/tuning.h"
+#include "support/shipped_content.h"
 
 namespace {
 
-std::string ShippedConfig() {
-    std::ifstream in(std::filesystem::path(ZARNOK_SOURCE_DIR) / "data" / "config.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(ShippedConfig, ListsEveryKeyOnceAtItsDefaultButTheBotKeys) {
-    const std::string text = ShippedConfig();
+    const std::string text = FileText(kDataDir / "config.txt");
     std::set<std::string> keys;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {

@@ -6,20 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include "support/shipped_content.h"
 
 namespace {
 
 constexpr uint32_t kPlayedMs = 40000;
-
-std::vector<std::string> ShippedMaps() {
-    std::vector<std::string> maps;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(ZARNOK_RUN_DIR) / "maps")) {
-        if (entry.path().extension() == ".map") maps.push_back(entry.path().filename().string());
-    }
-    return maps;
-}
 
 // With the shipped tuning bots turn to and walk at players within 60 units and fire within 15,
 // so how much happens depends on the map; what never happens on any map is a bot off the grid,
@@ -36,9 +27,10 @@ void ExpectALivelyGame(const BotMatchTally& tally, const std::string& what) {
 }
 
 TEST(BotMatch, EightBotsPlayDeathMatchOnEveryShippedMap) {
-    const std::vector<std::string> maps = ShippedMaps();
+    const std::vector<std::filesystem::path> maps = ShippedMaps();
     ASSERT_GE(maps.size(), 2u);
-    for (const std::string& map : maps) {
+    for (const std::filesystem::path& file : maps) {
+        const std::string map = file.filename().string();
         BotMatch match({.maps = {map}});
         match.Play(kPlayedMs);
         ExpectAFairGame(match.tally(), map);

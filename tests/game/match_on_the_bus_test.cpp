@@ -8,7 +8,7 @@
 #include "game/weapon.h"
 #include "support/match_rules.h"
 #include "support/net_harness.h"
-#include "support/players.h"
+#include "support/shipped_content.h"
 
 namespace {
 

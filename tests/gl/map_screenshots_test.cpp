@@ -12,14 +12,6 @@
 
 namespace {
 
-std::vector<std::string> ShippedMaps() {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(RenderHarness::kRunDir / "maps"))
-        if (entry.path().extension() == ".map") names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 size_t DistinctColours(const std::vector<uint8_t>& rgb) {
     std::set<uint32_t> colours;
     for (size_t i = 0; i + 2 < rgb.size(); i += 3)
@@ -57,7 +49,8 @@ TEST(MapScreenshots, BothViewsOfEveryShippedMapShowAScene) {
     hud.gameType = kTeamDeathMatch;
     hud.messageLines = lines;
     harness.hud = &hud;
-    for (const std::string& map : ShippedMaps()) {
+    for (const std::filesystem::path& file : ShippedMaps()) {
+        const std::string map = file.filename().string();
         SCOPED_TRACE(map);
         harness.LoadMap(map);
         hud.pictures = harness.LoadHudPictures();

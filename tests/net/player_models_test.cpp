@@ -5,7 +5,7 @@
 
 #include "support/fake_gpu.h"
 #include "support/net_harness.h"
-#include "support/players.h"
+#include "support/shipped_content.h"
 #include "support/temp_dir.h"
 
 namespace {

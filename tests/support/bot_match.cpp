@@ -1,11 +1,10 @@
 #include "support/bot_match.h"
 
 #include <cmath>
-#include <filesystem>
 
 #include "base/scan_codes.h"
 #include "config/config_reader.h"
-#include "support/players.h"
+#include "support/shipped_content.h"
 #include "world/bullet_model.h"
 #include "world/level_start.h"
 #include "world/null_gpu.h"
@@ -31,15 +30,14 @@ float WrappedDegrees(float degrees) {
 BotMatch::BotMatch(const BotMatchOptions& options) {
     machine_ = &net_.AddMachine("10.0.0.1", 11);
     Game& game = machine_->game;
-    const std::filesystem::path run(ZARNOK_RUN_DIR);
     // The shipped tuning, as a player gets it: how far bots see and shoot comes from there.
-    ReadConfig(run / "config.txt", game.tuning);
+    ReadConfig(kRunDir / "config.txt", game.tuning);
     game.services.gpu = &SharedGpu();
     UseShippedContent(game.world);
-    game.client.levelHooks.startLevel = [this, run](Session& level, const std::string& map) {
+    game.client.levelHooks.startLevel = [this](Session& level, const std::string& map) {
         tally_.maps.push_back(map);
         if (!StartLevel(level.world, *level.services.gpu, level.random, LevelSettings{0, 32},
-                        run / "maps" / map, level.play.playerModels, {}))
+                        kRunDir / "maps" / map, level.play.playerModels, {}))
             return false;
         PrepareBulletModel(level.world, level.services.gpu);
         return true;

@@ -6,6 +6,7 @@
 
 #include "support/players.h"
 #include "support/recording_network.h"
+#include "support/shipped_content.h"
 #include "support/test_arena.h"
 
 struct PlayFixture : ::testing::Test, LoneGame {
@@ -22,7 +23,7 @@ struct PlayFixture : ::testing::Test, LoneGame {
         game.client.clientSettings.gameType = gameType;
         for (size_t i = 0; i < players; ++i) AddPlayer(game, ShippedModel());
         game.client.localPlayer = game.client.clientPlayers[static_cast<size_t>(local)];
-        game.world.bulletModelFile = std::string(ZARNOK_SOURCE_DIR) + "/data/bullet.txt";
+        game.world.bulletModelFile = kDataDir / "bullet.txt";
     }
 
     tgeomobject& Model(size_t index) { return game.play.playerModels[index]; }

@@ -1,33 +1,7 @@
 #include "support/players.h"
 
-#include <stdexcept>
-
-#include "base/file_bytes.h"
 #include "game/body_record.h"
 #include "sound/player_channels.h"
-#include "world/model_file.h"
-#include "world/model_loader.h"
-
-tgeomobject BuiltModel(const std::filesystem::path& file) {
-    const auto bytes = ReadFileBytes(file, 1 << 20);
-    const std::string text = bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
-    const std::string name = file.filename().string();
-    ModelVertexCounters counters;
-    tgeomobject model;
-    BuildModel(ParseModelFile(text, name), counters, name, model);
-    return model;
-}
-
-tgeomobject ShippedModel() {
-    return BuiltModel(std::filesystem::path(ZARNOK_SOURCE_DIR) / "data" / "player.txt");
-}
-
-tgeomobject LoadedPlayerModel(World& world, Gpu& gpu) {
-    const ModelLoadContext context{world.textures, gpu, world.modelVertexCounters};
-    auto model = LoadModel(world.playerModelFile, context, true, world.sharedMesh);
-    if (!model) throw std::runtime_error("no player model " + world.playerModelFile.string());
-    return std::move(*model);
-}
 
 int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team) {
     const size_t slot = session.play.playerModels.size();
@@ -57,11 +31,4 @@ int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team) {
     AddPlayerChannels(session.sound, team);
     session.play.playerModels.push_back(std::move(model));
     return static_cast<int32_t>(slot);
-}
-
-void UseShippedContent(World& world) {
-    const std::filesystem::path run(ZARNOK_RUN_DIR);
-    world.textures.texturesDir = run / "textures";
-    world.playerModelFile = run / "player.txt";
-    world.bulletModelFile = run / "bullet.txt";
 }

@@ -1,9 +1,8 @@
 // Players for tests: table records as the server keeps them (a joined human at an address, and a
-// bot the host runs, at "127.0.0.1", never joined over the network), player models, and the one
-// call that seats a player in a session with every per-player table in step.
+// bot the host runs, at "127.0.0.1", never joined over the network), and the one call that seats a
+// player in a session with every per-player table in step.
 #pragma once
 #include <cstdint>
-#include <filesystem>
 
 #include "net/session.h"
 
@@ -29,18 +28,8 @@ inline tplayerinfo Bot(int32_t id, uint8_t team = 0) {
     return bot;
 }
 
-// A model file built without textures or a Gpu: the geometry, parts and poses only.
-tgeomobject BuiltModel(const std::filesystem::path& file);
-// The shipped player model (data/player.txt), built so.
-tgeomobject ShippedModel();
-// The world's player model file loaded as the game loads it, drawing the world's shared mesh.
-tgeomobject LoadedPlayerModel(World& world, Gpu& gpu);
-
 // Seats `model` in the next player slot of `session`, as a join does: its presence, its entry in
 // the client's table (id 100 + slot, `team`, and what the model shows: where it stands, whether
 // it is a bot) and on a host in the server's, and its sound channels. Entries of any table at or
 // beyond that slot are dropped first. Returns the slot.
 int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team = 0);
-
-// Points the world at the run folder's player and bullet models and textures.
-void UseShippedContent(World& world);

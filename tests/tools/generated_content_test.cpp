@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -14,6 +12,7 @@
 
 #include "picture_files.h"
 #include "sounds.h"
+#include "support/shipped_content.h"
 #include "text.h"
 #include "texture_set.h"
 #include "wav_file.h"
@@ -41,14 +40,9 @@ class GeneratedContent : public testing::Test {
     static inline std::map<std::string, const TextureFile*> byName_;
 };
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::vector<std::string> Lines(const std::string& path) {
     std::vector<std::string> lines;
-    std::istringstream in(ReadText(path));
+    std::istringstream in(FileText(path));
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
@@ -216,7 +210,7 @@ TEST_F(GeneratedContent, TwoRunsEncodeIdenticalBytes) {
 TEST_F(GeneratedContent, TheRunFolderHoldsWhatTheGeneratorMakes) {
     const std::string dir = std::string(ZARNOK_RUN_DIR) + "/";
     for (const TextureFile& t : *textures_) {
-        std::string bytes = ReadText(dir + "textures/" + TextureFileName(t));
+        std::string bytes = FileText(dir + "textures/" + TextureFileName(t));
         std::vector<uint8_t> expected = t.alpha ? EncodeTga(t.image) : EncodeBmp(t.image);
         EXPECT_TRUE(bytes.size() == expected.size() &&
                     std::equal(expected.begin(), expected.end(), bytes.begin(),
@@ -224,9 +218,9 @@ TEST_F(GeneratedContent, TheRunFolderHoldsWhatTheGeneratorMakes) {
             << TextureFileName(t);
     }
     for (const SoundFile& s : AllSounds())
-        EXPECT_EQ(ReadText(dir + "sound/" + s.name).size(), 44 + s.samples.size() * 2) << s.name;
+        EXPECT_EQ(FileText(dir + "sound/" + s.name).size(), 44 + s.samples.size() * 2) << s.name;
     for (const char* file : {"config.txt", "player.txt", "bullet.txt", "maps/arena.map"})
-        EXPECT_FALSE(ReadText(dir + file).empty()) << file;
+        EXPECT_FALSE(FileText(dir + file).empty()) << file;
 }
 
 TEST(GeneratedSounds, EverySoundTheGamePlaysIsThereAndAudible) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/load_error.h"
+#include "support/shipped_content.h"
 #include "world/map_loader.h"
 
 namespace {
@@ -27,34 +28,26 @@ struct ShippedMap {
     std::string error;  // why the reader refused it; empty when it read
 };
 
-std::vector<ShippedMap> ReadShippedMaps() {
-    std::vector<ShippedMap> maps;
-    const fs::path dir = fs::path(ZARNOK_SOURCE_DIR) / "data" / "maps";
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(dir, error)) {
-        if (entry.path().extension() != ".map") continue;
-        ShippedMap shipped{entry.path().filename().string(), {}, {}};
-        try {
-            if (auto map = ReadMapFile(entry.path())) shipped.map = std::move(*map);
-        } catch (const WorldLoadError& e) {
-            shipped.error = e.what();
-        }
-        maps.push_back(std::move(shipped));
-    }
-    std::sort(maps.begin(), maps.end(),
-              [](const ShippedMap& a, const ShippedMap& b) { return a.name < b.name; });
-    return maps;
-}
-
 // Read once: every test looks at the same maps.
-const std::vector<ShippedMap>& ShippedMaps() {
-    static const std::vector<ShippedMap> maps = ReadShippedMaps();
+const std::vector<ShippedMap>& Maps() {
+    static const std::vector<ShippedMap> maps = [] {
+        std::vector<ShippedMap> read;
+        for (const fs::path& file : ShippedMaps()) {
+            ShippedMap& shipped = read.emplace_back(ShippedMap{file.filename().string(), {}, {}});
+            try {
+                if (auto map = ReadMapFile(file)) shipped.map = std::move(*map);
+            } catch (const WorldLoadError& e) {
+                shipped.error = e.what();
+            }
+        }
+        return read;
+    }();
     return maps;
 }
 
 const MapDescription& Map(const std::string& name) {
     static const MapDescription missing;
-    for (const ShippedMap& shipped : ShippedMaps())
+    for (const ShippedMap& shipped : Maps())
         if (shipped.name == name) return shipped.map;
     ADD_FAILURE() << name << " is not shipped";
     return missing;
@@ -79,7 +72,7 @@ float OuterReach(const MapCylinder& c) {
 
 TEST(ShippedMaps, EveryMapReadsAndSeatsNinePlayersWithChargers) {
     std::set<std::string> names;
-    for (const ShippedMap& shipped : ShippedMaps()) {
+    for (const ShippedMap& shipped : Maps()) {
         names.insert(shipped.name);
         EXPECT_EQ(shipped.error, "") << shipped.name;
         EXPECT_GE(shipped.map.spawnPoints.size(), 9u) << shipped.name;
@@ -93,7 +86,7 @@ TEST(ShippedMaps, EveryMapReadsAndSeatsNinePlayersWithChargers) {
 // The reader lets a record run onto the next line, so a number left out shifts every value after
 // it; these ranges catch that.
 TEST(ShippedMaps, RecordsHoldValuesOfTheirKind) {
-    for (const ShippedMap& shipped : ShippedMaps()) {
+    for (const ShippedMap& shipped : Maps()) {
         for (const tspawnpoint& s : shipped.map.spawnPoints) {
             EXPECT_GE(s.angle, 0.0f) << shipped.name << " spawn " << s.x << ' ' << s.z;
             EXPECT_LT(s.angle, 360.0f) << shipped.name << " spawn " << s.x << ' ' << s.z;
@@ -112,11 +105,11 @@ TEST(ShippedMaps, RecordsHoldValuesOfTheirKind) {
 }
 
 TEST(ShippedMaps, EveryTextureAMapNamesIsShipped) {
-    const fs::path textures = fs::path(ZARNOK_RUN_DIR) / "textures";
+    const fs::path textures = kRunDir / "textures";
     const auto shipped = [&](const std::string& name) {
         return fs::exists(textures / (name + ".bmp")) || fs::exists(textures / (name + ".tga"));
     };
-    for (const ShippedMap& s : ShippedMaps()) {
+    for (const ShippedMap& s : Maps()) {
         std::set<std::string> names = {s.map.floorTextureName, s.map.skyTextureName,
                                        s.map.capTextureName, s.map.sideTextureName};
         for (const MapCylinder& c : s.map.cylinders) names.insert({c.capTexture, c.sideTexture});
@@ -125,7 +118,7 @@ TEST(ShippedMaps, EveryTextureAMapNamesIsShipped) {
 }
 
 TEST(ShippedMaps, SpawnsStandJustAboveASurfaceAndClearOfEveryCylinder) {
-    for (const ShippedMap& shipped : ShippedMaps()) {
+    for (const ShippedMap& shipped : Maps()) {
         const MapDescription& map = shipped.map;
         for (const tspawnpoint& s : map.spawnPoints) {
             float surface = SurfaceUnder(map, s.x, s.z);
@@ -144,7 +137,7 @@ TEST(ShippedMaps, SpawnsStandJustAboveASurfaceAndClearOfEveryCylinder) {
 }
 
 TEST(ShippedMaps, ChargersFloatAtPlayerCentreHeight) {
-    for (const ShippedMap& shipped : ShippedMaps()) {
+    for (const ShippedMap& shipped : Maps()) {
         for (const tcharger& c : shipped.map.chargers) {
             float surface = SurfaceUnder(shipped.map, c.x, c.z);
             EXPECT_NEAR(c.y - surface, kPlayerHalfHeight, 0.3f)
@@ -156,7 +149,7 @@ TEST(ShippedMaps, ChargersFloatAtPlayerCentreHeight) {
 TEST(ShippedMaps, PlayableAreaKeepsBulletsAlive) {
     // A bullet is dropped once |x + y + z| passes 200: anywhere inside the walls, at the highest
     // point a player can jump to, that sum stays well below it.
-    for (const ShippedMap& shipped : ShippedMaps()) {
+    for (const ShippedMap& shipped : Maps()) {
         float sum = 0, highest = 0;
         for (const MapCylinder& c : shipped.map.cylinders) {
             sum = std::max(sum, std::abs(c.x) + std::abs(c.z) + c.radius * std::sqrt(2.0f));
@@ -167,7 +160,7 @@ TEST(ShippedMaps, PlayableAreaKeepsBulletsAlive) {
 }
 
 TEST(ShippedMaps, NoSurfaceNearTheOuterWallLetsAPlayerJumpOverIt) {
-    for (const ShippedMap& shipped : ShippedMaps()) {
+    for (const ShippedMap& shipped : Maps()) {
         const auto& cylinders = shipped.map.cylinders;
         float wall = 0;
         for (const MapCylinder& c : cylinders) wall = std::max(wall, OuterReach(c));
@@ -245,7 +238,7 @@ TEST(ShippedMaps, TheLargeArenaClimbsInJumpsToItsHighestTop) {
 TEST(ShippedMaps, OneMapSwitchesCylinderTexturesBetweenCylinders) {
     // Each switch between neighbouring cylinders needs a texture line of its own in the file.
     int mostSwitches = 0;
-    for (const ShippedMap& shipped : ShippedMaps()) {
+    for (const ShippedMap& shipped : Maps()) {
         const auto& cylinders = shipped.map.cylinders;
         int switches = 0;
         for (size_t i = 1; i < cylinders.size(); ++i) {

@@ -5,30 +5,17 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "world/model_file.h"
-#include "world/model_loader.h"
+#include "support/shipped_content.h"
 #include "world/vec_math.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-tgeomobject Build(const char* file) {
-    std::ifstream in(fs::path(ZARNOK_SOURCE_DIR) / "data" / file, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_FALSE(text.empty()) << file;
-    tgeomobject model;
-    ModelVertexCounters counters;
-    BuildModel(ParseModelFile(text, file), counters, file, model);
-    return model;
-}
-
 const tgeomobject& Player() {
-    static const tgeomobject model = Build("player.txt");
+    static const tgeomobject model = ShippedModel("player.txt");
     return model;
 }
 
@@ -139,7 +126,7 @@ TEST(ShippedPlayerModel, SkinsAreTheReskinnedTexturesAndExistInTheRunFolder) {
     EXPECT_EQ(textureOf("HEAD"), "PLTEX1");
     for (const char* part : {"body", "shaulders", "shaulders2"})
         EXPECT_EQ(textureOf(part), "PLTEX2");
-    const fs::path textures = fs::path(ZARNOK_RUN_DIR) / "textures";
+    const fs::path textures = kRunDir / "textures";
     for (const std::string& name : model.textureNames)
         EXPECT_TRUE(fs::exists(textures / (name + ".bmp")) ||
                     fs::exists(textures / (name + ".tga")))
@@ -147,7 +134,7 @@ TEST(ShippedPlayerModel, SkinsAreTheReskinnedTexturesAndExistInTheRunFolder) {
 }
 
 TEST(ShippedBulletModel, IsASmallTracerDrawnAlongPlusZ) {
-    tgeomobject bullet = Build("bullet.txt");
+    tgeomobject bullet = ShippedModel("bullet.txt");
     EXPECT_LT(bullet.extentRadius, 0.4f);
     EXPECT_LT(bullet.extentHalfHeight, 0.1f);
     float front = -1e9f;
@@ -158,7 +145,7 @@ TEST(ShippedBulletModel, IsASmallTracerDrawnAlongPlusZ) {
     ASSERT_TRUE(tip.sphere);
     EXPECT_GT(tip.frames.at(0).shift.z, bullet.triangleParts.front().frames.at(0).shift.z);
     for (const std::string& name : bullet.textureNames)
-        EXPECT_TRUE(fs::exists(fs::path(ZARNOK_RUN_DIR) / "textures" / (name + ".bmp"))) << name;
+        EXPECT_TRUE(fs::exists(kRunDir / "textures" / (name + ".bmp"))) << name;
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "base/load_error.h"
 #include "base/random.h"
 #include "support/fake_gpu.h"
+#include "support/shipped_content.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -242,11 +241,9 @@ TEST_F(LevelTest, AWideMapLoadsWithTheGroundUnderEveryCell) {
 }
 
 TEST_F(LevelTest, AMapFarFromTheOriginHasGroundInEveryCell) {
-    const std::filesystem::path corpusMap =
-        std::filesystem::path(ZARNOK_SOURCE_DIR) / "fuzz/corpus/map/far_from_origin.map";
-    std::ifstream in(corpusMap, std::ios::binary);
-    ASSERT_TRUE(in) << corpusMap;
-    const std::string text(std::istreambuf_iterator<char>(in), {});
+    const std::string text =
+        FileText(std::filesystem::path(ZARNOK_SOURCE_DIR) / "fuzz/corpus/map/far_from_origin.map");
+    ASSERT_FALSE(text.empty());
     ASSERT_TRUE(Start(Map("far.map", text)));
     for (const auto& row : world.arena.collisionGrid.rows) {
         for (const tcell& cell : row) {

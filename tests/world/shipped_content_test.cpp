@@ -5,28 +5,14 @@
 
 #include "base/random.h"
 #include "support/fake_gpu.h"
+#include "support/shipped_content.h"
 #include "world/level_start.h"
 
 namespace {
 
-const std::filesystem::path kData = std::filesystem::path(ZARNOK_SOURCE_DIR) / "data";
-
-std::vector<std::filesystem::path> ShippedMaps() {
-    std::vector<std::filesystem::path> maps;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(kData / "maps", error)) {
-        if (entry.path().extension() == ".map") maps.push_back(entry.path());
-    }
-    return maps;
-}
-
 class ShippedContent : public testing::Test {
   protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(kData / "player.txt")) GTEST_SKIP() << "no content yet";
-        world.textures.texturesDir = std::filesystem::path(ZARNOK_RUN_DIR) / "textures";
-        world.playerModelFile = kData / "player.txt";
-    }
+    void SetUp() override { UseShippedContent(world); }
 
     FakeGpu gpu;
     Random random;
@@ -37,10 +23,10 @@ TEST_F(ShippedContent, PlayerAndBulletModelsLoadFromTheirFiles) {
     ModelVertexCounters counters;
     SharedMesh shared;
     const auto player =
-        LoadModel(kData / "player.txt", {world.textures, gpu, counters}, false, shared);
+        LoadModel(world.playerModelFile, {world.textures, gpu, counters}, false, shared);
     ASSERT_TRUE(player);
     EXPECT_EQ(shared.triangles, player->triangles);
-    const auto bullet = LoadBulletModel(kData / "bullet.txt", {world.textures, gpu, counters});
+    const auto bullet = LoadBulletModel(world.bulletModelFile, {world.textures, gpu, counters});
     ASSERT_TRUE(bullet);
     EXPECT_GT(bullet->triangleCount, 0);
 }

@@ -21,6 +21,7 @@
 #include "platform/gl_setup.h"
 #include "render/views.h"
 #include "support/players.h"
+#include "support/shipped_content.h"
 #include "world/animation.h"
 #include "world/bullet_model.h"
 #include "world/level_start.h"
@@ -32,7 +33,6 @@ struct Rgb {
 
 class RenderHarness {
   public:
-    static inline const std::filesystem::path kRunDir = ZARNOK_RUN_DIR;
     static constexpr size_t kRoomForModels = 256;
 
     RenderHarness(int width, int height) : width_(width), height_(height) {
