@@ -7,7 +7,6 @@
 
 #include <ctime>
 
-#include "platform/bitmap_font.h"
 #include "render/hud.h"
 #include "support/gl/render_harness.h"
 
@@ -25,11 +24,7 @@ double ThreadCpuSeconds() {
 struct BusyHud {
     BusyHud() {
         harness.LoadMap("ctf.map");
-        smallFont.Build(18);
-        largeFont.Build(36);
-        harness.renderer.smallFont = &smallFont;
-        harness.renderer.largeFont = &largeFont;
-        hud.pictures = harness.LoadHudPictures();
+        harness.ShowHud(hud);
         for (int i = 0; i < 9; ++i) {
             lines.push_back("Player" + std::to_string(i) + " killed Player" +
                             std::to_string(8 - i));
@@ -50,7 +45,6 @@ struct BusyHud {
     }
 
     RenderHarness harness{kWidth, kHeight};
-    BitmapFont smallFont, largeFont;
     HudInput hud;
     std::vector<std::string> lines;
     std::vector<tplayerinfo> players;

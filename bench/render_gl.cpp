@@ -35,7 +35,6 @@
 #include <string>
 
 #include "net/player_models.h"
-#include "platform/bitmap_font.h"
 #include "render/gl_state.h"
 #include "support/gl/gl_queries.h"
 #include "support/gl/render_harness.h"
@@ -47,8 +46,6 @@ constexpr int kHeight = 1024;
 constexpr int kPlayers = 9;
 constexpr int kBullets = 100;
 constexpr int kExplosions = 10;
-constexpr int kSmallFontPixels = 18;  // the game's two HUD font sizes
-constexpr int kLargeFontPixels = 36;
 constexpr std::array kMaps = {"arena.map", "ctf.map", "towers.map"};
 
 double CpuSeconds(clockid_t clock) {
@@ -72,7 +69,6 @@ RenderHarness& Window() {
 // The HUD of a match under way: scores and a flag warning, the local player's ammunition during
 // a reload, and a full message log; the statistics table stays hidden as it does without Tab.
 struct MatchHud {
-    BitmapFont smallFont, largeFont;
     std::vector<std::string> lines;
     std::vector<tplayerinfo> players;
     HudInput input;
@@ -81,8 +77,6 @@ struct MatchHud {
 MatchHud& Hud() {
     static MatchHud* hud = [] {
         auto* match = new MatchHud;
-        match->smallFont.Build(kSmallFontPixels);
-        match->largeFont.Build(kLargeFontPixels);
         for (int i = 0; i < kPlayers; ++i) {
             match->lines.push_back("Player" + std::to_string(i) + " killed Player" +
                                    std::to_string(kPlayers - 1 - i));
@@ -105,14 +99,6 @@ MatchHud& Hud() {
         return match;
     }();
     return *hud;
-}
-
-void ShowHud(RenderHarness& battle) {
-    MatchHud& hud = Hud();
-    battle.renderer.smallFont = &hud.smallFont;
-    battle.renderer.largeFont = &hud.largeFont;
-    hud.input.pictures = battle.LoadHudPictures();
-    battle.hud = &hud.input;
 }
 
 // The muzzle models the flashes point at; a deque keeps them in place as it grows.
@@ -160,7 +146,7 @@ void StageBattle(RenderHarness& battle, const std::string& map) {
              step * 36,
              step * 36});
     }
-    ShowHud(battle);
+    battle.ShowHud(Hud().input);
 }
 
 RenderHarness& Battle(const std::string& map) {

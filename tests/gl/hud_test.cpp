@@ -43,12 +43,7 @@ class HudTest : public testing::Test {
     HudTest() {
         arena.Load(harness, {{60, 0, 60, 0.5f, 0.5f}});
         harness.AddPlayer({0, 1.2f, 0}, 0, "SEAT");  // still, so frames can be compared
-        smallFont.Build(18);
-        largeFont.Build(36);
-        harness.renderer.smallFont = &smallFont;
-        harness.renderer.largeFont = &largeFont;
-        hud.pictures = harness.LoadHudPictures();
-        harness.hud = &hud;
+        harness.ShowHud(hud);
     }
 
     static Area Left(float x0, float y0, float x1, float y1) {
@@ -80,7 +75,6 @@ class HudTest : public testing::Test {
 
     RenderHarness harness{kWidth, kHeight};
     PlainArena arena;
-    BitmapFont smallFont, largeFont;
     HudInput hud;
     std::vector<std::string> lines = {"Ann killed Bob", "Cid joined the game"};
 };
@@ -269,7 +263,8 @@ TEST_F(HudTest, TextSetsTheSamePixelsAsTheFontsBitmaps) {
     // positions that fall between pixels, in the left and the right half of the window.
     const std::string lines[] = {"Deaths 3", "\xC7\xE0\xF0\xED\xEE\xEA killed Bob!",
                                  "[x] {y}, 17%"};
-    for (const BitmapFont* font : {&smallFont, &largeFont}) {
+    const BitmapFont* small = harness.renderer.smallFont;
+    for (const BitmapFont* font : {small, harness.renderer.largeFont}) {
         for (const int viewportX : {0, kWidth / 2}) {
             glViewport(viewportX, 0, kWidth / 2, kHeight);
             for (const HudColour colour : {kHudWhite, kHudBlue}) {
@@ -290,7 +285,7 @@ TEST_F(HudTest, TextSetsTheSamePixelsAsTheFontsBitmaps) {
                         y -= 0.2f;
                     }
                 });
-                EXPECT_TRUE(quads == bitmaps) << "font of " << (font == &smallFont ? 18 : 36)
+                EXPECT_TRUE(quads == bitmaps) << "font of " << (font == small ? 18 : 36)
                                               << " pixels, viewport at " << viewportX;
             }
         }

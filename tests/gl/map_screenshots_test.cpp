@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <set>
 
-#include "platform/bitmap_font.h"
 #include "support/gl/render_harness.h"
 
 namespace {
@@ -38,22 +37,16 @@ void PlaceCrowd(RenderHarness& harness) {
 TEST(MapScreenshots, BothViewsOfEveryShippedMapShowAScene) {
     RenderHarness harness(1280, 1024);
     const char* keep = std::getenv("ZARNOK_SCREENSHOT_DIR");
-    BitmapFont smallFont, largeFont;
-    smallFont.Build(18);
-    largeFont.Build(36);
-    harness.renderer.smallFont = &smallFont;
-    harness.renderer.largeFont = &largeFont;
     const std::vector<std::string> lines = {"Grinder killed Player1", "Ferrum joined the game"};
     HudInput hud;
     hud.kills = 3;
     hud.gameType = kTeamDeathMatch;
     hud.messageLines = lines;
-    harness.hud = &hud;
     for (const std::filesystem::path& file : ShippedMaps()) {
         const std::string map = file.filename().string();
         SCOPED_TRACE(map);
         harness.LoadMap(map);
-        hud.pictures = harness.LoadHudPictures();
+        harness.ShowHud(hud);
         harness.captureTheFlag = true;
         PlaceCrowd(harness);
         const int half = harness.Width() / 2;

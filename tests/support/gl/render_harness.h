@@ -4,6 +4,7 @@
 #pragma once
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include "game/poses.h"
 #include "game/view_cameras.h"
 #include "game/view_layout.h"
+#include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
 #include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
@@ -55,6 +57,7 @@ class RenderHarness {
     }
     ~RenderHarness() {
         world = World{};
+        fonts_ = {};
         gpu_.reset();
         if (context_) SDL_GL_DeleteContext(context_);
         if (window_) SDL_DestroyWindow(window_);
@@ -201,6 +204,21 @@ class RenderHarness {
         return pictures;
     }
 
+    // Shows `input` over the views: in the game's two HUD fonts, built on first use, and with its
+    // pictures loaded after the arena's.
+    void ShowHud(HudInput& input) {
+        if (!fonts_[0]) {
+            for (int i = 0; i < 2; ++i) {
+                fonts_[i] = std::make_unique<BitmapFont>();
+                fonts_[i]->Build(i == 0 ? 18 : 36);
+            }
+        }
+        renderer.smallFont = fonts_[0].get();
+        renderer.largeFont = fonts_[1].get();
+        input.pictures = LoadHudPictures();
+        hud = &input;
+    }
+
     int Width() const { return width_; }
     int Height() const { return height_; }
     Gpu& gpu() { return *gpu_; }
@@ -225,4 +243,5 @@ class RenderHarness {
     SDL_Window* window_ = nullptr;
     SDL_GLContext context_ = nullptr;
     std::unique_ptr<GlGpu> gpu_;
+    std::array<std::unique_ptr<BitmapFont>, 2> fonts_;  // the HUD's, 18 and 36 pixels
 };
