@@ -8,21 +8,11 @@
 #include "game/weapon.h"
 #include "support/match_rules.h"
 #include "support/net_harness.h"
-#include "support/shipped_content.h"
 
 namespace {
 
 class MatchOnTheBus : public ::testing::Test {
   protected:
-    NetMachine& Machine(const std::string& address, uint64_t seed) {
-        return Machine(net, address, seed);
-    }
-    NetMachine& Machine(NetHarness& on, const std::string& address, uint64_t seed) {
-        NetMachine& machine = on.AddMachine(address, seed);
-        machine.MakeModels();
-        UseShippedContent(machine.game.world);
-        return machine;
-    }
     static tgeomobject& Model(NetMachine& machine, size_t index) {
         return machine.game.play.playerModels.at(index);
     }
@@ -43,12 +33,10 @@ class MatchOnTheBus : public ::testing::Test {
 };
 
 TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
-    NetMachine& host = Machine("10.0.0.1", 11);
-    NetMachine& joiner = Machine("10.0.0.2", 22);
-    HostGame(host, {});
-    net.RunFor(100);
-    JoinGame(joiner, "10.0.0.1", "Joe");
-    net.RunFor(300);
+    NetMachine& host = net.AddMachine("10.0.0.1", 11).MakeModels();
+    NetMachine& joiner = net.AddMachine("10.0.0.2", 22).MakeModels();
+    net.Host(host);
+    net.Join(joiner, "Joe", 300);
     ASSERT_EQ(host.game.play.playerModels.size(), 2u);
     ASSERT_EQ(joiner.game.play.playerModels.size(), 2u);
     ASSERT_EQ(joiner.game.state.localPlayerIndex, 1);
@@ -108,12 +96,10 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
 }
 
 TEST_F(MatchOnTheBus, APlayerKilledByTheShotThatEndsTheLevelPlaysTheNextOneAlive) {
-    NetMachine& host = Machine("10.0.0.1", 11);
-    NetMachine& joiner = Machine("10.0.0.2", 22);
-    HostGame(host, {.maps = {"arena1.map", "arena2.map"}, .fragLimit = 1});
-    net.RunFor(100);
-    JoinGame(joiner, "10.0.0.1", "Joe");
-    net.RunFor(300);
+    NetMachine& host = net.AddMachine("10.0.0.1", 11).MakeModels();
+    NetMachine& joiner = net.AddMachine("10.0.0.2", 22).MakeModels();
+    net.Host(host, {.maps = {"arena1.map", "arena2.map"}, .fragLimit = 1});
+    net.Join(joiner, "Joe", 300);
     Place(host, {0, 1.2f, 0}, 0);
     Place(joiner, {0, 1.2f, -6}, 180);
     net.RunFor(300);
@@ -136,8 +122,8 @@ TEST_F(MatchOnTheBus, APlayerKilledByTheShotThatEndsTheLevelPlaysTheNextOneAlive
 }
 
 TEST_F(MatchOnTheBus, ACaptureScoresOnEveryMachine) {
-    NetMachine& host = Machine("10.0.0.1", 11);
-    NetMachine& joiner = Machine("10.0.0.2", 22);
+    NetMachine& host = net.AddMachine("10.0.0.1", 11).MakeModels();
+    NetMachine& joiner = net.AddMachine("10.0.0.2", 22).MakeModels();
     const tvec3 blueHome{-30, 0, 0}, redHome{30, 0, 0};
     HostOptions options;
     options.gameType = kCaptureTheFlag;
@@ -145,8 +131,7 @@ TEST_F(MatchOnTheBus, ACaptureScoresOnEveryMachine) {
     host.game.world.arena.blueFlagHome = blueHome;
     host.game.world.arena.redFlagHome = redHome;
     net.RunFor(100);
-    JoinGame(joiner, "10.0.0.1", "Red", 1);
-    net.RunFor(300);
+    net.Join(joiner, "Red", 300);
     EXPECT_EQ(joiner.client().clientSettings.blueFlag.position, blueHome);
 
     Place(joiner, blueHome + tvec3{0, 1, 0}, 0);
@@ -174,15 +159,15 @@ TEST_F(MatchOnTheBus, TheBlueFlagStaysWithItsCarrierWhoeverLeavesAndDropsWhenThe
         SCOPED_TRACE(leaving);
         NetHarness match;
         match.bus.SetFaults({.delayMs = 20});  // removals take a while to be confirmed
-        NetMachine& host = Machine(match, "10.0.0.1", 11);
+        NetMachine& host = match.AddMachine("10.0.0.1", 11).MakeModels();
         HostGame(host, {.gameType = kCaptureTheFlag});
         host.game.world.arena.blueFlagHome = blueHome;
         host.game.world.arena.redFlagHome = {30, 0, 0};
         std::vector<NetMachine*> reds, staying = {&host};
         for (int r = 0; r < 3; ++r) {
-            reds.push_back(&Machine(match, "10.0.0." + std::to_string(2 + r), 22 + r));
-            JoinGame(*reds.back(), "10.0.0.1", "Red", 1);
-            match.RunFor(300);
+            reds.push_back(
+                &match.AddMachine("10.0.0." + std::to_string(2 + r), 22 + r).MakeModels());
+            match.Join(*reds.back(), "Red", 300);
             Place(*reds.back(), {-10.0f * r, 1, 20}, 0);
             if (static_cast<size_t>(r) != leaving) staying.push_back(reds.back());
         }

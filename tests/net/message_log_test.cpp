@@ -91,12 +91,9 @@ TEST(MessageLines, EveryMachineReadsKillsJoinsAndLeaves) {
     NetMachine& host = net.AddMachine("10.0.0.1", 1);
     NetMachine& joe = net.AddMachine("10.0.0.2", 2);
     NetMachine& ann = net.AddMachine("10.0.0.3", 3);
-    HostGame(host, {});
-    net.RunFor(100);
-    JoinGame(joe, "10.0.0.1", "Joe");
-    net.RunFor(100);
-    JoinGame(ann, "10.0.0.1", "Ann");
-    net.RunFor(100);
+    net.Host(host);
+    net.Join(joe, "Joe");
+    net.Join(ann, "Ann");
     EXPECT_EQ(Shown(host.client().messageLog),
               (std::vector<std::string>{"Joe joined the game", "Ann joined the game"}));
     EXPECT_EQ(Shown(joe.client().messageLog), (std::vector<std::string>{"Ann joined the game"}));
@@ -123,10 +120,8 @@ TEST(MessageLines, ANewLevelStartsWithoutTheLastLevelsLines) {
     NetHarness net;
     NetMachine& host = net.AddMachine("10.0.0.1", 1);
     NetMachine& joe = net.AddMachine("10.0.0.2", 2);
-    HostGame(host, {.maps = {"arena1.map", "arena2.map"}, .fragLimit = 1});
-    net.RunFor(100);
-    JoinGame(joe, "10.0.0.1", "Joe");
-    net.RunFor(100);
+    net.Host(host, {.maps = {"arena1.map", "arena2.map"}, .fragLimit = 1});
+    net.Join(joe, "Joe");
     SendKill(joe.game, joe.client().localPlayer.id, host.client().localPlayer.id);
     net.RunFor(50);
     ASSERT_TRUE(joe.client().clientSettings.gameOver);

@@ -6,26 +6,11 @@
 #include "support/fake_gpu.h"
 #include "support/net_harness.h"
 #include "support/shipped_content.h"
-#include "support/temp_dir.h"
 
 namespace {
 
 const std::filesystem::path kFigure =
     std::filesystem::path(ZARNOK_SOURCE_DIR) / "fuzz/corpus/model/figure.txt";
-
-// Runs the test inside a folder holding player.txt, as the game runs in its run folder.
-class RunFolder {
-  public:
-    RunFolder() : previous_(std::filesystem::current_path()) {
-        std::filesystem::copy_file(kFigure, folder_.File("player.txt"));
-        std::filesystem::current_path(folder_.path());
-    }
-    ~RunFolder() { std::filesystem::current_path(previous_); }
-
-  private:
-    TempDir folder_;
-    std::filesystem::path previous_;
-};
 
 }  // namespace
 
@@ -65,17 +50,14 @@ TEST(MuzzleModel, OneFlashQuadPerPoseOfTheMuzzlePart) {
 }
 
 TEST(PlayerModels, AppearWithTheirPlayersFollowReportsAndLeaveWithThem) {
-    RunFolder folder;
     NetHarness net;
     NetMachine& host = net.AddMachine("10.0.0.1", 1);
     NetMachine& joiner = net.AddMachine("10.0.0.2", 2);
-    host.MakeModels();
-    joiner.MakeModels();
+    host.MakeModels(kFigure);
+    joiner.MakeModels(kFigure);
 
-    HostGame(host, {.bots = 1, .gameType = kTeamDeathMatch});
-    net.RunFor(100);
-    JoinGame(joiner, "10.0.0.1", "Joe", 1);
-    net.RunFor(100);
+    net.Host(host, {.bots = 1, .gameType = kTeamDeathMatch});
+    net.Join(joiner, "Joe");
     PlayState& play = host.game.play;
     ASSERT_EQ(play.playerModels.size(), 3u);
     ASSERT_EQ(play.muzzleModels.size(), 3u);
@@ -104,12 +86,10 @@ TEST(PlayerModels, AppearWithTheirPlayersFollowReportsAndLeaveWithThem) {
 }
 
 TEST(PlayerModels, SkinsSurviveTheReloadOfALevelRestart) {
-    RunFolder folder;
     NetHarness net;
     NetMachine& host = net.AddMachine("10.0.0.1", 1);
-    host.MakeModels();
-    HostGame(host, {.bots = 2});
-    net.RunFor(100);
+    host.MakeModels(kFigure);
+    net.Host(host, {.bots = 2});
     std::vector<tgeomobject>& models = host.game.play.playerModels;
     ASSERT_EQ(models.size(), 3u);
     int32_t head = FindPart(models[1], "head");

@@ -17,8 +17,7 @@ struct TwoMachines : ::testing::Test {
 }  // namespace
 
 TEST_F(TwoMachines, HostEntersItsGameWithItsBotsAndTheResendsStop) {
-    HostGame(host, {.bots = 2});
-    net.RunFor(200);
+    net.Host(host, {.bots = 2}, 200);
     EXPECT_TRUE(host.game.state.hosting);
     EXPECT_EQ(host.game.state.playState, 1);
     EXPECT_TRUE(IsConnected(host.game));
@@ -36,13 +35,11 @@ TEST_F(TwoMachines, HostEntersItsGameWithItsBotsAndTheResendsStop) {
 }
 
 TEST_F(TwoMachines, JoinerSeesTheHostAndBothTablesAgreeInOrder) {
-    HostGame(host, {.bots = 1});
-    net.RunFor(2100);
+    net.Host(host, {.bots = 1}, 2100);
     ASSERT_EQ(joiner.client().foundServers.size(), 1u);
     EXPECT_EQ(joiner.client().foundServers[0].address.View(), kHostAddress);
 
-    JoinGame(joiner, kHostAddress, "Joe");
-    net.RunFor(200);
+    net.Join(joiner, "Joe", 200);
     EXPECT_EQ(joiner.game.state.playState, 1);
     EXPECT_EQ(joiner.client().clientSettings.serverAddress.View(), kHostAddress);
     ASSERT_EQ(host.server().serverPlayers.size(), 3u);
@@ -57,10 +54,8 @@ TEST_F(TwoMachines, JoinerSeesTheHostAndBothTablesAgreeInOrder) {
 }
 
 TEST_F(TwoMachines, GameInfoMirrorsPositionsBothWays) {
-    HostGame(host, {});
-    net.RunFor(100);
-    JoinGame(joiner, kHostAddress, "Joe");
-    net.RunFor(100);
+    net.Host(host);
+    net.Join(joiner, "Joe");
     ASSERT_EQ(joiner.client().players.size(), 2u);
     host.client().players[0].position = {5, 1, -5};
     host.client().players[0].animation = 7;
@@ -106,12 +101,9 @@ TEST(ThreeMachines, LeavingPlayerIsRemovedOnEveryMachine) {
     NetMachine& host = net.AddMachine(kHostAddress, 1);
     NetMachine& joe = net.AddMachine("10.0.0.2", 2);
     NetMachine& ann = net.AddMachine("10.0.0.3", 3);
-    HostGame(host, {.bots = 1});
-    net.RunFor(100);
-    JoinGame(joe, kHostAddress, "Joe");
-    net.RunFor(100);
-    JoinGame(ann, kHostAddress, "Ann");
-    net.RunFor(200);
+    net.Host(host, {.bots = 1});
+    net.Join(joe, "Joe");
+    net.Join(ann, "Ann", 200);
     ASSERT_EQ(host.server().serverPlayers.size(), 4u);
     EXPECT_EQ(ann.game.state.localPlayerIndex, 3);
 
@@ -129,10 +121,8 @@ TEST(ThreeMachines, LeavingPlayerIsRemovedOnEveryMachine) {
 }
 
 TEST_F(TwoMachines, SilentPlayerGoesInactiveLeavesAndIsRemoved) {
-    HostGame(host, {});
-    net.RunFor(100);
-    JoinGame(joiner, kHostAddress, "Joe");
-    net.RunFor(100);
+    net.Host(host);
+    net.Join(joiner, "Joe");
     ASSERT_EQ(host.server().serverPlayers.size(), 2u);
     joiner.frozen = true;
     // Three two-second checks: marked inactive, then out of the game, then its removal queued.
@@ -156,10 +146,8 @@ TEST_F(TwoMachines, SilentPlayerGoesInactiveLeavesAndIsRemoved) {
 }
 
 TEST_F(TwoMachines, LevelEndsAtTheFragLimitAndEveryoneRestartsOnTheNextMap) {
-    HostGame(host, {.maps = {"arena1.map", "arena2.map", "arena3.map"}, .fragLimit = 2});
-    net.RunFor(100);
-    JoinGame(joiner, kHostAddress, "Joe");
-    net.RunFor(100);
+    net.Host(host, {.maps = {"arena1.map", "arena2.map", "arena3.map"}, .fragLimit = 2});
+    net.Join(joiner, "Joe");
     int32_t hostId = host.client().localPlayer.id;
     int32_t joeId = joiner.client().localPlayer.id;
 
@@ -190,11 +178,9 @@ TEST_F(TwoMachines, LevelEndsAtTheFragLimitAndEveryoneRestartsOnTheNextMap) {
 }
 
 TEST_F(TwoMachines, FullServerIgnoresFurtherJoins) {
-    HostGame(host, {.bots = 8});
-    net.RunFor(300);
+    net.Host(host, {.bots = 8}, 300);
     ASSERT_EQ(host.server().serverPlayers.size(), 9u);
-    JoinGame(joiner, kHostAddress, "Late");
-    net.RunFor(1100);
+    net.Join(joiner, "Late", 1100);
     EXPECT_EQ(host.server().serverPlayers.size(), 9u);
     EXPECT_EQ(joiner.game.state.playState, 0);
     EXPECT_FALSE(joiner.game.state.connecting);
@@ -210,10 +196,8 @@ TEST_F(TwoMachines, UnansweredJoinTimesOutAfterOneSecond) {
 }
 
 TEST_F(TwoMachines, ClosingServerEndsTheJoinersConnectionAndSilenceDoesToo) {
-    HostGame(host, {});
-    net.RunFor(100);
-    JoinGame(joiner, kHostAddress, "Joe");
-    net.RunFor(100);
+    net.Host(host);
+    net.Join(joiner, "Joe");
     CloseServer(host.game);
     net.RunFor(10);
     EXPECT_FALSE(IsConnected(joiner.game));
@@ -226,10 +210,8 @@ TEST_F(TwoMachines, ClosingServerEndsTheJoinersConnectionAndSilenceDoesToo) {
     NetHarness quiet;
     NetMachine& h = quiet.AddMachine(kHostAddress, 1);
     NetMachine& j = quiet.AddMachine("10.0.0.2", 2);
-    HostGame(h, {});
-    quiet.RunFor(100);
-    JoinGame(j, kHostAddress, "Joe");
-    quiet.RunFor(100);
+    quiet.Host(h);
+    quiet.Join(j, "Joe");
     ASSERT_TRUE(IsConnected(j.game));
     h.frozen = true;
     quiet.RunFor(4100);
@@ -242,10 +224,8 @@ TEST(ThreeMachines, HostLeavingEndsItsGameAndCanJoinAnother) {
     NetMachine& joe = net.AddMachine("10.0.0.2", 2);
     NetMachine& other = net.AddMachine("10.0.0.3", 3);
     HostGame(host, {.bots = 2});
-    HostGame(other, {.maps = {"arena5.map"}, .bots = 1});
-    net.RunFor(100);
-    JoinGame(joe, kHostAddress, "Joe");
-    net.RunFor(100);
+    net.Host(other, {.maps = {"arena5.map"}, .bots = 1});
+    net.Join(joe, "Joe");
     ASSERT_TRUE(IsConnected(joe.game));
 
     Disconnect(host.game);

@@ -46,6 +46,16 @@ void NetHarness::RunFor(uint32_t totalMs, uint32_t frameMs) {
     for (uint32_t t = 0; t < totalMs; t += frameMs) RunFrame(frameMs);
 }
 
+void NetHarness::Host(NetMachine& host, const HostOptions& options, uint32_t ms) {
+    HostGame(host, options);
+    RunFor(ms);
+}
+
+void NetHarness::Join(NetMachine& joiner, const std::string& name, uint32_t ms, uint8_t team) {
+    JoinGame(joiner, machines.front()->address, name, team);
+    RunFor(ms);
+}
+
 void HostGame(NetMachine& host, const HostOptions& options) {
     Server& server = host.server();
     server.mapList = options.maps;

@@ -13,6 +13,7 @@
 #include "net/net_frame.h"
 #include "net/server.h"
 #include "support/fake_gpu.h"
+#include "support/shipped_content.h"
 
 struct NetMachine {
     Game game;
@@ -22,10 +23,25 @@ struct NetMachine {
     std::vector<std::string> levelsStarted;
     bool frozen = false;  // a machine that stopped running frames (crashed, unplugged)
 
-    // Gives the game the Gpu: player and muzzle models are made as players appear.
-    void MakeModels() { game.services.gpu = &gpu; }
+    // Gives the game the Gpu and the model files: player and muzzle models are made as players
+    // appear, of `playerModel`, and bullets of the shipped bullet.
+    NetMachine& MakeModels(const std::filesystem::path& playerModel = kRunDir / "player.txt") {
+        game.services.gpu = &gpu;
+        game.world.playerModelFile = playerModel;
+        game.world.bulletModelFile = kRunDir / "bullet.txt";
+        return *this;
+    }
     Client& client() { return game.client; }
     Server& server() { return game.server; }
+};
+
+struct HostOptions {
+    std::vector<std::string> maps = {"arena1.map"};
+    uint8_t bots = 0;
+    uint8_t gameType = kDeathMatch;
+    uint8_t fragLimit = 10;
+    std::string name = "Host";
+    uint8_t team = 0;
 };
 
 class NetHarness {
@@ -37,19 +53,14 @@ class NetHarness {
     // frame) after the clock advanced by `ms`.
     void RunFrame(uint32_t ms = 5);
     void RunFor(uint32_t totalMs, uint32_t frameMs = 5);
+    // Hosts a game on `host`, then runs `ms`.
+    void Host(NetMachine& host, const HostOptions& options = {}, uint32_t ms = 100);
+    // `joiner` joins the first machine's game as `name`, then runs `ms`.
+    void Join(NetMachine& joiner, const std::string& name, uint32_t ms = 100, uint8_t team = 1);
 
     ManualClock clock{1000};
     DatagramBus bus;
     std::vector<std::unique_ptr<NetMachine>> machines;
-};
-
-struct HostOptions {
-    std::vector<std::string> maps = {"arena1.map"};
-    uint8_t bots = 0;
-    uint8_t gameType = kDeathMatch;
-    uint8_t fragLimit = 10;
-    std::string name = "Host";
-    uint8_t team = 0;
 };
 
 void HostGame(NetMachine& host, const HostOptions& options);
