@@ -62,11 +62,7 @@ class HudTest : public testing::Test {
         };
         const auto py = [](float y) { return static_cast<int>((y + 1) / 2 * kHeight); };
         const int x = px(area.x0), y = py(area.y0);
-        const auto bytes = harness.Pixels(x, y, px(area.x1) - x, py(area.y1) - y, GL_RGB);
-        std::vector<Rgb> pixels;
-        for (size_t i = 0; i + 2 < bytes.size(); i += 3)
-            pixels.push_back({bytes[i], bytes[i + 1], bytes[i + 2]});
-        return pixels;
+        return harness.Colours(x, y, px(area.x1) - x, py(area.y1) - y);
     }
     size_t Count(const Area& area, const std::function<bool(Rgb)>& test) const {
         const auto pixels = Read(area);

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/game.h"
+#include "support/gl/render_harness.h"
 #include "ui/draw/menu_frame.h"
 #include "ui/menu_layout.h"
 #include "ui/screen_flow.h"
@@ -18,22 +19,11 @@ constexpr ClientSize kClient{400, 300};
 class MenuDrawTest : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        window_ = SDL_CreateWindow("menu_draw_test", 0, 0, kClient.width, kClient.height,
-                                   SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        ASSERT_NE(window_, nullptr) << SDL_GetError();
-        context_ = SDL_GL_CreateContext(window_);
-        ASSERT_NE(context_, nullptr) << SDL_GetError();
         MenuSources sources;
         sources.client = kClient;
         sources.playerName = "Player1";
         BuildMenuScreens(game_.menus, sources);
         game_.menus.client = kClient;
-    }
-    void TearDown() override {
-        if (context_) SDL_GL_DeleteContext(context_);
-        if (window_) SDL_DestroyWindow(window_);
-        SDL_Quit();
     }
     // The colour at a point given in device coordinates.
     std::array<int, 3> At(float x, float y) {
@@ -45,8 +35,7 @@ class MenuDrawTest : public testing::Test {
         return {pixel[0], pixel[1], pixel[2]};
     }
 
-    SDL_Window* window_ = nullptr;
-    SDL_GLContext context_ = nullptr;
+    RenderHarness window_{kClient.width, kClient.height};  // the context
     Game game_;
 };
 

@@ -36,11 +36,7 @@ class SceneViews : public testing::Test {
     }
 
     std::vector<Rgb> Frame(int x, int y, int width, int height) const {
-        const auto bytes = harness.Pixels(x, y, width, height, GL_RGB);
-        std::vector<Rgb> pixels;
-        for (size_t i = 0; i + 2 < bytes.size(); i += 3)
-            pixels.push_back({bytes[i], bytes[i + 1], bytes[i + 2]});
-        return pixels;
+        return harness.Colours(x, y, width, height);
     }
     std::vector<Rgb> Whole() const { return Frame(0, 0, kWidth, kHeight); }
     // The side view's half of a split frame over the given cylinders.

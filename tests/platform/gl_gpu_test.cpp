@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/random.h"
+#include "support/gl/render_harness.h"
 #include "support/temp_dir.h"
 #include "world/level_start.h"
 
@@ -17,22 +18,7 @@ namespace {
 
 class GlGpuTest : public testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        window_ =
-            SDL_CreateWindow("gl_gpu_test", 0, 0, 64, 64, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        ASSERT_NE(window_, nullptr) << SDL_GetError();
-        context_ = SDL_GL_CreateContext(window_);
-        ASSERT_NE(context_, nullptr) << SDL_GetError();
-    }
-    void TearDown() override {
-        if (context_) SDL_GL_DeleteContext(context_);
-        if (window_) SDL_DestroyWindow(window_);
-        SDL_Quit();
-    }
-
-    SDL_Window* window_ = nullptr;
-    SDL_GLContext context_ = nullptr;
+    RenderHarness window{64, 64};  // the context
 };
 
 TEST_F(GlGpuTest, UploadedTextureReadsBackWithLinearFiltering) {

@@ -4,18 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/le_bytes.h"
+
 namespace picture_files {
 
 using Rgba = std::array<uint8_t, 4>;
-
-inline void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-inline void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 // An uncompressed 24- or 32-bit bitmap; `topDown` stores a negative height and rows top first.
 inline std::vector<uint8_t> Bmp(int width, int height, const std::vector<Rgba>& topRowFirst,

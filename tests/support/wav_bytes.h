@@ -4,16 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "support/le_bytes.h"
+
 namespace wavtest {
 
-inline void Put16(std::vector<uint8_t>& out, uint32_t value) {
-    out.push_back(uint8_t(value));
-    out.push_back(uint8_t(value >> 8));
-}
-inline void Put32(std::vector<uint8_t>& out, uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
 // Byte by byte: gcc 12 mistakes a range insert into a fresh vector for an overflow.
 inline void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& bytes) {
     out.reserve(out.size() + bytes.size());

@@ -8,13 +8,9 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
+#include "support/le_bytes.h"
 
-uint32_t Le(const std::vector<uint8_t>& b, size_t at, int bytes) {
-    uint32_t v = 0;
-    for (int i = 0; i < bytes; ++i) v |= static_cast<uint32_t>(b[at + i]) << (8 * i);
-    return v;
-}
+namespace {
 
 uint32_t Be32(const std::vector<uint8_t>& b, size_t at) {
     return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];

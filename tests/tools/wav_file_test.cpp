@@ -5,13 +5,9 @@
 
 #include <string>
 
-namespace {
+#include "support/le_bytes.h"
 
-uint32_t Le(const std::vector<uint8_t>& b, size_t at, int bytes) {
-    uint32_t v = 0;
-    for (int i = 0; i < bytes; ++i) v |= static_cast<uint32_t>(b[at + i]) << (8 * i);
-    return v;
-}
+namespace {
 
 std::string Tag(const std::vector<uint8_t>& b, size_t at) {
     return std::string(b.begin() + at, b.begin() + at + 4);

@@ -165,6 +165,13 @@ class RenderHarness {
         glReadPixels(x, y, width, height, format, GL_UNSIGNED_BYTE, pixels.data());
         return pixels;
     }
+    std::vector<Rgb> Colours(int x, int y, int width, int height) const {
+        const auto bytes = Pixels(x, y, width, height, GL_RGB);
+        std::vector<Rgb> colours;
+        for (size_t i = 0; i + 2 < bytes.size(); i += 3)
+            colours.push_back({bytes[i], bytes[i + 1], bytes[i + 2]});
+        return colours;
+    }
     int StencilAt(int x, int y) const {
         uint8_t value = 0;
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
