@@ -1,6 +1,6 @@
 // RenderHarness: a real GL window (Xvfb under test), a session with a shipped map loaded from the
 // run folder, players and bullets placed by hand, and both views drawn into it and read back.
-// Shared by the GL tests, the render benchmark and the screenshot test.
+// Shared by the GL tests (a few only want its GL context) and the GL benchmarks.
 #pragma once
 #include <SDL.h>
 
