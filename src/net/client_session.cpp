@@ -5,6 +5,7 @@
 #include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
+#include "net/player_slots.h"
 #include "net/server.h"
 #include "net/session.h"
 #include "sound/player_channels.h"
@@ -52,12 +53,7 @@ void Disconnect(Session& session) {
     if (client.serverDestination.empty()) return;
     SendToServer(session, BuildDisconnect(client.localPlayer.id));
     session.state.playState = 0;
-    client.clientPlayers.clear();
-    client.players.clear();
-    ReleasePlayerChannels(session.sound);
-    session.play.playerModels.clear();
-    session.play.muzzleModels.clear();
-    session.play.bullets.clear();
+    ClearPlayerSlots(session);
     session.play.explosions.clear();
     client.impacts.clear();
     client.departedIds.clear();
