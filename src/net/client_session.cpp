@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/respawn.h"
 #include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
@@ -28,7 +29,7 @@ tplayerpresence* LocalPresence(Session& session) {
 // Whoever the last shots of a level killed starts the next one standing: the local player as
 // well as the bots, with no death left to show.
 void StartEveryoneAlive(Session& session) {
-    for (tgeomobject& model : session.play.playerModels) model.dead = false;
+    for (tgeomobject& model : session.play.playerModels) ReviveModel(model);
     for (tplayerpresence& player : session.client.players) player.dead = false;
     session.state.localDeathPending = false;
 }
