@@ -351,14 +351,15 @@ void OnRespawnPlacement(Session& session, Bytes bytes) {
         // Only our own placement ends the requests; a bot's answer may come first.
         session.state.spawnConfirmed = true;
     }
-    if (session.state.hosting) {
-        std::vector<tplayerinfo>& table = session.server.serverPlayers;
-        for (size_t i = 0; i < table.size(); ++i) {
-            if (!table[i].isBot || table[i].id != placement->id) continue;
-            place(i);
-            table[i].frags = placement->frags;
-            table[i].deaths = placement->deaths;
-        }
+    // A host's bot: found by id, as this machine's slots and the server's may differ for a while
+    // after a departure.
+    const int32_t slot = FindClientPlayer(client, placement->id);
+    Match match = MatchOf(session);
+    tplayerinfo* bot = session.state.hosting ? match.ServerEntry(slot) : nullptr;
+    if (bot && bot->isBot) {
+        place(static_cast<size_t>(slot));
+        bot->frags = placement->frags;
+        bot->deaths = placement->deaths;
     }
 }
 
