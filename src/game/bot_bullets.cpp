@@ -11,19 +11,13 @@ bool IsBot(Match& match, int32_t index) {
     return model && model->isBot;
 }
 
-uint8_t TeamOf(const Match& match, int32_t index) {
-    const std::vector<tplayerinfo>& table = match.serverPlayers;
-    return static_cast<size_t>(index) < table.size() ? table[static_cast<size_t>(index)].team : 0;
-}
-
 // The frag goes into the host's table, which every machine receives; the kill notice makes the
 // victim fall everywhere. Until that notice is back the victim counts as just killed.
 void ScoreBotKill(Match& match, int32_t shooterIndex, int32_t victimIndex) {
-    std::vector<tplayerinfo>& table = match.serverPlayers;
-    const auto shooter = static_cast<size_t>(shooterIndex);
-    const auto victim = static_cast<size_t>(victimIndex);
-    if (shooter >= table.size() || victim >= table.size()) return;
-    ScoreKill(match, table[shooter], table[victim].id, victimIndex);
+    tplayerinfo* shooter = match.ServerEntry(shooterIndex);
+    const tplayerinfo* victim = match.Entry(victimIndex);
+    if (!shooter || !victim) return;
+    ScoreKill(match, *shooter, victim->id, victimIndex);
 }
 
 }  // namespace
@@ -42,7 +36,7 @@ void UpdateBotBullets(Match& match) {
             ++i;
             continue;
         }
-        const bool kill = onOther && CountsAsKill(match, owner, TeamOf(match, owner), hit.index);
+        const bool kill = onOther && CountsAsKill(match, owner, match.TeamOf(owner), hit.index);
         ReportBulletEnd(match, bullets[i], hit.kind, hit.index);
         // The next bullet moves into this place and is looked at next.
         bullets.erase(bullets.begin() + static_cast<std::ptrdiff_t>(i));

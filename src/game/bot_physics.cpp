@@ -32,7 +32,8 @@ void StepBotBodies(Match& match) {
         IntegratePlayer(models[i], index, CollisionWorldOf(match.arena, models), match.speedFactor,
                         match.random, kBotCollisionRadiusShare);
     }
-    for (size_t i = 0; i < models.size() && i < match.serverPlayers.size(); ++i) {
-        if (models[i].isBot) RecordBody(models[i], match.serverPlayers[i]);
+    for (size_t i = 0; i < models.size(); ++i) {
+        tplayerinfo* entry = match.ServerEntry(static_cast<int32_t>(i));
+        if (models[i].isBot && entry) RecordBody(models[i], *entry);
     }
 }

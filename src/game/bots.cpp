@@ -45,14 +45,15 @@ bool IsWeaponPart(const tmeshpart& part) {
 // (the host's own player included). -1 when nobody is in reach.
 int32_t NearestEnemy(const Match& match, size_t bot) {
     const std::vector<tgeomobject>& models = match.play.playerModels;
-    const std::vector<tplayerinfo>& table = match.serverPlayers;
     const bool teamGame = match.serverSettings.gameType != kDeathMatch;
+    const auto botSlot = static_cast<int32_t>(bot);
     int32_t nearest = -1;
     float nearestDistance = kTargetHorizon;
     for (size_t other = 0; other < models.size(); ++other) {
         if (other == bot || models[other].dead || !Finite(models[other].position)) continue;
-        if (teamGame && (other >= table.size() || bot >= table.size() ||
-                         table[other].team == table[bot].team)) {
+        const auto otherSlot = static_cast<int32_t>(other);
+        if (teamGame && (!match.Entry(otherSlot) || !match.Entry(botSlot) ||
+                         match.TeamOf(otherSlot) == match.TeamOf(botSlot))) {
             continue;
         }
         const tvec3 d = models[other].position - models[bot].position;

@@ -36,4 +36,26 @@ struct Match {
         if (index < 0 || static_cast<size_t>(index) >= play.playerModels.size()) return nullptr;
         return &play.playerModels[static_cast<size_t>(index)];
     }
+
+    // The rules index players by this machine's slots: its models and the table it received
+    // (clientPlayers), which always change together. These are the entries of those slots.
+    const tplayerinfo* Entry(int32_t index) const {
+        if (index < 0 || static_cast<size_t>(index) >= clientPlayers.size()) return nullptr;
+        return &clientPlayers[static_cast<size_t>(index)];
+    }
+    uint8_t TeamOf(int32_t index) const {
+        const tplayerinfo* entry = Entry(index);
+        return entry ? entry->team : 0;
+    }
+    // On the host, the server's own entry of the player in slot `index`. The server keeps a
+    // departed player's entry until every machine has confirmed the departure, while this
+    // machine's slots have moved down at once: the entries are matched by id. Null when none.
+    tplayerinfo* ServerEntry(int32_t index) {
+        const tplayerinfo* entry = Entry(index);
+        if (!entry) return nullptr;
+        for (tplayerinfo& server : serverPlayers) {
+            if (server.id == entry->id) return &server;
+        }
+        return nullptr;
+    }
 };

@@ -58,11 +58,8 @@ void RespawnLocalPlayerIfDue(Match& match) {
 void RespawnBotIfDue(Match& match, int32_t index) {
     tgeomobject* model = match.Model(index);
     if (!model || !RespawnDue(*model, match.now)) return;
-    const std::vector<tplayerinfo>& table = match.serverPlayers;
-    const uint8_t team =
-        static_cast<size_t>(index) < table.size() ? table[static_cast<size_t>(index)].team : 0;
-    const tspawnpoint* spawn =
-        DrawRespawnPoint(match.arena, match.random, match.serverSettings.gameType, team);
+    const tspawnpoint* spawn = DrawRespawnPoint(match.arena, match.random,
+                                                match.serverSettings.gameType, match.TeamOf(index));
     if (spawn) PlaceAt(*model, *spawn);
     ReviveModel(*model);
 }

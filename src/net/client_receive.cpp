@@ -10,6 +10,7 @@
 #include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
+#include "net/player_slots.h"
 #include "net/server.h"
 #include "net/session.h"
 #include "sound/player_channels.h"
@@ -144,19 +145,6 @@ void OnGameInfo(Session& session, Bytes bytes) {
     session.state.heardFromServer = true;
 }
 
-tplayerpresence NewPresence(Session& session, const tplayerinfo& record, size_t index) {
-    tplayerpresence player;
-    player.isBot = record.isBot != 0;
-    player.position = record.position;
-    player.yaw = record.yaw;
-    // Each player slot wears its own colour, so nobody looks like anybody else.
-    player.headRestartFrame = static_cast<int32_t>(index) % kPlayerSkinFrames;
-    if (session.client.clientSettings.gameType != kDeathMatch) {
-        player.bodyRestartFrame = record.team == 0 ? 1 : 2;
-    }
-    return player;
-}
-
 void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
     Client& client = session.client;
     std::optional<tplayertable> table = ParsePlayerTable(datagram.bytes, !accepted);
@@ -187,11 +175,7 @@ void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
         if (!map.empty() && LoadLevel(session, map)) client.loadedMap = map;
     }
     const size_t known = client.players.size();
-    for (size_t i = known; i < records.size(); ++i) {
-        client.players.push_back(NewPresence(session, records[i], i));
-        CreatePlayerModel(session, static_cast<int32_t>(i));
-        AddPlayerChannels(session.sound, records[i].team);
-    }
+    for (size_t i = known; i < records.size(); ++i) AddPlayerSlot(session, records[i]);
     ApplySoundVolume(session.sound, session.userSettings.soundVolume,
                      session.state.localPlayerIndex);
 
@@ -230,20 +214,10 @@ void OnPlayerDeleted(Session& session, const Datagram& datagram) {
         session.state.connected = false;
         return;
     }
-    if (d < session.state.localPlayerIndex) --session.state.localPlayerIndex;
-    std::erase_if(session.play.bullets, [&](const tbullet& b) { return b.ownerIndex == d; });
-    for (tbullet& bullet : session.play.bullets) {
-        if (bullet.ownerIndex > d) --bullet.ownerIndex;
-    }
-    RemovePlayerModel(session, d);
-    RemovePlayerChannels(session.sound, static_cast<size_t>(d));
-    if (d < static_cast<int32_t>(client.players.size()))
-        client.players.erase(client.players.begin() + d);
     std::string line =
         client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
     AddMessageLine(client.messageLog, line, NetNow(session));
-    client.clientPlayers.erase(client.clientPlayers.begin() + d);
-    ShiftFlagCarriers(client.clientSettings, static_cast<size_t>(d));
+    RemovePlayerSlot(session, d);
     client.departedIds.push_back(*id);
     if (client.departedIds.size() > kRememberedDepartures) {
         client.departedIds.erase(client.departedIds.begin());
@@ -377,14 +351,15 @@ void OnRespawnPlacement(Session& session, Bytes bytes) {
         // Only our own placement ends the requests; a bot's answer may come first.
         session.state.spawnConfirmed = true;
     }
-    if (session.state.hosting) {
-        std::vector<tplayerinfo>& table = session.server.serverPlayers;
-        for (size_t i = 0; i < table.size(); ++i) {
-            if (!table[i].isBot || table[i].id != placement->id) continue;
-            place(i);
-            table[i].frags = placement->frags;
-            table[i].deaths = placement->deaths;
-        }
+    // A host's bot: found by id, as this machine's slots and the server's may differ for a while
+    // after a departure.
+    const int32_t slot = FindClientPlayer(client, placement->id);
+    Match match = MatchOf(session);
+    tplayerinfo* bot = session.state.hosting ? match.ServerEntry(slot) : nullptr;
+    if (bot && bot->isBot) {
+        place(static_cast<size_t>(slot));
+        bot->frags = placement->frags;
+        bot->deaths = placement->deaths;
     }
 }
 

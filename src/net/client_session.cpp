@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "game/respawn.h"
 #include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
+#include "net/player_slots.h"
 #include "net/server.h"
 #include "net/session.h"
 #include "sound/player_channels.h"
@@ -27,7 +29,7 @@ tplayerpresence* LocalPresence(Session& session) {
 // Whoever the last shots of a level killed starts the next one standing: the local player as
 // well as the bots, with no death left to show.
 void StartEveryoneAlive(Session& session) {
-    for (tgeomobject& model : session.play.playerModels) model.dead = false;
+    for (tgeomobject& model : session.play.playerModels) ReviveModel(model);
     for (tplayerpresence& player : session.client.players) player.dead = false;
     session.state.localDeathPending = false;
 }
@@ -52,12 +54,7 @@ void Disconnect(Session& session) {
     if (client.serverDestination.empty()) return;
     SendToServer(session, BuildDisconnect(client.localPlayer.id));
     session.state.playState = 0;
-    client.clientPlayers.clear();
-    client.players.clear();
-    ReleasePlayerChannels(session.sound);
-    session.play.playerModels.clear();
-    session.play.muzzleModels.clear();
-    session.play.bullets.clear();
+    ClearPlayerSlots(session);
     session.play.explosions.clear();
     client.impacts.clear();
     client.departedIds.clear();

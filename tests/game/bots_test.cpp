@@ -216,3 +216,42 @@ TEST_F(Bots, ADeadBotComesBackAfterItsDelayEvenWithoutAPointOfItsTeam) {
 }
 
 }  // namespace
+
+namespace {
+
+// The host's slots move down the moment a player leaves, while the server keeps the departed
+// entry until every machine has confirmed: a bot's kill still names the player it hit, and the
+// frag and the bot's body go to the bot's own entry.
+TEST_F(Bots, DuringADepartureTheBotsKillAndReportThePlayersTheyMean) {
+    Add({0, kStand, 30}, 0, false);  // the host's own player, far off
+    const int32_t bot = Add({0, kStand, 0}, 0, true);
+    Add({40, kStand, 40}, 0, false);  // leaves
+    const int32_t stays = Add({0, kStand, -10}, 0, false);
+    const int32_t staysId = game.client.clientPlayers[static_cast<size_t>(stays)].id;
+    game.client.clientPlayers.erase(game.client.clientPlayers.begin() + 2);
+    game.play.playerModels.erase(game.play.playerModels.begin() + 2);
+    game.client.players.erase(game.client.players.begin() + 2);
+    const int32_t hit = stays - 1;  // its slot on this machine now
+    game.play.bullets = {BulletOf(bot, {0, kStand, -9}, {0, 0, -0.3f})};
+
+    Match match = MatchOf(game);
+    for (int frame = 0; frame < 5 && !game.play.bullets.empty(); ++frame) {
+        match.now = game.frame.now += 15;
+        UpdateBotBullets(match);
+    }
+    StepBotBodies(match);
+    const PlayerKilled* kill = nullptr;
+    for (const MatchEvent& event : game.play.events) {
+        if (const auto* reported = std::get_if<PlayerKilled>(&event)) kill = reported;
+    }
+    ASSERT_NE(kill, nullptr);
+    EXPECT_EQ(kill->victimId, staysId);
+    EXPECT_TRUE(Model(hit).deathTime != 0);
+    const tplayerinfo& botEntry = game.server.serverPlayers[static_cast<size_t>(bot)];
+    EXPECT_EQ(botEntry.frags, 1);
+    EXPECT_EQ(game.server.serverPlayers[3].frags, 0);
+    EXPECT_EQ(game.server.serverPlayers[3].position, (tvec3{}))
+        << "a bot's body went into another player's entry";
+}
+
+}  // namespace

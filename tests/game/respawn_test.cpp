@@ -18,6 +18,7 @@ TEST(Respawn, ABotComesBackAtAPointOfItsTeamAfterItsDelay) {
     tplayerinfo bot;
     bot.team = 1;
     game.server.serverPlayers = {bot};
+    game.client.clientPlayers = {bot};  // the host's own copy of its table
     tgeomobject model;
     model.dead = true;
     model.deathTime = 5000;

@@ -1,0 +1,20 @@
+// Player slots: a player is known on this machine in several tables by the same slot: the table
+// it received (clientPlayers), its presence, its model and muzzle models, its sound channels, and
+// the bullets and flags naming its slot. A player arrives, leaves, or everybody goes, through these
+// calls only, so every table keeps the same slots.
+#pragma once
+#include <cstdint>
+
+#include "game/match_records.h"
+
+struct Session;
+
+// The player of `record`, whose entry is the next slot of clientPlayers: its presence, model
+// (with its muzzle models) and sound channels.
+void AddPlayerSlot(Session& session, const tplayerinfo& record);
+// Slot `slot` leaves every table; later players move down one slot, and so do the slots that
+// bullets, flags and this machine's own player are known by. A flag the leaving player carried
+// lies where it was, and its bullets go with it.
+void RemovePlayerSlot(Session& session, int32_t slot);
+// Every player leaves every table.
+void ClearPlayerSlots(Session& session);
