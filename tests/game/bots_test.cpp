@@ -10,6 +10,7 @@
 #include "game/bot_bullets.h"
 #include "game/bot_physics.h"
 #include "game/player_physics.h"
+#include "net/player_slots.h"
 #include "support/match_rules.h"
 #include "support/players.h"
 #include "support/test_arena.h"
@@ -228,9 +229,7 @@ TEST_F(Bots, DuringADepartureTheBotsKillAndReportThePlayersTheyMean) {
     Add({40, kStand, 40}, 0, false);  // leaves
     const int32_t stays = Add({0, kStand, -10}, 0, false);
     const int32_t staysId = game.client.clientPlayers[static_cast<size_t>(stays)].id;
-    game.client.clientPlayers.erase(game.client.clientPlayers.begin() + 2);
-    game.play.playerModels.erase(game.play.playerModels.begin() + 2);
-    game.client.players.erase(game.client.players.begin() + 2);
+    RemovePlayerSlot(game, 2);
     const int32_t hit = stays - 1;  // its slot on this machine now
     game.play.bullets = {BulletOf(bot, {0, kStand, -9}, {0, 0, -0.3f})};
 

@@ -28,8 +28,8 @@ inline tplayerinfo Bot(int32_t id, uint8_t team = 0) {
     return bot;
 }
 
-// Seats `model` in the next player slot of `session`, as a join does: its presence, its entry in
-// the client's table (id 100 + slot, `team`, and what the model shows: where it stands, whether
-// it is a bot) and on a host in the server's, and its sound channels. Entries of any table at or
-// beyond that slot are dropped first. Returns the slot.
+// Seats `model` in the next player slot of `session`: its entry in the table received (id 100 +
+// slot, `team`, a bot when the model is one) and on a host in the server's, then the slot's
+// presence and sound channels as a join makes them (AddPlayerSlot), with `model` as its model.
+// Returns the slot.
 int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team = 0);

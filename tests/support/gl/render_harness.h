@@ -17,6 +17,7 @@
 #include "game/poses.h"
 #include "game/view_cameras.h"
 #include "game/view_layout.h"
+#include "net/player_slots.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
 #include "platform/gl_gpu.h"
@@ -72,9 +73,8 @@ class RenderHarness {
     // Starts a level on a map file and resets the cameras as a match start does.
     void LoadMapFile(const std::filesystem::path& map) {
         // Room for every model a test places, so references to them stay valid.
-        players.clear();
+        ClearPlayerSlots(session);
         players.reserve(kRoomForModels);
-        bullets.clear();
         bullets.reserve(kRoomForModels);
         if (!StartLevel(world, *gpu_, session.random, {0, tuning.CYL_SIDE_COUNT}, map, {}))
             throw std::runtime_error("no map " + map.string());
