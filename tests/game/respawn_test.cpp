@@ -15,14 +15,11 @@ TEST(Respawn, ABotComesBackAtAPointOfItsTeamAfterItsDelay) {
     Game game;
     game.server.serverSettings.gameType = kTeamDeathMatch;
     game.world.arena.spawnPoints = {{1, 0, 0, 0, 0}, {2, 0, 0, 0, 0}, {3, 0, 0, 90, 1}};
-    tplayerinfo bot;
-    bot.team = 1;
-    game.server.serverPlayers = {bot};
-    game.client.clientPlayers = {bot};  // the host's own copy of its table
+    game.state.hosting = true;
     tgeomobject model;
     model.dead = true;
     model.deathTime = 5000;
-    game.play.playerModels = {model};
+    AddPlayer(game, model, 1);
 
     game.frame.now = 6999;
     RunRule(game, RespawnBotIfDue, 0);
