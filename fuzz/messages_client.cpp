@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static DiscardingNetwork network;
     static const Game start = [] {
         Game game = HostedGameInProgress(clock, network);
-        game.client.levelHooks.startLevel = [](Game&, const std::string& map) {
+        game.client.levelHooks.startLevel = [](Session&, const std::string& map) {
             // A map name that reaches the loader is a bare file name.
             Require(IsBareMapName(map));
             return true;
