@@ -239,10 +239,8 @@ TEST_F(Bots, DuringADepartureTheBotsKillAndReportThePlayersTheyMean) {
         UpdateBotBullets(match);
     }
     StepBotBodies(match);
-    const PlayerKilled* kill = nullptr;
-    for (const MatchEvent& event : game.play.events) {
-        if (const auto* reported = std::get_if<PlayerKilled>(&event)) kill = reported;
-    }
+    ASSERT_FALSE(game.play.events.empty());
+    const auto* kill = std::get_if<PlayerKilled>(&game.play.events.back());
     ASSERT_NE(kill, nullptr);
     EXPECT_EQ(kill->victimId, staysId);
     EXPECT_TRUE(Model(hit).deathTime != 0);

@@ -240,30 +240,23 @@ TEST_F(Frags, ADeadPlayerGivesNoFragAndOurOwnBodyIsNoTarget) {
     EXPECT_EQ(game.play.bullets.size(), 1u);
 }
 
-// Every triangle part of `model` in entry `step` of its current animation (-1: pose 0).
-tgeomobject Posed(tgeomobject model, int32_t step) {
-    for (tmeshpart& part : model.triangleParts) {
-        const tanimation& animation = part.animations[static_cast<size_t>(part.currentAnimation)];
-        part.currentFrame =
-            step < 0 ? 0 : animation.frames[static_cast<size_t>(step) % animation.frames.size()];
-    }
-    return model;
-}
-
-// A spot that no part of `model` covers in pose 0 or in the first pose of its animation, but
-// some part covers further on in it.
+// A spot that some part of `model` covers in a later entry of its animation but not in pose 0 nor
+// in the animation's first entry.
 std::optional<tvec3> SpotReachedOnlyLater(const tgeomobject& model) {
-    const auto covered = [&](const tgeomobject& posed, tvec3 at) {
+    const auto covers = [&](int32_t step, tvec3 at) {  // step -1: pose 0
+        tgeomobject posed = model;
+        for (tmeshpart& part : posed.triangleParts) {
+            const auto& frames = part.animations[static_cast<size_t>(part.currentAnimation)].frames;
+            part.currentFrame = step < 0 ? 0 : frames[static_cast<size_t>(step) % frames.size()];
+        }
         return BulletHitsPart(posed, at, {0.01f, 0, 0}, 0.05f) >= 0;
     };
-    const tgeomobject still = Posed(model, -1), first = Posed(model, 0);
     for (int32_t step = 1; step < 4; ++step) {
-        const tgeomobject later = Posed(model, step);
-        for (float y = 0; y < 2 * model.extentHalfHeight; y += 0.1f) {
+        for (float y = -model.extentHalfHeight; y < model.extentHalfHeight; y += 0.1f) {
             for (float x = -1; x <= 1; x += 0.1f) {
                 for (float z = -1; z <= 1; z += 0.1f) {
-                    const tvec3 at = model.position + tvec3{x, y - model.extentHalfHeight, z};
-                    if (covered(later, at) && !covered(first, at) && !covered(still, at)) return at;
+                    const tvec3 at = model.position + tvec3{x, y, z};
+                    if (covers(step, at) && !covers(0, at) && !covers(-1, at)) return at;
                 }
             }
         }
