@@ -26,7 +26,7 @@ struct Level {
     Session session;
     World& world = session.world;
     Random& random = session.random;
-    std::vector<tgeomobject>& players = session.play.playerModels;
+    std::vector<MatchPlayer>& players = session.play.players;
     std::optional<tbullet> bullet;
     bool loaded = false;
     std::string mapName;
@@ -36,7 +36,7 @@ struct Level {
         if (map.empty()) return;
         mapName = map.filename().string();
         UseShippedContent(world);
-        StartLevel(world, gpu, random, LevelSettings{0, 32}, map, {});
+        StartLevel(world, gpu, random, LevelSettings{0, 32}, map);
         const std::vector<tspawnpoint>& spawns = world.arena.spawnPoints;
         for (size_t i = 0; i < kPlayers && !spawns.empty(); ++i) {
             const tspawnpoint& spawn = spawns[i % spawns.size()];
@@ -85,7 +85,7 @@ void CollideMoveOnce(benchmark::State& state, Mover (*describe)(Level&)) {
 
 // The first player walking diagonally under gravity: every cylinder of its cell is sub-stepped.
 Mover WalkingPlayer(Level& level) {
-    const tgeomobject& player = level.players[0];
+    const tgeomobject& player = level.players[0].model;
     return {MoverKind::Player,  0, player.position, {0.1f, -0.085f, 0.1f}, player.extentHalfHeight,
             player.extentRadius};
 }
@@ -95,7 +95,7 @@ Mover FlyingBullet(Level& level) {
     const tbullet& bullet = *level.bullet;
     return {MoverKind::Bullet,
             -1,
-            level.players[0].position + tvec3{0, 0.5f, -1},
+            level.players[0].model.position + tvec3{0, 0.5f, -1},
             {0, 0, -0.3f},
             bullet.extentHalfHeight,
             bullet.extentRadius};

@@ -27,7 +27,7 @@ class PlayedGame {
         game.services.gpu = &gpu;
         game.services.clock = &clock;
         UseShippedContent(game.world);
-        StartLevel(game.world, gpu, game.random, LevelSettings{0, 32}, map, {});
+        StartLevel(game.world, gpu, game.random, LevelSettings{0, 32}, map);
         game.state.startupComplete = true;
         game.state.playState = 1;
         game.state.connected = true;
@@ -42,9 +42,9 @@ class PlayedGame {
             model.yaw = spawn.angle;
             AddPlayer(game, std::move(model), static_cast<uint8_t>(i % 2));
         }
-        game.client.localPlayer = game.client.clientPlayers.front();
+        game.client.localPlayer = game.play.players.front().entry;
         for (int32_t b = 0; b < kBullets; ++b) {
-            const tgeomobject& owner = game.play.playerModels[static_cast<size_t>(b % kPlayers)];
+            const tgeomobject& owner = game.play.players[static_cast<size_t>(b % kPlayers)].model;
             PrepareBulletModel(game.world, &gpu);
             tbullet bullet = NewBulletModel(game.world.arena);
             bullet.bulletId = b;

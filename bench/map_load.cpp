@@ -23,10 +23,9 @@ void BM_StartLevelOnLargestMap(benchmark::State& state) {
     Random random;
     World world;
     UseShippedContent(world);
-    std::vector<tgeomobject> players(8);
     const LevelSettings settings{static_cast<int32_t>(state.range(0)), 32};
     for (auto _ : state) {
-        StartLevel(world, gpu, random, settings, map, players);
+        StartLevel(world, gpu, random, settings, map);
         benchmark::DoNotOptimize(world.arena.arenaCylinders.data());
     }
 }

@@ -123,7 +123,8 @@ void StageBattle(RenderHarness& battle, const std::string& map) {
         const float yaw = spawns[static_cast<size_t>(i) % spawns.size()].angle;
         battle.AddPlayer({x, centre.y, z}, yaw, i % 2 ? "walk" : "sprint");
     }
-    for (tgeomobject& player : battle.players) {
+    for (const MatchPlayer& slot : battle.players) {
+        const tgeomobject& player = slot.model;
         for (bool top : {false, true}) {
             tgeomobject& muzzle = MuzzleModels().emplace_back(
                 BuildMuzzleModel(player, top, battle.world.textures, battle.gpu()));

@@ -11,6 +11,7 @@
 #include "app/game.h"
 #include "net/messages.h"
 #include "net/network.h"
+#include "net/player_slots.h"
 #include "net/server.h"
 #include "world/level_start.h"
 
@@ -55,9 +56,7 @@ inline Game HostedGameInProgress(Clock& clock, Network& network) {
     client.serverDestination = "127.0.0.1";
     client.clientSettings = server.serverSettings;
     client.clientSettings.serverAddress.Assign("127.0.0.1");
-    client.clientPlayers = server.serverPlayers;
-    client.players.resize(server.serverPlayers.size());
-    client.players[1].isBot = client.players[2].isBot = true;
+    for (const tplayerinfo& record : server.serverPlayers) AddPlayerSlot(game, record);
     client.localPlayer = server.serverPlayers[0];
     game.state.localPlayerIndex = 0;
     game.state.playState = 1;

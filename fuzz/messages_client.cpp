@@ -25,13 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (game.client.clientSettings.gameOver && IsConnected(game)) RestartLevel(game);
         }
         const Client& client = game.client;
-        Require(client.players.size() <= client.clientPlayers.size());
-        Require(client.clientPlayers.size() <= static_cast<size_t>(kMaxPlayers));
+        const std::vector<MatchPlayer>& players = game.play.players;
+        Require(players.size() <= static_cast<size_t>(kMaxPlayers));
+        Require(game.play.muzzleModels.size() == players.size());
         Require(client.foundServers.size() <= kMaxFoundServers);
         Require(client.messageLog.count >= 0 && client.messageLog.count <= 9);
         for (const tbullet& bullet : game.play.bullets) {
             Require(bullet.ownerIndex >= 0 &&
-                    bullet.ownerIndex < static_cast<int32_t>(client.players.size()));
+                    bullet.ownerIndex < static_cast<int32_t>(players.size()));
         }
     });
     return 0;

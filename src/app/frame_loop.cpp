@@ -48,7 +48,7 @@ void InGameChecks(Game& game, uint32_t now) {
 // and told the server does not answer, rather than left looking at a match that never moves.
 void LeaveLostGame(Game& game) {
     const ProgramState& state = game.state;
-    if (state.hosting || state.connected || state.connecting || game.client.players.empty()) {
+    if (state.hosting || state.connected || state.connecting || game.play.players.empty()) {
         return;
     }
     Disconnect(game);
@@ -71,7 +71,7 @@ void DecayMovementInput(Game& game) {
 void GameStepOrLevelRestart(Game& game, uint32_t now) {
     const ProgramState& state = game.state;
     bool levelOver = game.client.clientSettings.gameOver != 0;
-    bool playersLoaded = !game.client.players.empty();
+    bool playersLoaded = !game.play.players.empty();
     if (playersLoaded && state.playState == 1 && !levelOver) {
         RunGameStep(game);
         return;

@@ -4,12 +4,12 @@
 #include "app/local_player_step.h"
 #include "base/main_window.h"
 #include "game/bot_bullets.h"
-#include "game/bot_physics.h"
 #include "game/bots.h"
 #include "game/bullets.h"
 #include "game/death.h"
 #include "game/explosions.h"
 #include "game/flags.h"
+#include "game/player_bodies.h"
 #include "game/poses.h"
 #include "game/weapon.h"
 #include "net/client_session.h"
@@ -28,9 +28,9 @@ void StepFlags(Game& game, Match& match) {
 // Movement and weapon while alive, the death pose once dead.
 void StepLocalPlayer(Game& game, Match& match) {
     MoveLocalPlayer(game, match);
-    const tgeomobject* model = match.Model(match.localPlayerIndex);
-    if (!model) return;
-    if (!model->dead) {
+    const MatchPlayer* player = match.Playing(match.localPlayerIndex);
+    if (!player) return;
+    if (!player->dead) {
         UpdateLocalWeapon(match, game.input.fireHeld);
     } else if (game.state.localDeathPending) {
         // The frame after the kill notice named this machine's player.
@@ -63,11 +63,8 @@ void RunGameStep(Game& game) {
     if (game.services.window) game.services.window->SetCursorVisible(false);
     if (!state.spawnConfirmed) RequestSpawnsUntilConfirmed(game);
     Match match = MatchOf(game);
-    if (state.hosting) {
-        // The bots move by what they chose last frame, then decide on where everyone stands.
-        StepBotBodies(match);
-        UpdateBots(match);
-    }
+    // Bots and the local player choose their commands; their bodies move once the bullets have.
+    if (state.hosting) UpdateBots(match);
     StepFlags(game, match);
     SetRemoteVolumesByDistance(game);
     StepLocalPlayer(game, match);
@@ -78,7 +75,7 @@ void RunGameStep(Game& game) {
     StepLocalBullets(match);
     DropDistantBullets(match);
     MoveRemoteBullets(match);
-    IntegrateLocalPlayer(game, match);
+    StepPlayerBodies(match);
     FollowPlayersWithMuzzles(game.play, game.frame.now);
     DeliverMatchEvents(game);
 }

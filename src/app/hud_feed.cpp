@@ -7,20 +7,20 @@
 
 namespace {
 
-const tgeomobject* LocalModel(const Game& game) {
+const MatchPlayer* LocalPlayer(const Game& game) {
     const auto index = static_cast<size_t>(game.state.localPlayerIndex);
-    return index < game.play.playerModels.size() ? &game.play.playerModels[index] : nullptr;
+    return index < game.play.players.size() ? &game.play.players[index] : nullptr;
 }
 
 // A reload runs from the last shot for one shot's pause plus the reload itself.
 HudWeapon LocalWeapon(const Game& game) {
     const WeaponState& weapon = game.play.weapon;
-    const tgeomobject* model = LocalModel(game);
-    const bool reloading = weapon.reloadDelay > 0 && model;
+    const MatchPlayer* player = LocalPlayer(game);
+    const bool reloading = weapon.reloadDelay > 0 && player;
     return HudWeapon{
         .roundsLeft = kMagazineRounds - weapon.magazineShots,
         .spareMagazines = weapon.spareMagazines,
-        .reloadStart = reloading ? model->lastShotTime : 0,
+        .reloadStart = reloading ? player->lastShotTime : 0,
         .reloadDuration =
             reloading ? static_cast<uint32_t>(game.tuning.FIRE_TIMEOUT + weapon.reloadDelay) : 0,
     };
@@ -39,11 +39,13 @@ HudPictures Pictures(const MenuPictures& pictures) {
 }  // namespace
 
 void StepHudState(Game& game) {
-    UpdateHudState(game.hud, game.frame.now, game.client.clientSettings, game.client.clientPlayers);
+    UpdateHudState(game.hud, game.frame.now, game.client.clientSettings,
+                   TableEntries(game.play.players));
 }
 
-HudInput GatherHudInput(const Game& game) {
+HudInput GatherHudInput(Game& game) {
     const Client& client = game.client;
+    game.hud.table = TableEntries(game.play.players);
     const tgamesettings& settings = client.clientSettings;
     const tmessagelog& log = client.messageLog;
     return HudInput{
@@ -58,7 +60,7 @@ HudInput GatherHudInput(const Game& game) {
         .blueFlagTaken = settings.blueFlag.state == kFlagCarried,
         .redFlagTaken = settings.redFlag.state == kFlagCarried,
         .connected = game.state.connected,
-        .players = client.clientPlayers,
+        .players = game.hud.table,
         .statisticsKey = game.input.held.statistics,
         .hiddenLineKey = game.input.held.hiddenLine,
         .messageLines = std::span(log.lines).first(

@@ -8,4 +8,4 @@ struct Game;
 // Once per drawn match frame, before gathering: blink phase and winner.
 void StepHudState(Game& game);
 // The HudInput of this frame; it points into `game`, so it lives no longer than the frame.
-HudInput GatherHudInput(const Game& game);
+HudInput GatherHudInput(Game& game);

@@ -26,8 +26,10 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
     hooks.drawLoadingScreen = [&game] { ShowLoadingFrame(game); };
     try {
         if (!StartLevel(game.world, *game.services.gpu, game.random, settings,
-                        game.paths.mapsDir / mapName, game.play.playerModels, hooks))
+                        game.paths.mapsDir / mapName, hooks))
             return false;
+        for (size_t i = 0; i < game.play.players.size(); ++i)
+            ApplyPlayerColour(game.play.players[i].model, static_cast<int32_t>(i));
         // Shots make copies of it: firing needs no Gpu.
         PrepareBulletModel(game.world, game.services.gpu);
         return true;

@@ -2,10 +2,7 @@
 
 #include "app/game.h"
 #include "game/chargers.h"
-#include "game/collision.h"
 #include "game/player_movement.h"
-#include "game/player_physics.h"
-#include "game/respawn.h"
 #include "game/view_cameras.h"
 #include "sound/sound_buffers.h"
 
@@ -31,8 +28,9 @@ MovementControls ControlsFromInput(const InputState& input) {
 
 void MoveLocalPlayer(Game& game, Match& match) {
     UpdateViewCameras(game.view, game.tuning, game.input.wheelDelta);
-    tgeomobject* player = match.Model(match.localPlayerIndex);
-    if (player == nullptr || player->dead) return;
+    MatchPlayer* local = match.Playing(match.localPlayerIndex);
+    if (local == nullptr || local->dead) return;
+    tgeomobject* player = &local->model;
     const uint32_t now = match.now;
     MovementControls controls = ControlsFromInput(game.input);
     MovePlayer(*player, controls, game.input.yawDelta, game.input.pitchDelta, game.play.lookPitch,
@@ -42,15 +40,4 @@ void MoveLocalPlayer(Game& game, Match& match) {
                       game.play.weapon.spareMagazines)) {
         RestartSound(game.sound.pickupSound);
     }
-    // Gravity and this frame's motion; the weapon step follows in the same frame.
-    StepPlayerPhysics(*player, game.tuning.GRAVITY, game.frame.speedFactor);
-}
-
-void IntegrateLocalPlayer(Game& game, Match& match) {
-    tgeomobject* player = match.Model(match.localPlayerIndex);
-    if (player == nullptr) return;
-    IntegratePlayer(*player, match.localPlayerIndex,
-                    CollisionWorldOf(game.world.arena, game.play.playerModels), match.speedFactor,
-                    game.random);
-    RespawnLocalPlayerIfDue(match);
 }

@@ -2,7 +2,7 @@
 // bot), as every other machine will see it: where it stands, faces and aims, the animation it
 // runs and whether it is dead. The one place a player's record is made from its model.
 #pragma once
+#include "game/match_player.h"
 #include "game/match_records.h"
-#include "world/geom_object.h"
 
-void RecordBody(const tgeomobject& model, tplayerinfo& entry);
+void RecordBody(const MatchPlayer& player, tplayerinfo& entry);

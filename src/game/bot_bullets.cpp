@@ -7,8 +7,8 @@
 namespace {
 
 bool IsBot(Match& match, int32_t index) {
-    const tgeomobject* model = match.Model(index);
-    return model && model->isBot;
+    const MatchPlayer* player = match.Playing(index);
+    return player && player->isBot;
 }
 
 // The frag goes into the host's table, which every machine receives; the kill notice makes the

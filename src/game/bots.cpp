@@ -6,6 +6,7 @@
 #include "base/clock.h"
 #include "game/bot_platform.h"
 #include "game/match.h"
+#include "game/player_command.h"
 #include "game/player_movement.h"
 #include "game/weapon.h"
 
@@ -37,26 +38,26 @@ float LimitedTurn(float difference) {
     return std::clamp(difference, -kTurnLimit, kTurnLimit);
 }
 
-bool IsWeaponPart(const tmeshpart& part) {
-    return part.name == "HAND" || part.name == "BSTART";
-}
-
 // The nearest living player `bot` may shoot: anyone in deathmatch, the other team otherwise
 // (the host's own player included). -1 when nobody is in reach.
 int32_t NearestEnemy(const Match& match, size_t bot) {
-    const std::vector<tgeomobject>& models = match.play.playerModels;
+    const std::vector<MatchPlayer>& players = match.play.players;
     const bool teamGame = match.serverSettings.gameType != kDeathMatch;
     const auto botSlot = static_cast<int32_t>(bot);
     int32_t nearest = -1;
     float nearestDistance = kTargetHorizon;
-    for (size_t other = 0; other < models.size(); ++other) {
-        if (other == bot || models[other].dead || !Finite(models[other].position)) continue;
+    for (size_t other = 0; other < players.size(); ++other) {
+        const MatchPlayer& candidate = players[other];
+        if (other == bot || !candidate.hasModel || candidate.dead ||
+            !Finite(candidate.model.position)) {
+            continue;
+        }
         const auto otherSlot = static_cast<int32_t>(other);
         if (teamGame && (!match.Entry(otherSlot) || !match.Entry(botSlot) ||
                          match.TeamOf(otherSlot) == match.TeamOf(botSlot))) {
             continue;
         }
-        const tvec3 d = models[other].position - models[bot].position;
+        const tvec3 d = candidate.model.position - players[bot].model.position;
         const float distance = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
         if (distance < nearestDistance) {
             nearest = static_cast<int32_t>(other);
@@ -90,71 +91,60 @@ BotAim AimAt(const tgeomobject& bot, tvec3 target) {
 }
 
 // Walks toward the target while it is in view and the next step stays on the platform; a bot
-// that stands on nothing it knows waits.
-void WalkToward(tgeomobject& bot, const BotAim& aim, const Arena& arena, const Tuning& tuning) {
+// that stands on nothing it knows waits. Returns the animation that goes with it.
+int32_t WalkToward(PlayerCommand& command, const tgeomobject& bot, int32_t platformIndex,
+                   const BotAim& aim, const Arena& arena, const Tuning& tuning) {
     const float heading = DegToRad(aim.heading);
     const tvec3 step{std::sin(heading), 0, std::cos(heading)};
     const std::vector<tcylinderbounds>& cylinders = arena.cylinderBounds;
     bool staysOn = false;
-    if (bot.platformIndex >= 0 && static_cast<size_t>(bot.platformIndex) < cylinders.size()) {
-        const tcylinderbounds& platform = cylinders[static_cast<size_t>(bot.platformIndex)];
+    if (platformIndex >= 0 && static_cast<size_t>(platformIndex) < cylinders.size()) {
+        const tcylinderbounds& platform = cylinders[static_cast<size_t>(platformIndex)];
         const tvec3 probe{bot.position.x + step.x * tuning.WALK_SPEED, bot.position.y,
                           bot.position.z + step.z * tuning.WALK_SPEED};
         staysOn = DistanceFromAxis(platform, probe) < platform.radius;
     }
     if (!staysOn || aim.horizontal > tuning.VIEW_DISTANCE) {
-        bot.velocity.x = 0;
-        bot.velocity.z = 0;
-        SetAnimation(bot, kStandAnimation);
-        return;
+        command.velocityX = 0;
+        command.velocityZ = 0;
+        return kStandAnimation;
     }
-    bot.velocity.x = step.x * tuning.WALK_SPEED * kWalkShare;
-    bot.velocity.z = step.z * tuning.WALK_SPEED * kWalkShare;
-    SetAnimation(bot, kWalkAnimation);
+    command.velocityX = step.x * tuning.WALK_SPEED * kWalkShare;
+    command.velocityZ = step.z * tuning.WALK_SPEED * kWalkShare;
+    return kWalkAnimation;
 }
 
 // Turns toward the heading (the model faces yaw - 180) while the target is in view; returns how
 // far off the heading the bot faced before it turned.
-float TurnToward(tgeomobject& bot, const BotAim& aim, const Tuning& tuning) {
-    const float difference = WrappedDifference(aim.heading, bot.yaw - 180);
+float TurnToward(PlayerCommand& command, const BotAim& aim, const Tuning& tuning) {
+    const float difference = WrappedDifference(aim.heading, command.yaw - 180);
     if (std::fabs(difference) > kAimTolerance && aim.horizontal <= tuning.VIEW_DISTANCE) {
-        bot.yaw += LimitedTurn(difference);
+        command.yaw += LimitedTurn(difference);
     }
     return difference;
 }
 
-// Tilts arm and muzzle toward the aim; a weapon on target fires when the bot faces the target
-// (a bot still turning toward it would shoot past it), its gun is ready and the target is in
-// range.
-void AimAndFire(Match& match, int32_t index, const BotAim& aim, float headingOff) {
-    tgeomobject& bot = match.play.playerModels[static_cast<size_t>(index)];
-    for (tmeshpart& part : bot.quadParts) {
-        if (!IsWeaponPart(part)) continue;
-        const float difference = WrappedDifference(aim.pitch, part.pitch);
-        if (std::fabs(difference) > kAimTolerance) part.pitch += LimitedTurn(difference);
+// Tilts arm and muzzle toward the aim; true when the weapon is on target and the bot may fire:
+// it faces the target (a bot still turning toward it would shoot past it), its gun is ready and
+// the target is in range.
+bool AimAndDecideFire(PlayerCommand& command, const MatchPlayer& player, const BotAim& aim,
+                      float headingOff, const Tuning& tuning, uint32_t now) {
+    const float difference = WrappedDifference(aim.pitch, command.aimPitch);
+    if (std::fabs(difference) > kAimTolerance) {
+        command.aimPitch += LimitedTurn(difference);
+        return false;
     }
-    const Tuning& tuning = match.tuning;
-    const uint32_t now = match.now;
-    for (tmeshpart& part : bot.triangleParts) {
-        if (!IsWeaponPart(part)) continue;
-        const float difference = WrappedDifference(aim.pitch, part.pitch);
-        if (std::fabs(difference) > kAimTolerance) {
-            part.pitch += LimitedTurn(difference);
-            continue;
-        }
-        const bool ready = Elapsed(now, bot.lastShotTime) > kBotShotTimeouts * tuning.FIRE_TIMEOUT;
-        if (std::fabs(headingOff) <= kFiringTurnLimit && ready &&
-            aim.horizontal <= tuning.SHOOT_DISTANCE) {
-            bot.lastShotTime = now;
-            FireBullet(match, index, part.pitch, bot.yaw);
-        }
-    }
+    const bool ready = Elapsed(now, player.lastShotTime) > kBotShotTimeouts * tuning.FIRE_TIMEOUT;
+    return std::fabs(headingOff) <= kFiringTurnLimit && ready &&
+           aim.horizontal <= tuning.SHOOT_DISTANCE;
 }
 
 void DecideFor(Match& match, size_t index) {
-    tgeomobject& bot = match.play.playerModels[index];
+    MatchPlayer& player = match.play.players[index];
+    BotMemory& memory = player.bot;
+    tgeomobject& bot = player.model;
     const int32_t animation = RunningAnimation(bot);
-    if (animation != bot.previousAnimation)
+    if (animation != memory.previousAnimation)
         match.play.events.push_back(GaitChanged{static_cast<int32_t>(index), animation});
 
     const int32_t target = NearestEnemy(match, index);
@@ -162,22 +152,29 @@ void DecideFor(Match& match, size_t index) {
         // The muzzle as the bot stands now: it may have turned since its pose was stepped.
         bot.bulletStart = BulletStartOffset(bot, FindPart(bot, "BSTART"));
         const BotAim aim =
-            AimAt(bot, match.play.playerModels[static_cast<size_t>(target)].position);
-        bot.platformIndex = FindBotPlatform(match.arena.cylinderBounds, bot.platformIndex,
-                                            bot.position, bot.extentHalfHeight);
-        WalkToward(bot, aim, match.arena, match.tuning);
-        const float headingOff = TurnToward(bot, aim, match.tuning);
-        AimAndFire(match, static_cast<int32_t>(index), aim, headingOff);
+            AimAt(bot, match.play.players[static_cast<size_t>(target)].model.position);
+        memory.platformIndex = FindBotPlatform(match.arena.cylinderBounds, memory.platformIndex,
+                                               bot.position, bot.extentHalfHeight);
+        PlayerCommand command = CurrentCommand(bot);
+        SetAnimation(
+            bot, WalkToward(command, bot, memory.platformIndex, aim, match.arena, match.tuning));
+        const float headingOff = TurnToward(command, aim, match.tuning);
+        const bool fire =
+            AimAndDecideFire(command, player, aim, headingOff, match.tuning, match.now);
+        ApplyPlayerCommand(bot, command);
+        if (fire) {
+            player.lastShotTime = match.now;
+            FireBullet(match, static_cast<int32_t>(index), command.aimPitch, command.yaw);
+        }
     }
-    match.play.playerModels[index].previousAnimation =
-        RunningAnimation(match.play.playerModels[index]);
+    memory.previousAnimation = RunningAnimation(bot);
 }
 
 }  // namespace
 
 void UpdateBots(Match& match) {
-    std::vector<tgeomobject>& models = match.play.playerModels;
-    for (size_t i = 0; i < models.size(); ++i) {
-        if (models[i].isBot && !models[i].dead) DecideFor(match, i);
+    std::vector<MatchPlayer>& players = match.play.players;
+    for (size_t i = 0; i < players.size(); ++i) {
+        if (players[i].isBot && players[i].hasModel && !players[i].dead) DecideFor(match, i);
     }
 }

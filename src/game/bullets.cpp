@@ -46,7 +46,7 @@ void SweepBullets(std::vector<tbullet>& bullets, Ended ended) {
 
 CollisionHit MoveBulletThroughWorld(Match& match, tbullet& bullet) {
     SetFrameMotion(bullet, match.speedFactor);
-    const CollisionWorld world = CollisionWorldOf(match.arena, match.play.playerModels);
+    const CollisionWorld world = CollisionWorldOf(match.arena, match.play.players);
     float scratch = 0;
     const CollisionHit hit = CollideMove(
         world, MoverKind::Bullet, bullet.ownerIndex, bullet.position, bullet.frameVelocity,
@@ -60,7 +60,7 @@ void ReportBulletEnd(Match& match, const tbullet& bullet, int32_t kind, int32_t 
     match.play.events.push_back(BulletEnded{bullet.bulletId, kind, hitIndex});
 }
 
-bool DecidesBulletsOf(std::span<const tgeomobject> players, int32_t localPlayerIndex, bool hosting,
+bool DecidesBulletsOf(std::span<const MatchPlayer> players, int32_t localPlayerIndex, bool hosting,
                       int32_t ownerIndex) {
     if (ownerIndex == localPlayerIndex) return true;
     return hosting && ownerIndex >= 0 && static_cast<size_t>(ownerIndex) < players.size() &&
@@ -91,7 +91,7 @@ void DropDistantBullets(Match& match) {
         if (!OutOfRange(bullet)) return false;
         // Another machine's bullet leaves unreported: its owner reports the end, and should that
         // report be lost, it still leaves.
-        if (DecidesBulletsOf(match.play.playerModels, match.localPlayerIndex, match.hosting,
+        if (DecidesBulletsOf(match.play.players, match.localPlayerIndex, match.hosting,
                              bullet.ownerIndex))
             ReportBulletEnd(match, bullet, kHitCylinder, -1);
         return true;
@@ -100,7 +100,7 @@ void DropDistantBullets(Match& match) {
 
 void MoveRemoteBullets(Match& match) {
     for (tbullet& bullet : match.play.bullets) {
-        if (DecidesBulletsOf(match.play.playerModels, match.localPlayerIndex, match.hosting,
+        if (DecidesBulletsOf(match.play.players, match.localPlayerIndex, match.hosting,
                              bullet.ownerIndex))
             continue;
         SetFrameMotion(bullet, match.speedFactor);

@@ -26,7 +26,7 @@ void ReportBulletEnd(Match& match, const tbullet& bullet, int32_t kind, int32_t 
 
 // Whether this machine decides the hits of player `ownerIndex`'s bullets: its own player's and,
 // on the host, its bots'. Every other machine's bullets fly here until their owner ends them.
-bool DecidesBulletsOf(std::span<const tgeomobject> players, int32_t localPlayerIndex, bool hosting,
+bool DecidesBulletsOf(std::span<const MatchPlayer> players, int32_t localPlayerIndex, bool hosting,
                       int32_t ownerIndex);
 
 // First pass: the local player's bullets move, hit and score.

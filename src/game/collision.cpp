@@ -270,10 +270,11 @@ void CollideWithPlayers(Mover& mover, Random& random) {
     }
     const tvec3 p = mover.position;
     const float r = mover.radius, h = mover.halfHeight;
-    const std::span<const tgeomobject> models = mover.world.playerModels;
-    for (size_t i = 0; i < models.size(); ++i) {
+    const std::span<const MatchPlayer> players = mover.world.players;
+    for (size_t i = 0; i < players.size(); ++i) {
         if (player && static_cast<int32_t>(i) == mover.index) continue;
-        const tgeomobject& other = models[i];
+        if (!players[i].hasModel) continue;
+        const tgeomobject& other = players[i].model;
         tvec3& v = mover.velocity;
         const int32_t steps = SubStepCount(v, mover.stepLength);
         const tvec3 step = Scaled(v, 1.0f / static_cast<float>(steps));
@@ -319,8 +320,8 @@ CollisionHit CollideMove(const CollisionWorld& world, MoverKind mode, int32_t mo
 
     const tgeomobject* model = nullptr;
     if (mode == MoverKind::Player && moverIndex >= 0 &&
-        static_cast<size_t>(moverIndex) < world.playerModels.size()) {
-        model = &world.playerModels[static_cast<size_t>(moverIndex)];
+        static_cast<size_t>(moverIndex) < world.players.size()) {
+        model = &world.players[static_cast<size_t>(moverIndex)].model;
     }
     Mover mover{world,      mode,     moverIndex,
                 model,      position, velocity,

@@ -7,21 +7,22 @@
 #include <cstdint>
 #include <span>
 
+#include "game/match_player.h"
 #include "world/arena.h"
 #include "world/geom_object.h"
 
 class Random;
 
-// What a mover collides with: the level's cylinders and grid and every player model by index.
+// What a mover collides with: the level's cylinders and grid and every player with a model, by
+// slot.
 struct CollisionWorld {
     std::span<const tcylinderbounds> cylinderBounds;
     const CollisionGrid* collisionGrid = nullptr;  // null: nothing is inside the grid
-    std::span<const tgeomobject> playerModels;
+    std::span<const MatchPlayer> players;
 };
 
-inline CollisionWorld CollisionWorldOf(const Arena& arena,
-                                       std::span<const tgeomobject> playerModels) {
-    return {arena.cylinderBounds, &arena.collisionGrid, playerModels};
+inline CollisionWorld CollisionWorldOf(const Arena& arena, std::span<const MatchPlayer> players) {
+    return {arena.cylinderBounds, &arena.collisionGrid, players};
 }
 
 enum class MoverKind : int32_t {

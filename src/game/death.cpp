@@ -5,17 +5,17 @@
 
 bool KillPlayer(Match& match, int32_t index, tplayerinfo& entry) {
     CountOneMore(entry.deaths);
-    tgeomobject* model = match.Model(index);
-    if (!model) return false;
-    model->dead = true;
-    model->deathTime = match.now;
+    MatchPlayer* player = match.Playing(index);
+    if (!player) return false;
+    player->dead = true;
+    player->deathTime = match.now;
     return true;
 }
 
 bool ShowDeath(Match& match, int32_t index) {
-    tgeomobject* model = match.Model(index);
-    if (!model || !model->dead) return false;
-    SelectAnimation(*model, kDeathAnimation);
+    MatchPlayer* player = match.Playing(index);
+    if (!player || !player->dead) return false;
+    SelectAnimation(player->model, kDeathAnimation);
     match.play.events.push_back(PlayerSoundCue{index, PlayerSound::kDeath});
     return true;
 }

@@ -44,11 +44,9 @@ tvec3 CarrierPosition(const Match& match, size_t carrier) {
     // The models follow the client's table, which lets a departed player go before the server
     // does: the carrier's model is the one of its id.
     const tplayerinfo& entry = match.serverPlayers[carrier];
-    const std::vector<tgeomobject>& models = match.play.playerModels;
-    for (size_t i = 0; i < match.clientPlayers.size() && i < models.size(); ++i) {
-        if (match.clientPlayers[i].id == entry.id) return PlaceCarriedFlag(models[i]);
-    }
-    return entry.position;
+    const int32_t slot = FindPlayerSlot(match.play.players, entry.id);
+    const MatchPlayer* player = match.Player(slot);
+    return player && player->hasModel ? PlaceCarriedFlag(player->model) : entry.position;
 }
 
 void FlagAtHome(FlagSide side, const std::vector<tplayerinfo>& table) {
@@ -115,11 +113,12 @@ void RunRulesOf(const Match& match, FlagSide side) {
     }
 }
 
-void StandFlag(tgeomobject& model, const tteamflag& flag, const std::vector<tgeomobject>& players) {
-    const bool carried = flag.state == kFlagCarried && flag.carrier < players.size();
+void StandFlag(tgeomobject& model, const tteamflag& flag, const std::vector<MatchPlayer>& players) {
+    const bool carried = flag.state == kFlagCarried && flag.carrier < players.size() &&
+                         players[flag.carrier].hasModel;
     float pitch = 0;
     if (carried) {
-        const tgeomobject& carrier = players[flag.carrier];
+        const tgeomobject& carrier = players[flag.carrier].model;
         model.position = PlaceCarriedFlag(carrier);
         model.yaw = carrier.yaw;
         const int32_t body = FindPart(carrier, "body");
@@ -175,6 +174,6 @@ void RunFlagRules(Match& match) {
 void PlaceFlagModels(Match& match) {
     const tgamesettings& settings = match.clientSettings;
     Arena& arena = match.arena;
-    StandFlag(arena.blueFlag, settings.blueFlag, match.play.playerModels);
-    StandFlag(arena.redFlag, settings.redFlag, match.play.playerModels);
+    StandFlag(arena.blueFlag, settings.blueFlag, match.play.players);
+    StandFlag(arena.redFlag, settings.redFlag, match.play.players);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "game/match_records.h"
 
@@ -13,6 +14,8 @@ struct HudState {
     bool blinkOn = false;  // the flag warnings show while set
     uint32_t lastBlinkToggle = 0;
     std::string winnerLine;  // Windows-1251; empty while no winner is known
+    // The players' table entries the HUD draws this frame (statistics).
+    std::vector<tplayerinfo> table;
 };
 
 // Team games flip the blink phase when more than 200 ms passed since the last flip (a period of

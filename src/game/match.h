@@ -1,8 +1,8 @@
 // Match: the state the rules of a running match read and write, gathered for one call by its
-// owner (the game step from the Game; tests and benchmarks from their own set-ups). The models,
-// bullets, effects and the event list are the match's own (PlayState); the player tables and
-// settings are the ones this machine keeps: the copy it received as a client, and on the host the
-// server's own.
+// owner (the game step from the Game; tests and benchmarks from their own set-ups). The players,
+// bullets, effects and the event list are the match's own (PlayState); the settings are the ones
+// this machine keeps: the copy it received as a client, and on the host the server's own table
+// and settings.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -19,8 +19,7 @@ struct Match {
     Arena& arena;
     const Tuning& tuning;
     Random& random;
-    // The table and settings as this machine received them, and its own player's entry.
-    std::vector<tplayerinfo>& clientPlayers;
+    // This machine's own player's entry and the settings as it received them.
     tplayerinfo& localPlayer;
     tgamesettings& clientSettings;
     // The host's own table and settings (unused elsewhere).
@@ -31,17 +30,29 @@ struct Match {
     int32_t localPlayerIndex = 0;
     bool hosting = false;
 
-    // The model of player `index`, or null for an index without one.
-    tgeomobject* Model(int32_t index) {
-        if (index < 0 || static_cast<size_t>(index) >= play.playerModels.size()) return nullptr;
-        return &play.playerModels[static_cast<size_t>(index)];
+    // The player in slot `index`, or null for a slot nobody holds.
+    MatchPlayer* Player(int32_t index) {
+        if (index < 0 || static_cast<size_t>(index) >= play.players.size()) return nullptr;
+        return &play.players[static_cast<size_t>(index)];
     }
-
-    // The rules index players by this machine's slots: its models and the table it received
-    // (clientPlayers), which always change together. These are the entries of those slots.
+    const MatchPlayer* Player(int32_t index) const {
+        if (index < 0 || static_cast<size_t>(index) >= play.players.size()) return nullptr;
+        return &play.players[static_cast<size_t>(index)];
+    }
+    // The player in slot `index` if the rules can act on it (it has a model), else null.
+    MatchPlayer* Playing(int32_t index) {
+        MatchPlayer* player = Player(index);
+        return player && player->hasModel ? player : nullptr;
+    }
+    // The model of player `index`, or null for a slot without one.
+    tgeomobject* Model(int32_t index) {
+        MatchPlayer* player = Playing(index);
+        return player ? &player->model : nullptr;
+    }
+    // The table entry of slot `index` as this machine received it.
     const tplayerinfo* Entry(int32_t index) const {
-        if (index < 0 || static_cast<size_t>(index) >= clientPlayers.size()) return nullptr;
-        return &clientPlayers[static_cast<size_t>(index)];
+        const MatchPlayer* player = Player(index);
+        return player ? &player->entry : nullptr;
     }
     uint8_t TeamOf(int32_t index) const {
         const tplayerinfo* entry = Entry(index);

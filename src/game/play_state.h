@@ -1,17 +1,17 @@
-// PlayState: player models, bullets, effects, the local player and its weapon, and the events
+// PlayState: the players, bullets, effects, the local player and its weapon, and the events
 // the rules reported.
 #pragma once
 #include <cstdint>
 #include <vector>
 
 #include "game/match_events.h"
+#include "game/match_player.h"
 #include "world/geom_object.h"
 
-// The two muzzle-flash models of one player (side and top view) and the time of its last shot.
+// The two muzzle-flash models of one player (side and top view).
 struct tmuzzlemodels {
     tgeomobject side;
     tgeomobject top;
-    uint32_t startTime = 0;
 };
 
 // Where a bullet ended and how its explosion quads are turned; it shows for 150 ms.
@@ -31,8 +31,9 @@ struct WeaponState {
 };
 
 struct PlayState {
-    // One model per player index, in the player tables' order; created as players appear.
-    std::vector<tgeomobject> playerModels;
+    // One record per player slot, in the server table's order; a player joins and leaves them
+    // through net/player_slots.h, which keeps the muzzle models and sound channels in step.
+    std::vector<MatchPlayer> players;
     std::vector<tmuzzlemodels> muzzleModels;
     // Every bullet in flight, whoever fired it, in firing order.
     std::vector<tbullet> bullets;

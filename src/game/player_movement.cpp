@@ -4,6 +4,8 @@
 #include <numbers>
 #include <optional>
 
+#include "game/player_command.h"
+
 namespace {
 
 // Signed milliseconds since `then`; a time of 0 means "never", which is always long ago.
@@ -34,12 +36,11 @@ bool UpdateSprint(tgeomobject& player, const MovementControls& controls, const T
     return false;
 }
 
-void SetHorizontalVelocity(tgeomobject& player, const MovementControls& controls) {
-    const double a = -player.yaw * std::numbers::pi / 180.0;
+void SetWantedVelocity(PlayerCommand& command, float speed, const MovementControls& controls) {
+    const double a = -command.yaw * std::numbers::pi / 180.0;
     const auto c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
-    const float speed = player.moveSpeed;
-    player.velocity.x = c * speed * controls.strafeAxis - s * speed * controls.forwardAxis;
-    player.velocity.z = s * speed * controls.strafeAxis + c * speed * controls.forwardAxis;
+    command.velocityX = c * speed * controls.strafeAxis - s * speed * controls.forwardAxis;
+    command.velocityZ = s * speed * controls.strafeAxis + c * speed * controls.forwardAxis;
 }
 
 void RewindAnimation(tgeomobject& player, int32_t index) {
@@ -62,14 +63,6 @@ void Jump(tgeomobject& player, MovementControls& controls, const Tuning& tuning,
         RewindAnimation(player, kJumpAnimation);
     }
     controls.jump = false;
-}
-
-void AimArm(tgeomobject& player, float lookPitch) {
-    for (auto* parts : {&player.triangleParts, &player.quadParts}) {
-        for (tmeshpart& part : *parts) {
-            if (part.name == "HAND" || part.name == "BSTART") part.pitch = lookPitch;
-        }
-    }
 }
 
 bool Crouching(int32_t animation) {
@@ -136,10 +129,12 @@ void MovePlayer(tgeomobject& player, MovementControls& controls, float yawDelta,
     const bool sprinting = UpdateSprint(player, controls, tuning, now);
     const float pitch = lookPitch + pitchDelta;
     if (pitch > -kLookPitchLimit && pitch < kLookPitchLimit) lookPitch = pitch;
-    if (std::isfinite(yawDelta)) player.yaw -= yawDelta;
-    SetHorizontalVelocity(player, controls);
+    PlayerCommand command = CurrentCommand(player);
+    if (std::isfinite(yawDelta)) command.yaw -= yawDelta;
+    command.aimPitch = lookPitch;
+    SetWantedVelocity(command, player.moveSpeed, controls);
+    ApplyPlayerCommand(player, command);
     Jump(player, controls, tuning, now);
-    AimArm(player, lookPitch);
     if (Animate(player, controls, sprinting))
         gait.events.push_back(GaitChanged{gait.playerIndex, RunningAnimation(player)});
 }

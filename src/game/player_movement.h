@@ -45,8 +45,8 @@ struct PlayerGait {
     int32_t playerIndex = 0;
 };
 
-// One frame of the local player's own motion; the collision and the position update come later
-// in the frame (player_physics.h).
+// One frame of the local player's own motion: its command from the keys and the mouse, its jump
+// and animation. The physics and collision come later in the frame (player_bodies.h).
 void MovePlayer(tgeomobject& player, MovementControls& controls, float yawDelta, float pitchDelta,
                 float& lookPitch, const Tuning& tuning, uint32_t now, PlayerGait gait);
 

@@ -2,8 +2,10 @@
 
 #include "world/animation.h"
 
-void StepPlayerPoses(std::span<tgeomobject> players, uint32_t now) {
-    for (tgeomobject& player : players) StepModelPose(player, now);
+void StepPlayerPoses(std::span<MatchPlayer> players, uint32_t now) {
+    for (MatchPlayer& player : players) {
+        if (player.hasModel) StepModelPose(player.model, now);
+    }
 }
 
 void StepBulletPoses(std::span<tbullet> bullets, uint32_t now) {
@@ -18,14 +20,14 @@ void StepArenaModelPoses(Arena& arena, uint32_t now) {
 }
 
 void StepMatchPoses(PlayState& play, Arena& arena, uint32_t now) {
-    StepPlayerPoses(play.playerModels, now);
+    StepPlayerPoses(play.players, now);
     StepBulletPoses(play.bullets, now);
     StepArenaModelPoses(arena, now);
 }
 
 void FollowPlayersWithMuzzles(PlayState& play, uint32_t now) {
-    for (size_t i = 0; i < play.playerModels.size() && i < play.muzzleModels.size(); ++i) {
-        const tgeomobject& player = play.playerModels[i];
+    for (size_t i = 0; i < play.players.size() && i < play.muzzleModels.size(); ++i) {
+        const tgeomobject& player = play.players[i].model;
         const int32_t bstart = FindPart(player, "bstart");
         for (tgeomobject* muzzle : {&play.muzzleModels[i].side, &play.muzzleModels[i].top}) {
             muzzle->position = player.position;

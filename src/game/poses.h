@@ -10,7 +10,7 @@
 
 // The players, the bullets in flight, and the level's flag, charger and explosion models.
 void StepMatchPoses(PlayState& play, Arena& arena, uint32_t now);
-void StepPlayerPoses(std::span<tgeomobject> players, uint32_t now);
+void StepPlayerPoses(std::span<MatchPlayer> players, uint32_t now);
 void StepBulletPoses(std::span<tbullet> bullets, uint32_t now);
 void StepArenaModelPoses(Arena& arena, uint32_t now);
 

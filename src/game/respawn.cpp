@@ -8,8 +8,8 @@ namespace {
 
 constexpr int32_t kTeamDraws = 1001;
 
-bool RespawnDue(const tgeomobject& model, uint32_t now) {
-    return model.dead && Elapsed(now, model.deathTime) >= model.respawnDelay;
+bool RespawnDue(const MatchPlayer& player, uint32_t now) {
+    return player.dead && Elapsed(now, player.deathTime) >= player.respawnDelay;
 }
 
 void PlaceAt(tgeomobject& model, const tspawnpoint& spawn) {
@@ -17,10 +17,10 @@ void PlaceAt(tgeomobject& model, const tspawnpoint& spawn) {
     model.yaw = spawn.angle;
 }
 
-void ComeBackWithFreshWeapon(WeaponState& weapon, tgeomobject& model) {
-    ReviveModel(model);
-    model.velocity = {};
-    model.frameVelocity = {};
+void ComeBackWithFreshWeapon(WeaponState& weapon, MatchPlayer& player) {
+    Revive(player);
+    player.model.velocity = {};
+    player.model.frameVelocity = {};
     weapon = WeaponState{};
 }
 
@@ -39,27 +39,27 @@ const tspawnpoint* DrawRespawnPoint(const Arena& arena, Random& random, uint8_t 
     return drawn;
 }
 
-void ReviveModel(tgeomobject& model) {
-    model.dead = false;
-    for (auto* parts : {&model.triangleParts, &model.quadParts}) {
+void Revive(MatchPlayer& player) {
+    player.dead = false;
+    for (auto* parts : {&player.model.triangleParts, &player.model.quadParts}) {
         for (tmeshpart& part : *parts) part.currentAnimation = -1;
     }
 }
 
 void RespawnLocalPlayerIfDue(Match& match) {
-    tgeomobject* model = match.Model(match.localPlayerIndex);
-    if (!model || !RespawnDue(*model, match.now)) return;
+    MatchPlayer* player = match.Playing(match.localPlayerIndex);
+    if (!player || !RespawnDue(*player, match.now)) return;
     const tspawnpoint* spawn = DrawRespawnPoint(
         match.arena, match.random, match.clientSettings.gameType, match.localPlayer.team);
-    if (spawn) PlaceAt(*model, *spawn);
-    ComeBackWithFreshWeapon(match.play.weapon, *model);
+    if (spawn) PlaceAt(player->model, *spawn);
+    ComeBackWithFreshWeapon(match.play.weapon, *player);
 }
 
 void RespawnBotIfDue(Match& match, int32_t index) {
-    tgeomobject* model = match.Model(index);
-    if (!model || !RespawnDue(*model, match.now)) return;
+    MatchPlayer* player = match.Playing(index);
+    if (!player || !RespawnDue(*player, match.now)) return;
     const tspawnpoint* spawn = DrawRespawnPoint(match.arena, match.random,
                                                 match.serverSettings.gameType, match.TeamOf(index));
-    if (spawn) PlaceAt(*model, *spawn);
-    ReviveModel(*model);
+    if (spawn) PlaceAt(player->model, *spawn);
+    Revive(*player);
 }

@@ -9,6 +9,7 @@
 #include "world/arena.h"
 
 struct Match;
+struct MatchPlayer;
 class Random;
 
 // The rule for a random spawn point: any point in deathmatch; in a team game points are drawn
@@ -17,7 +18,7 @@ const tspawnpoint* DrawRespawnPoint(const Arena& arena, Random& random, uint8_t 
                                     uint8_t team);
 
 // Alive again, standing: the dead flag is cleared and no part runs an animation.
-void ReviveModel(tgeomobject& model);
+void Revive(MatchPlayer& player);
 
 // Every frame: a dead local player whose delay has passed comes back at a random spawn point
 // of its team (any point in deathmatch) with a fresh weapon.

@@ -14,9 +14,9 @@ float PartPitch(const tgeomobject& model, const char* name) {
     return part < 0 ? 0.0f : model.triangleParts[static_cast<size_t>(part)].pitch;
 }
 
-void StartReload(Match& match, tgeomobject& model) {
+void StartReload(Match& match, MatchPlayer& player) {
     match.play.weapon.reloadDelay = kReloadTimeouts * match.tuning.FIRE_TIMEOUT;
-    model.lastShotTime = match.now;
+    player.lastShotTime = match.now;
     match.play.events.push_back(
         PlayerSoundCue{match.localPlayerIndex, PlayerSound::kReloadStarted});
 }
@@ -26,30 +26,30 @@ float Scatter(Random& random) {
     return (random.Unit() * 2.0f - 1.0f) * kSpreadDegrees;
 }
 
-void PullTrigger(Match& match, tgeomobject& model) {
+void PullTrigger(Match& match, MatchPlayer& player) {
     WeaponState& weapon = match.play.weapon;
     const Tuning& tuning = match.tuning;
     const uint32_t now = match.now;
     if (weapon.reloadDelay != 0) return;
-    if (Elapsed(now, model.lastShotTime) < tuning.FIRE_TIMEOUT + weapon.reloadDelay) return;
+    if (Elapsed(now, player.lastShotTime) < tuning.FIRE_TIMEOUT + weapon.reloadDelay) return;
     if (weapon.spareMagazines <= 0 && weapon.magazineShots >= kMagazineRounds) return;
 
     if (++weapon.magazineShots > kMagazineRounds) {
         // The trigger on an empty magazine: the gun reloads instead of firing.
-        if (weapon.spareMagazines > 0) StartReload(match, model);
+        if (weapon.spareMagazines > 0) StartReload(match, player);
         weapon.magazineShots = kMagazineRounds;
         return;
     }
-    model.lastShotTime = now;
+    player.lastShotTime = now;
     const float pitch = match.play.lookPitch + Scatter(match.random);
-    const float yaw = model.yaw + Scatter(match.random);
+    const float yaw = player.model.yaw + Scatter(match.random);
     FireBullet(match, match.localPlayerIndex, pitch, yaw);
 }
 
-void FinishReload(Match& match, const tgeomobject& model) {
+void FinishReload(Match& match, const MatchPlayer& player) {
     WeaponState& weapon = match.play.weapon;
     if (weapon.reloadDelay <= 0) return;
-    if (Elapsed(match.now, model.lastShotTime) < match.tuning.FIRE_TIMEOUT + weapon.reloadDelay)
+    if (Elapsed(match.now, player.lastShotTime) < match.tuning.FIRE_TIMEOUT + weapon.reloadDelay)
         return;
     weapon.reloadDelay = 0;
     if (weapon.magazineShots < kMagazineRounds) return;
@@ -62,20 +62,20 @@ void FinishReload(Match& match, const tgeomobject& model) {
 }  // namespace
 
 void UpdateLocalWeapon(Match& match, bool triggerHeld) {
-    tgeomobject* model = match.Model(match.localPlayerIndex);
-    if (!model || model->dead) return;
-    if (triggerHeld) PullTrigger(match, *model);
-    FinishReload(match, *model);
+    MatchPlayer* player = match.Playing(match.localPlayerIndex);
+    if (!player || player->dead) return;
+    if (triggerHeld) PullTrigger(match, *player);
+    FinishReload(match, *player);
 }
 
 void ManualReload(Match& match) {
     WeaponState& weapon = match.play.weapon;
-    tgeomobject* model = match.Model(match.localPlayerIndex);
-    if (!model || model->dead) return;
+    MatchPlayer* player = match.Playing(match.localPlayerIndex);
+    if (!player || player->dead) return;
     // A full magazine is not thrown away for a spare one.
     if (weapon.spareMagazines <= 0 || weapon.reloadDelay != 0 || weapon.magazineShots == 0) return;
     weapon.magazineShots = kMagazineRounds;
-    StartReload(match, *model);
+    StartReload(match, *player);
 }
 
 void FireBullet(Match& match, int32_t ownerIndex, float pitch, float yaw) {
@@ -101,7 +101,5 @@ void FireBullet(Match& match, int32_t ownerIndex, float pitch, float yaw) {
     match.play.events.push_back(
         ShotFired{bullet.bulletId, ownerIndex, bullet.position, bullet.velocity});
     match.play.bullets.push_back(std::move(bullet));
-    const auto index = static_cast<size_t>(ownerIndex);
-    if (index < match.play.muzzleModels.size())
-        match.play.muzzleModels[index].startTime = match.now;
+    match.play.players[static_cast<size_t>(ownerIndex)].muzzleStartTime = match.now;
 }

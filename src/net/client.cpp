@@ -12,10 +12,3 @@ std::vector<std::string> FoundServerAddresses(const Client& client) {
         addresses.push_back(server.address.Text());
     return addresses;
 }
-
-int32_t FindClientPlayer(const Client& client, int32_t id) {
-    for (size_t i = 0; i < client.clientPlayers.size(); ++i) {
-        if (client.clientPlayers[i].id == id) return static_cast<int32_t>(i);
-    }
-    return -1;
-}

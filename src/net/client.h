@@ -1,7 +1,6 @@
 // Client: what every player's machine (the host's too) knows of the game it joined: its own
-// player (`localPlayer`), the server's table copied in order (`clientPlayers`), the settings copy
-// (`clientSettings`, whose `running` is the connected flag), the per-player state mirrored from
-// the server, the ends of remote bullets waiting for their explosions, the event lines and the
+// player (`localPlayer`), the settings copy (`clientSettings`, whose `running` is the connected
+// flag), the ends of remote bullets waiting for their explosions, the event lines and the
 // servers heard on the LAN. The program-wide flags it shares with the frame loop (connected,
 // connecting, playState, localPlayerIndex...) live in the Session's ProgramState. Handlers and
 // operations live in client_session.h (joining and leaving) and client_receive.h (the handler of
@@ -20,21 +19,6 @@
 #include "world/geom_object.h"
 
 struct Session;
-
-// The per-player state that the network writes and the game, renderer and sound read: one
-// entry per player index, created as players appear and removed as they leave.
-struct tplayerpresence {
-    bool isBot = false;
-    tvec3 position;
-    float yaw = 0;
-    float aimPitch = 0;  // pitch of the HAND and BSTART parts
-    int8_t animation = -1;
-    float animationPace = 0;
-    bool dead = false;
-    uint32_t muzzleStartTime = 0;  // last shot, for the muzzle flash
-    int32_t headRestartFrame = 0;  // skin frame of the head
-    int32_t bodyRestartFrame = 0;  // team skin frame of body and shoulders (0: default skin)
-};
 
 // A bullet another machine ended with a hit, waiting for its explosion (made once per frame).
 struct tbulletimpact {
@@ -68,12 +52,10 @@ struct Client {
     bool awaitingServerRestart = false;
 
     tplayerinfo localPlayer;
-    std::vector<tplayerinfo> clientPlayers;
     tgamesettings clientSettings;
     // Where client messages go (port 7050); empty until an address is chosen.
     std::string serverDestination;
 
-    std::vector<tplayerpresence> players;  // one per player model
     // Players this client removed on the server's word; the server lists them until everyone
     // confirmed, so their records are left out of its tables, and a repeated removal notice is
     // confirmed again (the first confirmation may have been lost).
@@ -91,7 +73,7 @@ struct Client {
 
 // The client is in a running game (the program's `connected` flag).
 bool IsConnected(const Session& session);
-int32_t FindClientPlayer(const Client& client, int32_t id);
+
 // The addresses of the servers heard lately, in the order they were first heard: the join
 // screen's rows.
 std::vector<std::string> FoundServerAddresses(const Client& client);

@@ -11,12 +11,10 @@
 #include "net/net_io.h"
 #include "net/player_models.h"
 #include "net/player_slots.h"
-#include "net/server.h"
 #include "net/session.h"
 #include "sound/player_channels.h"
 #include "sound/sound_buffers.h"
 #include "sound/sound_volume.h"
-#include "world/animation.h"
 #include "world/bullet_model.h"
 
 namespace {
@@ -47,19 +45,11 @@ void OnPresence(Session& session, const Datagram& datagram) {
 }
 
 void ApplyRemoteState(Session& session, int32_t index, const tplayerinfo& record) {
-    Client& client = session.client;
-    tplayerpresence& player = client.players[static_cast<size_t>(index)];
-    player.position = record.position;
-    player.yaw = record.yaw;
-    player.dead = record.dead != 0;
     // The looping movement sounds follow the animation a player runs.
-    if (record.animation != player.animation) {
+    if (record.animation != session.play.players[static_cast<size_t>(index)].animation) {
         SwitchLoopingSounds(session.sound, static_cast<size_t>(index), record.animation);
     }
-    player.aimPitch = record.aimPitch;
-    player.animation = record.animation;
-    player.animationPace = record.animationPace;
-    ApplyPresenceToModel(session, index);
+    ApplyReportedState(session, index, record);
 }
 
 // Settings from the server; the server's address is the client's own knowledge.
@@ -126,15 +116,12 @@ void OnGameInfo(Session& session, Bytes bytes) {
     if (!table) return;
     DropFlagsOfUnknownCarriers(table->settings, table->players.size());
     DropDepartedRecords(client, *table);
-    // Records without a model yet stay out until the "added" that brings the model.
-    size_t known = std::min(table->players.size(), client.players.size());
-    if (client.clientPlayers.size() < known) client.clientPlayers.resize(known);
-    for (size_t i = 0; i < table->players.size(); ++i) {
-        // Its model comes with the next "added".
-        if (i >= client.players.size() || i >= client.clientPlayers.size()) continue;
-        client.clientPlayers[i] = table->players[i];
+    // A record of a player not announced yet stays out until the "added" that brings it.
+    std::vector<MatchPlayer>& players = session.play.players;
+    for (size_t i = 0; i < table->players.size() && i < players.size(); ++i) {
+        players[i].entry = table->players[i];
         bool local = static_cast<int32_t>(i) == session.state.localPlayerIndex;
-        bool hostRunBot = session.state.hosting && client.players[i].isBot;
+        bool hostRunBot = session.state.hosting && players[i].isBot;
         if (!local && !hostRunBot) {
             ApplyRemoteState(session, static_cast<int32_t>(i), table->players[i]);
         }
@@ -160,9 +147,10 @@ void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
         if (!session.state.connecting || !listsUs) return;
     }
 
-    if (client.clientPlayers.size() < records.size()) client.clientPlayers.resize(records.size());
+    std::vector<MatchPlayer>& players = session.play.players;
+    const size_t known = players.size();
     for (size_t i = 0; i < records.size(); ++i) {
-        client.clientPlayers[i] = records[i];
+        if (i < known) players[i].entry = records[i];
         if (records[i].id == client.localPlayer.id) {
             session.state.localPlayerIndex = static_cast<int32_t>(i);
         }
@@ -174,7 +162,6 @@ void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
     if (!session.state.hosting && (accepted || map != client.loadedMap)) {
         if (!map.empty() && LoadLevel(session, map)) client.loadedMap = map;
     }
-    const size_t known = client.players.size();
     for (size_t i = known; i < records.size(); ++i) AddPlayerSlot(session, records[i]);
     ApplySoundVolume(session.sound, session.userSettings.soundVolume,
                      session.state.localPlayerIndex);
@@ -202,7 +189,7 @@ void OnPlayerDeleted(Session& session, const Datagram& datagram) {
     Client& client = session.client;
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
     if (!id) return;
-    int32_t d = FindClientPlayer(client, *id);
+    int32_t d = FindPlayerSlot(session.play.players, *id);
     bool removedBefore = std::find(client.departedIds.begin(), client.departedIds.end(), *id) !=
                          client.departedIds.end();
     if (d < 0 && !removedBefore) return;
@@ -215,7 +202,7 @@ void OnPlayerDeleted(Session& session, const Datagram& datagram) {
         return;
     }
     std::string line =
-        client.clientPlayers[static_cast<size_t>(d)].name.Text() + " leaved the game";
+        session.play.players[static_cast<size_t>(d)].entry.name.Text() + " leaved the game";
     AddMessageLine(client.messageLog, line, NetNow(session));
     RemovePlayerSlot(session, d);
     client.departedIds.push_back(*id);
@@ -225,16 +212,15 @@ void OnPlayerDeleted(Session& session, const Datagram& datagram) {
 }
 
 void OnBulletStart(Session& session, Bytes bytes) {
-    Client& client = session.client;
     std::optional<tbulletstart> start = ParseBulletStart(bytes);
     // A bullet of an unknown owner, or one that could never leave by the range rule, is refused.
     if (!start || start->ownerIndex < 0 ||
-        start->ownerIndex >= static_cast<int32_t>(client.players.size()) ||
+        start->ownerIndex >= static_cast<int32_t>(session.play.players.size()) ||
         !Finite(start->position) || !Finite(start->velocity)) {
         return;
     }
     const auto owner = static_cast<size_t>(start->ownerIndex);
-    tplayerpresence& shooter = client.players[owner];
+    MatchPlayer& shooter = session.play.players[owner];
     tbullet bullet = NewBulletModel(session.world.arena);
     bullet.bulletId = start->bulletId;
     bullet.ownerIndex = start->ownerIndex;
@@ -242,13 +228,13 @@ void OnBulletStart(Session& session, Bytes bytes) {
     bullet.velocity = start->velocity;
     bullet.flightPitch = PitchOf(start->velocity);
     bullet.flightYaw = HeadingOf(start->velocity);
-    bullet.yaw = shooter.yaw + 180;
+    bullet.yaw = shooter.model.yaw + 180;
     for (auto* parts : {&bullet.triangleParts, &bullet.quadParts}) {
         for (tmeshpart& part : *parts) part.pitch = -shooter.aimPitch;
     }
     std::vector<tbullet>& bullets = session.play.bullets;
     const auto remote = [&](const tbullet& b) {
-        return !DecidesBulletsOf(session.play.playerModels, session.state.localPlayerIndex,
+        return !DecidesBulletsOf(session.play.players, session.state.localPlayerIndex,
                                  session.state.hosting, b.ownerIndex);
     };
     if (static_cast<size_t>(std::count_if(bullets.begin(), bullets.end(), remote)) >=
@@ -257,9 +243,6 @@ void OnBulletStart(Session& session, Bytes bytes) {
     }
     bullets.push_back(std::move(bullet));
     shooter.muzzleStartTime = NetNow(session);
-    if (owner < session.play.muzzleModels.size()) {
-        session.play.muzzleModels[owner].startTime = shooter.muzzleStartTime;
-    }
     if (PlayerChannels* channels = ChannelsOf(session.sound, owner)) RestartSound(channels->fire);
 }
 
@@ -272,7 +255,7 @@ void OnBulletFinish(Session& session, Bytes bytes) {
     std::vector<tbullet>& bullets = session.play.bullets;
     auto bullet = std::find_if(bullets.begin(), bullets.end(), [&](const tbullet& b) {
         return b.bulletId == finish->bulletId &&
-               !DecidesBulletsOf(session.play.playerModels, session.state.localPlayerIndex,
+               !DecidesBulletsOf(session.play.players, session.state.localPlayerIndex,
                                  session.state.hosting, b.ownerIndex);
     });
     if (bullet == bullets.end()) return;
@@ -287,32 +270,26 @@ void OnKill(Session& session, Bytes bytes) {
     Client& client = session.client;
     std::optional<tkillnotice> kill = ParseKill(bytes);
     if (!kill) return;
-    int32_t k = FindClientPlayer(client, kill->killerId);
-    int32_t v = FindClientPlayer(client, kill->victimId);
+    const std::vector<MatchPlayer>& players = session.play.players;
+    int32_t k = FindPlayerSlot(players, kill->killerId);
+    int32_t v = FindPlayerSlot(players, kill->victimId);
     if (k < 0 || v < 0) return;
     uint32_t now = NetNow(session);
 
-    std::string line = client.clientPlayers[static_cast<size_t>(k)].name.Text() + " killed ";
-    line = line.substr(0, 24) + client.clientPlayers[static_cast<size_t>(v)].name.Text();
+    std::string line = players[static_cast<size_t>(k)].entry.name.Text() + " killed ";
+    line = line.substr(0, 24) + players[static_cast<size_t>(v)].entry.name.Text();
     AddMessageLine(client.messageLog, line.substr(0, 40), now);
     if (PlayerChannels* channels = ChannelsOf(session.sound, static_cast<size_t>(k))) {
         PlaySound(false, channels->death);
     }
 
-    // The victim's own machine (and the host, for its bots) lets it fall; the others see it fall
+    // The victim's own machine lets it fall (the server, for its bots); the others see it fall
     // in its reports.
-    Match match = MatchOf(session);
-    match.now = now;
     if (kill->victimId == client.localPlayer.id) {
+        Match match = MatchOf(session);
+        match.now = now;
         KillPlayer(match, v, client.localPlayer);
         session.state.localDeathPending = true;
-    }
-    if (session.state.hosting) {
-        const int32_t b = FindServerPlayer(session.server, kill->victimId);
-        if (b >= 0 && session.server.serverPlayers[static_cast<size_t>(b)].isBot &&
-            KillPlayer(match, b, session.server.serverPlayers[static_cast<size_t>(b)])) {
-            SelectAnimation(match.play.playerModels[static_cast<size_t>(b)], kDeathAnimation);
-        }
     }
 }
 
@@ -331,35 +308,20 @@ void OnRespawnPlacement(Session& session, Bytes bytes) {
     Client& client = session.client;
     std::optional<tplayerinfo> placement = ParsePlayerRecord(bytes);
     if (!placement) return;
-    auto place = [&](size_t index) {
-        if (index >= client.players.size()) return;
-        client.players[index].position = placement->position;
-        client.players[index].yaw = placement->yaw;
-        if (index < session.play.playerModels.size()) {
-            tgeomobject& model = session.play.playerModels[index];
-            model.position = placement->position;
-            model.yaw = placement->yaw;
-        }
-    };
     // Our place in a new level. The request goes out every frame until the first answer is in,
     // so later answers may follow: they come in play, and would move us and clear the score.
+    // (The server places its bots itself.)
     if (placement->id == client.localPlayer.id && !session.state.spawnConfirmed) {
-        if (session.state.localPlayerIndex >= 0)
-            place(static_cast<size_t>(session.state.localPlayerIndex));
+        const auto local = static_cast<size_t>(session.state.localPlayerIndex);
+        if (local < session.play.players.size()) {
+            tgeomobject& body = session.play.players[local].model;
+            body.position = placement->position;
+            body.yaw = placement->yaw;
+        }
         client.localPlayer.frags = placement->frags;
         client.localPlayer.deaths = placement->deaths;
         // Only our own placement ends the requests; a bot's answer may come first.
         session.state.spawnConfirmed = true;
-    }
-    // A host's bot: found by id, as this machine's slots and the server's may differ for a while
-    // after a departure.
-    const int32_t slot = FindClientPlayer(client, placement->id);
-    Match match = MatchOf(session);
-    tplayerinfo* bot = session.state.hosting ? match.ServerEntry(slot) : nullptr;
-    if (bot && bot->isBot) {
-        place(static_cast<size_t>(slot));
-        bot->frags = placement->frags;
-        bot->deaths = placement->deaths;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/body_record.h"
 #include "game/respawn.h"
 #include "net/level_link.h"
 #include "net/net_io.h"
@@ -19,18 +20,10 @@ void SendToServer(Session& session, const tdatagram& datagram) {
     SendDatagram(session, session.client.serverDestination, kServerPort, datagram);
 }
 
-// The local player's presence (its model), when the table already has it.
-tplayerpresence* LocalPresence(Session& session) {
-    int32_t index = session.state.localPlayerIndex;
-    if (index < 0 || index >= static_cast<int32_t>(session.client.players.size())) return nullptr;
-    return &session.client.players[static_cast<size_t>(index)];
-}
-
 // Whoever the last shots of a level killed starts the next one standing: the local player as
 // well as the bots, with no death left to show.
 void StartEveryoneAlive(Session& session) {
-    for (tgeomobject& model : session.play.playerModels) ReviveModel(model);
-    for (tplayerpresence& player : session.client.players) player.dead = false;
+    for (MatchPlayer& player : session.play.players) Revive(player);
     session.state.localDeathPending = false;
 }
 
@@ -88,15 +81,9 @@ void EnterGame(Session& session) {
 
 void SendGameInfo(Session& session) {
     Client& client = session.client;
-    ReadModelIntoPresence(session, session.state.localPlayerIndex);
-    if (const tplayerpresence* self = LocalPresence(session)) {
-        client.localPlayer.position = self->position;
-        client.localPlayer.aimPitch = self->aimPitch;
-        client.localPlayer.yaw = self->yaw;
-        client.localPlayer.animation = self->animation;
-        client.localPlayer.animationPace = self->animationPace;
-        client.localPlayer.dead = self->dead ? 1 : 0;
-    }
+    const int32_t local = session.state.localPlayerIndex;
+    if (local >= 0 && static_cast<size_t>(local) < session.play.players.size())
+        RecordBody(session.play.players[static_cast<size_t>(local)], client.localPlayer);
     SendToServer(session, BuildClientGameInfo(client.localPlayer.id, client.localPlayer));
 }
 
@@ -218,17 +205,14 @@ void RestartLevel(Session& session) {
             bot.yaw = spawn->angle;
             bot.frags = 0;
             bot.deaths = 0;
-            if (i < client.players.size()) {
-                client.players[i].position = bot.position;
-                client.players[i].yaw = bot.yaw;
-            }
-            if (i < session.play.playerModels.size()) {
-                tgeomobject& model = session.play.playerModels[i];
-                model.position = bot.position;
-                model.yaw = bot.yaw;
-                model.velocity = {};
-                model.platformIndex = -1;
-            }
+            // The server's slots and this machine's differ while a departure is confirmed.
+            const int32_t slot = FindPlayerSlot(session.play.players, bot.id);
+            if (slot < 0) continue;
+            MatchPlayer& player = session.play.players[static_cast<size_t>(slot)];
+            player.model.position = bot.position;
+            player.model.yaw = bot.yaw;
+            player.model.velocity = {};
+            player.bot.platformIndex = -1;
         }
     }
     client.clientSettings.gameOver = 0;

@@ -13,8 +13,9 @@
 
 namespace {
 
-bool HasModel(const Session& session, int32_t index) {
-    return index >= 0 && static_cast<size_t>(index) < session.play.playerModels.size();
+MatchPlayer* SlotOf(Session& session, int32_t index) {
+    if (index < 0 || static_cast<size_t>(index) >= session.play.players.size()) return nullptr;
+    return &session.play.players[static_cast<size_t>(index)];
 }
 
 // The first texture run of part `name` in both part lists gets `frame` as its restart frame.
@@ -39,12 +40,14 @@ int32_t SkinFrame(const tgeomobject& model, const char* name) {
     return runs.empty() ? 0 : runs.front().textureRestartFrame;
 }
 
-void ApplySkins(tgeomobject& model, const tplayerpresence& player) {
-    SetSkinFrame(model, "head", player.headRestartFrame);
-    if (player.bodyRestartFrame == 0) return;
-    for (const char* part : {"body", "shaulders", "shaulders2"}) {
-        SetSkinFrame(model, part, player.bodyRestartFrame);
-    }
+void WearBodySkin(tgeomobject& model, int32_t frame) {
+    for (const char* part : {"body", "shaulders", "shaulders2"}) SetSkinFrame(model, part, frame);
+}
+
+// A new model's skins; a body skin of 0 leaves the model's own.
+void ApplySkins(MatchPlayer& player) {
+    SetSkinFrame(player.model, "head", player.headSkinFrame);
+    if (player.bodySkinFrame != 0) WearBodySkin(player.model, player.bodySkinFrame);
 }
 
 // Loads player.txt; nullopt without a Gpu or a readable file (the player then has no model).
@@ -144,108 +147,74 @@ tgeomobject BuildMuzzleModel(const tgeomobject& player, bool top, TextureTable& 
 }
 
 void CreatePlayerModel(Session& session, int32_t index) {
-    PlayState& play = session.play;
-    const std::vector<tplayerpresence>& players = session.client.players;
-    if (index < 0 || static_cast<size_t>(index) >= players.size()) return;
-    if (static_cast<size_t>(index) != play.playerModels.size()) return;
+    MatchPlayer* player = SlotOf(session, index);
+    if (!player) return;
     std::optional<tgeomobject> model = LoadPlayerModel(session);
     if (!model) return;
-    const tplayerpresence& player = players[static_cast<size_t>(index)];
-    model->position = player.position;
-    model->yaw = player.yaw;
-    model->isBot = player.isBot;
+    model->position = player->model.position;
+    model->yaw = player->model.yaw;
     ApplyPlayerColour(*model, index);
-    ApplySkins(*model, player);
-    play.muzzleModels.push_back(BuildMuzzles(session, *model));
-    play.playerModels.push_back(std::move(*model));
+    player->model = std::move(*model);
+    player->hasModel = true;
+    ApplySkins(*player);
+    session.play.muzzleModels[static_cast<size_t>(index)] = BuildMuzzles(session, player->model);
 }
 
-void RemovePlayerModel(Session& session, int32_t index) {
-    PlayState& play = session.play;
-    if (!HasModel(session, index)) return;
-    play.playerModels.erase(play.playerModels.begin() + index);
-    if (static_cast<size_t>(index) < play.muzzleModels.size()) {
-        play.muzzleModels.erase(play.muzzleModels.begin() + index);
-    }
-}
-
-void ApplyPresenceToModel(Session& session, int32_t index) {
-    if (!HasModel(session, index) || static_cast<size_t>(index) >= session.client.players.size())
-        return;
-    const tplayerpresence& player = session.client.players[static_cast<size_t>(index)];
-    tgeomobject& model = session.play.playerModels[static_cast<size_t>(index)];
-    model.position = player.position;
-    model.yaw = player.yaw;
-    model.animationPace = player.animationPace;
-    model.dead = player.dead;
-    SetPartPitch(model.triangleParts, player.aimPitch, player.animation);
-    SetPartPitch(model.quadParts, player.aimPitch, player.animation);
-    if (static_cast<size_t>(index) < session.play.muzzleModels.size()) {
-        session.play.muzzleModels[static_cast<size_t>(index)].startTime = player.muzzleStartTime;
-    }
-}
-
-void ReadModelIntoPresence(Session& session, int32_t index) {
-    if (!HasModel(session, index) || static_cast<size_t>(index) >= session.client.players.size())
-        return;
-    const tgeomobject& model = session.play.playerModels[static_cast<size_t>(index)];
-    tplayerpresence& player = session.client.players[static_cast<size_t>(index)];
-    tplayerinfo body;
-    RecordBody(model, body);
-    player.position = body.position;
-    player.yaw = body.yaw;
-    player.animationPace = body.animationPace;
-    player.dead = body.dead != 0;
-    player.aimPitch = body.aimPitch;
-    player.animation = body.animation;
+void ApplyReportedState(Session& session, int32_t index, const tplayerinfo& record) {
+    MatchPlayer* player = SlotOf(session, index);
+    if (!player) return;
+    player->model.position = record.position;
+    player->model.yaw = record.yaw;
+    player->model.animationPace = record.animationPace;
+    player->dead = record.dead != 0;
+    player->aimPitch = record.aimPitch;
+    player->animation = record.animation;
+    SetPartPitch(player->model.triangleParts, record.aimPitch, record.animation);
+    SetPartPitch(player->model.quadParts, record.aimPitch, record.animation);
 }
 
 void SaveModelTextures(Session& session) {
-    std::vector<tplayerpresence>& players = session.client.players;
-    for (size_t i = 0; i < players.size() && i < session.play.playerModels.size(); ++i) {
-        players[i].headRestartFrame = SkinFrame(session.play.playerModels[i], "head");
-        players[i].bodyRestartFrame = SkinFrame(session.play.playerModels[i], "body");
+    for (MatchPlayer& player : session.play.players) {
+        if (!player.hasModel) continue;
+        player.headSkinFrame = SkinFrame(player.model, "head");
+        player.bodySkinFrame = SkinFrame(player.model, "body");
     }
 }
 
 void ReloadPlayerModels(Session& session) {
-    PlayState& play = session.play;
-    const std::vector<tplayerpresence>& players = session.client.players;
-    if (!session.services.gpu || play.playerModels.empty()) return;
+    std::vector<MatchPlayer>& players = session.play.players;
+    if (!session.services.gpu) return;
     // The level start replaced the template mesh; the models are reloaded against it.
     std::vector<int32_t> order;
     int32_t local = session.state.localPlayerIndex;
-    if (HasModel(session, local)) order.push_back(local);
+    if (SlotOf(session, local)) order.push_back(local);
     for (int32_t bots = 0; bots < 2; ++bots) {
-        for (size_t i = 0; i < play.playerModels.size() && i < players.size(); ++i) {
+        for (size_t i = 0; i < players.size(); ++i) {
             if (static_cast<int32_t>(i) != local && players[i].isBot == (bots == 1)) {
                 order.push_back(static_cast<int32_t>(i));
             }
         }
     }
     for (int32_t index : order) {
+        MatchPlayer& player = players[static_cast<size_t>(index)];
+        if (!player.hasModel) continue;
         std::optional<tgeomobject> model = LoadPlayerModel(session);
         if (!model) continue;
-        tgeomobject& slot = play.playerModels[static_cast<size_t>(index)];
-        model->position = slot.position;
-        model->yaw = slot.yaw;
-        model->isBot = slot.isBot;
+        model->position = player.model.position;
+        model->yaw = player.model.yaw;
         ApplyPlayerColour(*model, index);
-        slot = std::move(*model);
+        player.model = std::move(*model);
     }
-    play.muzzleModels.clear();
-    for (const tgeomobject& model : play.playerModels) {
-        play.muzzleModels.push_back(BuildMuzzles(session, model));
+    for (size_t i = 0; i < players.size(); ++i) {
+        if (players[i].hasModel)
+            session.play.muzzleModels[i] = BuildMuzzles(session, players[i].model);
     }
 }
 
 void RestoreModelTextures(Session& session) {
-    const std::vector<tplayerpresence>& players = session.client.players;
-    for (size_t i = 0; i < players.size() && i < session.play.playerModels.size(); ++i) {
-        tgeomobject& model = session.play.playerModels[i];
-        SetSkinFrame(model, "head", players[i].headRestartFrame);
-        for (const char* part : {"body", "shaulders", "shaulders2"}) {
-            SetSkinFrame(model, part, players[i].bodyRestartFrame);
-        }
+    for (MatchPlayer& player : session.play.players) {
+        if (!player.hasModel) continue;
+        SetSkinFrame(player.model, "head", player.headSkinFrame);
+        WearBodySkin(player.model, player.bodySkinFrame);
     }
 }

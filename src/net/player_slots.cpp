@@ -9,15 +9,16 @@
 
 namespace {
 
-tplayerpresence NewPresence(const Session& session, const tplayerinfo& record, size_t slot) {
-    tplayerpresence player;
+MatchPlayer NewPlayer(const Session& session, const tplayerinfo& record, size_t slot) {
+    MatchPlayer player;
+    player.entry = record;
     player.isBot = record.isBot != 0;
-    player.position = record.position;
-    player.yaw = record.yaw;
+    player.model.position = record.position;
+    player.model.yaw = record.yaw;
     // Each player slot wears its own colour, so nobody looks like anybody else.
-    player.headRestartFrame = static_cast<int32_t>(slot) % kPlayerSkinFrames;
+    player.headSkinFrame = static_cast<int32_t>(slot) % kPlayerSkinFrames;
     if (session.client.clientSettings.gameType != kDeathMatch) {
-        player.bodyRestartFrame = record.team == 0 ? 1 : 2;
+        player.bodySkinFrame = record.team == 0 ? 1 : 2;
     }
     return player;
 }
@@ -25,34 +26,32 @@ tplayerpresence NewPresence(const Session& session, const tplayerinfo& record, s
 }  // namespace
 
 void AddPlayerSlot(Session& session, const tplayerinfo& record) {
-    Client& client = session.client;
-    const size_t slot = client.players.size();
-    client.players.push_back(NewPresence(session, record, slot));
+    std::vector<MatchPlayer>& players = session.play.players;
+    const size_t slot = players.size();
+    players.push_back(NewPlayer(session, record, slot));
+    session.play.muzzleModels.emplace_back();
     CreatePlayerModel(session, static_cast<int32_t>(slot));
     AddPlayerChannels(session.sound, record.team);
 }
 
 void RemovePlayerSlot(Session& session, int32_t slot) {
-    Client& client = session.client;
-    if (slot < 0 || static_cast<size_t>(slot) >= client.clientPlayers.size()) return;
+    std::vector<MatchPlayer>& players = session.play.players;
+    if (slot < 0 || static_cast<size_t>(slot) >= players.size()) return;
     if (slot < session.state.localPlayerIndex) --session.state.localPlayerIndex;
     std::erase_if(session.play.bullets, [&](const tbullet& b) { return b.ownerIndex == slot; });
     for (tbullet& bullet : session.play.bullets) {
         if (bullet.ownerIndex > slot) --bullet.ownerIndex;
     }
-    RemovePlayerModel(session, slot);
+    players.erase(players.begin() + slot);
+    std::vector<tmuzzlemodels>& muzzles = session.play.muzzleModels;
+    if (static_cast<size_t>(slot) < muzzles.size()) muzzles.erase(muzzles.begin() + slot);
     RemovePlayerChannels(session.sound, static_cast<size_t>(slot));
-    if (static_cast<size_t>(slot) < client.players.size())
-        client.players.erase(client.players.begin() + slot);
-    client.clientPlayers.erase(client.clientPlayers.begin() + slot);
-    ShiftFlagCarriers(client.clientSettings, static_cast<size_t>(slot));
+    ShiftFlagCarriers(session.client.clientSettings, static_cast<size_t>(slot));
 }
 
 void ClearPlayerSlots(Session& session) {
-    session.client.clientPlayers.clear();
-    session.client.players.clear();
-    ReleasePlayerChannels(session.sound);
-    session.play.playerModels.clear();
+    session.play.players.clear();
     session.play.muzzleModels.clear();
+    ReleasePlayerChannels(session.sound);
     session.play.bullets.clear();
 }

@@ -1,7 +1,7 @@
-// Player slots: a player is known on this machine in several tables by the same slot: the table
-// it received (clientPlayers), its presence, its model and muzzle models, its sound channels, and
-// the bullets and flags naming its slot. A player arrives, leaves, or everybody goes, through these
-// calls only, so every table keeps the same slots.
+// Player slots: a player is known on this machine by its slot: its record in the match (entry,
+// body, pose and state), its muzzle models, its sound channels, and the bullets and flags naming
+// its slot. A player arrives, leaves, or everybody goes, through these calls only, so every table
+// keeps the same slots.
 #pragma once
 #include <cstdint>
 
@@ -9,8 +9,8 @@
 
 struct Session;
 
-// The player of `record`, whose entry is the next slot of clientPlayers: its presence, model
-// (with its muzzle models) and sound channels.
+// The player of `record` takes the next slot: its record, model (with its muzzle models, when
+// this machine can load one) and sound channels.
 void AddPlayerSlot(Session& session, const tplayerinfo& record);
 // Slot `slot` leaves every table; later players move down one slot, and so do the slots that
 // bullets, flags and this machine's own player are known by. A flag the leaving player carried

@@ -55,7 +55,6 @@ inline Match MatchOf(Session& session) {
                  .arena = session.world.arena,
                  .tuning = session.tuning,
                  .random = session.random,
-                 .clientPlayers = session.client.clientPlayers,
                  .localPlayer = session.client.localPlayer,
                  .clientSettings = session.client.clientSettings,
                  .serverPlayers = session.server.serverPlayers,

@@ -132,7 +132,7 @@ void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
     DrawParts(object, textures, look, DrawSource::kPlayerBuffers, &playerBuffers);
 }
 
-void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
+void DrawPlayerModelsByPicture(std::span<MatchPlayer> players, size_t skipped,
                                const TextureTable& textures, const VertexBufferSet& playerBuffers,
                                PoseLook look) {
     std::vector<RecordedRun>& runs = RecordedRunScratch();
@@ -142,8 +142,8 @@ void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
     int32_t picture = kPictureAsFound;
     bool allOpaque = true;
     for (size_t i = 0; i < players.size(); ++i) {
-        if (i == skipped) continue;
-        tgeomobject& player = players[i];
+        if (i == skipped || !players[i].hasModel) continue;
+        tgeomobject& player = players[i].model;
         ForEachPosedRun(player, look,
                         [&](tmeshpart& part, int32_t frame, ttexrun& run, VertexSetHalf half) {
                             const int32_t slot = RunSlot(player, run, textures);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "game/match_player.h"
 #include "render/model_runs.h"
 #include "world/arena.h"
 #include "world/geom_object.h"
@@ -25,7 +26,7 @@ void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
 // Every player's model but the one at `skipped`, as DrawPlayerModel would draw them one after
 // another, except that when all their pictures are opaque the runs sharing a picture are drawn
 // together: each change of texture costs the software rasteriser more than a small draw.
-void DrawPlayerModelsByPicture(std::span<tgeomobject> players, size_t skipped,
+void DrawPlayerModelsByPicture(std::span<MatchPlayer> players, size_t skipped,
                                const TextureTable& textures, const VertexBufferSet& playerBuffers,
                                PoseLook look);
 

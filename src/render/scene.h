@@ -7,6 +7,7 @@
 
 #include "config/tuning.h"
 #include "game/hud_input.h"
+#include "game/match_player.h"
 #include "game/view_state.h"
 #include "render/renderer_state.h"
 #include "world/world.h"
@@ -40,7 +41,7 @@ struct RenderScene {
     const Tuning& tuning;
     int32_t windowWidth = 0, windowHeight = 0;
 
-    std::span<tgeomobject> playerModels{};  // one per player slot
+    std::span<MatchPlayer> players{};  // one per player slot; drawn when it has a model
     int32_t localPlayerIndex = 0;
     float lookPitch = 0;  // the local player's view pitch, degrees (chase view aiming line)
     std::span<tbullet> bullets{};
@@ -51,8 +52,9 @@ struct RenderScene {
     SceneCounts* counts = nullptr;  // added to when given
 
     const tgeomobject* LocalPlayer() const {
-        if (localPlayerIndex < 0 || static_cast<size_t>(localPlayerIndex) >= playerModels.size())
+        if (localPlayerIndex < 0 || static_cast<size_t>(localPlayerIndex) >= players.size())
             return nullptr;
-        return &playerModels[static_cast<size_t>(localPlayerIndex)];
+        const MatchPlayer& local = players[static_cast<size_t>(localPlayerIndex)];
+        return local.hasModel ? &local.model : nullptr;
     }
 };

@@ -417,9 +417,10 @@ void DrawMovingModels(const RenderScene& scene, FlagLighting flagLighting, PoseL
     const VertexBufferSet& playerBuffers = scene.world.arena.playerBuffers;
     DrawModelCopies(scene.bullets, textures);
     const auto local = static_cast<size_t>(scene.localPlayerIndex);
-    DrawPlayerModelsByPicture(scene.playerModels, local, textures, playerBuffers, look);
+    DrawPlayerModelsByPicture(scene.players, local, textures, playerBuffers, look);
     // The local player last, over everyone standing at the same spot.
-    DrawPlayerModel(scene.playerModels[local], textures, playerBuffers, look);
+    if (local < scene.players.size() && scene.players[local].hasModel)
+        DrawPlayerModel(scene.players[local].model, textures, playerBuffers, look);
     if (scene.captureTheFlag) {
         DrawFlag(scene.world.arena.blueFlag, scene, flagLighting);
         DrawFlag(scene.world.arena.redFlag, scene, flagLighting);
@@ -525,7 +526,7 @@ void DrawShadowPass(const RenderScene& scene, float alpha, float nearPlane,
     DrawStaticShadows(scene.world.arena.shadowBuffers, ShownShadowDiscs(scene, nearPlane));
     DisableVertexArrays();
     if (playerShadowHeight)
-        DrawPlayerShadows(scene.world.arena.playerShadow, scene.playerModels, *playerShadowHeight);
+        DrawPlayerShadows(scene.world.arena.playerShadow, scene.players, *playerShadowHeight);
     glEnable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, 1);
 }

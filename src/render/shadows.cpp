@@ -39,9 +39,11 @@ void DrawStaticShadows(const VertexBufferSet& shadowBuffers, std::span<const uin
     }
 }
 
-void DrawPlayerShadows(const tshad& disc, std::span<const tgeomobject> players, float height) {
-    for (const tgeomobject& player : players) {
-        DrawShadowDisc(disc, player.position.x, height, player.position.z,
-                       kPlayerShadowScale * player.extentRadius);
+void DrawPlayerShadows(const tshad& disc, std::span<const MatchPlayer> players, float height) {
+    for (const MatchPlayer& player : players) {
+        if (!player.hasModel) continue;
+        const tgeomobject& model = player.model;
+        DrawShadowDisc(disc, model.position.x, height, model.position.z,
+                       kPlayerShadowScale * model.extentRadius);
     }
 }

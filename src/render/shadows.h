@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "game/match_player.h"
 #include "world/arena.h"
 #include "world/shadow.h"
 
@@ -17,4 +18,4 @@ void DrawStaticShadows(const VertexBufferSet& shadowBuffers, std::span<const uin
 
 // A disc at `height` under every player, a quarter of the model's extent wide, also under a
 // player in the air.
-void DrawPlayerShadows(const tshad& disc, std::span<const tgeomobject> players, float height);
+void DrawPlayerShadows(const tshad& disc, std::span<const MatchPlayer> players, float height);

@@ -104,18 +104,6 @@ struct tgeomobject {
     uint32_t runStartTime = 0, runEndTime = 0, jumpStartTime = 0;
     bool airborne = false;
     float headroom = 9999;
-
-    // Match state of a player model.
-    bool isBot = false;
-    bool dead = false;
-    uint32_t deathTime = 0;
-    int32_t respawnDelay = 2000;  // ms
-    uint32_t lastShotTime = 0;
-
-    // A bot's own memory: the arena cylinder it stands on (-1 unknown) and the animation it ran
-    // last frame (its looping sounds change with it).
-    int32_t platformIndex = -1;
-    int32_t previousAnimation = -1;
 };
 
 // A flying bullet: a model plus who fired it.

@@ -35,8 +35,7 @@ void LoadLevelTextures(World& world, Gpu& gpu) {
 }  // namespace
 
 bool StartLevel(World& world, Gpu& gpu, Random& random, const LevelSettings& settings,
-                const std::filesystem::path& mapPath, std::span<tgeomobject> playerModels,
-                const LevelStartHooks& hooks) {
+                const std::filesystem::path& mapPath, const LevelStartHooks& hooks) {
     const auto map = ReadMapFile(mapPath);
     if (!map) return false;
 
@@ -53,7 +52,6 @@ bool StartLevel(World& world, Gpu& gpu, Random& random, const LevelSettings& set
 
     LoadMap(world, gpu, random, settings, *map, mapPath.string());
     LoadLevelTextures(world, gpu);
-    ApplyPlayerColours(playerModels);
     world.arena.spawnOrder = ShuffleSpawnOrder(world.arena.spawnPoints, random);
     world.levelLoaded = true;
     return true;
@@ -75,11 +73,6 @@ void ApplyPlayerColour(tgeomobject& model, int32_t index) {
             run.textureRestartFrame = colour;
         }
     }
-}
-
-void ApplyPlayerColours(std::span<tgeomobject> playerModels) {
-    for (size_t i = 0; i < playerModels.size(); ++i)
-        ApplyPlayerColour(playerModels[i], static_cast<int32_t>(i));
 }
 
 SpawnOrder ShuffleSpawnOrder(std::span<const tspawnpoint> spawnPoints, Random& random) {

@@ -25,12 +25,10 @@ struct LevelStartHooks {
 // False when the map file does not exist (nothing changes then). Throws WorldLoadError for a bad
 // map or a model or picture that cannot be read; world.levelLoaded tells whether a level stands.
 bool StartLevel(World& world, Gpu& gpu, Random& random, const LevelSettings& settings,
-                const std::filesystem::path& mapPath, std::span<tgeomobject> playerModels,
-                const LevelStartHooks& hooks = {});
+                const std::filesystem::path& mapPath, const LevelStartHooks& hooks = {});
 
 // Each player index shows its own frame of the "PLTEX1" skin, on every part that wears it.
 void ApplyPlayerColour(tgeomobject& model, int32_t index);
-void ApplyPlayerColours(std::span<tgeomobject> playerModels);
 
 // Random orders of all spawn points and of each team's; an empty team list holds index 0.
 SpawnOrder ShuffleSpawnOrder(std::span<const tspawnpoint> spawnPoints, Random& random);

@@ -18,7 +18,7 @@ TEST(HudFeed, ShowsTheLocalPlayerTheMatchAndTheHeldKeys) {
     game.client.clientSettings.blueFlag.score = 2;
     game.client.clientSettings.redFlag.state = kFlagCarried;
     game.client.clientSettings.redFlag.score = 1;
-    game.client.clientPlayers.resize(4);
+    game.play.players.resize(4);
     AddMessageLine(game.client.messageLog, "one", 0);
     AddMessageLine(game.client.messageLog, "two", 0);
     game.input.held.hiddenLine = true;

@@ -30,7 +30,8 @@ class LocalPlayerStep : public testing::Test {
         }
     }
     void Hold(uint8_t key, bool held) { game.input.keys[key] = held ? kKeyHeld : 0; }
-    tgeomobject& Player() { return game.play.playerModels[0]; }
+    tgeomobject& Player() { return game.play.players[0].model; }
+    MatchPlayer& Slot() { return game.play.players[0]; }
 
     ManualClock clock{100000};
     Game game;
@@ -63,17 +64,16 @@ TEST_F(LocalPlayerStep, TheMouseTurnsAndTiltsTheView) {
 }
 
 TEST_F(LocalPlayerStep, ADeadPlayerStaysPutAndStandsUpAfterItsDelay) {
-    Player().dead = true;
-    Player().deathTime = clock.now;
-    game.client.players[0].dead = true;
+    Slot().dead = true;
+    Slot().deathTime = clock.now;
     game.play.weapon.spareMagazines = 1;
     const tvec3 where = Player().position;
     Hold(DIK_W, true);
     Frames(100);  // 1500 ms
     EXPECT_EQ(Player().position, where);
-    EXPECT_TRUE(Player().dead);
+    EXPECT_TRUE(Slot().dead);
     Frames(40);
-    EXPECT_FALSE(Player().dead);
+    EXPECT_FALSE(Slot().dead);
     // This arena has no spawn points: it stands up where it is, with a fresh weapon.
     EXPECT_EQ(game.play.weapon.spareMagazines, 5);
 }

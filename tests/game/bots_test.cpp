@@ -8,7 +8,7 @@
 
 #include "app/game.h"
 #include "game/bot_bullets.h"
-#include "game/bot_physics.h"
+#include "game/player_bodies.h"
 #include "game/player_physics.h"
 #include "net/player_slots.h"
 #include "support/match_rules.h"
@@ -33,10 +33,10 @@ class Bots : public testing::Test {
     int32_t Add(tvec3 position, float yaw, bool bot, uint8_t team = 0) {
         tgeomobject model = StickFigure(position);
         model.yaw = yaw;
-        model.isBot = bot;
-        return AddPlayer(game, model, team);
+        return AddPlayer(game, model, team, bot);
     }
-    tgeomobject& Model(int32_t index) { return game.play.playerModels[static_cast<size_t>(index)]; }
+    MatchPlayer& Player(int32_t index) { return game.play.players[static_cast<size_t>(index)]; }
+    tgeomobject& Model(int32_t index) { return Player(index).model; }
     float HandPitch(int32_t index) {
         return Model(index)
             .triangleParts[static_cast<size_t>(FindPart(Model(index), "HAND"))]
@@ -113,7 +113,7 @@ TEST_F(Bots, WalkOnlyWhileTheNextStepStaysOnTheirPlatform) {
     Add({100, kStand, -12}, 0, false);
     Decide();
     EXPECT_LT(Model(onGround).velocity.z, 0);
-    EXPECT_EQ(Model(onTop).platformIndex, 1);
+    EXPECT_EQ(Player(onTop).bot.platformIndex, 1);
     EXPECT_EQ(Model(onTop).velocity.z, 0);
     EXPECT_EQ(Model(onTop).triangleParts[0].currentAnimation, -1);
     EXPECT_EQ(Model(falling).velocity.x, 0);
@@ -178,15 +178,16 @@ TEST_F(Bots, BodiesLandStayInsideTheGridAndRefuseBadNumbers) {
         game.frame.now += 15;
         Model(runner).velocity.x = 0.3f;  // heads for the grid's edge, and keeps pushing
         Model(broken).velocity = {NAN, INFINITY, 0};
-        for (tgeomobject& model : game.play.playerModels) {
-            StepPlayerPhysics(model, game.tuning.GRAVITY, 1);
+        for (MatchPlayer& player : game.play.players) {
+            StepPlayerPhysics(player.model, game.tuning.GRAVITY, 1);
         }
-        RunRule(game, StepBotBodies);
+        RunRule(game, StepPlayerBodies);
     }
     EXPECT_NEAR(Model(faller).position.y, kStand, 0.1f);
     EXPECT_LT(Model(runner).position.x, gridMaxX);
     EXPECT_GT(Model(runner).position.x, 10);
-    for (const tgeomobject& model : game.play.playerModels) {
+    for (const MatchPlayer& player : game.play.players) {
+        const tgeomobject& model = player.model;
         EXPECT_TRUE(std::isfinite(model.position.x) && std::isfinite(model.position.y) &&
                     std::isfinite(model.position.z));
     }
@@ -201,16 +202,16 @@ TEST_F(Bots, ADeadBotComesBackAfterItsDelayEvenWithoutAPointOfItsTeam) {
     game.server.serverSettings.gameType = kTeamDeathMatch;
     game.world.arena.spawnPoints = {{7, kStand, 7, 90, 0}};  // blue only
     const int32_t bot = Add({0, kStand, 0}, 0, true, 1);
-    Model(bot).dead = true;
-    Model(bot).deathTime = game.frame.now;
+    Player(bot).dead = true;
+    Player(bot).deathTime = game.frame.now;
     Model(bot).velocity = {0, -3, 0};
     game.frame.now += 1999;
-    RunRule(game, StepBotBodies);
-    EXPECT_TRUE(Model(bot).dead);
+    RunRule(game, StepPlayerBodies);
+    EXPECT_TRUE(Player(bot).dead);
     EXPECT_EQ(game.server.serverPlayers[static_cast<size_t>(bot)].dead, 1);
     game.frame.now += 1;
-    RunRule(game, StepBotBodies);
-    EXPECT_FALSE(Model(bot).dead);
+    RunRule(game, StepPlayerBodies);
+    EXPECT_FALSE(Player(bot).dead);
     EXPECT_EQ(Model(bot).position, (tvec3{7, kStand, 7}));
     EXPECT_EQ(Model(bot).velocity, (tvec3{}));
     EXPECT_EQ(game.server.serverPlayers[static_cast<size_t>(bot)].dead, 0);
@@ -228,7 +229,7 @@ TEST_F(Bots, DuringADepartureTheBotsKillAndReportThePlayersTheyMean) {
     const int32_t bot = Add({0, kStand, 0}, 0, true);
     Add({40, kStand, 40}, 0, false);  // leaves
     const int32_t stays = Add({0, kStand, -10}, 0, false);
-    const int32_t staysId = game.client.clientPlayers[static_cast<size_t>(stays)].id;
+    const int32_t staysId = Player(stays).entry.id;
     RemovePlayerSlot(game, 2);
     const int32_t hit = stays - 1;  // its slot on this machine now
     game.play.bullets = {BulletOf(bot, {0, kStand, -9}, {0, 0, -0.3f})};
@@ -238,12 +239,12 @@ TEST_F(Bots, DuringADepartureTheBotsKillAndReportThePlayersTheyMean) {
         match.now = game.frame.now += 15;
         UpdateBotBullets(match);
     }
-    StepBotBodies(match);
+    StepPlayerBodies(match);
     ASSERT_FALSE(game.play.events.empty());
     const auto* kill = std::get_if<PlayerKilled>(&game.play.events.back());
     ASSERT_NE(kill, nullptr);
     EXPECT_EQ(kill->victimId, staysId);
-    EXPECT_TRUE(Model(hit).deathTime != 0);
+    EXPECT_TRUE(Player(hit).deathTime != 0);
     const tplayerinfo& botEntry = game.server.serverPlayers[static_cast<size_t>(bot)];
     EXPECT_EQ(botEntry.frags, 1);
     EXPECT_EQ(game.server.serverPlayers[3].frags, 0);

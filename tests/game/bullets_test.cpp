@@ -63,7 +63,7 @@ TEST_F(Bullets, ABulletEndsOnTheSideOfACylinderWithAnExplosionInFrontOfIt) {
 TEST_F(Bullets, RangeIsTheSumOfTheCoordinatesAndTheMachineThatDecidesABulletReportsItsEnd) {
     StartPlay(3, 0);
     game.state.hosting = true;
-    Model(1).isBot = true;  // run by this host; player 2 plays on another machine
+    Player(1).isBot = true;  // run by this host; player 2 plays on another machine
     struct Case {
         int32_t owner;
         tvec3 at;
@@ -117,7 +117,7 @@ TEST_F(Bullets, AShotAlongTheDiagonalWhereTheCoordinatesNeverAddUpStillEnds) {
 
 TEST_F(Bullets, ARemoteBulletWhoseEndWasLostStillLeaves) {
     StartPlay(3, 0);
-    Model(2).isBot = true;  // the host's bot: on this machine, another's bullet
+    Player(2).isBot = true;  // the host's bot: on this machine, another's bullet
     for (int32_t owner : {1, 2}) {
         SCOPED_TRACE(owner);
         Receive(BuildBulletStart({7, owner, {0, 1, 0}, {0.3f, 0, 0}}));
@@ -167,7 +167,7 @@ TEST_F(Bullets, DatagramsNamingWhatDoesNotExistChangeNothing) {
     EXPECT_EQ(game.play.bullets.size(), 2u);
     Receive(BuildKill({123, 456}));  // nobody of that name
     EXPECT_EQ(game.client.messageLog.count, 0);
-    EXPECT_FALSE(Model(0).dead);
+    EXPECT_FALSE(Player(0).dead);
 
     Receive(BuildBulletFinish({5, 0, 1}));
     EXPECT_EQ(game.play.bullets.size(), 1u);
@@ -179,8 +179,8 @@ class Frags : public Bullets {
     void SetUpDuel(uint8_t gameType, uint8_t nearTeam, uint8_t farTeam) {
         StartPlay(3, 0, gameType);
         game.world.arena = test_arena::SmallArena({});
-        game.client.clientPlayers[1].team = nearTeam;
-        game.client.clientPlayers[2].team = farTeam;
+        Player(1).entry.team = nearTeam;
+        Player(2).entry.team = farTeam;
         game.client.localPlayer.team = 0;
         Stand(0, 0, 0);
         Stand(1, 0, -4);
@@ -228,7 +228,7 @@ TEST_F(Frags, FriendlyFireInTeamDeathmatchScoresNothing) {
 
 TEST_F(Frags, ADeadPlayerGivesNoFragAndOurOwnBodyIsNoTarget) {
     SetUpDuel(kDeathMatch, 0, 0);
-    Model(1).dead = true;
+    Player(1).dead = true;
     Fire();
     StepFor(1000);
     EXPECT_EQ(Kills(), 0u);

@@ -10,6 +10,7 @@
 
 #include "base/random.h"
 #include "game/player_physics.h"
+#include "support/players.h"
 #include "support/test_arena.h"
 
 namespace {
@@ -20,7 +21,10 @@ constexpr float kGravity = -0.085f;
 
 class Collision : public testing::Test {
   protected:
-    CollisionWorld World() { return CollisionWorldOf(arena, players); }
+    CollisionWorld World() {
+        seated = Seated(players);
+        return CollisionWorldOf(arena, seated);
+    }
     // One frame of player `index` moving by its kept velocity under gravity, as the game steps it.
     CollisionHit Fall(size_t index, float speedFactor = 1.0f) {
         StepPlayerPhysics(players[index], kGravity, speedFactor);
@@ -41,6 +45,7 @@ class Collision : public testing::Test {
     // A platform 2 high at the origin; a low slab (a ceiling) far to the side.
     Arena arena = SmallArena({{0, 0, 0, 3, 2}, {10, 1.9f, 0, 3, 0.5f}});
     std::vector<tgeomobject> players;
+    std::vector<MatchPlayer> seated;
     Random random{7};
 };
 

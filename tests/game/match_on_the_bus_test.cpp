@@ -13,8 +13,11 @@ namespace {
 
 class MatchOnTheBus : public ::testing::Test {
   protected:
+    static MatchPlayer& Player(NetMachine& machine, size_t index) {
+        return machine.game.play.players.at(index);
+    }
     static tgeomobject& Model(NetMachine& machine, size_t index) {
-        return machine.game.play.playerModels.at(index);
+        return Player(machine, index).model;
     }
     static bool LogHas(NetMachine& machine, const std::string& line) {
         const tmessagelog& log = machine.client().messageLog;
@@ -37,8 +40,8 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
     NetMachine& joiner = net.AddMachine("10.0.0.2", 22).MakeModels();
     net.Host(host);
     net.Join(joiner, "Joe", 300);
-    ASSERT_EQ(host.game.play.playerModels.size(), 2u);
-    ASSERT_EQ(joiner.game.play.playerModels.size(), 2u);
+    ASSERT_EQ(host.game.play.players.size(), 2u);
+    ASSERT_EQ(joiner.game.play.players.size(), 2u);
     ASSERT_EQ(joiner.game.state.localPlayerIndex, 1);
 
     Place(host, {0, 1.2f, 0}, 0);  // facing -z, towards the joiner
@@ -51,7 +54,7 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
     net.RunFrame();
     ASSERT_EQ(joiner.game.play.bullets.size(), 1u) << "the joiner sees the host's bullet";
     EXPECT_EQ(joiner.game.play.bullets[0].ownerIndex, 0);
-    EXPECT_GT(joiner.game.play.muzzleModels.at(0).startTime, 0u);
+    EXPECT_GT(Player(joiner, 0).muzzleStartTime, 0u);
 
     bool hostExplosion = false, joinerExplosion = false, hostLine = false, joinerLine = false;
     uint32_t deathTime = 0, backTime = 0;
@@ -62,11 +65,11 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
         // Event lines fade after a couple of seconds: look while they are up.
         hostLine |= LogHas(host, "Host killed Joe");
         joinerLine |= LogHas(joiner, "Host killed Joe");
-        const tgeomobject& victim = Model(joiner, 1);
+        const MatchPlayer& victim = Player(joiner, 1);
         if (!deathTime && victim.dead) deathTime = net.clock.now;
         if (deathTime && !victim.dead) backTime = net.clock.now;
         if (deathTime && !backTime && frame % 20 == 0) {
-            EXPECT_EQ(victim.triangleParts[0].currentAnimation, 10) << "the death animation";
+            EXPECT_EQ(victim.model.triangleParts[0].currentAnimation, 10) << "the death animation";
         }
     }
     EXPECT_TRUE(hostExplosion);
@@ -76,7 +79,7 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
     EXPECT_TRUE(hostLine);
     EXPECT_TRUE(joinerLine);
     EXPECT_EQ(host.client().localPlayer.frags, 1);
-    EXPECT_EQ(joiner.client().clientPlayers[0].frags, 1) << "the joiner's table shows the frag";
+    EXPECT_EQ(Player(joiner, 0).entry.frags, 1) << "the joiner's table shows the frag";
     EXPECT_EQ(joiner.client().localPlayer.deaths, 1);
 
     ASSERT_GT(deathTime, 0u);
@@ -91,7 +94,7 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
     EXPECT_EQ(joiner.client().localPlayer.frags, 0);
     EXPECT_EQ(joiner.client().localPlayer.deaths, 1) << "a respawn keeps the score";
     net.RunFor(200);
-    EXPECT_EQ(host.client().clientPlayers[1].dead, 0);
+    EXPECT_EQ(Player(host, 1).entry.dead, 0);
     EXPECT_EQ(Model(host, 1).position, back);
 }
 
@@ -107,15 +110,15 @@ TEST_F(MatchOnTheBus, APlayerKilledByTheShotThatEndsTheLevelPlaysTheNextOneAlive
     for (int frame = 0; frame < 200 && !joiner.client().clientSettings.gameOver; ++frame)
         net.RunFrame();
     ASSERT_TRUE(joiner.client().clientSettings.gameOver);
-    ASSERT_TRUE(Model(joiner, 1).dead);
+    ASSERT_TRUE(Player(joiner, 1).dead);
 
     for (int frame = 0; frame < 1200 && joiner.levelsStarted.size() < 2; ++frame) net.RunFrame();
     ASSERT_EQ(joiner.levelsStarted.back(), "arena2.map");
     // From its first frame on, neither dead nor falling again.
     for (int frame = 0; frame < 600; ++frame) {
-        const tgeomobject& joe = Model(joiner, 1);
+        const MatchPlayer& joe = Player(joiner, 1);
         ASSERT_FALSE(joe.dead) << "frame " << frame;
-        ASSERT_NE(joe.triangleParts[0].currentAnimation, 10) << "frame " << frame;
+        ASSERT_NE(joe.model.triangleParts[0].currentAnimation, 10) << "frame " << frame;
         net.RunFrame();
     }
     EXPECT_EQ(joiner.client().localPlayer.deaths, 0);

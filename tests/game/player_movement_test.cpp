@@ -14,6 +14,7 @@
 #include "sound/match_sounds.h"
 #include "sound/player_channels.h"
 #include "support/fake_audio.h"
+#include "support/players.h"
 #include "support/test_arena.h"
 
 namespace {
@@ -34,7 +35,7 @@ class Movement : public testing::Test {
         PlayMatchSounds(sound, events);
         events.clear();
         StepPlayerPhysics(player, tuning.GRAVITY, 1.0f);
-        IntegratePlayer(player, 0, CollisionWorldOf(arena, players), 1.0f, random);
+        IntegratePlayer(player, 0, CollisionWorldOf(arena, Seated(players)), 1.0f, random);
     }
     PlayerChannels& Channels() { return sound.playerChannels[0]; }
     int32_t Animation() const { return players[0].triangleParts.front().currentAnimation; }
@@ -269,7 +270,7 @@ TEST_F(Movement, ModelsWithoutTheNamedPartsAndBadNumbersDoNoHarm) {
          {tvec3{nan, nan, nan}, tvec3{0, std::numeric_limits<float>::infinity(), 0}}) {
         players[0].velocity = bad;
         players[0].frameVelocity = bad;
-        IntegratePlayer(players[0], 0, CollisionWorldOf(arena, players), 1.0f, random);
+        IntegratePlayer(players[0], 0, CollisionWorldOf(arena, Seated(players)), 1.0f, random);
         EXPECT_EQ(players[0].position, (tvec3{0, 5, 0}));
         StepPlayerPhysics(players[0], tuning.GRAVITY, 1.0f);
         EXPECT_TRUE(std::isfinite(players[0].velocity.y));

@@ -16,19 +16,19 @@ TEST(Respawn, ABotComesBackAtAPointOfItsTeamAfterItsDelay) {
     game.server.serverSettings.gameType = kTeamDeathMatch;
     game.world.arena.spawnPoints = {{1, 0, 0, 0, 0}, {2, 0, 0, 0, 0}, {3, 0, 0, 90, 1}};
     game.state.hosting = true;
-    tgeomobject model;
-    model.dead = true;
-    model.deathTime = 5000;
-    AddPlayer(game, model, 1);
+    AddPlayer(game, tgeomobject{}, 1, true);
+    MatchPlayer& bot = game.play.players[0];
+    bot.dead = true;
+    bot.deathTime = 5000;
 
     game.frame.now = 6999;
     RunRule(game, RespawnBotIfDue, 0);
-    EXPECT_TRUE(game.play.playerModels[0].dead);
+    EXPECT_TRUE(bot.dead);
     game.frame.now = 7000;
     RunRule(game, RespawnBotIfDue, 0);
-    EXPECT_FALSE(game.play.playerModels[0].dead);
-    EXPECT_EQ(game.play.playerModels[0].position, (tvec3{3, 0, 0}));
-    EXPECT_EQ(game.play.playerModels[0].yaw, 90);
+    EXPECT_FALSE(bot.dead);
+    EXPECT_EQ(bot.model.position, (tvec3{3, 0, 0}));
+    EXPECT_EQ(bot.model.yaw, 90);
     RunRule(game, RespawnBotIfDue, 5);  // no such bot: nothing
 }
 
@@ -63,15 +63,15 @@ TEST_F(LocalRespawn, TheLocalPlayerComesBackOnItsOwnAtARandomPointOfItsTeam) {
         game.client.clientSettings.gameType = c.gameType;
         game.client.localPlayer.team = c.team;
         Stand(0, 50, 50);
-        Model(0).dead = true;
-        Model(0).deathTime = clock.now;
+        Player(0).dead = true;
+        Player(0).deathTime = clock.now;
         game.play.weapon.spareMagazines = 1;
         Advance(1999);
         RunRule(game, RespawnLocalPlayerIfDue);
-        EXPECT_TRUE(Model(0).dead);
+        EXPECT_TRUE(Player(0).dead);
         Advance(1);
         RunRule(game, RespawnLocalPlayerIfDue);
-        EXPECT_FALSE(Model(0).dead);
+        EXPECT_FALSE(Player(0).dead);
         EXPECT_THAT(c.allowedX, testing::Contains(Model(0).position.x));
         EXPECT_EQ(Model(0).position.z, 0);
         EXPECT_EQ(game.play.weapon.spareMagazines, 5);

@@ -27,7 +27,7 @@ class ModelDrawing : public testing::Test {
         arena.Load(harness, {{60, 0, 60, 0.5f, 0.5f}});
         harness.AddPlayer({10, 1.2f, 10}, 0, "walk");
     }
-    tgeomobject& Player() { return harness.players.front(); }
+    tgeomobject& Player() { return harness.players.front().model; }
 
     RenderHarness harness{320, 256};
     PlainArena arena;
@@ -168,7 +168,7 @@ TEST(PlayerModels, DrawnByPictureTheyLookAsDrawnOneByOne) {
         const float along = static_cast<float>(i);
         harness.AddPlayer({0.4f * along - 1, 1.2f, -0.5f * along}, along * 70);
     }
-    const std::vector<tgeomobject> standing = harness.players;
+    const std::vector<MatchPlayer> standing = harness.players;
     const auto frame = [&](auto drawPlayers) {
         glClearColor(1, 1, 1, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -196,8 +196,8 @@ TEST(PlayerModels, DrawnByPictureTheyLookAsDrawnOneByOne) {
     });
     harness.players = standing;
     const auto oneByOne = frame([&] {
-        for (tgeomobject& player : harness.players)
-            DrawPlayerModel(player, textures, buffers, PoseLook::kStepped);
+        for (MatchPlayer& player : harness.players)
+            DrawPlayerModel(player.model, textures, buffers, PoseLook::kStepped);
     });
     harness.players.clear();
     EXPECT_GT(DifferingPixels(oneByOne, frame([] {})), 3000u) << "no players in sight";

@@ -132,7 +132,7 @@ TEST_F(SceneViews, TheSkyLeavesNoPixelUnpaintedWhereTheFloorEnds) {
             return SameColour(p, {255, 255, 255}, 0);
         });
     };
-    tgeomobject& player = harness.players.front();
+    tgeomobject& player = harness.players.front().model;
     for (const int32_t extent : {40, 1000}) {
         harness.world.arena.floorExtent = extent;
         for (const float yaw : {0.0f, 45.0f, 90.0f, 200.0f}) {

@@ -62,18 +62,18 @@ TEST_F(ClientFixture, AcceptedJoinBuildsTheTablesAndEntersPlay) {
     EXPECT_TRUE(IsConnected(game));
     EXPECT_FALSE(game.state.connecting);
     EXPECT_EQ(game.state.localPlayerIndex, 2);
-    EXPECT_EQ(client.players.size(), 3u);
-    EXPECT_TRUE(client.players[1].isBot);
+    EXPECT_EQ(game.play.players.size(), 3u);
+    EXPECT_TRUE(game.play.players[1].isBot);
     EXPECT_EQ(client.localPlayer.joined, 1);
     EXPECT_EQ(levels, std::vector<std::string>{"arena1.map"});
     // Every slot wears a colour of its own.
-    for (size_t i = 0; i < client.players.size(); ++i)
-        EXPECT_EQ(client.players[i].headRestartFrame, static_cast<int32_t>(i));
-    EXPECT_EQ(client.players[0].bodyRestartFrame, 0);  // deathmatch keeps the default skin
+    for (size_t i = 0; i < game.play.players.size(); ++i)
+        EXPECT_EQ(game.play.players[i].headSkinFrame, static_cast<int32_t>(i));
+    EXPECT_EQ(game.play.players[0].bodySkinFrame, 0);  // deathmatch keeps the default skin
 
     // A second copy of the acceptance changes nothing.
     Receive(BuildJoinAccepted(table, settings));
-    EXPECT_EQ(client.players.size(), 3u);
+    EXPECT_EQ(game.play.players.size(), 3u);
     EXPECT_EQ(levels.size(), 1u);
 }
 
@@ -82,8 +82,8 @@ TEST_F(ClientFixture, TeamGamesGiveTeamSkins) {
     table[0].team = 0;
     table[1].team = 1;
     Join();
-    EXPECT_EQ(game.client.players[0].bodyRestartFrame, 1);
-    EXPECT_EQ(game.client.players[1].bodyRestartFrame, 2);
+    EXPECT_EQ(game.play.players[0].bodySkinFrame, 1);
+    EXPECT_EQ(game.play.players[1].bodySkinFrame, 2);
 }
 
 TEST_F(ClientFixture, AddedIsAcknowledgedEveryTimeButAppliedOnce) {
@@ -96,7 +96,7 @@ TEST_F(ClientFixture, AddedIsAcknowledgedEveryTimeButAppliedOnce) {
     EXPECT_EQ(acks[0].address, kServer);
     EXPECT_EQ(acks[0].port, kServerPort);
     EXPECT_EQ(ParseSingleId(acks[0].bytes), 77);
-    EXPECT_EQ(game.client.players.size(), 4u);
+    EXPECT_EQ(game.play.players.size(), 4u);
     EXPECT_EQ(game.client.messageLog.count, 1);  // the repeat announces no one
     EXPECT_EQ(game.client.messageLog.lines[0], "Ann joined the game");
     EXPECT_EQ(levels.size(), 1u);  // the same map is not rebuilt
@@ -122,8 +122,8 @@ TEST_F(ClientFixture, GameInfoMovesOthersAndSwitchesTheirMovementSounds) {
     table[0].animation = 7;
     table[2].position = {9, 9, 9};  // our own entry is ours to move
     Receive(BuildServerGameInfo(table, settings));
-    EXPECT_EQ(game.client.players[0].position, (tvec3{3, 4, 5}));
-    EXPECT_NE(game.client.players[2].position, (tvec3{9, 9, 9}));
+    EXPECT_EQ(game.play.players[0].model.position, (tvec3{3, 4, 5}));
+    EXPECT_NE(game.play.players[2].model.position, (tvec3{9, 9, 9}));
     EXPECT_TRUE(Channel(0, &PlayerChannels::sprint).playing);
     EXPECT_TRUE(Channel(0, &PlayerChannels::sprint).looping);
     EXPECT_FALSE(Channel(0, &PlayerChannels::walk).playing);
@@ -160,14 +160,14 @@ TEST_F(ClientFixture, GameInfoRecordsWithoutAModelWaitForTheirAnnouncement) {
     Join();
     table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildServerGameInfo(table, settings));
-    EXPECT_EQ(game.client.clientPlayers.size(), 3u);
-    EXPECT_EQ(FindClientPlayer(game.client, 0), -1);
+    EXPECT_EQ(game.play.players.size(), 3u);
+    EXPECT_EQ(FindPlayerSlot(game.play.players, 0), -1);
 }
 
 TEST_F(ClientFixture, KillLineOfTwoLongNamesIsExactlyForty) {
     table[0].name.Assign("AAAAAAAAAAAAAAAA");
     Join();
-    game.client.clientPlayers[1].name.Assign("BBBBBBBBBBBBBBBB");
+    game.play.players[1].entry.name.Assign("BBBBBBBBBBBBBBBB");
     Receive(BuildKill({1, 2}));
     EXPECT_EQ(game.client.messageLog.lines[0], "AAAAAAAAAAAAAAAA killed BBBBBBBBBBBBBBBB");
     EXPECT_EQ(game.client.messageLog.lines[0].size(), 40u);
@@ -186,9 +186,10 @@ TEST_F(ClientFixture, DeathsStopAt127LikeFragsForUsAndForTheHostsBots) {
     game.state.hosting = true;
     Join();
     game.server.serverPlayers = table;
+    game.server.serverIdle = false;
     for (int kill = 0; kill < 130; ++kill) {
         Receive(BuildKill({1, game.client.localPlayer.id}));
-        Receive(BuildKill({1, 2}));  // the bot
+        UDPServUDPRead(game, From(kRemote, BuildKill({1, 2})));  // the bot: the server's own
     }
     EXPECT_EQ(game.client.localPlayer.deaths, 127);
     EXPECT_EQ(game.server.serverPlayers[1].deaths, 127);
@@ -211,8 +212,8 @@ TEST_F(ClientFixture, HostDrawsARemoteBulletOncePerCopyAndEachEndRemovesOne) {
     // Forwarded once for the host and once for its bot: two copies reach this machine.
     for (int copy = 0; copy < 2; ++copy) Receive(BuildBulletStart({42, 0, {0, 1, 0}, {0, 0, 1}}));
     ASSERT_EQ(game.play.bullets.size(), 2u);
-    EXPECT_EQ(game.play.bullets[0].yaw, game.client.players[0].yaw + 180);
-    EXPECT_EQ(game.client.players[0].muzzleStartTime, 5000u);
+    EXPECT_EQ(game.play.bullets[0].yaw, game.play.players[0].model.yaw + 180);
+    EXPECT_EQ(game.play.players[0].muzzleStartTime, 5000u);
     EXPECT_EQ(Channel(0, &PlayerChannels::fire).playCount, 2);
     Receive(BuildBulletFinish({42, 0, 3}));
     EXPECT_EQ(game.play.bullets.size(), 1u);
@@ -241,17 +242,17 @@ TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
     EXPECT_EQ(game.state.localPlayerIndex, 1);
     ASSERT_EQ(game.play.bullets.size(), 1u);
     EXPECT_EQ(game.play.bullets[0].ownerIndex, 2);
-    EXPECT_EQ(game.client.players.size(), 3u);
-    EXPECT_EQ(game.client.clientPlayers[0].id, 2);
+    EXPECT_EQ(game.play.players.size(), 3u);
+    EXPECT_EQ(game.play.players[0].entry.id, 2);
 
     // The server keeps listing the departed until all confirmed: its records are left out, and
     // a repeated notice is confirmed again in case the first confirmation was lost.
     Receive(BuildServerGameInfo(table, settings));
-    EXPECT_EQ(game.client.clientPlayers[0].id, 2);
-    EXPECT_EQ(game.client.clientPlayers.size(), 3u);
+    EXPECT_EQ(game.play.players[0].entry.id, 2);
+    EXPECT_EQ(game.play.players.size(), 3u);
     Receive(BuildPlayerDeleted(1));
     EXPECT_EQ(network.Tagged(tmessagetag::kDeletedAck).size(), 2u);
-    EXPECT_EQ(game.client.players.size(), 3u);
+    EXPECT_EQ(game.play.players.size(), 3u);
     Receive(BuildPlayerDeleted(12345));  // never known: not answered
     EXPECT_EQ(network.Tagged(tmessagetag::kDeletedAck).size(), 2u);
 }
@@ -316,22 +317,22 @@ TEST_F(ClientFixture, OnlyOurOwnPlacementConfirmsTheSpawn) {
     game.server.serverPlayers = table;
     game.state.spawnConfirmed = false;
     tplayerinfo place;
-    place.id = 2;  // the bot
+    place.id = 2;  // the bot's: the server placed it when it answered
     place.position = {7, 0, 7};
     Receive(BuildRespawnPlacement(place));
-    EXPECT_EQ(game.client.players[1].position, (tvec3{7, 0, 7}));
+    EXPECT_NE(game.play.players[1].model.position, (tvec3{7, 0, 7}));
     EXPECT_FALSE(game.state.spawnConfirmed);
     place.id = game.client.localPlayer.id;
     place.position = {1, 0, 1};
     Receive(BuildRespawnPlacement(place));
-    EXPECT_EQ(game.client.players[2].position, (tvec3{1, 0, 1}));
+    EXPECT_EQ(game.play.players[2].model.position, (tvec3{1, 0, 1}));
     EXPECT_TRUE(game.state.spawnConfirmed);
     // A later answer to the same requests arrives in play: it neither moves us nor clears the
     // score.
     game.client.localPlayer.frags = 3;
     place.position = {9, 0, 9};
     Receive(BuildRespawnPlacement(place));
-    EXPECT_EQ(game.client.players[2].position, (tvec3{1, 0, 1}));
+    EXPECT_EQ(game.play.players[2].model.position, (tvec3{1, 0, 1}));
     EXPECT_EQ(game.client.localPlayer.frags, 3);
 }
 
@@ -385,7 +386,7 @@ TEST_F(ClientFixture, FlagCarriedByASlotBeyondTheTableLeavesTheReplyStanding) {
     table[0].position = {3, 4, 5};
     game.state.heardFromServer = false;
     Receive(BuildServerGameInfo(table, carried));
-    EXPECT_EQ(game.client.players[0].position, (tvec3{3, 4, 5}));
+    EXPECT_EQ(game.play.players[0].model.position, (tvec3{3, 4, 5}));
     EXPECT_NE(game.client.clientSettings.blueFlag.state, kFlagCarried);
     EXPECT_EQ(game.client.clientSettings.blueFlag.position, (tvec3{7, 1, 7}));
     EXPECT_EQ(game.client.clientSettings.redFlag.state, kFlagCarried);
@@ -393,13 +394,13 @@ TEST_F(ClientFixture, FlagCarriedByASlotBeyondTheTableLeavesTheReplyStanding) {
 
     table.push_back(Human(4, "Ann", kRemote));
     Receive(BuildAdded(table, carried, 78));
-    EXPECT_EQ(game.client.players.size(), 4u);
+    EXPECT_EQ(game.play.players.size(), 4u);
     EXPECT_NE(game.client.clientSettings.blueFlag.state, kFlagCarried);
 }
 
 TEST_F(ClientFixture, MalformedServerDatagramsChangeNothing) {
     Join();
-    std::vector<tplayerinfo> before = game.client.clientPlayers;
+    std::vector<tplayerinfo> before = TableEntries(game.play.players);
     tgamesettings escape = settings;
     escape.mapName.Assign("../../x");
     Receive(BuildEndLevel(escape));
@@ -407,7 +408,7 @@ TEST_F(ClientFixture, MalformedServerDatagramsChangeNothing) {
     huge[6] = 200;
     Receive(huge);
     EXPECT_FALSE(game.client.clientSettings.gameOver);
-    EXPECT_EQ(game.client.clientPlayers.size(), before.size());
+    EXPECT_EQ(game.play.players.size(), before.size());
     EXPECT_TRUE(network.sent.empty());
     EXPECT_EQ(levels.size(), 1u);
 }
@@ -445,7 +446,7 @@ TEST_F(ClientFixture, OnlyTheJoinedServerIsHeard) {
         Receive(datagram, "10.0.0.66");
     }
     EXPECT_TRUE(IsConnected(game));
-    EXPECT_EQ(game.client.clientPlayers.size(), 3u);
+    EXPECT_EQ(game.play.players.size(), 3u);
     EXPECT_EQ(game.client.clientSettings.gameOver, 0);
     EXPECT_TRUE(network.sent.empty());  // no confirmation of a removal it never made
     Receive(BuildServerClosed());

@@ -59,30 +59,30 @@ TEST(PlayerModels, AppearWithTheirPlayersFollowReportsAndLeaveWithThem) {
     net.Host(host, {.bots = 1, .gameType = kTeamDeathMatch});
     net.Join(joiner, "Joe");
     PlayState& play = host.game.play;
-    ASSERT_EQ(play.playerModels.size(), 3u);
+    ASSERT_EQ(play.players.size(), 3u);
     ASSERT_EQ(play.muzzleModels.size(), 3u);
     EXPECT_FALSE(play.muzzleModels[2].side.quadParts.empty());
-    EXPECT_EQ(joiner.game.play.playerModels.size(), 3u);
+    EXPECT_EQ(joiner.game.play.players.size(), 3u);
 
-    const tgeomobject& joe = play.playerModels[2];
+    const tgeomobject& joe = play.players[2].model;
     int32_t body = FindPart(joe, "body");
     ASSERT_GE(body, 0);
     EXPECT_EQ(joe.triangleParts[static_cast<size_t>(body)].triangleRuns.front().textureRestartFrame,
               2);  // red team skin
 
-    joiner.game.play.playerModels[2].position = {6, 0, -6};
+    joiner.game.play.players[2].model.position = {6, 0, -6};
     net.RunFor(100);
-    EXPECT_EQ(play.playerModels[2].position, (tvec3{6, 0, -6}));
+    EXPECT_EQ(play.players[2].model.position, (tvec3{6, 0, -6}));
     // The frame loop keeps the muzzle flashes on their player.
     EXPECT_EQ(play.muzzleModels[2].side.position, (tvec3{6, 0, -6}));
-    EXPECT_EQ(play.muzzleModels[2].top.yaw, play.playerModels[2].yaw);
+    EXPECT_EQ(play.muzzleModels[2].top.yaw, play.players[2].model.yaw);
 
     Disconnect(joiner.game);
     joiner.frozen = true;
     net.RunFor(100);
-    EXPECT_EQ(play.playerModels.size(), 2u);
+    EXPECT_EQ(play.players.size(), 2u);
     EXPECT_EQ(play.muzzleModels.size(), 2u);
-    EXPECT_TRUE(joiner.game.play.playerModels.empty());
+    EXPECT_TRUE(joiner.game.play.players.empty());
 }
 
 TEST(PlayerModels, SkinsSurviveTheReloadOfALevelRestart) {
@@ -90,19 +90,19 @@ TEST(PlayerModels, SkinsSurviveTheReloadOfALevelRestart) {
     NetMachine& host = net.AddMachine("10.0.0.1", 1);
     host.MakeModels(kFigure);
     net.Host(host, {.bots = 2});
-    std::vector<tgeomobject>& models = host.game.play.playerModels;
-    ASSERT_EQ(models.size(), 3u);
-    int32_t head = FindPart(models[1], "head");
+    std::vector<MatchPlayer>& players = host.game.play.players;
+    ASSERT_EQ(players.size(), 3u);
+    tgeomobject& bot = players[1].model;
+    int32_t head = FindPart(bot, "head");
     ASSERT_GE(head, 0);
-    models[1].triangleParts[static_cast<size_t>(head)].triangleRuns.front().textureRestartFrame = 4;
-    models[1].position = {3, 0, 3};
+    bot.triangleParts[static_cast<size_t>(head)].triangleRuns.front().textureRestartFrame = 4;
+    bot.position = {3, 0, 3};
 
     SaveModelTextures(host.game);
     ReloadPlayerModels(host.game);
     RestoreModelTextures(host.game);
-    EXPECT_EQ(
-        models[1].triangleParts[static_cast<size_t>(head)].triangleRuns.front().textureRestartFrame,
-        4);
-    EXPECT_EQ(models[1].position, (tvec3{3, 0, 3}));
+    EXPECT_EQ(bot.triangleParts[static_cast<size_t>(head)].triangleRuns.front().textureRestartFrame,
+              4);
+    EXPECT_EQ(bot.position, (tvec3{3, 0, 3}));
     EXPECT_EQ(host.game.play.muzzleModels.size(), 3u);
 }

@@ -205,6 +205,10 @@ TEST_F(ServerFixture, RespawnRequestIsAnsweredWithASpawnPoint) {
     EXPECT_EQ(placement->name.length, 0);
     Receive("10.0.0.2", BuildRespawnRequest(12345));
     EXPECT_EQ(network.Tagged(tmessagetag::kRespawn).size(), 1u);
+    // The server's own bot starts the level with its score cleared at once.
+    game.server.serverPlayers[1].frags = 4;
+    Receive("127.0.0.1", BuildRespawnRequest(200));
+    EXPECT_EQ(game.server.serverPlayers[1].frags, 0);
 }
 
 TEST_F(ServerFixture, AcknowledgementRemovesOnlyTheFirstMatchingResend) {

@@ -25,9 +25,9 @@ TEST_F(TwoMachines, HostEntersItsGameWithItsBotsAndTheResendsStop) {
     EXPECT_FALSE(host.server().serverPlayers[0].isBot);
     EXPECT_TRUE(host.server().serverPlayers[1].isBot);
     EXPECT_EQ(host.server().serverPlayers[2].address.View(), "127.0.0.1");
-    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
-    EXPECT_EQ(host.client().players.size(), 3u);
-    EXPECT_TRUE(host.client().players[2].isBot);
+    EXPECT_EQ(IdsOf(TableEntries(host.game.play.players)), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(host.game.play.players.size(), 3u);
+    EXPECT_TRUE(host.game.play.players[2].isBot);
     EXPECT_EQ(host.game.state.localPlayerIndex, 0);
     EXPECT_TRUE(host.server().pendingMessages.empty());
     EXPECT_EQ(host.game.traffic.serverStatistics.added, 2);
@@ -43,29 +43,29 @@ TEST_F(TwoMachines, JoinerSeesTheHostAndBothTablesAgreeInOrder) {
     EXPECT_EQ(joiner.game.state.playState, 1);
     EXPECT_EQ(joiner.client().clientSettings.serverAddress.View(), kHostAddress);
     ASSERT_EQ(host.server().serverPlayers.size(), 3u);
-    EXPECT_EQ(IdsOf(joiner.client().clientPlayers), IdsOf(host.server().serverPlayers));
-    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(IdsOf(TableEntries(joiner.game.play.players)), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(IdsOf(TableEntries(host.game.play.players)), IdsOf(host.server().serverPlayers));
     EXPECT_EQ(joiner.game.state.localPlayerIndex, 2);
     EXPECT_EQ(host.server().serverPlayers[2].address.View(), "10.0.0.2");
     EXPECT_EQ(joiner.levelsStarted, std::vector<std::string>{"arena1.map"});
     const auto& lines = host.client().messageLog.lines;
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Joe joined the game"), lines.end());
-    EXPECT_EQ(host.client().players.size(), 3u);
+    EXPECT_EQ(host.game.play.players.size(), 3u);
 }
 
 TEST_F(TwoMachines, GameInfoMirrorsPositionsBothWays) {
     net.Host(host);
     net.Join(joiner, "Joe");
-    ASSERT_EQ(joiner.client().players.size(), 2u);
-    host.client().players[0].position = {5, 1, -5};
-    host.client().players[0].animation = 7;
-    joiner.client().players[1].position = {-3, 2, 8};
-    joiner.client().players[1].yaw = 45;
+    ASSERT_EQ(joiner.game.play.players.size(), 2u);
+    host.game.play.players[0].model.position = {5, 1, -5};
+    host.game.play.players[0].animation = 7;
+    joiner.game.play.players[1].model.position = {-3, 2, 8};
+    joiner.game.play.players[1].model.yaw = 45;
     net.RunFor(200);
-    EXPECT_EQ(joiner.client().players[0].position, (tvec3{5, 1, -5}));
-    EXPECT_EQ(joiner.client().players[0].animation, 7);
-    EXPECT_EQ(host.client().players[1].position, (tvec3{-3, 2, 8}));
-    EXPECT_EQ(host.client().players[1].yaw, 45);
+    EXPECT_EQ(joiner.game.play.players[0].model.position, (tvec3{5, 1, -5}));
+    EXPECT_EQ(joiner.game.play.players[0].animation, 7);
+    EXPECT_EQ(host.game.play.players[1].model.position, (tvec3{-3, 2, 8}));
+    EXPECT_EQ(host.game.play.players[1].model.yaw, 45);
     EXPECT_EQ(host.server().serverPlayers[1].position, (tvec3{-3, 2, 8}));
     EXPECT_EQ(host.game.traffic.visitorList.size(), 2u);
 }
@@ -81,8 +81,8 @@ TEST_F(TwoMachines, BotsAndJoinsGetThroughThirtyPercentLoss) {
     ASSERT_EQ(host.game.state.playState, 1);
     net.RunFor(500);
     EXPECT_EQ(host.server().serverPlayers.size(), 5u);
-    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
-    EXPECT_EQ(host.client().players.size(), 5u);
+    EXPECT_EQ(IdsOf(TableEntries(host.game.play.players)), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(host.game.play.players.size(), 5u);
     EXPECT_TRUE(host.server().pendingMessages.empty());
 
     JoinGame(joiner, kHostAddress, "Joe");
@@ -92,8 +92,8 @@ TEST_F(TwoMachines, BotsAndJoinsGetThroughThirtyPercentLoss) {
     }
     ASSERT_EQ(joiner.game.state.playState, 1);
     net.RunFor(1000);
-    EXPECT_EQ(IdsOf(joiner.client().clientPlayers), IdsOf(host.server().serverPlayers));
-    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(IdsOf(TableEntries(joiner.game.play.players)), IdsOf(host.server().serverPlayers));
+    EXPECT_EQ(IdsOf(TableEntries(host.game.play.players)), IdsOf(host.server().serverPlayers));
 }
 
 TEST(ThreeMachines, LeavingPlayerIsRemovedOnEveryMachine) {
@@ -113,10 +113,10 @@ TEST(ThreeMachines, LeavingPlayerIsRemovedOnEveryMachine) {
     net.RunFor(1000);
     std::vector<int32_t> expected = IdsOf(host.server().serverPlayers);
     EXPECT_EQ(expected.size(), 3u);
-    EXPECT_EQ(IdsOf(host.client().clientPlayers), expected);
-    EXPECT_EQ(IdsOf(ann.client().clientPlayers), expected);
+    EXPECT_EQ(IdsOf(TableEntries(host.game.play.players)), expected);
+    EXPECT_EQ(IdsOf(TableEntries(ann.game.play.players)), expected);
     EXPECT_EQ(ann.game.state.localPlayerIndex, 2);
-    EXPECT_EQ(ann.client().players.size(), 3u);
+    EXPECT_EQ(ann.game.play.players.size(), 3u);
     EXPECT_TRUE(host.server().departures.empty());
 }
 
@@ -140,8 +140,8 @@ TEST_F(TwoMachines, SilentPlayerGoesInactiveLeavesAndIsRemoved) {
     EXPECT_GE(silentFor, 7000u);
     EXPECT_LE(silentFor, 9000u);
     EXPECT_EQ(host.server().serverPlayers.size(), 1u);
-    EXPECT_EQ(host.client().clientPlayers.size(), 1u);
-    EXPECT_EQ(host.client().players.size(), 1u);
+    EXPECT_EQ(host.game.play.players.size(), 1u);
+    EXPECT_EQ(host.game.play.players.size(), 1u);
     EXPECT_TRUE(host.server().departures.empty());
 }
 
@@ -205,7 +205,7 @@ TEST_F(TwoMachines, ClosingServerEndsTheJoinersConnectionAndSilenceDoesToo) {
     EXPECT_EQ(joiner.game.state.playState, 0);
     EXPECT_EQ(joiner.game.menus.screenState, kMessageOverMain);
     EXPECT_EQ(joiner.game.menus.variant, MenuVariant::Main);  // nothing left to continue
-    EXPECT_TRUE(joiner.client().players.empty());
+    EXPECT_TRUE(joiner.game.play.players.empty());
 
     NetHarness quiet;
     NetMachine& h = quiet.AddMachine(kHostAddress, 1);
@@ -240,5 +240,5 @@ TEST(ThreeMachines, HostLeavingEndsItsGameAndCanJoinAnother) {
     EXPECT_EQ(other.server().serverPlayers.size(), 3u);  // its host, its bot, our former host
     EXPECT_TRUE(host.server().serverPlayers.empty());    // no bots of its own this time
     EXPECT_EQ(host.levelsStarted.back(), "arena5.map");
-    EXPECT_EQ(IdsOf(host.client().clientPlayers), IdsOf(other.server().serverPlayers));
+    EXPECT_EQ(IdsOf(TableEntries(host.game.play.players)), IdsOf(other.server().serverPlayers));
 }

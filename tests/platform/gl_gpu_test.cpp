@@ -71,8 +71,7 @@ TEST_F(GlGpuTest, LevelBuffersLiveOnTheCardUntilTheNextLevel) {
     World world;
     world.textures.texturesDir = dir.path() / "textures";
     world.playerModelFile = dir.path() / "none.txt";
-    std::vector<tgeomobject> players;
-    ASSERT_TRUE(StartLevel(world, gpu, random, {2, 32}, map, players));
+    ASSERT_TRUE(StartLevel(world, gpu, random, {2, 32}, map));
     const VertexBufferSet first = world.arena.arenaBuffers;
 
     auto bind = reinterpret_cast<PFNGLBINDBUFFERARBPROC>(SDL_GL_GetProcAddress("glBindBufferARB"));
@@ -85,7 +84,7 @@ TEST_F(GlGpuTest, LevelBuffersLiveOnTheCardUntilTheNextLevel) {
     bind(GL_ARRAY_BUFFER_ARB, 0);
     EXPECT_EQ(size, 2 * 16 * 3 * 12);  // two 8-segment cylinders, 12 bytes a position
 
-    ASSERT_TRUE(StartLevel(world, gpu, random, {2, 32}, map, players));
+    ASSERT_TRUE(StartLevel(world, gpu, random, {2, 32}, map));
     for (uint32_t name : first.names) EXPECT_EQ(isBuffer(name), GL_FALSE);
     EXPECT_EQ(isBuffer(world.arena.shadowBuffers.names[kTriangleNormals]), GL_TRUE);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));

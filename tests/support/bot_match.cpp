@@ -37,7 +37,7 @@ BotMatch::BotMatch(const BotMatchOptions& options) {
     game.client.levelHooks.startLevel = [this](Session& level, const std::string& map) {
         tally_.maps.push_back(map);
         if (!StartLevel(level.world, *level.services.gpu, level.random, LevelSettings{0, 32},
-                        kRunDir / "maps" / map, level.play.playerModels, {}))
+                        kRunDir / "maps" / map))
             return false;
         PrepareBulletModel(level.world, level.services.gpu);
         return true;
@@ -62,30 +62,31 @@ bool BotMatch::Placed(tvec3 position) const {
 
 void BotMatch::Watch() {
     Game& game = machine_->game;
-    const std::vector<tgeomobject>& models = game.play.playerModels;
+    const std::vector<MatchPlayer>& players = game.play.players;
     const std::vector<tplayerinfo>& table = game.server.serverPlayers;
     const bool teamGame = game.server.serverSettings.gameType != kDeathMatch;
-    for (size_t i = 0; i < models.size() && i < table.size(); ++i) {
-        if (!models[i].isBot) continue;
-        const tgeomobject& bot = models[i];
+    for (size_t i = 0; i < players.size() && i < table.size(); ++i) {
+        if (!players[i].isBot) continue;
+        const MatchPlayer& player = players[i];
+        const tgeomobject& bot = player.model;
         if (!Placed(bot.position)) ++tally_.badPositions;
         if (i < previousTable_.size() && table[i].frags > previousTable_[i].frags) {
             tally_.frags += table[i].frags - previousTable_[i].frags;
         }
-        if (i < previousPositions_.size() && !bot.dead) {
+        if (i < previousPositions_.size() && !player.dead) {
             const tvec3 step = bot.position - previousPositions_[i];
             const float distance = std::hypot(step.x, step.z);
             if (distance < 1) tally_.walked += distance;  // a respawn is no walk
         }
-        if (bot.lastShotTime != game.frame.now || bot.dead) continue;
+        if (player.lastShotTime != game.frame.now || player.dead) continue;
         ++tally_.shots;
         // The shot must go at an enemy within firing range, more or less where the bot faces
         // (seen from its muzzle, as the bot aims).
         const tvec3 muzzle = bot.position + bot.bulletStart;
         bool enemyAhead = false;
-        for (size_t j = 0; j < models.size() && j < table.size(); ++j) {
+        for (size_t j = 0; j < players.size() && j < table.size(); ++j) {
             if (j == i || (teamGame && table[j].team == table[i].team)) continue;
-            const tvec3 d = models[j].position - muzzle;
+            const tvec3 d = players[j].model.position - muzzle;
             const float horizontal = std::hypot(d.x, d.z);
             const float heading = std::atan2(d.x, d.z) * 57.2957795f;
             if (horizontal <= game.tuning.SHOOT_DISTANCE + 1 &&
@@ -97,7 +98,7 @@ void BotMatch::Watch() {
     }
     previousTable_ = table;
     previousPositions_.clear();
-    for (const tgeomobject& model : models) previousPositions_.push_back(model.position);
+    for (const MatchPlayer& other : players) previousPositions_.push_back(other.model.position);
 }
 
 // Bots only come for players within 60 units and fire within 15 (the shipped tuning): the host
@@ -105,15 +106,15 @@ void BotMatch::Watch() {
 void BotMatch::SteerHost() {
     Game& game = machine_->game;
     const int32_t local = game.state.localPlayerIndex;
-    std::vector<tgeomobject>& models = game.play.playerModels;
-    if (local < 0 || static_cast<size_t>(local) >= models.size()) return;
-    tgeomobject& host = models[static_cast<size_t>(local)];
+    std::vector<MatchPlayer>& players = game.play.players;
+    if (local < 0 || static_cast<size_t>(local) >= players.size()) return;
+    tgeomobject& host = players[static_cast<size_t>(local)].model;
     const std::vector<tplayerinfo>& table = game.server.serverPlayers;
     const bool teamGame = game.server.serverSettings.gameType != kDeathMatch;
     float nearest = 1e9f;
-    for (size_t i = 0; i < models.size() && i < table.size(); ++i) {
-        const tgeomobject& bot = models[i];
-        if (!bot.isBot || bot.dead) continue;
+    for (size_t i = 0; i < players.size() && i < table.size(); ++i) {
+        const tgeomobject& bot = players[i].model;
+        if (!players[i].isBot || players[i].dead) continue;
         if (teamGame && table[i].team == game.client.localPlayer.team) continue;
         const tvec3 d = bot.position - host.position;
         const float distance = std::hypot(d.x, d.z);

@@ -22,17 +22,17 @@ struct PlayFixture : ::testing::Test, LoneGame {
         game.frame.now = clock.now;
         game.client.clientSettings.gameType = gameType;
         for (size_t i = 0; i < players; ++i) AddPlayer(game, ShippedModel());
-        game.client.localPlayer = game.client.clientPlayers[static_cast<size_t>(local)];
+        game.client.localPlayer = Player(static_cast<size_t>(local)).entry;
         game.world.bulletModelFile = kDataDir / "bullet.txt";
     }
 
-    tgeomobject& Model(size_t index) { return game.play.playerModels[index]; }
+    MatchPlayer& Player(size_t index) { return game.play.players[index]; }
+    tgeomobject& Model(size_t index) { return Player(index).model; }
 
     // Puts player `index` standing at (x, z) on the ground, facing `yaw`.
     void Stand(size_t index, float x, float z, float yaw = 0) {
         Model(index).position = {x, Model(index).extentHalfHeight + 0.01f, z};
         Model(index).yaw = yaw;
-        game.client.players[index].position = Model(index).position;
     }
 
     void Advance(uint32_t ms) {

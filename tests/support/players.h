@@ -3,6 +3,8 @@
 // player in a session with every per-player table in step.
 #pragma once
 #include <cstdint>
+#include <span>
+#include <vector>
 
 #include "net/session.h"
 
@@ -28,8 +30,10 @@ inline tplayerinfo Bot(int32_t id, uint8_t team = 0) {
     return bot;
 }
 
-// Seats `model` in the next player slot of `session`: its entry in the table received (id 100 +
-// slot, `team`, a bot when the model is one) and on a host in the server's, then the slot's
-// presence and sound channels as a join makes them (AddPlayerSlot), with `model` as its model.
-// Returns the slot.
-int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team = 0);
+// Seats `model` in the next player slot of `session`: its entry (id 100 + slot, `team`, a bot when
+// `bot`) in the match and on a host in the server's table, its muzzle models and sound channels as
+// a join makes them (AddPlayerSlot), with `model` as its model. Returns the slot.
+int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team = 0, bool bot = false);
+
+// Bodies seated as players of a match (with models), for a collision world of loose models.
+std::vector<MatchPlayer> Seated(std::span<const tgeomobject> bodies);

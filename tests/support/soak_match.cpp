@@ -20,7 +20,7 @@ constexpr float kPositionTolerance = 0.3f;
 bool Playing(const NetMachine& machine) {
     const ProgramState& state = machine.game.state;
     return state.playState == 1 && state.localPlayerIndex >= 0 &&
-           static_cast<size_t>(state.localPlayerIndex) < machine.game.client.players.size();
+           static_cast<size_t>(state.localPlayerIndex) < machine.game.play.players.size();
 }
 
 tvec3 OnCircle(uint32_t now, float phase, float radius) {
@@ -175,12 +175,11 @@ void SoakMatch::JoinEveryone() {
 }
 
 int32_t SoakMatch::RandomVictimOf(NetMachine& machine) {
-    const std::vector<tplayerinfo>& table = machine.client().clientPlayers;
     int32_t self = machine.client().localPlayer.id;
     int32_t sparedId = spared ? spared->client().localPlayer.id : -1;
     std::vector<int32_t> victims;
-    for (const tplayerinfo& p : table) {
-        if (p.id != self && p.id != sparedId) victims.push_back(p.id);
+    for (const MatchPlayer& p : machine.game.play.players) {
+        if (p.entry.id != self && p.entry.id != sparedId) victims.push_back(p.entry.id);
     }
     if (victims.empty()) return -1;
     return victims[static_cast<size_t>(random_.Below(static_cast<int32_t>(victims.size())))];
@@ -193,8 +192,9 @@ void SoakMatch::MoveHumans() {
         phase += 0.8f;
         if (!Playing(*machine)) continue;
         auto local = static_cast<size_t>(machine->game.state.localPlayerIndex);
-        machine->client().players[local].position = OnCircle(net.clock.now, phase, 12.0f);
-        machine->client().players[local].yaw = phase * 40.0f;
+        tgeomobject& body = machine->game.play.players[local].model;
+        body.position = OnCircle(net.clock.now, phase, 12.0f);
+        body.yaw = phase * 40.0f;
     }
 }
 
@@ -204,8 +204,8 @@ void SoakMatch::MoveBots() {
     for (size_t i = 0; i < table.size(); ++i) {
         if (!table[i].isBot) continue;
         table[i].position = OnCircle(net.clock.now, static_cast<float>(i), 20.0f);
-        if (i < host->client().players.size())
-            host->client().players[i].position = table[i].position;
+        if (i < host->game.play.players.size())
+            host->game.play.players[i].model.position = table[i].position;
     }
 }
 
@@ -292,7 +292,7 @@ void SoakMatch::Sample() {
     for (auto& machine : net.machines) {
         const Client& client = machine->client();
         figures_.maxClientPlayers =
-            std::max(figures_.maxClientPlayers, client.clientPlayers.size());
+            std::max(figures_.maxClientPlayers, machine->game.play.players.size());
         figures_.maxRemoteBullets =
             std::max(figures_.maxRemoteBullets, machine->game.play.bullets.size());
         figures_.maxImpacts = std::max(figures_.maxImpacts, client.impacts.size());
@@ -309,7 +309,7 @@ void SoakMatch::StepFrame(bool firing) {
             if (random_.Unit() * 1500.0f < static_cast<float>(options_.frameMs)) {
                 auto local = static_cast<size_t>(machine->game.state.localPlayerIndex);
                 Fire(*machine, static_cast<int32_t>(local),
-                     machine->client().players[local].position);
+                     machine->game.play.players[local].model.position);
             }
             MaybeKill(*machine);
         }
@@ -352,11 +352,10 @@ bool SoakMatch::TablesAgree() {
     const std::vector<tplayerinfo>& truth = host->server().serverPlayers;
     for (auto& machine : net.machines) {
         const Client& client = machine->client();
-        if (client.clientPlayers.size() != truth.size() || client.players.size() != truth.size()) {
-            return false;
-        }
+        const std::vector<MatchPlayer>& players = machine->game.play.players;
+        if (players.size() != truth.size()) return false;
         for (size_t i = 0; i < truth.size(); ++i) {
-            if (!SameRecord(client.clientPlayers[i], truth[i])) return false;
+            if (!SameRecord(players[i].entry, truth[i])) return false;
         }
         int32_t local = machine->game.state.localPlayerIndex;
         if (local < 0 || static_cast<size_t>(local) >= truth.size() ||

@@ -174,7 +174,8 @@ TEST_F(MenuInputTest, QAndRWorkOnBothLayouts) {
         FormKeyPress(game, q);
         EXPECT_NE(game.view.chaseView, before);
     }
-    game.play.playerModels.resize(1);
+    game.play.players.resize(1);
+    game.play.players[0].hasModel = true;
     game.play.weapon.magazineShots = 12;
     FormKeyPress(game, 'r');
     EXPECT_EQ(game.play.weapon.reloadDelay, 0);  // no game is played

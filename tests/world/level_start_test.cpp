@@ -28,7 +28,7 @@ class LevelTest : public testing::Test {
         return dir.Write("maps/" + name, text);
     }
     bool Start(const std::filesystem::path& path) {
-        return StartLevel(world, gpu, random, settings, path, players);
+        return StartLevel(world, gpu, random, settings, path);
     }
     const std::vector<int32_t>& Cell(int32_t row, int32_t column) const {
         return world.arena.collisionGrid.rows[static_cast<size_t>(row)][static_cast<size_t>(column)]
@@ -263,7 +263,7 @@ TEST_F(LevelTest, HooksRebuildTheMenusAndShowTheLoadingScreen) {
     };
     hooks.drawLoadingScreen = [&] { calls.push_back("loading"); };
     ASSERT_TRUE(StartLevel(world, gpu, random, settings,
-                           Map("a.map", "cylinders\n1\nx\n0 0 0 1 1\n"), players, hooks));
+                           Map("a.map", "cylinders\n1\nx\n0 0 0 1 1\n"), hooks));
     EXPECT_EQ(calls, (std::vector<std::string>{"menus", "loading"}));
     EXPECT_EQ(world.textures.textureList[0].name, "mi_curs");
     EXPECT_EQ(world.arena.arenaCylinders[0].textureSlots[0], 1);
@@ -276,6 +276,7 @@ TEST_F(LevelTest, EveryPlayerIndexWearsItsOwnSkinFrame) {
         players.push_back(
             *LoadModel(world.playerModelFile, {world.textures, gpu, counters}, false, shared));
     ASSERT_TRUE(Start(Map("a.map", "cylinders\n1\nx\n0 0 0 1 1\n")));
+    for (int i = 0; i < 3; ++i) ApplyPlayerColour(players[static_cast<size_t>(i)], i);
     for (int i = 0; i < 3; ++i) {
         const tgeomobject& model = players[static_cast<size_t>(i)];
         for (const ttexrun* run :

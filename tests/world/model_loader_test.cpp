@@ -147,7 +147,6 @@ TEST(ModelBuild, CylindersComeFirstAndTheFirstIsTheRoot) {
     EXPECT_EQ(object.textureSlots, (std::vector<int32_t>{-1, -1, -1}));
     EXPECT_EQ(object.triangleParts[1].triangleRuns[0].textureIndex, 1);
     EXPECT_EQ(object.quadParts[1].quadRuns[0].elementCount, 6);
-    EXPECT_EQ(object.respawnDelay, 2000);
 }
 
 TEST(ModelBuild, PartsPointAtTheirPosesInTheArrays) {

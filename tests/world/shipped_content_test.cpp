@@ -34,10 +34,9 @@ TEST_F(ShippedContent, PlayerAndBulletModelsLoadFromTheirFiles) {
 TEST_F(ShippedContent, EveryMapStartsALevel) {
     const auto maps = ShippedMaps();
     ASSERT_FALSE(maps.empty());
-    std::vector<tgeomobject> players(2);
     for (const auto& map : maps) {
         for (int32_t detail : {0, 2}) {
-            ASSERT_TRUE(StartLevel(world, gpu, random, {detail, 32}, map, players)) << map;
+            ASSERT_TRUE(StartLevel(world, gpu, random, {detail, 32}, map)) << map;
             EXPECT_TRUE(world.levelLoaded);
             EXPECT_FALSE(world.arena.spawnPoints.empty()) << map;
             EXPECT_GT(world.arena.collisionGrid.gridColumns, 0);

@@ -16,10 +16,12 @@ struct SceneEffects {
 
 SceneEffects GatherEffects(Game& game) {
     SceneEffects effects;
-    for (tmuzzlemodels& muzzles : game.play.muzzleModels) {
+    for (size_t i = 0; i < game.play.muzzleModels.size() && i < game.play.players.size(); ++i) {
+        tmuzzlemodels& muzzles = game.play.muzzleModels[i];
         // A player without a muzzle part has empty muzzle models: nothing to flash.
         if (muzzles.side.quadParts.empty()) continue;
-        effects.muzzleFlashes.push_back({&muzzles.side, &muzzles.top, muzzles.startTime});
+        effects.muzzleFlashes.push_back(
+            {&muzzles.side, &muzzles.top, game.play.players[i].muzzleStartTime});
     }
     for (const texplpos& explosion : game.play.explosions) {
         effects.explosions.push_back(
@@ -37,7 +39,7 @@ RenderScene GatherScene(Game& game, const SceneEffects& effects, const HudInput&
         .tuning = game.tuning,
         .windowWidth = game.view.sideView.width + game.view.topView.width,
         .windowHeight = game.view.sideView.height,
-        .playerModels = game.play.playerModels,
+        .players = game.play.players,
         .localPlayerIndex = game.state.localPlayerIndex,
         .lookPitch = game.play.lookPitch,
         .bullets = game.play.bullets,

@@ -76,7 +76,7 @@ class RenderHarness {
         ClearPlayerSlots(session);
         players.reserve(kRoomForModels);
         bullets.reserve(kRoomForModels);
-        if (!StartLevel(world, *gpu_, session.random, {0, tuning.CYL_SIDE_COUNT}, map, {}))
+        if (!StartLevel(world, *gpu_, session.random, {0, tuning.CYL_SIDE_COUNT}, map))
             throw std::runtime_error("no map " + map.string());
         ResetViewCameras(view, tuning);
         UpdateViewCameras(view, tuning, 0);
@@ -88,9 +88,9 @@ class RenderHarness {
         model.position = position;
         model.yaw = yaw;
         SelectAnimation(model, FindAnimation(model, animation));
-        ::AddPlayer(session, std::move(model));
-        ApplyPlayerColours(players);
-        return players.back();
+        const int32_t slot = ::AddPlayer(session, std::move(model));
+        ApplyPlayerColour(players.back().model, slot);
+        return players.back().model;
     }
 
     tbullet& AddBullet(tvec3 position, float yaw) {
@@ -112,7 +112,7 @@ class RenderHarness {
                            .tuning = tuning,
                            .windowWidth = width_,
                            .windowHeight = height_,
-                           .playerModels = players,
+                           .players = players,
                            .localPlayerIndex = localPlayerIndex,
                            .lookPitch = lookPitch,
                            .bullets = bullets,
@@ -235,7 +235,7 @@ class RenderHarness {
     ViewState view;
     Renderer renderer;
     Tuning& tuning = session.tuning;
-    std::vector<tgeomobject>& players = session.play.playerModels;
+    std::vector<MatchPlayer>& players = session.play.players;
     std::vector<tbullet>& bullets = session.play.bullets;
     std::vector<MuzzleFlash> muzzleFlashes;
     std::vector<ExplosionSite> explosions;
