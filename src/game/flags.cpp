@@ -49,18 +49,23 @@ tvec3 CarrierPosition(const Match& match, size_t carrier) {
     return player && player->hasModel ? PlaceCarriedFlag(player->model) : entry.position;
 }
 
-void FlagAtHome(FlagSide side, const std::vector<tplayerinfo>& table) {
+void Report(Match& match, const FlagSide& side, FlagChange change, const tplayerinfo& player) {
+    match.play.events.push_back(FlagChanged{side.owners, change, player.id});
+}
+
+void FlagAtHome(Match& match, FlagSide side, const std::vector<tplayerinfo>& table) {
     for (size_t i = 0; i < table.size(); ++i) {
         // The dead take nothing.
         if (table[i].team != side.takers || table[i].dead) continue;
         if (!Near(table[i].position, side.flag.position, side.homeReach)) continue;
         side.flag.state = kFlagCarried;
         side.flag.carrier = static_cast<uint8_t>(i);
+        Report(match, side, FlagChange::kTaken, table[i]);
         return;
     }
 }
 
-void FlagCarried(const Match& match, FlagSide side, const std::vector<tplayerinfo>& table) {
+void FlagCarried(Match& match, FlagSide side, const std::vector<tplayerinfo>& table) {
     const size_t carrier = side.flag.carrier;
     if (carrier >= table.size()) {
         // No such player: the flag lies where it was last carried (going home from a carrier
@@ -76,36 +81,41 @@ void FlagCarried(const Match& match, FlagSide side, const std::vector<tplayerinf
         Near(side.flag.position, side.enemyFlag.position, kNear)) {
         if (side.capturingScore < kHighestScore) ++side.capturingScore;
         GoHome(side.flag, side.home);
+        Report(match, side, FlagChange::kCaptured, table[carrier]);
+    } else if (side.flag.state == kFlagDropped) {
+        Report(match, side, FlagChange::kDropped, table[carrier]);
     }
 }
 
-void FlagDropped(FlagSide side, const std::vector<tplayerinfo>& table) {
+void FlagDropped(Match& match, FlagSide side, const std::vector<tplayerinfo>& table) {
     for (size_t i = 0; i < table.size(); ++i) {
         if (!Near(table[i].position, side.flag.position, kNear)) continue;
         if (table[i].team == side.takers && !table[i].dead) {
             side.flag.state = kFlagCarried;
             side.flag.carrier = static_cast<uint8_t>(i);
+            Report(match, side, FlagChange::kTaken, table[i]);
             return;
         }
         if (table[i].team == side.owners) {
             // Even a fallen defender lying at the flag returns it.
             GoHome(side.flag, side.home);
+            Report(match, side, FlagChange::kReturned, table[i]);
             return;
         }
     }
 }
 
-void RunRulesOf(const Match& match, FlagSide side) {
+void RunRulesOf(Match& match, FlagSide side) {
     const std::vector<tplayerinfo>& table = match.serverPlayers;
     switch (side.flag.state) {
         case kFlagAtBase:
-            FlagAtHome(side, table);
+            FlagAtHome(match, side, table);
             break;
         case kFlagCarried:
             FlagCarried(match, side, table);
             break;
         case kFlagDropped:
-            FlagDropped(side, table);
+            FlagDropped(match, side, table);
             break;
         default:
             GoHome(side.flag, side.home);

@@ -42,5 +42,15 @@ struct GaitChanged {
     int32_t animation = -1;
 };
 
-using MatchEvent = std::variant<ShotFired, BulletEnded, PlayerKilled, PlayerSoundCue, GaitChanged>;
+// The host's flag rules moved the flag of team `owners` (0 blue, 1 red): `playerId` took it, or
+// returned it home; a dropped flag lies where its carrier fell; a captured one went home.
+enum class FlagChange : uint8_t { kTaken, kDropped, kReturned, kCaptured };
+struct FlagChanged {
+    uint8_t owners = 0;
+    FlagChange change = FlagChange::kTaken;
+    int32_t playerId = 0;  // the taker, the carrier, or the returner
+};
+
+using MatchEvent =
+    std::variant<ShotFired, BulletEnded, PlayerKilled, PlayerSoundCue, GaitChanged, FlagChanged>;
 using MatchEvents = std::vector<MatchEvent>;

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "app/game.h"
-#include "support/match_rules.h"
+#include "net/session.h"
 
 namespace {
 
@@ -21,6 +24,7 @@ class Flags : public ::testing::Test {
         // 0, 1: blue; 2, 3: red; all far from both flags.
         for (uint8_t team : {0, 0, 1, 1}) {
             tplayerinfo player;
+            player.id = 10 + static_cast<int32_t>(game.server.serverPlayers.size());
             player.team = team;
             player.position = {0, 0, 50};
             game.server.serverPlayers.push_back(player);
@@ -30,7 +34,20 @@ class Flags : public ::testing::Test {
     tplayerinfo& player(size_t i) { return game.server.serverPlayers[i]; }
     void MoveTo(size_t i, tvec3 at) {
         player(i).position = at;
-        RunRule(game, RunFlagRules);
+        Step();
+    }
+    // One frame of the rules; what they report stays in the event list.
+    void Step() {
+        Match match = MatchOf(game);
+        RunFlagRules(match);
+    }
+    std::vector<std::tuple<uint8_t, FlagChange, int32_t>> Changes() {
+        std::vector<std::tuple<uint8_t, FlagChange, int32_t>> changes;
+        for (const MatchEvent& event : game.play.events) {
+            if (const auto* flag = std::get_if<FlagChanged>(&event))
+                changes.emplace_back(flag->owners, flag->change, flag->playerId);
+        }
+        return changes;
     }
 
     Game game;
@@ -60,7 +77,7 @@ TEST_F(Flags, ACarriedFlagFollowsItsCarrierAndDropsWhereItDies) {
     MoveTo(2, field);
     EXPECT_EQ(settings().blueFlag.position, field);  // no model here: on the carrier itself
     player(2).dead = true;
-    RunRule(game, RunFlagRules);
+    Step();
     EXPECT_EQ(settings().blueFlag.state, kFlagDropped);
     MoveTo(2, kRedHome);  // the body's report moves on; the flag stays where it fell
     EXPECT_EQ(settings().blueFlag.position, field);
@@ -71,7 +88,7 @@ TEST_F(Flags, ADroppedFlagIsPickedUpByAnEnemyOrReturnedByItsTeam) {
     MoveTo(2, kBlueHome);
     MoveTo(2, field);
     player(2).dead = true;
-    RunRule(game, RunFlagRules);
+    Step();
     ASSERT_EQ(settings().blueFlag.state, kFlagDropped);
 
     // The dead carrier lies next to it and cannot take it back; a living team mate can.
@@ -105,11 +122,18 @@ TEST_F(Flags, ACaptureNeedsTheCapturingTeamsOwnFlagAtHome) {
     MoveTo(3, {0, 0, -40});  // ...and red returns its flag home
     ASSERT_EQ(settings().redFlag.state, kFlagAtBase);
 
-    RunRule(game, RunFlagRules);  // the red carrier still waits at its base: now it scores
+    Step();  // the red carrier still waits at its base: now it scores
     EXPECT_EQ(settings().redFlag.score, 1);
     EXPECT_EQ(settings().blueFlag.score, 0);
     EXPECT_EQ(settings().blueFlag.state, kFlagAtBase);
     EXPECT_EQ(settings().blueFlag.position, kBlueHome);
+    using enum FlagChange;
+    EXPECT_EQ(Changes(),
+              (std::vector<std::tuple<uint8_t, FlagChange, int32_t>>{{0, kTaken, 12},
+                                                                     {1, kTaken, 10},
+                                                                     {1, kDropped, 10},
+                                                                     {1, kReturned, 13},
+                                                                     {0, kCaptured, 12}}));
 }
 
 TEST_F(Flags, ACarrierReportedDeadAsItReachesItsFlagStillScores) {
@@ -125,7 +149,7 @@ TEST_F(Flags, AFlagCarriedByNobodyInTheTableLiesWhereItWasCarried) {
     MoveTo(3, kBlueHome);
     MoveTo(3, {0, 0, 10});
     game.server.serverPlayers.pop_back();
-    RunRule(game, RunFlagRules);
+    Step();
     EXPECT_EQ(settings().blueFlag.state, kFlagDropped);
     EXPECT_EQ(settings().blueFlag.position, (tvec3{0, 0, 10}));
 }
