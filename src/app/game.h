@@ -4,6 +4,9 @@
 // can run side by side in one process (tests do). Only app/ and the program see this aggregate;
 // every layer below takes the state it reads and writes (the match, the session, the frontend).
 #pragma once
+#include <string>
+#include <vector>
+
 #include "game/hud_state.h"
 #include "render/renderer_state.h"
 #include "ui/frontend.h"
@@ -11,4 +14,6 @@
 struct Game : Frontend {
     Renderer renderer;
     HudState hud;
+    // Lines start-up said on stderr before log.txt existed; FinishStartUp writes them into it.
+    std::vector<std::string> startupNotices;
 };

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include <cstdio>
 #include <exception>
 
 #include "app/game.h"
@@ -16,8 +17,13 @@
 void LoadSettings(Game& game) {
     MainWindow& window = *game.services.window;
     ReadConfig(game.paths.configFile, game.tuning);
-    game.userSettings =
+    UserSettingsRead read =
         ReadUserSettings(game.paths.settingsFile, window.ScreenWidth(), window.ScreenHeight());
+    game.userSettings = read.settings;
+    if (!read.damageNotice.empty()) {
+        std::fprintf(stderr, "zarnok: %s\n", read.damageNotice.c_str());
+        game.startupNotices.push_back(read.damageNotice);
+    }
     ScaleMouseSensitivity(game.tuning, game.userSettings.mouseSensitivity);
     const tusersettings& settings = game.userSettings;
     if (window.ScreenWidth() != settings.screenWidth ||
@@ -35,6 +41,7 @@ void FinishStartUp(Game& game) {
     LoadSounds(game.sound, game.paths.soundDir.string(), game.userSettings.soundVolume);
     game.state.renderEnabled = true;
     CreateLogFile(game.paths.logFile);
+    for (const std::string& notice : game.startupNotices) AppendLogLine(game.paths.logFile, notice);
 }
 
 std::string FormClose(Game& game) {

@@ -7,10 +7,11 @@
 
 struct Game;
 
-// Throws ConfigError for a config.txt value that does not convert, std::runtime_error when
-// conf2.cfg cannot be read or created.
+// Throws ConfigError for a config.txt value that does not convert or is out of range,
+// std::runtime_error when conf2.cfg cannot be created or, damaged, cannot be kept aside.
 void LoadSettings(Game& game);
-// Sets renderEnabled; throws std::runtime_error when log.txt cannot be created.
+// Sets renderEnabled and writes the start-up notices into the new log.txt; throws
+// std::runtime_error when log.txt cannot be created.
 void FinishStartUp(Game& game);
 // Writes conf2.cfg and log.txt, leaves the network game and releases the sounds. A file that
 // cannot be written does not stop the rest; the returned text names what failed (empty when all

@@ -1,7 +1,8 @@
 // ReadConfig: reads the tuning file config.txt into Tuning. Keys are case-insensitive, unknown keys
 // and extra words are ignored, a key without a value is skipped, a key given twice keeps its last
-// value; a missing file leaves the defaults. A value that does not convert throws ConfigError
-// naming the file, the line number and the line, and start-up stops.
+// value; a missing file leaves the defaults. A value that does not convert, or lies outside the
+// key's accepted range, throws ConfigError naming the file, the line number, the range and the
+// line, and start-up stops.
 #pragma once
 #include <filesystem>
 #include <stdexcept>

@@ -41,6 +41,31 @@ void GetShortString(const uint8_t* in, ShortString<Capacity>& text) {
     throw std::runtime_error(path.string() + ": " + what + ": " + std::strerror(errno));
 }
 
+// Why `path` cannot be the record, or empty when `bytes` now holds it.
+std::string ReadRecord(const std::filesystem::path& path, UserSettingsBytes& bytes) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) return "cannot read: " + error.message();
+    if (size != kUserSettingsSize) {
+        return std::to_string(size) + " bytes instead of " + std::to_string(kUserSettingsSize);
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), bytes.size())) {
+        return std::string("cannot read: ") + std::strerror(errno);
+    }
+    return {};
+}
+
+// Root may write any file, so the owner's write bit decides too.
+bool IsReadOnly(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status)) return false;
+    const bool ownerMayWrite = (status.permissions() & std::filesystem::perms::owner_write) !=
+                               std::filesystem::perms::none;
+    return !ownerMayWrite || access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
 
 tusersettings DefaultUserSettings(int32_t screenWidth, int32_t screenHeight) {
@@ -81,28 +106,32 @@ tusersettings DecodeUserSettings(std::span<const uint8_t, kUserSettingsSize> byt
     return settings;
 }
 
-tusersettings ReadUserSettings(const std::filesystem::path& path, int32_t screenWidth,
-                               int32_t screenHeight) {
+UserSettingsRead ReadUserSettings(const std::filesystem::path& path, int32_t screenWidth,
+                                  int32_t screenHeight) {
+    UserSettingsRead read{DefaultUserSettings(screenWidth, screenHeight), {}};
     std::error_code error;
-    auto size = std::filesystem::file_size(path, error);
-    if (!error && size != kUserSettingsSize) std::filesystem::remove(path, error);
-
-    std::ifstream file(path, std::ios::binary);
-    // A file that exists but cannot be opened is reported, never replaced by defaults.
-    if (!file && std::filesystem::exists(path, error)) ThrowFileError(path, "cannot open");
-    if (file) {
+    if (std::filesystem::exists(path, error)) {
         UserSettingsBytes bytes{};
-        if (!file.read(reinterpret_cast<char*>(bytes.data()), bytes.size())) {
-            ThrowFileError(path, "cannot read");
+        const std::string damage = ReadRecord(path, bytes);
+        if (damage.empty()) {
+            read.settings = DecodeUserSettings(bytes);
+            return read;
         }
-        return DecodeUserSettings(bytes);
+        std::filesystem::path aside = path;
+        aside += ".damaged";
+        // Without a copy kept aside the defaults would overwrite the user's bytes at exit.
+        if (std::rename(path.c_str(), aside.c_str()) != 0) {
+            ThrowFileError(path, (damage + "; cannot move it to " + aside.string()).c_str());
+        }
+        read.damageNotice = path.string() + ": " + damage + "; kept as " + aside.string() +
+                            ", starting with the default settings";
     }
-    tusersettings settings = DefaultUserSettings(screenWidth, screenHeight);
-    WriteUserSettings(path, settings);
-    return settings;
+    WriteUserSettings(path, read.settings);
+    return read;
 }
 
 void WriteUserSettings(const std::filesystem::path& path, const tusersettings& settings) {
+    if (IsReadOnly(path)) throw std::runtime_error(path.string() + ": the file is read-only");
     UserSettingsBytes bytes = EncodeUserSettings(settings);
     std::filesystem::path temporary = path;
     temporary += ".tmp";

@@ -1,13 +1,15 @@
 // tusersettings: the user's settings, stored as the whole 168-byte content of conf2.cfg
 // (little-endian). Read at start-up, written when the options are applied and at exit.
-// A file of another size is replaced by defaults; a write goes to a temporary file renamed over
-// the old one, so a crash mid-write never leaves a damaged file behind.
+// A damaged file (another size, unreadable) is kept aside and the defaults are used; a write goes
+// to a temporary file renamed over the old one, so a crash mid-write never leaves a damaged file
+// behind, and a read-only file is never replaced.
 #pragma once
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 
 #include "base/short_string.h"
 
@@ -42,10 +44,17 @@ tusersettings DefaultUserSettings(int32_t screenWidth, int32_t screenHeight);
 UserSettingsBytes EncodeUserSettings(const tusersettings& settings);
 tusersettings DecodeUserSettings(std::span<const uint8_t, kUserSettingsSize> bytes);
 
-// Reads `path`; a file of the wrong size is deleted, and a missing one is created with the
-// defaults for the given screen size. Throws std::runtime_error when the file cannot be read or
-// created.
-tusersettings ReadUserSettings(const std::filesystem::path& path, int32_t screenWidth,
-                               int32_t screenHeight);
-// Writes the record whole or not at all; throws std::runtime_error on failure, the old file intact.
+struct UserSettingsRead {
+    tusersettings settings;
+    // Set when a damaged file was kept aside: one line saying so, naming both files.
+    std::string damageNotice;
+};
+
+// Reads `path`. A missing file is created with the defaults for the given screen size; so is a
+// damaged one, after it is renamed to `path` + ".damaged" with its bytes. Throws
+// std::runtime_error when the file cannot be created or the damaged one cannot be kept aside.
+UserSettingsRead ReadUserSettings(const std::filesystem::path& path, int32_t screenWidth,
+                                  int32_t screenHeight);
+// Writes the record whole or not at all; throws std::runtime_error on failure, the old file
+// intact. A read-only file counts as a failure: the user made it so.
 void WriteUserSettings(const std::filesystem::path& path, const tusersettings& settings);

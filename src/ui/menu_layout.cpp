@@ -14,10 +14,6 @@ constexpr float kLabelWidth = 0.8f;
 constexpr float kLabelHeight = 0.05f;
 constexpr float kButtonRowY = -0.37f;
 
-// "Сервер не отвечает" in Windows-1251.
-constexpr const char* kServerSilentText =
-    "\xD1\xE5\xF0\xE2\xE5\xF0 \xED\xE5 \xEE\xF2\xE2\xE5\xF7\xE0\xE5\xF2";
-
 tselectoption Label(const std::string& text, float x, float y) {
     return MakeLabel(text, x, y, kLabelWidth, kLabelHeight);
 }
@@ -133,17 +129,6 @@ void BuildNewGame(tgnewgame& screen, const MenuSources& sources) {
     screen.cancel = Button("Cancel", 0.0f, kButtonRowY, 0.2f, sources.client);
 }
 
-void BuildMessage(tgmes& screen, ClientSize client) {
-    screen = tgmes{};
-    screen.name = "gnetwork";
-    screen.x = -0.25f;
-    screen.y = 0.25f;
-    screen.w = 0.5f;
-    screen.h = 0.5f;
-    screen.message = Label(kServerSilentText, -0.13f, 0.05f);
-    screen.ok = Button("OK", -0.15f, -0.12f, 0.3f, client);
-}
-
 }  // namespace
 
 void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
@@ -153,7 +138,27 @@ void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
     BuildOptions(menus.options, sources);
     BuildJoin(menus.join, sources);
     BuildNewGame(menus.newGame, sources);
-    BuildMessage(menus.message, sources.client);
+    LayOutMessageBox(menus.message, sources.client, kServerSilentText, "");
+}
+
+void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,
+                      const std::string& detail) {
+    screen = tgmes{};
+    screen.name = "gnetwork";
+    screen.y = 0.25f;
+    screen.h = 0.5f;
+    if (detail.empty()) {
+        screen.x = -0.25f;
+        screen.w = 0.5f;
+        screen.message = Label(text, -0.13f, 0.05f);
+    } else {
+        // A sentence on two lines needs more room than the server's three words.
+        screen.x = -0.4f;
+        screen.w = 0.8f;
+        screen.message = Label(text, -0.36f, 0.12f);
+        screen.detail = Label(detail, -0.36f, 0.05f);
+    }
+    screen.ok = Button("OK", -0.15f, -0.12f, 0.3f, client);
 }
 
 void SetServerRows(Menus& menus, const std::vector<std::string>& addresses) {

@@ -28,6 +28,13 @@ struct MenuSources {
 
 void BuildMenuScreens(Menus& menus, const MenuSources& sources);
 
+// "Сервер не отвечает" in Windows-1251: the message box's line as BuildMenuScreens lays it out.
+inline constexpr const char* kServerSilentText =
+    "\xD1\xE5\xF0\xE2\xE5\xF0 \xED\xE5 \xEE\xF2\xE2\xE5\xF7\xE0\xE5\xF2";
+// The message box with `text`: the small box for a line alone, a wider one with a `detail` line.
+void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,
+                      const std::string& detail);
+
 // Fills the join screen's server list (rows 0.05 apart, scrolled to the top).
 void SetServerRows(Menus& menus, const std::vector<std::string>& addresses);
 // Rebuilds those rows when the list of servers the client heard has changed.

@@ -1,21 +1,32 @@
 #include "ui/menu_requests.h"
 
+#include <cstdio>
 #include <exception>
 
-#include "base/main_window.h"
 #include "ui/frontend.h"
 #include "ui/menu_actions.h"
 #include "ui/menu_forms.h"
+#include "ui/menu_layout.h"
 #include "ui/options.h"
 
 namespace {
+
+// "Настройки не сохранены" and "Проверьте права на запись: " in Windows-1251.
+constexpr const char* kSettingsNotSavedText =
+    "\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8 \xED\xE5 \xF1\xEE\xF5\xF0\xE0\xED\xE5\xED\xFB";
+constexpr const char* kCheckWriteAccessText =
+    "\xCF\xF0\xEE\xE2\xE5\xF0\xFC\xF2\xE5 \xEF\xF0\xE0\xE2\xE0 \xED\xE0 "
+    "\xE7\xE0\xEF\xE8\xF1\xFC: ";
 
 void ApplyChosenOptions(Frontend& frontend) {
     try {
         ApplyOptions(frontend, ReadOptionsChoice(frontend.menus.options));
     } catch (const std::exception& error) {
-        // The settings stay applied for this run; the user learns they were not saved.
-        if (frontend.services.window) frontend.services.window->ShowMessage(error.what());
+        // The settings stay applied for this run; the user learns at once they were not saved,
+        // in the game's own box: the desktop may lack the helper SDL's boxes need.
+        std::fprintf(stderr, "zarnok: settings not saved: %s\n", error.what());
+        ShowMenuMessage(frontend.menus, kSettingsNotSavedText,
+                        kCheckWriteAccessText + frontend.paths.settingsFile.filename().string());
     }
 }
 
@@ -50,9 +61,12 @@ void RunMenuRequest(Frontend& frontend, MenuRequest request) {
     }
 }
 
-void ShowServerSilentMessage(Frontend& frontend) {
-    Menus& menus = frontend.menus;
-    // Whatever screen was opened while waiting gives way to the message.
+void ShowMenuMessage(Menus& menus, const std::string& text, const std::string& detail) {
     CloseScreen(menus);
+    LayOutMessageBox(menus.message, menus.client, text, detail);
     OpenScreen(menus, Overlay::Message);
+}
+
+void ShowServerSilentMessage(Frontend& frontend) {
+    ShowMenuMessage(frontend.menus, kServerSilentText, "");
 }

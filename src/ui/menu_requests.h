@@ -1,11 +1,16 @@
 // Runs what an accepted menu screen asks for: applying the options, joining, hosting, or
 // closing the program. Also the menu hooks of the frame loop and start-up.
 #pragma once
+#include <string>
+
 #include "ui/menus.h"
 #include "ui/screen_flow.h"
 
 struct Frontend;
 
 void RunMenuRequest(Frontend& frontend, MenuRequest request);
-// The server did not answer in time: the message box opens over the current menu.
+// Opens the message box with `text` (and `detail`, a second line when not empty) over the current
+// menu; whatever screen was open gives way to it.
+void ShowMenuMessage(Menus& menus, const std::string& text, const std::string& detail);
+// The server did not answer in time: the message box says so over the current menu.
 void ShowServerSilentMessage(Frontend& frontend);

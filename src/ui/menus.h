@@ -64,9 +64,10 @@ struct tgnewgame : tgform {
     bool showBots = false;
 };
 
-// The one-button message box.
+// The one-button message box: a line, and a second one saying what to do when there is one.
 struct tgmes : tgform {
     tselectoption message;
+    tselectoption detail;  // empty: not drawn
     tgbutton ok;
 };
 

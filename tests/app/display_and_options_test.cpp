@@ -91,7 +91,7 @@ TEST_F(ApplyOptionsTest, StoresTheChoicesAndWritesTheFile) {
     EXPECT_FLOAT_EQ(game.tuning.MOUSE_SENC_X, 0.03f);
     EXPECT_TRUE(window.changes.empty());
     EXPECT_TRUE(window.resizes.empty());
-    tusersettings saved = ReadUserSettings(game.paths.settingsFile, 1, 1);
+    tusersettings saved = ReadUserSettings(game.paths.settingsFile, 1, 1).settings;
     EXPECT_EQ(saved.soundVolume, 30);
     EXPECT_EQ(saved.detailLevel, 1);
 }

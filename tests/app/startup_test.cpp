@@ -2,11 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <memory>
+
 #include "app/game.h"
 #include "app/log_file.h"
 #include "config/config_reader.h"
 #include "support/fake_main_window.h"
 #include "support/temp_dir.h"
+#include "ui/menu_requests.h"
 
 namespace {
 
@@ -73,7 +81,7 @@ TEST_F(StartupTest, CloseWithoutAServerLogsTheFifteenCountersOnly) {
     EXPECT_EQ(lines.front(), "sent 0");
     EXPECT_EQ(lines[2], "sentsrv_ginfo 0");
     EXPECT_EQ(lines.back(), "received 0");
-    EXPECT_EQ(ReadUserSettings(dir.File("conf2.cfg"), 1, 1).soundVolume, 40);
+    EXPECT_EQ(ReadUserSettings(dir.File("conf2.cfg"), 1, 1).settings.soundVolume, 40);
 }
 
 TEST_F(StartupTest, LogListsVisitorsThenCountersInOrder) {
@@ -103,6 +111,70 @@ TEST_F(StartupTest, CloseStillWritesTheLogWhenSettingsCannotBeSaved) {
     std::string failures = FormClose(game);
     EXPECT_NE(failures.find("conf2.cfg"), std::string::npos);
     EXPECT_EQ(LogLines().size(), 15u);
+}
+
+// Root ignores mode bits, so the folder is made immutable too where the file system allows it;
+// an immutable folder's mode cannot change, hence the order.
+void SetFolderWritable(const std::filesystem::path& folder, bool writable) {
+    if (!writable) chmod(folder.c_str(), 0555);
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    if (ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags = writable ? flags & ~FS_IMMUTABLE_FL : flags | FS_IMMUTABLE_FL;
+        ioctl(descriptor, FS_IOC_SETFLAGS, &flags);
+    }
+    close(descriptor);
+    if (writable) chmod(folder.c_str(), 0755);
+}
+
+// From start to the options' "Ok": the user's bytes survive every fault, and each is reported.
+TEST(SettingsFaults, UsersBytesAreKeptAndFailuresReported) {
+    const UserSettingsBytes record = EncodeUserSettings(DefaultUserSettings(1280, 1024));
+    const std::string saved(record.begin(), record.end());
+    struct Case {
+        const char* fault;
+        std::string bytes;  // conf2.cfg before start
+        bool damaged;       // kept aside as conf2.cfg.damaged, the defaults used
+        bool fileReadOnly, folderReadOnly;
+    };
+    const Case cases[] = {
+        {"wrong size", std::string(100, 'U'), true, false, false},
+        {"one byte too many", saved + "!", true, false, false},
+        {"read-only file", saved, false, true, false},
+        {"read-only folder", saved, false, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        TempDir dir;
+        FakeMainWindow window;
+        auto game = std::make_unique<Game>();
+        game->services.window = &window;
+        game->paths.settingsFile = dir.File("conf2.cfg");
+        game->paths.logFile = dir.Write("log.txt", "");
+        dir.Write("conf2.cfg", c.bytes);
+        if (c.fileReadOnly) chmod(dir.File("conf2.cfg").c_str(), 0444);
+        LoadSettings(*game);
+        FinishStartUp(*game);
+        if (c.folderReadOnly) SetFolderWritable(dir.path(), false);
+        OpenScreen(game->menus, Overlay::Options);
+        game->menus.options.volume.valueText = "30%";
+        RunMenuRequest(*game, AcceptOptions(game->menus));
+        SetFolderWritable(dir.path(), true);
+
+        EXPECT_EQ(dir.Read("conf2.cfg.damaged"), c.damaged ? c.bytes : "");
+        EXPECT_EQ(dir.Read("log.txt").find("conf2.cfg.damaged, starting with") != std::string::npos,
+                  c.damaged);
+        // On screen: the box that says the settings were not saved names the file to look at.
+        const bool saveFails = c.fileReadOnly || c.folderReadOnly;
+        EXPECT_EQ(game->menus.message.open, saveFails);
+        EXPECT_EQ(game->menus.message.detail.label.ends_with(": conf2.cfg"), saveFails);
+        EXPECT_EQ(dir.Read("conf2.cfg") == c.bytes, saveFails);
+        EXPECT_EQ(ReadUserSettings(dir.File("conf2.cfg"), 1, 1).settings.soundVolume,
+                  saveFails ? 100 : 30);
+        EXPECT_EQ(std::filesystem::status(dir.File("conf2.cfg")).permissions() ==
+                      std::filesystem::perms(0444),
+                  c.fileReadOnly);
+    }
 }
 
 }  // namespace

@@ -171,10 +171,11 @@ cleanup_netns() {
     done
 }
 
-# Ends the game as a player closing the window would, and waits for it to write its files.
+# Ends the game as a player closing the window would (or with signal $2), and waits for it to
+# write its files.
 close_game() {
     local pid=$1
-    kill -TERM "$pid" 2>/dev/null || true
+    kill -"${2:-TERM}" "$pid" 2>/dev/null || true
     if ! poll eval "! kill -0 $pid 2>/dev/null"; then
         kill -KILL "$pid" 2>/dev/null || true
         return 1

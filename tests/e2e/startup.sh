@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program in a temporary copy of the run folder: its window "zarnok" appears and shows
-# something; on SIGTERM it exits 0 and leaves conf2.cfg with the defaults and log.txt with the
-# fifteen counter lines. Usage: startup.sh <zarnok> <run-folder>
+# something; on SIGTERM, SIGINT and SIGHUP it exits 0 and leaves conf2.cfg with the defaults and
+# log.txt with the fifteen counter lines. Usage: startup.sh <zarnok> <run-folder>
 set -euo pipefail
 binary=$(realpath "$1")
 run_folder=$2
@@ -83,6 +83,21 @@ wait "$pid" || status=$?
 pid=
 [ "$status" -eq 0 ] || fail "exit status $status after SIGINT"
 cmp -s conf2.cfg conf2.first || fail "conf2.cfg changed across a start without changes"
+
+# Closing the terminal (SIGHUP) closes the game as SIGTERM does: exit 0, log.txt filled and
+# conf2.cfg saved again (a new file renamed over the old one).
+rm -f log.txt
+settings_inode=$(stat -c %i conf2.cfg)
+"$binary" >/dev/null 2>stderr.txt &
+pid=$!
+wait_window "$pid" >/dev/null || fail "no window on the third start: $(cat stderr.txt)"
+close_game "$pid" HUP || fail "the game is still running after SIGHUP"
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "exit status $status after SIGHUP: $(cat stderr.txt)"
+[ "$(cat log.txt)" = "$expected_log" ] || fail "log.txt after SIGHUP: $(cat log.txt)"
+[ "$(stat -c %i conf2.cfg)" != "$settings_inode" ] || fail "conf2.cfg was not saved at SIGHUP"
 
 # A config.txt value that does not convert stops start-up: a message (dismissed with Enter when
 # the display can show one), a line on stderr naming file, line and text, a non-zero exit, and

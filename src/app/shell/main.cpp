@@ -22,6 +22,7 @@
 #include "platform/gl_extensions.h"
 #include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
+#include "platform/hangup_signal.h"
 #include "platform/input_devices.h"
 #include "platform/openal_audio.h"
 #include "platform/sdl_clock.h"
@@ -150,6 +151,7 @@ int main(int, char**) {
         std::fprintf(stderr, "zarnok: %s\n", SDL_GetError());
         return 1;
     }
+    CloseOnHangUp();
     int result = RunGame();
     SDL_Quit();
     return result;

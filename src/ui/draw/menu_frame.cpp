@@ -72,6 +72,7 @@ void DrawNewGame(const WidgetPainter& painter, tgnewgame& screen) {
 void DrawMessage(const WidgetPainter& painter, tgmes& screen) {
     DrawPanel(painter, screen);
     Draw(painter, screen.message);
+    if (!screen.detail.label.empty()) Draw(painter, screen.detail);
     Draw(painter, screen.ok);
 }
 
