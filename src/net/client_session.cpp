@@ -196,24 +196,7 @@ void RestartLevel(Session& session) {
         SendRespawnRequest(session, client.localPlayer.id);
         uint32_t now = NetNow(session);
         server.lastHeard.assign(server.serverPlayers.size(), now);
-        for (size_t i = 0; session.state.hosting && i < server.serverPlayers.size(); ++i) {
-            tplayerinfo& bot = server.serverPlayers[i];
-            if (!bot.isBot) continue;
-            const tspawnpoint* spawn = ChooseSpawnPoint(session, bot.team);
-            if (!spawn) continue;
-            bot.position = {spawn->x, spawn->y, spawn->z};
-            bot.yaw = spawn->angle;
-            bot.frags = 0;
-            bot.deaths = 0;
-            // The server's slots and this machine's differ while a departure is confirmed.
-            const int32_t slot = FindPlayerSlot(session.play.players, bot.id);
-            if (slot < 0) continue;
-            MatchPlayer& player = session.play.players[static_cast<size_t>(slot)];
-            player.model.position = bot.position;
-            player.model.yaw = bot.yaw;
-            player.model.velocity = {};
-            player.bot.platformIndex = -1;
-        }
+        if (session.state.hosting) PlaceBotsAtLevelStart(session);
     }
     client.clientSettings.gameOver = 0;
     client.awaitingServerRestart = !session.state.hosting;

@@ -17,6 +17,10 @@ namespace {
 
 using Bytes = std::span<const uint8_t>;
 
+void Announce(const Server& server, const std::string& line) {
+    if (server.announce) server.announce(line);
+}
+
 void EndLevel(Session& session, bool afterKill) {
     Server& server = session.server;
     tgamesettings& settings = server.serverSettings;
@@ -32,6 +36,7 @@ void EndLevel(Session& session, bool afterKill) {
         ++(afterKill ? session.traffic.serverStatistics.endlv2
                      : session.traffic.serverStatistics.endlv);
     }
+    Announce(server, "level over; next map " + settings.mapName.Text());
 }
 
 void CountVisitor(TrafficLog& traffic, int32_t id, const std::string& address) {
@@ -69,13 +74,7 @@ void OnGameInfo(Session& session, const Datagram& datagram) {
     SendDatagram(session, datagram.fromAddress, kClientPort,
                  BuildServerGameInfo(server.serverPlayers, server.serverSettings));
     ++session.traffic.serverStatistics.ginfo;
-
-    const tgamesettings& settings = server.serverSettings;
-    if (settings.gameType == kCaptureTheFlag && !settings.gameOver &&
-        (settings.fragLimit <= settings.blueFlag.score ||
-         settings.fragLimit <= settings.redFlag.score)) {
-        EndLevel(session, false);
-    }
+    EndLevelAtScoreLimit(session);
 }
 
 void OnConnect(Session& session, const Datagram& datagram) {
@@ -118,6 +117,10 @@ void OnConnect(Session& session, const Datagram& datagram) {
     SendDatagram(session, datagram.fromAddress, kClientPort,
                  BuildJoinAccepted(server.serverPlayers, server.serverSettings));
     ++session.traffic.serverStatistics.addpl;
+    if (rejoin < 0) {
+        Announce(server, entry.name.Text() + " joined from " + entry.address.Text() +
+                             TeamName(server.serverSettings.gameType, team));
+    }
 
     tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, DrawNetId(session));
     for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
@@ -213,6 +216,9 @@ void OnKill(Session& session, const Datagram& datagram) {
 
     tgamesettings& settings = server.serverSettings;
     const tplayerinfo& killer = server.serverPlayers[static_cast<size_t>(k)];
+    const int32_t v = FindServerPlayer(server, kill->victimId);
+    Announce(server, killer.name.Text() + " killed " +
+                         server.serverPlayers[static_cast<size_t>(v)].name.Text());
     if (settings.gameType == kTeamDeathMatch) {
         tteamflag& scoring = killer.team == 0 ? settings.blueFlag : settings.redFlag;
         if (scoring.score < 255) ++scoring.score;
@@ -279,6 +285,20 @@ void StartHostedGame(Session& session) {
     client.serverDestination = "127.0.0.1";
     server.serverIdle = false;
     Connect(session);
+}
+
+std::string TeamName(uint8_t gameType, uint8_t team) {
+    if (gameType == kDeathMatch) return "";
+    return team == 0 ? " (blue)" : " (red)";
+}
+
+void EndLevelAtScoreLimit(Session& session) {
+    const tgamesettings& settings = session.server.serverSettings;
+    if (settings.gameType == kCaptureTheFlag && !settings.gameOver &&
+        (settings.fragLimit <= settings.blueFlag.score ||
+         settings.fragLimit <= settings.redFlag.score)) {
+        EndLevel(session, false);
+    }
 }
 
 void UDPServUDPRead(Session& session, const Datagram& datagram) {

@@ -7,6 +7,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +45,14 @@ struct Server {
     // server with several humans.
     std::vector<tpendingmessage> pendingMessages;
     std::vector<tfeedbackrec> departures;
+
+    // Told each join, departure, kill and level end as it happens, in a line of text (a dedicated
+    // server prints them); nothing is told when empty, as in a player's hosted game.
+    std::function<void(const std::string&)> announce;
 };
+
+// " (blue)" or " (red)" in a team game, as announcements name a team; empty in deathmatch.
+std::string TeamName(uint8_t gameType, uint8_t team);
 
 inline constexpr uint32_t kJoinGraceMs = 10000;
 inline constexpr size_t kMaxVisitors = 256;
@@ -56,6 +64,10 @@ void StartHostedGame(Session& session);
 void UDPServUDPRead(Session& session, const Datagram& datagram);
 // Appends the host's bots to the table (called when the host's own join is accepted).
 void AddBots(Session& session);
+// A new level: every bot stands at the next spawn point of its team with its score cleared.
+void PlaceBotsAtLevelStart(Session& session);
+// Ends the level once a capture-the-flag team reached the limit.
+void EndLevelAtScoreLimit(Session& session);
 
 int32_t FindServerPlayer(const Server& server, int32_t id);
 // Who may speak for an entry: the entry with `id` whose machine is `address` (a bot's machine is

@@ -56,6 +56,8 @@ void QueueDeparture(Session& session, int32_t index) {
     for (const tfeedbackrec& record : server.departures) {
         if (record.departedId == departedId) return;
     }
+    if (server.announce)
+        server.announce(server.serverPlayers[static_cast<size_t>(index)].name.Text() + " left");
     tfeedbackrec record{departedId, {}};
     for (const tplayerinfo& player : server.serverPlayers) {
         if (!player.isBot && player.joined == 1 && player.id != departedId) {

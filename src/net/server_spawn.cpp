@@ -79,3 +79,23 @@ void AddBots(Session& session) {
         if (server.serverPlayers[i].isBot) server.lastHeard[i] = now;
     }
 }
+
+void PlaceBotsAtLevelStart(Session& session) {
+    for (tplayerinfo& bot : session.server.serverPlayers) {
+        if (!bot.isBot) continue;
+        const tspawnpoint* spawn = ChooseSpawnPoint(session, bot.team);
+        if (!spawn) continue;
+        bot.position = {spawn->x, spawn->y, spawn->z};
+        bot.yaw = spawn->angle;
+        bot.frags = 0;
+        bot.deaths = 0;
+        // The server's slots and the match's differ while a departure is confirmed.
+        const int32_t slot = FindPlayerSlot(session.play.players, bot.id);
+        if (slot < 0) continue;
+        MatchPlayer& player = session.play.players[static_cast<size_t>(slot)];
+        player.model.position = bot.position;
+        player.model.yaw = bot.yaw;
+        player.model.velocity = {};
+        player.bot.platformIndex = -1;
+    }
+}

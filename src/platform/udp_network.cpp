@@ -2,6 +2,8 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <ifaddrs.h>
+#include <net/if.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -80,4 +82,20 @@ std::optional<Datagram> UdpNetwork::Receive(uint16_t port) {
     char text[INET_ADDRSTRLEN] = {};
     inet_ntop(AF_INET, &from.sin_addr, text, sizeof text);
     return Datagram{text, std::vector<uint8_t>(buffer.begin(), buffer.begin() + received)};
+}
+
+std::vector<std::string> LocalAddresses() {
+    std::vector<std::string> addresses;
+    ifaddrs* interfaces = nullptr;
+    if (getifaddrs(&interfaces) != 0) return addresses;
+    for (const ifaddrs* entry = interfaces; entry; entry = entry->ifa_next) {
+        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET) continue;
+        if (entry->ifa_flags & IFF_LOOPBACK) continue;
+        char text[INET_ADDRSTRLEN] = {};
+        const auto* address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr);
+        inet_ntop(AF_INET, &address->sin_addr, text, sizeof text);
+        addresses.emplace_back(text);
+    }
+    freeifaddrs(interfaces);
+    return addresses;
 }

@@ -5,6 +5,8 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "net/network.h"
 
@@ -27,3 +29,6 @@ class UdpNetwork final : public Network {
     int sender_ = -1;
     std::map<uint16_t, int> listeners_;
 };
+
+// This machine's IPv4 addresses other than loopback, in dotted form (where players reach it).
+std::vector<std::string> LocalAddresses();

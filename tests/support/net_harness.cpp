@@ -32,10 +32,27 @@ NetMachine& NetHarness::AddMachine(const std::string& address, uint64_t seed) {
     return *machines.back();
 }
 
+NetMachine& NetHarness::AddServer(const std::string& address, uint64_t seed,
+                                  const ServerOptions& options,
+                                  const std::vector<std::string>& maps) {
+    NetMachine& server = AddMachine(address, seed);
+    server.dedicated = true;
+    server.nextServerStep = clock.now;
+    SetUpServerGame(server.game, options, maps);
+    OpenServerGame(server.game);
+    return server;
+}
+
 void NetHarness::RunFrame(uint32_t ms) {
     clock.Advance(ms);
     for (auto& machine : machines) {
         if (machine->frozen) continue;
+        if (machine->dedicated) {
+            DrainNetwork(machine->game);
+            for (; Elapsed(clock.now, machine->nextServerStep) >= 0; machine->nextServerStep += 15)
+                RunServerStep(machine->game, machine->serverTimes);
+            continue;
+        }
         DrainReceivedDatagrams(machine->game);
         RunTimerIfDue(machine->game);
         ::RunFrame(machine->game);

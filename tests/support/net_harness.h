@@ -8,6 +8,7 @@
 
 #include "app/frame_loop.h"
 #include "app/game.h"
+#include "app/server_step.h"
 #include "net/client_session.h"
 #include "net/datagram_bus.h"
 #include "net/net_frame.h"
@@ -22,6 +23,10 @@ struct NetMachine {
     std::string address;
     std::vector<std::string> levelsStarted;
     bool frozen = false;  // a machine that stopped running frames (crashed, unplugged)
+    // A dedicated server steps its match every 15 ms instead of running the game's frames.
+    bool dedicated = false;
+    ServerStepTimes serverTimes;
+    uint32_t nextServerStep = 0;
 
     // Gives the game the Gpu and the model files: player and muzzle models are made as players
     // appear, of `playerModel`, and bullets of the shipped bullet.
@@ -49,6 +54,9 @@ class NetHarness {
     NetHarness() : bus(clock, 7) {}
 
     NetMachine& AddMachine(const std::string& address, uint64_t seed);
+    // A dedicated server of `options` on the maps `maps`, its first level started.
+    NetMachine& AddServer(const std::string& address, uint64_t seed, const ServerOptions& options,
+                          const std::vector<std::string>& maps);
     // Every unfrozen machine runs one turn of the game's loop (datagrams, the 50 ms timer, one
     // frame) after the clock advanced by `ms`.
     void RunFrame(uint32_t ms = 5);

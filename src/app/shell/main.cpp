@@ -1,17 +1,21 @@
-// Program entry: the start-up order (splash, settings, window and GL context, lights, fonts,
-// menus and sounds), then one loop iteration per frame: window events, received datagrams, the
-// 50 ms timer, one frame. Every way of closing ends in the same graceful FormClose.
+// Program entry (`--server` starts the dedicated server instead): the start-up order (splash,
+// settings, window and GL context, lights, fonts, menus and sounds), then one loop iteration per
+// frame: window events, received datagrams, the 50 ms timer, one frame. Every way of closing ends
+// in the same graceful FormClose.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "app/frame_loop.h"
 #include "app/game.h"
+#include "app/shell/dedicated_server.h"
 #include "app/shell/draw_steps.h"
 #include "app/shell/window_events.h"
 #include "app/startup.h"
@@ -140,7 +144,12 @@ bool DisplayServerNamed() {
 
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // The dedicated server needs no display, SDL or sound.
+    if (std::find(arguments.begin(), arguments.end(), "--server") != arguments.end()) {
+        return RunDedicatedServer(arguments);
+    }
     if (!DisplayServerNamed()) {
         std::fprintf(stderr,
                      "zarnok: no display found (DISPLAY is not set); start the game from a "

@@ -1,0 +1,88 @@
+#include "app/server_options.h"
+
+#include <charconv>
+#include <optional>
+
+#include "net/wire_records.h"
+
+namespace {
+
+std::optional<int32_t> WholeNumber(const std::string& text, int32_t lowest, int32_t highest) {
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    if (value < lowest || value > highest) return std::nullopt;
+    return value;
+}
+
+std::optional<uint8_t> GameTypeNamed(const std::string& text) {
+    if (text == "dm") return kDeathMatch;
+    if (text == "tdm") return kTeamDeathMatch;
+    if (text == "ctf") return kCaptureTheFlag;
+    return std::nullopt;
+}
+
+ServerCommandLine Refused(std::string error) {
+    ServerCommandLine line;
+    line.outcome = ServerCommandLine::Outcome::kError;
+    line.error = std::move(error);
+    return line;
+}
+
+}  // namespace
+
+ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments) {
+    ServerCommandLine line;
+    ServerOptions& options = line.options;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--server") continue;
+        if (option == "--help" || option == "-h") {
+            line.outcome = ServerCommandLine::Outcome::kHelp;
+            return line;
+        }
+        if (option != "--map" && option != "--type" && option != "--bots" && option != "--frags" &&
+            option != "--name") {
+            return Refused("unknown option " + option + " (see --help)");
+        }
+        if (i + 1 >= arguments.size()) return Refused(option + " needs a value (see --help)");
+        const std::string& value = arguments[++i];
+        if (option == "--map") {
+            if (!IsBareMapName(value)) return Refused("--map wants a file name in maps/: " + value);
+            options.map = value;
+        } else if (option == "--type") {
+            const std::optional<uint8_t> type = GameTypeNamed(value);
+            if (!type) return Refused("--type wants dm, tdm or ctf: " + value);
+            options.gameType = *type;
+        } else if (option == "--bots") {
+            const std::optional<int32_t> bots = WholeNumber(value, 0, kBotLimit);
+            if (!bots) return Refused("--bots wants a number from 0 to 8: " + value);
+            options.bots = *bots;
+        } else if (option == "--frags") {
+            const std::optional<int32_t> frags = WholeNumber(value, 1, 255);
+            if (!frags) return Refused("--frags wants a number from 1 to 255: " + value);
+            options.fragLimit = *frags;
+        } else {
+            if (value.empty() || value.size() > 16)
+                return Refused("--name wants 1 to 16 characters: " + value);
+            options.name = value;
+        }
+    }
+    return line;
+}
+
+std::string ServerUsage() {
+    return "usage: zarnok --server [options]\n"
+           "Hosts a game on this machine's network with no window, sound or display: players\n"
+           "join it from the join screen. Runs from the game's folder (maps/, config.txt).\n"
+           "\n"
+           "  --map NAME     the first map of the rotation (default: the first in maps/)\n"
+           "  --type TYPE    dm (deathmatch, the default), tdm (team deathmatch) or ctf\n"
+           "  --bots N       bots that play, 0 to 8 (default 4)\n"
+           "  --frags N      frags (captures in ctf) that end a level, 1 to 255 (default 5)\n"
+           "  --name NAME    the game's name, up to 16 characters (default \"zarnok server\")\n"
+           "  --help         this text\n"
+           "\n"
+           "It listens on UDP port 7050 and answers players on 7051. SIGINT, SIGTERM or SIGHUP\n"
+           "close it: every player is told, and the traffic goes to log.txt.\n";
+}
