@@ -6,4 +6,4 @@ cd "$(dirname "$0")"
 cmake -S . -B build -G Ninja -DZARNOK_TESTS=OFF -DZARNOK_BENCH=OFF >/dev/null
 cmake --build build --target zarnok
 cd build/run
-exec ../zarnok
+exec ../zarnok "$@"

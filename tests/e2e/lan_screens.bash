@@ -1,0 +1,52 @@
+# What a player who joins a LAN game sees, for the tests of two machines: joining from the
+# join screen's server list, the HUD's text, the scene without the HUD, and the numbers of the
+# statistics table. Reads $width and $height (the screen's size) where a region is cut.
+
+# The second player opens the join screen, waits for the host's announcement (every two
+# seconds) to list it, picks it and connects. Screenshots go to $1.*.png.
+join_host() {
+    local shots=$1
+    shot "$shots.menu.png"
+    click_at 0 0.05          # main menu: join a network game
+    wait_until_changed "$shots.menu.png" "$shots.join.png" || fail "no join screen"
+    _host_chosen() {
+        click_at 0 0.175     # first row of the server list: its address fills the address box
+        shot "$shots.chosen.png"
+        [ "$(differing "$shots.join.png" "$shots.chosen.png")" -gt 100 ]
+    }
+    poll _host_chosen || fail "the host was not listed"
+    click_at 0.2 -0.255      # the team's right arrow: red
+    click_at 0.35 -0.41      # "Connect"
+    wait_until_changed "$shots.chosen.png" "$shots.joined.png" ||
+        fail "the second player did not enter the game"
+    sleep 2  # past the loading frame, into the arena
+    shot "$shots.joined.png"
+}
+
+# The HUD's letters alone (pure white, red and blue) in a region: neither the panel behind them
+# nor the scene through it counts.
+hud_text() {
+    convert "$1" -crop "$2" +repage -fill white -opaque '#FF0000' -opaque '#0000FF' \
+        -fill black +opaque white "$3"
+}
+# The scene alone: the HUD's band at the top and its ammunition in the bottom right corner
+# blacked out.
+scene() {
+    convert "$1" -fill black -draw "rectangle 0,0 $width,$((height / 8))" \
+        -draw "rectangle $((width * 4 / 5)),$((height * 9 / 10)) $width,$height" "$2"
+}
+# The numbers of the statistics table on screenshot $1 as one line each: the glyphs of every
+# cell under "Kills" and "Deaths" of both teams (empty rows left out).
+table_numbers() {
+    local cells=() x y
+    for x in -0.17 -0.07 0.33 0.43; do
+        for y in 0.35 0.30 0.25 0.20; do
+            cells+=(\( mpr:table -crop "$(awk -v x="$x" -v y="$y" -v w="$width" -v h="$height" \
+                'BEGIN { printf "%dx%d+%d+%d", w / 24, h / 40, (x + 1) / 2 * w - 2, (1 - y) / 2 * h - h / 50 }')" \
+                +repage -trim \))
+        done
+    done
+    hud_text "$1" "${width}x${height}+0+0" "$1.text.png"
+    convert "$1.text.png" -write mpr:table +delete "${cells[@]}" -format '%w %h %#\n' info: 2>/dev/null |
+        grep -v '^1 1 '
+}
