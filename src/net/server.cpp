@@ -85,7 +85,10 @@ void OnConnect(Session& session, const Datagram& datagram) {
     // player joining again (its answer was lost, or it restarted): it takes over its own entry
     // instead of adding one that only a time-out would remove, and a flood of joins from one
     // machine holds one entry.
-    int32_t rejoin = FindRejoiningEntry(server, datagram.fromAddress);
+    const int32_t hostPlayerId =
+        session.state.localPlayerIndex >= 0 ? session.client.localPlayer.id : -1;
+    int32_t rejoin =
+        FindRejoiningEntry(server, datagram.fromAddress, NetNow(session), hostPlayerId);
     if (rejoin < 0 && static_cast<int32_t>(server.serverPlayers.size()) >= kJoinLimit) return;
     // Without a spawn point there is nothing to offer; the joiner times out. (Keeping an empty
     // entry would leave a nameless player whose removal is queued again every two seconds.)

@@ -75,9 +75,11 @@ int32_t FindServerPlayer(const Server& server, int32_t id);
 int32_t FindPlayerAt(const Server& server, int32_t id, std::string_view address);
 // Whether any entry, bots included, plays from `address`.
 bool IsPlayerAddress(const Server& server, std::string_view address);
-// The entry of a human still in the game at `address`, -1 if none: a join from there is that
-// player joining again.
-int32_t FindRejoiningEntry(const Server& server, std::string_view address);
+// The entry of a human in the game at `address` that stopped reporting (or never did), -1 if
+// none: a join from there is that player joining again. The host's own entry (`hostPlayerId`)
+// and a player still reporting are never taken over.
+int32_t FindRejoiningEntry(const Server& server, std::string_view address, uint32_t now,
+                           int32_t hostPlayerId);
 // The next spawn point of the level's shuffled orders for a player of `team` under the current
 // game type (any point in deathmatch, the team's own otherwise); null when the level has none.
 const tspawnpoint* ChooseSpawnPoint(Session& session, uint8_t team);

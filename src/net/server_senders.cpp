@@ -3,6 +3,7 @@
 // address the entry joined from.
 #include <algorithm>
 
+#include "base/clock.h"
 #include "net/server.h"
 
 int32_t FindServerPlayer(const Server& server, int32_t id) {
@@ -25,10 +26,17 @@ bool IsPlayerAddress(const Server& server, std::string_view address) {
                        [&](const tplayerinfo& player) { return player.address.View() == address; });
 }
 
-int32_t FindRejoiningEntry(const Server& server, std::string_view address) {
+int32_t FindRejoiningEntry(const Server& server, std::string_view address, uint32_t now,
+                           int32_t hostPlayerId) {
     for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
         const tplayerinfo& player = server.serverPlayers[i];
         if (player.isBot || player.joined != 1 || player.address.View() != address) continue;
+        // A player still reporting plays on: the join comes from another copy of the game on its
+        // machine. (A join never answered leaves its entry in the grace period, not reporting.)
+        const int32_t silence = i < server.lastHeard.size() ? Elapsed(now, server.lastHeard[i]) : 0;
+        if (player.id == hostPlayerId ||
+            (silence >= 0 && silence < static_cast<int32_t>(kSilenceLimitMs)))
+            continue;
         // A player whose removal is under way stays as it is: the others are already dropping it.
         bool departing =
             std::any_of(server.departures.begin(), server.departures.end(),

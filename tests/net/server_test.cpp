@@ -383,7 +383,17 @@ TEST_F(ServerFixture, JoinFromAMachineAlreadyPlayingTakesOverItsEntry) {
     Receive("10.0.0.3", BuildDisconnect(400));  // Joe still owes a confirmation of Ann's leave
     ASSERT_EQ(server.departures.size(), 1u);
 
+    // Another copy of the game on a machine whose player still reports is a new player: the
+    // host's own entry, reporting every 50 ms, is never taken over.
+    server.lastHeard[0] = clock.now - 50;
+    Receive("127.0.0.1", BuildConnect(Human(500, "Copy", "")));
+    EXPECT_EQ(server.serverPlayers[0].id, 100);
+    server.serverPlayers.pop_back();
+    server.lastHeard.pop_back();
+    network.sent.clear();
+
     // Joe's answer was lost and he tries again under a new id: same place, nothing left behind.
+    server.lastHeard[3] = clock.now + kJoinGraceMs;  // joined, never heard from
     Receive("10.0.0.2", BuildConnect(Human(301, "Joe", "", 1)));
     ASSERT_EQ(server.serverPlayers.size(), 5u);
     EXPECT_EQ(server.serverPlayers[3].id, 301);
