@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "base/clock.h"
+#include "base/random.h"
+#include "game/bot_flags.h"
 #include "game/bot_platform.h"
 #include "game/match.h"
 #include "game/player_command.h"
@@ -13,11 +16,30 @@
 namespace {
 
 constexpr float kAimTolerance = 0.2f;       // degrees off that still count as on target
-constexpr float kTurnLimit = 1.0f;          // degrees a bot turns or tilts its weapon a frame
+constexpr float kTurnLimit = 1.0f;          // degrees a bot turns or tilts its weapon a 15 ms frame
 constexpr float kFiringTurnLimit = 3.0f;    // degrees off its target a bot still fires
 constexpr float kTargetHorizon = 99999.0f;  // nobody farther counts as a target
-constexpr float kWalkShare = 0.5f;          // bots walk at half the walking speed
+// Bots hunt at half the walking speed; about the flags they walk at a player's walking speed, or a
+// carrier would never outwalk the whole other team.
+constexpr float kWalkShare = 0.5f;
 constexpr double kDegreesPerRadian = 57.29577951308232;
+constexpr float kFrameMs = 15;  // the reference frame: speeds and turns are per this many ms
+
+// A bot that gets less than kProgress from where it was for a while steps sideways (and a little
+// back, off what it touches) for a while: to get round a cylinder, or to a clear shot.
+constexpr float kProgress = 0.5f;
+constexpr float kBlockedMs = 500;
+constexpr float kFightingMs = 2000;
+constexpr float kSidestepMs = 1000;
+constexpr float kSidestepDegrees = 100;
+// A bot stands and fights an enemy this far away, closes in from farther and backs off from
+// nearer: its muzzle sits beside its body, and a target nearer than that is one it cannot face.
+constexpr float kNearestFight = 2;
+constexpr float kFarthestFight = 4;
+constexpr float kLevelHeight = 1;  // enemies within this height of the bot stand on its level
+// Held back by its platform's edge this long, a bot walks on regardless, long enough to step off.
+constexpr float kHeldMs = 1000;
+constexpr float kLeavingMs = 1500;
 
 // Into [0, 360), rounded to thousandths of a degree.
 double NormaliseAngle(float degrees) {
@@ -34,8 +56,10 @@ float WrappedDifference(float a, float b) {
     return static_cast<float>(difference);
 }
 
-float LimitedTurn(float difference) {
-    return std::clamp(difference, -kTurnLimit, kTurnLimit);
+// A turn of at most kTurnLimit a reference frame, so bots turn as fast at any frame rate.
+float LimitedTurn(float difference, float speedFactor) {
+    const float limit = kTurnLimit * speedFactor;
+    return std::clamp(difference, -limit, limit);
 }
 
 // The nearest living player `bot` may shoot: anyone in deathmatch, the other team otherwise
@@ -90,53 +114,110 @@ BotAim AimAt(const tgeomobject& bot, tvec3 target) {
     return aim;
 }
 
-// Walks toward the target while it is in view and the next step stays on the platform; a bot
-// that stands on nothing it knows waits. Returns the animation that goes with it.
-int32_t WalkToward(PlayerCommand& command, const tgeomobject& bot, int32_t platformIndex,
-                   const BotAim& aim, const Arena& arena, const Tuning& tuning) {
-    const float heading = DegToRad(aim.heading);
-    const tvec3 step{std::sin(heading), 0, std::cos(heading)};
-    const std::vector<tcylinderbounds>& cylinders = arena.cylinderBounds;
-    bool staysOn = false;
-    if (platformIndex >= 0 && static_cast<size_t>(platformIndex) < cylinders.size()) {
-        const tcylinderbounds& platform = cylinders[static_cast<size_t>(platformIndex)];
-        const tvec3 probe{bot.position.x + step.x * tuning.WALK_SPEED, bot.position.y,
-                          bot.position.z + step.z * tuning.WALK_SPEED};
-        staysOn = DistanceFromAxis(platform, probe) < platform.radius;
+// Counts how long the bot, with a goal in view, has not got anywhere, and starts a side step (to a
+// random side, or the other side when a side step got nowhere either) once that has lasted long
+// enough: soon when it meant to walk (pushing into a cylinder, or another player), later when it
+// stood and fought (a shot along a cylinder's side ends in it).
+void WatchForBlocks(BotMemory& memory, tvec3 position, bool inView, const Match& match) {
+    const float frameMs = kFrameMs * match.speedFactor;
+    memory.sidestepMs = std::max(0.0f, memory.sidestepMs - frameMs);
+    const tvec3 moved = position - memory.progressFrom;
+    if (!inView || std::hypot(moved.x, moved.z) >= kProgress) {
+        memory.progressFrom = position;
+        memory.stillMs = 0;
+        return;
     }
-    if (!staysOn || aim.horizontal > tuning.VIEW_DISTANCE) {
+    memory.stillMs += frameMs;
+    if (memory.stillMs < (memory.walking ? kBlockedMs : kFightingMs)) return;
+    memory.progressFrom = position;
+    memory.stillMs = 0;
+    memory.sidestepSide = memory.sidestepMs > 0   ? -memory.sidestepSide
+                          : match.random.Below(2) ? 1.0f
+                                                  : -1.0f;
+    memory.sidestepMs = kSidestepMs;
+}
+
+// Whether the bot's next step along `step` keeps it on its platform, or it has waited at the edge
+// long enough to step off; a bot that stands on nothing it knows counts as at the edge.
+bool MayStep(BotMemory& memory, const tgeomobject& bot, tvec3 step, const Match& match) {
+    const float frameMs = kFrameMs * match.speedFactor;
+    if (memory.leavingMs > 0) {
+        memory.leavingMs -= frameMs;
+        return true;
+    }
+    const std::vector<tcylinderbounds>& cylinders = match.arena.cylinderBounds;
+    const int32_t platform = memory.platformIndex;
+    if (platform >= 0 && static_cast<size_t>(platform) < cylinders.size()) {
+        const tvec3 probe{bot.position.x + step.x * match.tuning.WALK_SPEED, bot.position.y,
+                          bot.position.z + step.z * match.tuning.WALK_SPEED};
+        const tcylinderbounds& under = cylinders[static_cast<size_t>(platform)];
+        if (DistanceFromAxis(under, probe) < under.radius) {
+            memory.heldMs = 0;
+            return true;
+        }
+    }
+    memory.heldMs += frameMs;
+    if (memory.heldMs >= kHeldMs) {
+        memory.heldMs = 0;
+        memory.leavingMs = kLeavingMs;
+    }
+    return false;
+}
+
+// Walks from where the body stands toward `goal` (to fighting distance when it is an enemy) while
+// the goal is in view, or sideways round what blocked it, as far as the platform lets it. (Walking
+// by the muzzle's heading would circle a target close by for ever.) Returns the animation.
+int32_t WalkToward(PlayerCommand& command, MatchPlayer& player, tvec3 goal, bool enemy, bool inView,
+                   const Match& match) {
+    BotMemory& memory = player.bot;
+    WatchForBlocks(memory, player.model.position, inView, match);
+    const tvec3 d = goal - player.model.position;
+    const float distance = std::hypot(d.x, d.z);
+    const bool backOff = enemy && distance < kNearestFight;
+    // Across a platform's edge the shots would end in its side: closing in takes one of the two
+    // off the platform (or round it).
+    const bool level = std::fabs(d.y) < kLevelHeight;
+    const bool stand = enemy && level && !backOff && distance <= kFarthestFight;
+    const bool sidestep = memory.sidestepMs > 0;
+    const float turn = sidestep ? memory.sidestepSide * kSidestepDegrees : backOff ? 180 : 0;
+    const float heading = std::atan2(d.x, d.z) + DegToRad(turn);
+    const tvec3 step{std::sin(heading), 0, std::cos(heading)};
+    memory.walking = inView && (sidestep || !stand) && MayStep(memory, player.model, step, match);
+    if (!memory.walking) {
         command.velocityX = 0;
         command.velocityZ = 0;
         return kStandAnimation;
     }
-    command.velocityX = step.x * tuning.WALK_SPEED * kWalkShare;
-    command.velocityZ = step.z * tuning.WALK_SPEED * kWalkShare;
+    const float speed = match.tuning.WALK_SPEED * (enemy ? kWalkShare : 1);
+    command.velocityX = step.x * speed;
+    command.velocityZ = step.z * speed;
     return kWalkAnimation;
 }
 
-// Turns toward the heading (the model faces yaw - 180) while the target is in view; returns how
+// Turns toward the heading (the model faces yaw - 180) while the goal is in view; returns how
 // far off the heading the bot faced before it turned.
-float TurnToward(PlayerCommand& command, const BotAim& aim, const Tuning& tuning) {
+float TurnToward(PlayerCommand& command, const BotAim& aim, bool inView, float speedFactor) {
     const float difference = WrappedDifference(aim.heading, command.yaw - 180);
-    if (std::fabs(difference) > kAimTolerance && aim.horizontal <= tuning.VIEW_DISTANCE) {
-        command.yaw += LimitedTurn(difference);
+    if (std::fabs(difference) > kAimTolerance && inView) {
+        command.yaw += LimitedTurn(difference, speedFactor);
     }
     return difference;
 }
 
 // Tilts arm and muzzle toward the aim; true when the weapon is on target and the bot may fire:
 // it faces the target (a bot still turning toward it would shoot past it), its gun is ready and
-// the target is in range.
+// the target is in range, and not so near that the muzzle points past it.
 bool AimAndDecideFire(PlayerCommand& command, const MatchPlayer& player, const BotAim& aim,
-                      float headingOff, const Tuning& tuning, uint32_t now) {
+                      float headingOff, const Match& match) {
     const float difference = WrappedDifference(aim.pitch, command.aimPitch);
     if (std::fabs(difference) > kAimTolerance) {
-        command.aimPitch += LimitedTurn(difference);
+        command.aimPitch += LimitedTurn(difference, match.speedFactor);
         return false;
     }
-    const bool ready = Elapsed(now, player.lastShotTime) > kBotShotTimeouts * tuning.FIRE_TIMEOUT;
-    return std::fabs(headingOff) <= kFiringTurnLimit && ready &&
-           aim.horizontal <= tuning.SHOOT_DISTANCE;
+    const bool ready =
+        Elapsed(match.now, player.lastShotTime) > kBotShotTimeouts * match.tuning.FIRE_TIMEOUT;
+    return std::fabs(headingOff) <= kFiringTurnLimit && ready && aim.horizontal >= kNearestFight &&
+           aim.horizontal <= match.tuning.SHOOT_DISTANCE;
 }
 
 void DecideFor(Match& match, size_t index) {
@@ -147,20 +228,26 @@ void DecideFor(Match& match, size_t index) {
     if (animation != memory.previousAnimation)
         match.play.events.push_back(GaitChanged{static_cast<int32_t>(index), animation});
 
+    // The muzzle as the bot stands now: it may have turned since its pose was stepped.
+    bot.bulletStart = BulletStartOffset(bot, FindPart(bot, "BSTART"));
     const int32_t target = NearestEnemy(match, index);
-    if (target >= 0) {
-        // The muzzle as the bot stands now: it may have turned since its pose was stepped.
-        bot.bulletStart = BulletStartOffset(bot, FindPart(bot, "BSTART"));
-        const BotAim aim =
-            AimAt(bot, match.play.players[static_cast<size_t>(target)].model.position);
+    std::optional<tvec3> enemy;
+    if (target >= 0) enemy = match.play.players[static_cast<size_t>(target)].model.position;
+    // In capture the flag a bot goes about the flags, fighting an enemy close by on its way.
+    const std::optional<tvec3> flag = FlagGoal(match, index);
+    if (enemy || flag) {
+        const bool enemyClose =
+            enemy && AimAt(bot, *enemy).horizontal <= match.tuning.SHOOT_DISTANCE;
+        const bool fighting = enemy && (enemyClose || !flag);
+        const BotAim aim = AimAt(bot, fighting ? *enemy : *flag);
+        const bool inView = !fighting || aim.horizontal <= match.tuning.VIEW_DISTANCE;
         memory.platformIndex = FindBotPlatform(match.arena.cylinderBounds, memory.platformIndex,
                                                bot.position, bot.extentHalfHeight);
         PlayerCommand command = CurrentCommand(bot);
         SetAnimation(
-            bot, WalkToward(command, bot, memory.platformIndex, aim, match.arena, match.tuning));
-        const float headingOff = TurnToward(command, aim, match.tuning);
-        const bool fire =
-            AimAndDecideFire(command, player, aim, headingOff, match.tuning, match.now);
+            bot, WalkToward(command, player, flag ? *flag : *enemy, !flag, flag || inView, match));
+        const float headingOff = TurnToward(command, aim, inView, match.speedFactor);
+        const bool fire = AimAndDecideFire(command, player, aim, headingOff, match) && fighting;
         ApplyPlayerCommand(bot, command);
         if (fire) {
             player.lastShotTime = match.now;

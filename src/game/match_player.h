@@ -12,11 +12,20 @@
 #include "game/match_records.h"
 #include "world/geom_object.h"
 
-// What a bot remembers between frames: the arena cylinder it stands on (-1 unknown) and the
-// animation it ran last frame (its looping sounds change with it).
+// What a bot remembers between frames: the arena cylinder it stands on (-1 unknown), the
+// animation it ran last frame (its looping sounds change with it), and what gets it unstuck:
+// whether it meant to walk, where and how long ago it last got somewhere, how long it still steps
+// sideways (to which side), how long its platform's edge has held it back and it steps off.
 struct BotMemory {
     int32_t platformIndex = -1;
     int32_t previousAnimation = -1;
+    bool walking = false;
+    tvec3 progressFrom;
+    float stillMs = 0;
+    float sidestepMs = 0;
+    float sidestepSide = 1;
+    float heldMs = 0;
+    float leavingMs = 0;
 };
 
 struct MatchPlayer {

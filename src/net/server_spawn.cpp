@@ -1,5 +1,8 @@
 // Spawn points for joins, placements in a new level and bots; the host's bots' table entries.
 #include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <vector>
 
 #include "net/messages.h"
 #include "net/net_io.h"
@@ -16,6 +19,21 @@ int32_t FreshBotId(Session& session) {
     int32_t id = DrawNetId(session);
     while (FindServerPlayer(session.server, id) >= 0) id = (id + 1) % kIdRange;
     return id;
+}
+
+// A random name of the table that no player of the match has yet ("Bolt killed Bolt" reads as a
+// suicide); any name of the table once all are taken.
+std::string_view DrawBotName(Session& session) {
+    std::vector<std::string_view> free;
+    for (std::string_view name : kBotNames) {
+        const std::vector<tplayerinfo>& players = session.server.serverPlayers;
+        if (std::none_of(players.begin(), players.end(),
+                         [name](const tplayerinfo& player) { return player.name.View() == name; }))
+            free.push_back(name);
+    }
+    if (free.empty())
+        return kBotNames[session.random.Below(static_cast<int32_t>(std::size(kBotNames)))];
+    return free[static_cast<size_t>(session.random.Below(static_cast<int32_t>(free.size())))];
 }
 
 }  // namespace
@@ -61,7 +79,7 @@ void AddBots(Session& session) {
         bot.isBot = 1;
         bot.position = {spawn.x, spawn.y, spawn.z};
         bot.yaw = spawn.angle;
-        bot.name.Assign(kBotNames[session.random.Below(8)]);
+        bot.name.Assign(DrawBotName(session));
         server.serverPlayers.push_back(bot);
 
         int32_t messageId = DrawNetId(session);

@@ -1,6 +1,9 @@
 // A host and joining players on one in-memory bus, through whole joins, leaves and level changes.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string_view>
+
 #include "net/client_receive.h"
 #include "support/net_harness.h"
 
@@ -241,4 +244,21 @@ TEST(ThreeMachines, HostLeavingEndsItsGameAndCanJoinAnother) {
     EXPECT_TRUE(host.server().serverPlayers.empty());    // no bots of its own this time
     EXPECT_EQ(host.levelsStarted.back(), "arena5.map");
     EXPECT_EQ(IdsOf(TableEntries(host.game.play.players)), IdsOf(other.server().serverPlayers));
+}
+
+TEST(BotNames, NoTwoBotsOfAHostedGameShareAName) {
+    for (uint64_t seed : {11u, 22u, 33u}) {
+        NetHarness net;
+        NetMachine& host = net.AddMachine(kHostAddress, seed);
+        net.Host(host, {.bots = 8}, 200);
+        std::set<std::string_view> names;
+        size_t bots = 0;
+        for (const tplayerinfo& player : host.server().serverPlayers) {
+            if (!player.isBot) continue;
+            ++bots;
+            names.insert(player.name.View());
+        }
+        EXPECT_EQ(bots, 8u) << seed;
+        EXPECT_EQ(names.size(), bots) << seed;
+    }
 }

@@ -1,17 +1,26 @@
 #include "support/bot_match.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "base/scan_codes.h"
 #include "config/config_reader.h"
 #include "support/shipped_content.h"
 #include "world/bullet_model.h"
 #include "world/level_start.h"
+#include "world/map_file.h"
 #include "world/null_gpu.h"
 
 namespace {
 
 constexpr uint32_t kFrameMs = 15;
+constexpr uint32_t kIdleWindowMs = 10000;
+constexpr float kStirDistance = 1;
+
+bool HasTeamSpawns(const std::filesystem::path& map) {
+    const MapDescription description = ParseMapFile(FileText(map), map.filename().string());
+    return std::any_of(description.spawnPoints.begin(), description.spawnPoints.end(),
+                       [](const tspawnpoint& point) { return point.team != 0; });
+}
 
 NullGpu& SharedGpu() {
     static NullGpu gpu;
@@ -27,8 +36,27 @@ float WrappedDegrees(float degrees) {
 
 }  // namespace
 
+std::vector<BotMatchOptions> EveryShippedGame() {
+    std::vector<BotMatchOptions> games;
+    for (const std::filesystem::path& file : ShippedMaps()) {
+        const std::string map = file.filename().string();
+        games.push_back({.maps = {map}});
+        if (!HasTeamSpawns(file)) continue;
+        games.push_back({.maps = {map}, .gameType = kTeamDeathMatch});
+        games.push_back({.maps = {map}, .gameType = kCaptureTheFlag});
+    }
+    return games;
+}
+
+std::string GameName(const BotMatchOptions& game) {
+    const char* type = game.gameType == kDeathMatch       ? "DM"
+                       : game.gameType == kTeamDeathMatch ? "TDM"
+                                                          : "CTF";
+    return (game.maps.empty() ? std::string() : game.maps.front()) + " " + type;
+}
+
 BotMatch::BotMatch(const BotMatchOptions& options) {
-    machine_ = &net_.AddMachine("10.0.0.1", 11);
+    machine_ = &net_.AddMachine("10.0.0.1", options.seed);
     Game& game = machine_->game;
     // The shipped tuning, as a player gets it: how far bots see and shoot comes from there.
     ReadConfig(kRunDir / "config.txt", game.tuning);
@@ -46,7 +74,7 @@ BotMatch::BotMatch(const BotMatchOptions& options) {
                          .bots = options.bots,
                          .gameType = options.gameType,
                          .fragLimit = options.fragLimit});
-    // The host stands where it spawned, one more target for the bots.
+    // The host stands where it spawned, one more target for the bots: they must find each other.
 }
 
 bool BotMatch::Placed(tvec3 position) const {
@@ -78,7 +106,9 @@ void BotMatch::Watch() {
             const float distance = std::hypot(step.x, step.z);
             if (distance < 1) tally_.walked += distance;  // a respawn is no walk
         }
-        if (player.lastShotTime != game.frame.now || player.dead) continue;
+        const bool fired = player.lastShotTime == game.frame.now && !player.dead;
+        WatchIdling(i, fired);
+        if (!fired) continue;
         ++tally_.shots;
         // The shot must go at an enemy within firing range, more or less where the bot faces
         // (seen from its muzzle, as the bot aims).
@@ -96,40 +126,36 @@ void BotMatch::Watch() {
         }
         if (!enemyAhead) ++tally_.shotsAtNoEnemy;
     }
+    const tgamesettings& settings = game.server.serverSettings;
+    // The flags' scores count team frags outside capture the flag.
+    const int32_t captures =
+        settings.gameType == kCaptureTheFlag ? settings.blueFlag.score + settings.redFlag.score : 0;
+    tally_.captures += std::max(0, captures - previousCaptures_);  // a new level starts from 0
+    previousCaptures_ = captures;
     previousTable_ = table;
     previousPositions_.clear();
     for (const MatchPlayer& other : players) previousPositions_.push_back(other.model.position);
 }
 
-// Bots only come for players within 60 units and fire within 15 (the shipped tuning): the host
-// goes looking for them, as a player would, walking at the nearest living bot.
-void BotMatch::SteerHost() {
-    Game& game = machine_->game;
-    const int32_t local = game.state.localPlayerIndex;
-    std::vector<MatchPlayer>& players = game.play.players;
-    if (local < 0 || static_cast<size_t>(local) >= players.size()) return;
-    tgeomobject& host = players[static_cast<size_t>(local)].model;
-    const std::vector<tplayerinfo>& table = game.server.serverPlayers;
-    const bool teamGame = game.server.serverSettings.gameType != kDeathMatch;
-    float nearest = 1e9f;
-    for (size_t i = 0; i < players.size() && i < table.size(); ++i) {
-        const tgeomobject& bot = players[i].model;
-        if (!players[i].isBot || players[i].dead) continue;
-        if (teamGame && table[i].team == game.client.localPlayer.team) continue;
-        const tvec3 d = bot.position - host.position;
-        const float distance = std::hypot(d.x, d.z);
-        if (distance < nearest && distance > 0) {
-            nearest = distance;
-            host.yaw = std::atan2(d.x, d.z) * 57.2957795f - 180;
-        }
+void BotMatch::WatchIdling(size_t slot, bool fired) {
+    const MatchPlayer& player = machine_->game.play.players[slot];
+    const uint32_t now = machine_->game.frame.now;
+    if (stirs_.size() <= slot) stirs_.resize(slot + 1);
+    Stir& stir = stirs_[slot];
+    if (player.dead) {
+        stir.alive = false;
+        return;
     }
-    game.input.keys[DIK_W] = kKeyHeld;
-    game.input.mouse.buttons[0] = kKeyHeld;
+    const tvec3 moved = player.model.position - stir.position;
+    if (!stir.alive || fired || std::hypot(moved.x, moved.y, moved.z) >= kStirDistance) {
+        stir = {player.model.position, now, true};
+    }
+    tally_.livingSeconds += kFrameMs / 1000.0f;
+    if (now - stir.time >= kIdleWindowMs) tally_.idleSeconds += kFrameMs / 1000.0f;
 }
 
 void BotMatch::Play(uint32_t ms) {
     for (uint32_t t = 0; t < ms; t += kFrameMs) {
-        SteerHost();
         net_.RunFrame(kFrameMs);
         Watch();
     }
