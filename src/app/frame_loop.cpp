@@ -103,6 +103,7 @@ bool MenuFrame(Game& game, uint32_t now) {
         ShowServerSilentMessage(game);
     }
     MenuTabHandling(game, now);
+    ShowLevelFailure(game);
     return state.renderEnabled;
 }
 

@@ -26,16 +26,22 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
     hooks.drawLoadingScreen = [&game] { ShowLoadingFrame(game); };
     try {
         if (!StartLevel(game.world, *game.services.gpu, game.random, settings,
-                        game.paths.mapsDir / mapName, hooks))
+                        game.paths.mapsDir / mapName, hooks)) {
+            game.client.levelError = "no map " + mapName + " in " + game.paths.mapsDir.string();
             return false;
+        }
         for (size_t i = 0; i < game.play.players.size(); ++i)
             ApplyPlayerColour(game.play.players[i].model, static_cast<int32_t>(i));
         // Shots make copies of it: firing needs no Gpu.
         PrepareBulletModel(game.world, game.services.gpu);
         return true;
     } catch (const WorldLoadError& error) {
-        // The game goes on without the level; the join then times out or the restart waits.
         std::fprintf(stderr, "zarnok: %s\n", error.what());
+        // The box has room for a line: the map's own name, not its folder, starts it.
+        std::string cause = error.what();
+        const std::string folder = (game.paths.mapsDir / "").string();
+        if (cause.starts_with(folder)) cause.erase(0, folder.size());
+        game.client.levelError = cause;
         return false;
     }
 }

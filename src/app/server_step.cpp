@@ -94,8 +94,7 @@ bool StartLoadableLevel(Session& session) {
             Announce(session, "level " + server.serverSettings.mapName.Text());
             return true;
         }
-        Announce(session, "map " + server.serverSettings.mapName.Text() +
-                              " cannot be loaded; it is skipped");
+        Announce(session, session.client.levelError + "; the map is skipped");
         if (server.mapList.empty()) return false;
         server.mapIndex = (server.mapIndex + 1) % static_cast<int32_t>(server.mapList.size());
         server.serverSettings.mapName.Assign(server.mapList[static_cast<size_t>(server.mapIndex)]);

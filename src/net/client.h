@@ -47,6 +47,9 @@ struct Client {
     bool gameInfoEnabled = false;  // the 50 ms state reports
     // The map the level on screen was built from; a repeated announcement does not reload it.
     std::string loadedMap;
+    // Why the last level start failed, with the file and line where the loader names them;
+    // empty when it loaded. The menus tell the player and clear it.
+    std::string levelError;
     // Set by our own level restart until the server's settings show its new level too; until
     // then a report still saying "game over" is old news, not a new level end.
     bool awaitingServerRestart = false;

@@ -160,7 +160,15 @@ void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
     // A repeated announcement of the same map does not rebuild the level under the players.
     std::string map = client.clientSettings.mapName.Text();
     if (!session.state.hosting && (accepted || map != client.loadedMap)) {
-        if (!map.empty() && LoadLevel(session, map)) client.loadedMap = map;
+        if (!map.empty() && LoadLevel(session, map)) {
+            client.loadedMap = map;
+        } else if (accepted) {
+            // A level this machine cannot load is no game to enter: it leaves at once, and the
+            // menus say why rather than wait for a server that did answer.
+            session.state.connecting = false;
+            Disconnect(session);
+            return;
+        }
     }
     for (size_t i = known; i < records.size(); ++i) AddPlayerSlot(session, records[i]);
     ApplySoundVolume(session.sound, session.userSettings.soundVolume,

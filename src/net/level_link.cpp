@@ -4,5 +4,9 @@
 
 bool LoadLevel(Session& session, const std::string& mapName) {
     const LevelHooks& hooks = session.client.levelHooks;
-    return hooks.startLevel && hooks.startLevel(session, mapName);
+    std::string& error = session.client.levelError;
+    error.clear();
+    if (hooks.startLevel && hooks.startLevel(session, mapName)) return true;
+    if (error.empty()) error = "the map " + mapName + " cannot be loaded";
+    return false;
 }

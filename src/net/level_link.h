@@ -14,5 +14,6 @@ struct LevelHooks {
     std::function<void(Session&)> enteredGame;
 };
 
-// False when no loader is installed or the map cannot be loaded.
+// False when no loader is installed or the map cannot be loaded; the client's levelError then
+// says why.
 bool LoadLevel(Session& session, const std::string& mapName);

@@ -5,6 +5,8 @@
 #include "net/client_session.h"
 #include "net/server.h"
 #include "ui/frontend.h"
+#include "ui/menu_layout.h"
+#include "ui/menu_requests.h"
 
 namespace {
 
@@ -39,9 +41,18 @@ void StartGameFromMenu(Frontend& frontend, const NewGameForm& form) {
     settings.botCount = ClampToByte(form.botCount, kBotLimit);
     frontend.server.mapList = form.maps;
     frontend.server.mapIndex = 0;
+    if (form.maps.empty()) {
+        ShowMenuMessage(frontend.menus, kNoMapsText, kNoMapFilesText);
+        return;
+    }
     SetLocalPlayer(frontend, form.playerName, form.team);
     ShowLoadingFrames(frontend);
     StartHostedGame(frontend);
+    if (frontend.client.loadedMap.empty()) {
+        // No level to play on: the host stops at once instead of joining an empty server.
+        frontend.state.connecting = false;
+        Disconnect(frontend);
+    }
 }
 
 void ShowLoadingFrames(Frontend& frontend) {

@@ -70,3 +70,10 @@ void ShowMenuMessage(Menus& menus, const std::string& text, const std::string& d
 void ShowServerSilentMessage(Frontend& frontend) {
     ShowMenuMessage(frontend.menus, kServerSilentText, "");
 }
+
+void ShowLevelFailure(Frontend& frontend) {
+    std::string& error = frontend.client.levelError;
+    if (error.empty() || frontend.state.playState != 0) return;
+    ShowMenuMessage(frontend.menus, kMapFailedText, error);
+    error.clear();
+}

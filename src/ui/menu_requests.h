@@ -14,3 +14,5 @@ void RunMenuRequest(Frontend& frontend, MenuRequest request);
 void ShowMenuMessage(Menus& menus, const std::string& text, const std::string& detail);
 // The server did not answer in time: the message box says so over the current menu.
 void ShowServerSilentMessage(Frontend& frontend);
+// Out of play, a level that did not load (hosting or joining) is told once, with its cause.
+void ShowLevelFailure(Frontend& frontend);

@@ -90,14 +90,14 @@ void InstallLevelLoader(DedicatedServer& server) {
         try {
             if (!StartLevel(session.world, server.gpu, session.random,
                             {0, session.tuning.CYL_SIDE_COUNT}, server.paths.mapsDir / map)) {
-                std::fprintf(stderr, "zarnok: no map %s in %s\n", map.c_str(),
-                             server.paths.mapsDir.string().c_str());
+                session.client.levelError =
+                    "no map " + map + " in " + server.paths.mapsDir.string();
                 return false;
             }
             PrepareBulletModel(session.world, &server.gpu);
             return true;
         } catch (const WorldLoadError& error) {
-            std::fprintf(stderr, "zarnok: %s\n", error.what());
+            session.client.levelError = error.what();
             return false;
         }
     };
@@ -160,7 +160,7 @@ int RunDedicatedServer(std::span<const std::string> arguments) {
         return Fail("UDP port 7050 is in use: another game or server hosts on this machine");
     }
     InstallLevelLoader(*server);
-    if (!OpenServerGame(session)) return 1;
+    if (!OpenServerGame(session)) return Fail(session.client.levelError);
     session.server.announce = PrintLine;
     const tgamesettings& settings = session.server.serverSettings;
     PrintLine("zarnok server \"" + settings.gameName.Text() + "\" on " + Addresses() +
