@@ -8,6 +8,7 @@
 #include "app/log_file.h"
 #include "base/main_window.h"
 #include "config/config_reader.h"
+#include "config/display_settings.h"
 #include "net/client_session.h"
 #include "net/server.h"
 #include "sound/sound_buffers.h"
@@ -24,6 +25,7 @@ void LoadSettings(Game& game) {
         std::fprintf(stderr, "zarnok: %s\n", read.damageNotice.c_str());
         game.startupNotices.push_back(read.damageNotice);
     }
+    game.display = ReadDisplaySettings(game.paths.displayFile);
     ScaleMouseSensitivity(game.tuning, game.userSettings.mouseSensitivity);
     const tusersettings& settings = game.userSettings;
     if (window.ScreenWidth() != settings.screenWidth ||

@@ -26,6 +26,11 @@ class MainWindow {
     virtual bool ChangeDisplayMode(const DriverDisplayMode& mode) = 0;
     // Resizes the main window and binds the GL context to it again.
     virtual void Resize(int32_t width, int32_t height) = 0;
+    // A framed window of the given size that the user may resize, or (false) the whole display
+    // without a frame.
+    virtual void SetWindowed(bool windowed, int32_t width, int32_t height) = 0;
+    // Swaps wait for the display's refresh while on; false when the driver cannot.
+    virtual bool SetVsync(bool on) = 0;
 
     // Hiding the cursor also captures the mouse for relative motion (play); showing frees it.
     virtual void SetCursorVisible(bool visible) = 0;

@@ -7,6 +7,7 @@
 struct ProgramState {
     bool startupComplete = false;  // the frame loop does nothing until start-up has finished
     bool renderEnabled = false;    // drawing allowed (cleared while the display mode changes)
+    bool vsyncOn = false;          // swaps wait for the display's refresh (the driver agreed)
     bool quitRequested = false;    // the menu's Exit: the shell closes the window gracefully
     int32_t playState = 0;         // 0 menus, 1 a game is played
     bool hosting = false;          // this process runs the server

@@ -101,6 +101,26 @@ void SdlMainWindow::Resize(int32_t width, int32_t height) {
     SDL_GL_MakeCurrent(window_, context_);
 }
 
+void SdlMainWindow::SetWindowed(bool windowed, int32_t width, int32_t height) {
+    if (!windowed) {
+        SDL_SetWindowResizable(window_, SDL_FALSE);
+        ShowMaximised();
+        return;
+    }
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    SDL_SetWindowResizable(window_, SDL_TRUE);
+    SDL_SetWindowSize(window_, width, height);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SDL_ShowWindow(window_);
+    SDL_RaiseWindow(window_);
+    SDL_GL_MakeCurrent(window_, context_);
+}
+
+bool SdlMainWindow::SetVsync(bool on) {
+    return SDL_GL_SetSwapInterval(on ? 1 : 0) == 0;
+}
+
 void SdlMainWindow::SetCursorVisible(bool visible) {
     if (visible == cursorVisible_) return;
     cursorVisible_ = visible;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/display_modes.h"
+#include "config/display_settings.h"
 #include "game/view_state.h"
 #include "net/session.h"
 #include "ui/input_state.h"
@@ -18,11 +19,13 @@ struct ContentPaths {
     std::filesystem::path texturesDir = "textures/";
     std::filesystem::path configFile = "config.txt";
     std::filesystem::path settingsFile = "conf2.cfg";
+    std::filesystem::path displayFile = "display.cfg";
     std::filesystem::path logFile = "log.txt";
 };
 
 struct Frontend : Session {
     ContentPaths paths;
+    DisplaySettings display;
     std::vector<tdisplaymode> displayModes;
     ViewState view;
     Menus menus;

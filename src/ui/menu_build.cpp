@@ -16,6 +16,7 @@ MenuSources SourcesOf(Frontend& frontend, MenuVariant variant) {
     sources.client = frontend.menus.client;
     sources.mouseSensitivity = settings.mouseSensitivity;
     sources.savedResolution = {settings.screenWidth, settings.screenHeight};
+    sources.display = frontend.display;
     sources.detailLevel = settings.detailLevel;
     sources.soundVolume = settings.soundVolume;
     sources.playerName = std::string(settings.playerName.View());

@@ -22,7 +22,7 @@ int32_t LeadingNumber(const std::string& text) {
 
 OptionsChoice ReadOptionsChoice(const tgoptions& screen) {
     return {screen.sensitivity.valueText, screen.resolution.valueText, screen.detail.valueText,
-            screen.volume.valueText};
+            screen.volume.valueText,      screen.display.valueText,    screen.frames.valueText};
 }
 
 ConnectForm ReadConnectForm(const tgnetwork& screen) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/display_modes.h"
+#include "config/display_settings.h"
 #include "ui/menus.h"
 
 struct Client;
@@ -21,6 +22,7 @@ struct MenuSources {
     std::string playerName, serverName, serverAddress;
     std::vector<tdisplaymode> displayModes;
     tdisplaymode currentScreen;
+    DisplaySettings display;
     std::vector<std::string> mapNames;
     std::vector<std::string> serverAddresses;
     bool showBots = false;

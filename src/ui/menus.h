@@ -39,8 +39,13 @@ struct tgform {
 };
 
 struct tgoptions : tgform {
-    tglist sensitivity, resolution, detail, volume;
+    tglist sensitivity, resolution, detail, volume, display, frames;
     tgbutton ok, cancel;
+
+    // Every option list, top to bottom.
+    std::array<tglist*, 6> Lists() {
+        return {&sensitivity, &resolution, &detail, &volume, &display, &frames};
+    }
 };
 
 // The join screen.

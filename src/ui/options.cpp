@@ -21,7 +21,60 @@ int32_t DetailLevelOf(const std::string& entry, int32_t current) {
     return current;
 }
 
+// "Window 1024x768" -> a window of that size; "Full screen" (or anything else) -> full screen.
+void ReadDisplayChoice(const std::string& entry, DisplaySettings& display) {
+    const std::string prefix = "Window ";
+    display.windowed = false;
+    if (!entry.starts_with(prefix)) return;
+    const std::string size = entry.substr(prefix.size());
+    const size_t by = size.find('x');
+    const auto width = ParseInt32(std::string_view(size).substr(0, by));
+    const auto height =
+        by == std::string::npos ? std::nullopt : ParseInt32(std::string_view(size).substr(by + 1));
+    if (!width || !height) return;
+    display.windowed = true;
+    display.windowWidth = *width;
+    display.windowHeight = *height;
+}
+
+void ReadFrameLimitChoice(const std::string& entry, DisplaySettings& display) {
+    if (entry == "Off") {
+        display.frameLimit = FrameLimit::kOff;
+    } else if (entry == "Vsync") {
+        display.frameLimit = FrameLimit::kVsync;
+    } else if (const auto rate = ParseInt32(entry)) {
+        display.frameLimit = FrameLimit::kRate;
+        display.framesPerSecond = *rate;
+    }
+}
+
 }  // namespace
+
+std::string DisplayText(const DisplaySettings& settings) {
+    if (!settings.windowed) return "Full screen";
+    return "Window " + std::to_string(settings.windowWidth) + "x" +
+           std::to_string(settings.windowHeight);
+}
+
+std::string FrameLimitText(const DisplaySettings& settings) {
+    switch (settings.frameLimit) {
+        case FrameLimit::kOff:
+            return "Off";
+        case FrameLimit::kVsync:
+            return "Vsync";
+        case FrameLimit::kRate:
+            break;
+    }
+    return std::to_string(settings.framesPerSecond);
+}
+
+void ShowDisplay(Frontend& frontend) {
+    const DisplaySettings& display = frontend.display;
+    MainWindow& window = *frontend.services.window;
+    window.SetWindowed(display.windowed, display.windowWidth, display.windowHeight);
+    frontend.state.vsyncOn = display.frameLimit == FrameLimit::kVsync && window.SetVsync(true);
+    if (display.frameLimit != FrameLimit::kVsync) window.SetVsync(false);
+}
 
 bool ApplyOptions(Frontend& frontend, const OptionsChoice& choice) {
     tusersettings& settings = frontend.userSettings;
@@ -52,6 +105,14 @@ bool ApplyOptions(Frontend& frontend, const OptionsChoice& choice) {
     const int32_t local =
         frontend.sound.playerChannels.empty() ? -1 : frontend.state.localPlayerIndex;
     ApplySoundVolume(frontend.sound, frontend.userSettings.soundVolume, local);
+    DisplaySettings display = frontend.display;
+    ReadDisplayChoice(choice.display, display);
+    ReadFrameLimitChoice(choice.frames, display);
+    if (display != frontend.display) {
+        frontend.display = display;
+        ShowDisplay(frontend);
+    }
     WriteUserSettings(frontend.paths.settingsFile, settings);
+    WriteDisplaySettings(frontend.paths.displayFile, frontend.display);
     return true;
 }

@@ -133,9 +133,7 @@ void MenuMouseDown(Menus& menus, PixelPoint pointer) {
     switch (OverlayOf(menus.screenState)) {
         case Overlay::Options: {
             tgoptions& screen = menus.options;
-            for (tglist* list :
-                 {&screen.sensitivity, &screen.resolution, &screen.detail, &screen.volume})
-                PressListArrows(*list, pointer, client);
+            for (tglist* list : screen.Lists()) PressListArrows(*list, pointer, client);
             PressIfUnder(screen.ok, pointer, client);
             PressIfUnder(screen.cancel, pointer, client);
             break;
@@ -193,9 +191,7 @@ void MenuMouseUp(Menus& menus, PixelPoint pointer) {
     switch (OverlayOf(menus.screenState)) {
         case Overlay::Options: {
             tgoptions& screen = menus.options;
-            for (tglist* list :
-                 {&screen.sensitivity, &screen.resolution, &screen.detail, &screen.volume})
-                ReleaseListArrows(*list, pointer, client);
+            for (tglist* list : screen.Lists()) ReleaseListArrows(*list, pointer, client);
             break;
         }
         case Overlay::Join:

@@ -73,6 +73,7 @@ struct ApplyOptionsTest : ::testing::Test {
     ApplyOptionsTest() {
         game.services.window = &window;
         game.paths.settingsFile = dir.File("conf2.cfg");
+        game.paths.displayFile = dir.File("display.cfg");
         window.modes = {{1280, 1024, 32}, {800, 600, 32}};
         game.userSettings = DefaultUserSettings(1280, 1024);
         game.state.renderEnabled = true;
@@ -84,7 +85,8 @@ struct ApplyOptionsTest : ::testing::Test {
 
 TEST_F(ApplyOptionsTest, StoresTheChoicesAndWritesTheFile) {
     game.tuning.configMouseSencX = 0.02f;
-    EXPECT_TRUE(ApplyOptions(game, {"150%", "1280x1024", "Medium", "30%"}));
+    EXPECT_TRUE(
+        ApplyOptions(game, {"150%", "1280x1024", "Medium", "30%", "Window 1024x768", "30"}));
     EXPECT_EQ(game.userSettings.mouseSensitivity, 150);
     EXPECT_EQ(game.userSettings.detailLevel, 1);
     EXPECT_EQ(game.userSettings.soundVolume, 30);
@@ -94,10 +96,15 @@ TEST_F(ApplyOptionsTest, StoresTheChoicesAndWritesTheFile) {
     tusersettings saved = ReadUserSettings(game.paths.settingsFile, 1, 1).settings;
     EXPECT_EQ(saved.soundVolume, 30);
     EXPECT_EQ(saved.detailLevel, 1);
+    // The window shows at once, and the choice is kept beside conf2.cfg.
+    EXPECT_TRUE(window.windowed);
+    EXPECT_EQ(window.windowSize.width, 1024);
+    const DisplaySettings display = ReadDisplaySettings(game.paths.displayFile);
+    EXPECT_EQ(display, (DisplaySettings{true, 1024, 768, FrameLimit::kRate, 30}));
 }
 
 TEST_F(ApplyOptionsTest, NewResolutionSwitchesModeResizesAndKeepsRendering) {
-    ApplyOptions(game, {"100%", "800x600", "Low", "100%"});
+    ApplyOptions(game, {"100%", "800x600", "Low", "100%", "Full screen", "Vsync"});
     EXPECT_EQ(game.userSettings.screenWidth, 800);
     EXPECT_EQ(game.userSettings.screenHeight, 600);
     EXPECT_EQ(game.userSettings.detailLevel, 2);
@@ -109,7 +116,8 @@ TEST_F(ApplyOptionsTest, NewResolutionSwitchesModeResizesAndKeepsRendering) {
 }
 
 TEST_F(ApplyOptionsTest, UnknownEntriesKeepTheCurrentValues) {
-    ApplyOptions(game, {"", "9999x9999", "Ultra", "loud"});
+    ApplyOptions(game, {"", "9999x9999", "Ultra", "loud", "Window 12", "fast"});
+    EXPECT_EQ(game.display, DisplaySettings{});
     EXPECT_EQ(game.userSettings.mouseSensitivity, 100);
     EXPECT_EQ(game.userSettings.screenWidth, 1280);
     EXPECT_EQ(game.userSettings.detailLevel, 0);

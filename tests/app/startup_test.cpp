@@ -23,6 +23,7 @@ struct StartupTest : ::testing::Test {
         game.services.window = &window;
         game.paths.configFile = dir.File("config.txt");
         game.paths.settingsFile = dir.File("conf2.cfg");
+        game.paths.displayFile = dir.File("display.cfg");
         game.paths.logFile = dir.File("log.txt");
         window.modes = {{1280, 1024, 32}, {800, 600, 32}};
     }
@@ -150,6 +151,7 @@ TEST(SettingsFaults, UsersBytesAreKeptAndFailuresReported) {
         auto game = std::make_unique<Game>();
         game->services.window = &window;
         game->paths.settingsFile = dir.File("conf2.cfg");
+        game->paths.displayFile = dir.File("display.cfg");
         game->paths.logFile = dir.Write("log.txt", "");
         dir.Write("conf2.cfg", c.bytes);
         if (c.fileReadOnly) chmod(dir.File("conf2.cfg").c_str(), 0444);

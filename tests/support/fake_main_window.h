@@ -25,6 +25,14 @@ class FakeMainWindow final : public MainWindow {
         return true;
     }
     void Resize(int32_t width, int32_t height) override { resizes.push_back({width, height, 0}); }
+    void SetWindowed(bool on, int32_t width, int32_t height) override {
+        windowed = on;
+        windowSize = {width, height, 0};
+    }
+    bool SetVsync(bool on) override {
+        vsync = on;
+        return true;
+    }
     void SetCursorVisible(bool visible) override { cursorVisible = visible; }
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     std::string ClipboardText() override { return clipboard; }
@@ -39,6 +47,9 @@ class FakeMainWindow final : public MainWindow {
     int modeQueries = 0;
     std::vector<DriverDisplayMode> changes;
     std::vector<DriverDisplayMode> resizes;
+    bool windowed = false;
+    DriverDisplayMode windowSize;
+    bool vsync = false;
     bool cursorVisible = true;
     std::vector<std::string> messages;
     std::string clipboard;

@@ -31,6 +31,7 @@ class MenuInputTest : public ::testing::Test {
         game.services.clock = &clock;
         game.paths.mapsDir = dir.path() / "maps";
         game.paths.settingsFile = dir.File("conf2.cfg");
+        game.paths.displayFile = dir.File("display.cfg");
         std::filesystem::create_directories(game.paths.mapsDir);
         std::ofstream(game.paths.mapsDir / "duel.map") << "x";
         game.userSettings = DefaultUserSettings(800, 600);

@@ -34,6 +34,7 @@
 #include "platform/splash_window.h"
 #include "platform/udp_network.h"
 #include "ui/draw/menu_frame.h"
+#include "ui/options.h"
 
 namespace {
 
@@ -51,7 +52,23 @@ struct GraphicsResources {
     BitmapFont largeFont;
 };
 
+// The frame limit: a rate sleeps out the rest of each frame's share; vsync the driver would not
+// give falls back to 60 frames a second. The speed factor keeps the game's pace at any rate.
+void WaitForNextFrame(const Game& game, uint32_t& lastFrame) {
+    const DisplaySettings& display = game.display;
+    int32_t rate = 0;
+    if (display.frameLimit == FrameLimit::kRate) rate = display.framesPerSecond;
+    if (display.frameLimit == FrameLimit::kVsync && !game.state.vsyncOn) rate = 60;
+    if (rate > 0) {
+        const auto share = static_cast<int32_t>(1000 / rate);
+        const auto spent = static_cast<int32_t>(SDL_GetTicks() - lastFrame);
+        if (spent < share) SDL_Delay(static_cast<uint32_t>(share - spent));
+    }
+    lastFrame = SDL_GetTicks();
+}
+
 void RunLoop(Game& game, SdlMainWindow& window, InputDevices& devices) {
+    uint32_t lastFrame = SDL_GetTicks();
     while (PumpWindowEvents(game, devices) && !game.state.quitRequested) {
         DrainReceivedDatagrams(game);
         RunTimerIfDue(game);
@@ -60,6 +77,7 @@ void RunLoop(Game& game, SdlMainWindow& window, InputDevices& devices) {
         if (draw == FrameDraw::Nothing) continue;
         DrawFrame(game, draw);
         window.SwapBuffers();
+        WaitForNextFrame(game, lastFrame);
     }
 }
 
@@ -117,7 +135,7 @@ int RunGame() {
     }
 
     splash.reset();
-    window.ShowMaximised();
+    ShowDisplay(*game);
     int width = 0, height = 0;
     window.DrawableSize(width, height);
     FormResize(game->view, width, height);

@@ -33,8 +33,7 @@ void DrawPanel(const WidgetPainter& painter, tgform& form) {
 
 void DrawOptions(const WidgetPainter& painter, tgoptions& screen) {
     DrawPanel(painter, screen);
-    for (tglist* list : {&screen.sensitivity, &screen.resolution, &screen.detail, &screen.volume})
-        Draw(painter, *list);
+    for (tglist* list : screen.Lists()) Draw(painter, *list);
     Draw(painter, screen.ok);
     Draw(painter, screen.cancel);
 }

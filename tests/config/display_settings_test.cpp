@@ -1,0 +1,40 @@
+// display.cfg: what the user chose reads back the same, and any damage means the defaults for what
+// it touched, never an error.
+#include "config/display_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+TEST(DisplaySettings, ChoicesReadBackAndDamageGivesTheDefaults) {
+    const DisplaySettings window{true, 800, 600, FrameLimit::kRate, 120};
+    const DisplaySettings off{false, 1024, 768, FrameLimit::kOff, 60};
+    struct Case {
+        std::string text;
+        DisplaySettings expected;
+    };
+    const Case cases[] = {
+        {FormatDisplaySettings(window), window},
+        {FormatDisplaySettings(off), off},
+        {"", DisplaySettings{}},
+        {"window 100x100\nframes 5\n", DisplaySettings{}},               // out of range
+        {"window 800x600x2\nframes -60\n", DisplaySettings{}},           // not numbers
+        {"window 800x600 extra\nframes\n", DisplaySettings{}},           // not one key, one value
+        {std::string("\0\xff\x01window", 9) + "\n", DisplaySettings{}},  // binary
+        {"window 800x600\r\nframes 120\r\n", window},  // written on another system
+    };
+    for (const Case& c : cases) {
+        const std::vector<uint8_t> bytes(c.text.begin(), c.text.end());
+        EXPECT_EQ(ParseDisplaySettings(bytes), c.expected) << c.text;
+    }
+    TempDir dir;
+    EXPECT_EQ(ReadDisplaySettings(dir.File("display.cfg")), DisplaySettings{});  // missing
+    dir.Write("display.cfg", std::string(5000, 'w'));                            // oversized
+    EXPECT_EQ(ReadDisplaySettings(dir.File("display.cfg")), DisplaySettings{});
+    WriteDisplaySettings(dir.File("display.cfg"), window);
+    EXPECT_EQ(ReadDisplaySettings(dir.File("display.cfg")), window);
+}
+
+}  // namespace
