@@ -1,7 +1,7 @@
 // Menu layout: builds the menu entries and the four screens from the remembered user settings,
 // the display modes and the map files (the join screen's rows: ui/server_rows.h). Every screen
-// starts closed; the
-// screen state returns to the main menu or stays where the flow left it (see BuildMenus).
+// starts closed; the screen state returns to the main menu or stays where the flow left it (see
+// BuildMenus).
 #pragma once
 #include <string>
 #include <vector>
