@@ -1,8 +1,10 @@
 // The client's receive handler fed arbitrary datagrams on the host of a game in progress; the
-// per-player tables must stay aligned and every index they hold must stay inside them.
+// per-player tables must stay aligned and every index they hold must stay inside them. Presence
+// tails after "my_ip" give a row with a readable record or none.
 #include "fuzz_net_state.h"
 #include "net/client_receive.h"
 #include "net/client_session.h"
+#include "ui/server_rows.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ManualClock clock(1000);
@@ -29,6 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(players.size() <= static_cast<size_t>(kMaxPlayers));
         Require(game.play.muzzleModels.size() == players.size());
         Require(client.foundServers.size() <= kMaxFoundServers);
+        for (const tfoundserver& server : client.foundServers) {
+            if (server.presence) {
+                const tserverpresence& game = *server.presence;
+                Require(game.gameType <= kTeamDeathMatch && game.limit <= kMaxPlayers);
+                Require(game.players + game.bots <= game.limit);
+            }
+            Require(!ServerRowText(server).empty());
+        }
         Require(client.messageLog.count >= 0 && client.messageLog.count <= 9);
         for (const tbullet& bullet : game.play.bullets) {
             Require(bullet.ownerIndex >= 0 &&

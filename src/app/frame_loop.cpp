@@ -5,12 +5,13 @@
 #include "app/hud_feed.h"
 #include "net/client_session.h"
 #include "net/net_frame.h"
+#include "net/net_io.h"
 #include "net/server.h"
 #include "ui/input_poll.h"
 #include "ui/menu_build.h"
-#include "ui/menu_layout.h"
 #include "ui/menu_requests.h"
 #include "ui/screen_flow.h"
+#include "ui/server_rows.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ void TwoSecondNetworkCheck(Game& game, uint32_t now) {
     FrameTiming& timing = game.frame;
     if (Elapsed(now, timing.networkCheckTime) <= kCheckPeriod) return;
     RunNetworkHousekeeping(game);
-    RefreshServerRows(game.menus, game.client);
+    RefreshServerRows(game.menus, game.client, now);
     timing.networkCheckTime = now;
 }
 
@@ -111,7 +112,7 @@ bool MenuFrame(Game& game, uint32_t now) {
 
 void DrainReceivedDatagrams(Game& game) {
     DrainNetwork(game);
-    RefreshServerRows(game.menus, game.client);
+    RefreshServerRows(game.menus, game.client, NetNow(game));
 }
 
 float DecayAxis(float value, float step) {

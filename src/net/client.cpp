@@ -6,9 +6,11 @@ bool IsConnected(const Session& session) {
     return session.state.connected;
 }
 
-std::vector<std::string> FoundServerAddresses(const Client& client) {
-    std::vector<std::string> addresses;
-    for (const tfoundserver& server : client.foundServers)
-        addresses.push_back(server.address.Text());
-    return addresses;
+tlistsilence WhyNoServerIsListed(const Client& client, uint32_t now) {
+    if (!client.foundServers.empty() || now - client.listeningSince < kListSilenceMs)
+        return tlistsilence::kNotSilent;
+    // Without our port nothing can be heard, whatever the interfaces.
+    if (!client.clientPortOpen) return tlistsilence::kClientPortTaken;
+    if (!client.broadcastInterface) return tlistsilence::kNoBroadcastInterface;
+    return tlistsilence::kNothingHeard;
 }

@@ -9,12 +9,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "net/level_link.h"
 #include "net/message_log.h"
+#include "net/presence.h"
 #include "net/wire_codec.h"
 #include "world/geom_object.h"
 
@@ -30,7 +32,14 @@ struct tbulletimpact {
 struct tfoundserver {
     tshortstring<16> address;
     uint32_t lastHeard = 0;
+    // What the game is; nothing when the server sent a bare "my_ip" or a record we cannot read.
+    std::optional<tserverpresence> presence;
 };
+
+// Why the join list is empty, once it has been for kListSilenceMs.
+enum class tlistsilence { kNotSilent, kClientPortTaken, kNoBroadcastInterface, kNothingHeard };
+// Longer than the two seconds between presences, so a game on the LAN shows before any excuse.
+inline constexpr uint32_t kListSilenceMs = 3000;
 
 inline constexpr size_t kMaxFoundServers = 21;
 // Bounds of the lists the game loop consumes; the oldest entry goes first.
@@ -68,6 +77,11 @@ struct Client {
 
     std::vector<tfoundserver> foundServers;
     bool serverListChanged = false;
+    // What the list needs to explain its silence: whether the client port was ours to bind, since
+    // when we listen, and whether a broadcast can reach this machine at all (checked every 2 s).
+    bool clientPortOpen = false;
+    uint32_t listeningSince = 0;
+    bool broadcastInterface = true;
     tmessagelog messageLog;
 
     // What the network cannot do itself: load a map, frame the views (installed by the program).
@@ -77,6 +91,5 @@ struct Client {
 // The client is in a running game (the program's `connected` flag).
 bool IsConnected(const Session& session);
 
-// The addresses of the servers heard lately, in the order they were first heard: the join
-// screen's rows.
-std::vector<std::string> FoundServerAddresses(const Client& client);
+// Why no server is listed at `now`; kNotSilent while servers are listed or the silence is young.
+tlistsilence WhyNoServerIsListed(const Client& client, uint32_t now);

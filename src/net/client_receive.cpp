@@ -33,14 +33,18 @@ void OnPresence(Session& session, const Datagram& datagram) {
     uint32_t now = NetNow(session);
     tshortstring<16> address;
     address.Assign(datagram.fromAddress);
+    std::optional<tserverpresence> presence = ParsePresence(datagram.bytes);
     for (tfoundserver& server : client.foundServers) {
         if (server.address == address) {
             server.lastHeard = now;
+            // Only a changed row is rebuilt: a rebuild scrolls the list back to the top.
+            if (server.presence != presence) client.serverListChanged = true;
+            server.presence = presence;
             return;
         }
     }
     if (client.foundServers.size() >= kMaxFoundServers) return;  // no room: ignored
-    client.foundServers.push_back({address, now});
+    client.foundServers.push_back({address, now, presence});
     client.serverListChanged = true;
 }
 

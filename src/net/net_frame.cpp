@@ -18,6 +18,9 @@ bool OpenNetworkPorts(Session& session) {
     if (!network) return false;
     bool server = network->Listen(kServerPort);
     bool client = network->Listen(kClientPort);
+    session.client.clientPortOpen = client;
+    session.client.listeningSince = NetNow(session);
+    session.client.broadcastInterface = network->HasBroadcastInterface();
     return server && client;
 }
 
@@ -41,6 +44,8 @@ void DrainNetwork(Session& session) {
 void RunNetworkHousekeeping(Session& session) {
     if (session.state.hosting && !session.client.loadedMap.empty()) BroadcastPresence(session);
     ExpireFoundServers(session.client, NetNow(session));
+    if (session.services.network)
+        session.client.broadcastInterface = session.services.network->HasBroadcastInterface();
 }
 
 void RequestSpawnsUntilConfirmed(Session& session) {

@@ -28,4 +28,7 @@ class Network {
     virtual void Broadcast(uint16_t port, std::span<const uint8_t> bytes) = 0;
     // The next datagram that arrived on `port`, if any.
     virtual std::optional<Datagram> Receive(uint16_t port) = 0;
+    // Whether a broadcast can leave this machine: some interface is up, not the loopback, able
+    // to broadcast and has an IPv4 address. An in-memory network always can.
+    virtual bool HasBroadcastInterface() const { return true; }
 };

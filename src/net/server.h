@@ -90,6 +90,7 @@ void ConfirmRemoval(Session& session, int32_t departedId, int32_t senderId);
 // A player that joined again under `newId` owes the confirmations it owed as `oldId`.
 void HandOverConfirmations(Server& server, int32_t oldId, int32_t newId);
 void SendPlayerDeleted(Session& session, int32_t departedId, int32_t recipientId);
+// "my_ip" with the record of the hosted game (net/presence.h), to every client port on the LAN.
 void BroadcastPresence(Session& session);
 void CloseServer(Session& session);
 // The host leaves its own game: the other players are told, and the server stops listening, so

@@ -4,6 +4,7 @@
 #include "game/flags.h"
 #include "net/messages.h"
 #include "net/net_io.h"
+#include "net/presence.h"
 #include "net/server.h"
 #include "net/session.h"
 
@@ -101,7 +102,8 @@ void SendPlayerDeleted(Session& session, int32_t departedId, int32_t recipientId
 
 void BroadcastPresence(Session& session) {
     if (session.services.network)
-        session.services.network->Broadcast(kClientPort, kPresenceBroadcast);
+        session.services.network->Broadcast(kClientPort,
+                                            BuildPresence(DescribeHostedGame(session.server)));
 }
 
 void CloseServer(Session& session) {

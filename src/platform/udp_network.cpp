@@ -84,6 +84,19 @@ std::optional<Datagram> UdpNetwork::Receive(uint16_t port) {
     return Datagram{text, std::vector<uint8_t>(buffer.begin(), buffer.begin() + received)};
 }
 
+bool UdpNetwork::HasBroadcastInterface() const {
+    ifaddrs* interfaces = nullptr;
+    if (getifaddrs(&interfaces) != 0) return false;
+    bool found = false;
+    for (const ifaddrs* entry = interfaces; entry && !found; entry = entry->ifa_next) {
+        const unsigned flags = entry->ifa_flags;
+        found = entry->ifa_addr && entry->ifa_addr->sa_family == AF_INET && (flags & IFF_UP) &&
+                (flags & IFF_BROADCAST) && !(flags & IFF_LOOPBACK);
+    }
+    freeifaddrs(interfaces);
+    return found;
+}
+
 std::vector<std::string> LocalAddresses() {
     std::vector<std::string> addresses;
     ifaddrs* interfaces = nullptr;

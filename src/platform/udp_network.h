@@ -21,6 +21,7 @@ class UdpNetwork final : public Network {
     void SendTo(const std::string& address, uint16_t port, std::span<const uint8_t> bytes) override;
     void Broadcast(uint16_t port, std::span<const uint8_t> bytes) override;
     std::optional<Datagram> Receive(uint16_t port) override;
+    bool HasBroadcastInterface() const override;
 
   private:
     void SendFromSocket(uint32_t addressNetworkOrder, uint16_t port,

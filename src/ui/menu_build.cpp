@@ -1,11 +1,11 @@
 #include "ui/menu_build.h"
 
 #include "base/main_window.h"
-#include "net/client.h"
 #include "ui/frontend.h"
 #include "ui/map_list.h"
 #include "ui/menu_layout.h"
 #include "ui/menu_textures.h"
+#include "ui/server_rows.h"
 
 namespace {
 
@@ -27,7 +27,6 @@ MenuSources SourcesOf(Frontend& frontend, MenuVariant variant) {
         sources.currentScreen = {window->ScreenWidth(), window->ScreenHeight()};
     }
     sources.mapNames = ListMapFiles(frontend.paths.mapsDir);
-    sources.serverAddresses = FoundServerAddresses(frontend.client);
     sources.showBots = frontend.tuning.SHOW_BOTS != 0;
     return sources;
 }
@@ -49,6 +48,8 @@ void BuildMenus(Frontend& frontend, MenuVariant variant) {
     }
     if (client.width <= 0 || client.height <= 0) client = ClientSize{};
     BuildMenuScreens(frontend.menus, SourcesOf(frontend, variant));
+    const uint32_t now = frontend.services.clock ? frontend.services.clock->Ticks() : 0;
+    SetServerRows(frontend.menus, frontend.client, now);
     // The in-game variant is built as a level starts: play takes the screen.
     if (variant == MenuVariant::InGame) frontend.menus.screenState = kPlaying;
 }

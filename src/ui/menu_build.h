@@ -2,8 +2,8 @@
 // screens of a running game from its user settings, display modes and map files. Called at
 // start-up (main-menu variant) and at every level start (in-game variant, as the level start's
 // menu rebuild); the screens' contents return to what the settings say. The join screen's server
-// rows are the client's found servers, at a rebuild as whenever that list changes (SetServerRows,
-// ui/menu_layout.h).
+// rows are the client's found servers, at a rebuild as whenever that list changes
+// (ui/server_rows.h).
 #pragma once
 #include "ui/menus.h"
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "net/client.h"
 #include "ui/options.h"
 #include "ui/select_list.h"
 
@@ -108,8 +107,8 @@ void BuildJoin(tgnetwork& screen, const MenuSources& sources) {
     screen.playerName.active = true;
     screen.addressLabel = Label("Server ip", -0.2f, 0.3f);
     screen.address = Edit(sources.serverAddress, 0.0f, 0.3f, sources.client);
-    screen.servers = MakeSelect(-0.4f, 0.2f, 0.8f, 0.4f);
-    SetSelectItems(screen.servers, sources.serverAddresses);
+    // As wide as the panel allows: a row says what each game is.
+    screen.servers = MakeSelect(-0.47f, 0.2f, 0.94f, 0.4f);
     screen.team =
         MakeOptionList("Team", -0.2f, -0.25f, 0.4f, {"Blue", "Red"}, 0, ListStyle::Wrapping);
     screen.connect = Button("Connect", 0.2f, kButtonRowY, 0.3f, sources.client);
@@ -171,14 +170,4 @@ void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,
         screen.detail = Label(detail, -0.36f, 0.05f);
     }
     screen.ok = Button("OK", -0.15f, -0.12f, 0.3f, client);
-}
-
-void SetServerRows(Menus& menus, const std::vector<std::string>& addresses) {
-    SetSelectItems(menus.join.servers, addresses);
-}
-
-void RefreshServerRows(Menus& menus, Client& client) {
-    if (!client.serverListChanged) return;
-    client.serverListChanged = false;
-    SetServerRows(menus, FoundServerAddresses(client));
 }

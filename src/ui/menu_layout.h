@@ -1,6 +1,7 @@
 // Menu layout: builds the menu entries and the four screens from the remembered user settings,
-// the display modes, the map files and the discovered servers. Every screen starts closed; the
-// screen state returns to the main menu or stays where the flow left it (see BuildMenus).
+// the display modes and the map files (the join screen's rows: ui/server_rows.h). Every screen
+// starts closed; the screen state returns to the main menu or stays where the flow left it (see
+// BuildMenus).
 #pragma once
 #include <string>
 #include <vector>
@@ -8,8 +9,6 @@
 #include "config/display_modes.h"
 #include "config/display_settings.h"
 #include "ui/menus.h"
-
-struct Client;
 
 // Everything the screens are filled from.
 struct MenuSources {
@@ -24,7 +23,6 @@ struct MenuSources {
     tdisplaymode currentScreen;
     DisplaySettings display;
     std::vector<std::string> mapNames;
-    std::vector<std::string> serverAddresses;
     bool showBots = false;
 };
 
@@ -45,8 +43,3 @@ inline constexpr const char* kNoMapFilesText =
 // The message box with `text`: the small box for a line alone, a wider one with a `detail` line.
 void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,
                       const std::string& detail);
-
-// Fills the join screen's server list (rows 0.05 apart, scrolled to the top).
-void SetServerRows(Menus& menus, const std::vector<std::string>& addresses);
-// Rebuilds those rows when the list of servers the client heard has changed.
-void RefreshServerRows(Menus& menus, Client& client);

@@ -2,12 +2,15 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 
+#include "net/client.h"
 #include "ui/frontend.h"
 #include "ui/menu_actions.h"
 #include "ui/menu_forms.h"
 #include "ui/menu_layout.h"
 #include "ui/options.h"
+#include "ui/server_rows.h"
 
 namespace {
 
@@ -17,6 +20,13 @@ constexpr const char* kSettingsNotSavedText =
 constexpr const char* kCheckWriteAccessText =
     "\xCF\xF0\xEE\xE2\xE5\xF0\xFC\xF2\xE5 \xEF\xF0\xE0\xE2\xE0 \xED\xE0 "
     "\xE7\xE0\xEF\xE8\xF1\xFC: ";
+
+void ShowGameFullMessage(Menus& menus, const tfoundserver& server) {
+    const tserverpresence& game = *server.presence;
+    ShowMenuMessage(menus, "This game is full.",
+                    game.gameName.Text() + " has " + std::to_string(game.players + game.bots) +
+                        " of " + std::to_string(game.limit) + " places taken; pick another.");
+}
 
 void ApplyChosenOptions(Frontend& frontend) {
     try {
@@ -41,6 +51,11 @@ void RunMenuRequest(Frontend& frontend, MenuRequest request) {
             const ConnectForm form = ReadConnectForm(frontend.menus.join);
             frontend.userSettings.playerName.Assign(CutText(frontend.menus.join.playerName.text));
             frontend.userSettings.serverAddress.Assign(form.address);
+            // The server would drop the join without a word; the player would wait for nothing.
+            if (const tfoundserver* full = FullServerAt(frontend.client, form.address)) {
+                ShowGameFullMessage(frontend.menus, *full);
+                break;
+            }
             ConnectFromMenu(frontend, form);
             break;
         }

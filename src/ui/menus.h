@@ -53,6 +53,9 @@ struct tgnetwork : tgform {
     tselectoption playerLabel, addressLabel;
     tgedit playerName, address;
     tselect servers;
+    std::vector<std::string> rowAddresses;  // the server of each row of `servers`
+    // Lines inside the empty list that say why nothing is heard (ui/server_rows.h).
+    std::vector<tselectoption> silenceLines;
     tglist team;
     tgbutton connect, cancel;
     uint8_t focus = kNoFocus;

@@ -41,7 +41,8 @@ MenuRequest ClickJoin(Menus& menus, PixelPoint pointer) {
     // Only a click on the list copies its row: a click elsewhere must not undo a typed address.
     const bool inList = Click(screen.servers, pointer, menus.client);
     const int32_t row = screen.servers.selected;
-    if (inList && row >= 0) screen.address.text = screen.servers.items[row].label;
+    if (inList && row >= 0 && static_cast<size_t>(row) < screen.rowAddresses.size())
+        screen.address.text = screen.rowAddresses[static_cast<size_t>(row)];
     return MenuRequest::None;
 }
 

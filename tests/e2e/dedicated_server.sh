@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The dedicated server: `zarnok --server` with two bots, in a network namespace of its own and
-# with no display. A real game in a second namespace finds it in the join screen's list and
-# joins; standing still, it sees the bots move. A kill shows in the server's output and in the
-# player's statistics table. SIGTERM closes the server: exit 0, its log.txt holds the traffic,
+# with no display. A real game in a second namespace finds it in the join screen's list (before
+# the server starts, the empty list says why; then the server's row names the game, its map,
+# type and players) and joins; standing still, it sees the bots move. A kill shows in the
+# server's output and in the player's statistics table. SIGTERM closes the server: exit 0, its log.txt holds the traffic,
 # and the player is told. A bad option is refused in one line with exit 2.
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
@@ -43,21 +44,34 @@ status=0
 server_ns="zk_server_$$"
 guest_ns="zk_server_guest_$$"
 link_namespaces "$server_ns" "$guest_ns"
+
+# Before any server runs, the player's join screen explains its empty list.
+(cd "$guest_dir" && exec ip netns exec "$guest_ns" nice -n 10 "$zarnok") &
+guest_pid=$!
+window=$(wait_window "$guest_pid") || fail "no window for the player"
+xdotool windowfocus "$window" 2>/dev/null || true
+read -r width height < <(xdotool getdisplaygeometry)
+wait_until_still "$shots/guest.start.png"
+click_at 0 0.05  # main menu: join a network game
+_explained() {
+    shot "$shots/guest.empty.png"
+    [ "$(list_text_width "$shots/guest.empty.png" 3)" -gt $((width / 6)) ]
+}
+poll _explained || fail "the empty list said nothing"
+click_at 0.1 -0.41  # "Cancel"
+wait_until_still "$shots/guest.start.png"
+
 (cd "$server_dir" && exec ip netns exec "$server_ns" env -u DISPLAY "$zarnok" --server \
     --map bot_range.map --bots 2 --frags 99 --name "LAN server" >out.txt 2>err.txt) &
 server_pid=$!
 poll grep -q '"LAN server" on 10.77.0.1' "$server_dir/out.txt" ||
     fail "the server did not start: $(cat "$server_dir/out.txt" "$server_dir/err.txt")"
-
-(cd "$guest_dir" && exec ip netns exec "$guest_ns" nice -n 10 "$zarnok") &
-guest_pid=$!
-window=$(wait_window "$guest_pid") || fail "no window for the player"
-xdotool windowfocus "$window" 2>/dev/null || true
-sleep 2
 join_host "$shots/guest"
+# The row said what the game is, not just its address: far wider than "10.77.0.1".
+[ "$(list_text_width "$shots/guest.chosen.png")" -gt $((width / 6)) ] ||
+    fail "the server's row holds no more than its address"
 poll grep -q 'joined from 10.77.0.2' "$server_dir/out.txt" ||
     fail "the server did not announce the join: $(cat "$server_dir/out.txt")"
-read -r width height < <(xdotool getdisplaygeometry)
 
 # Standing still, the player sees the scene change: the bots walk.
 scene "$shots/guest.joined.png" "$shots/guest_bots.scene.png"

@@ -23,6 +23,15 @@ join_host() {
     shot "$shots.joined.png"
 }
 
+# The width in pixels of the white text in the join screen's list on screenshot $1, from its
+# first row down to row $2 (1 when there is none).
+list_text_width() {
+    local rows=${2:-1}
+    convert "$1" -crop "$(awk -v w="$width" -v h="$height" -v n="$rows" \
+        'BEGIN { printf "%dx%d+%d+%d", w * 0.47, h * 0.025 * n, w * 0.265, h * 0.4 }')" +repage \
+        -fill black +opaque white -trim -format '%w' info:
+}
+
 # The HUD's letters alone (pure white, red and blue) in a region: neither the panel behind them
 # nor the scene through it counts.
 hud_text() {

@@ -80,8 +80,8 @@ TEST_F(MenuInputTest, ALevelStartKeepsTheHeardServersOnTheJoinScreen) {
     BuildMenus(game, MenuVariant::InGame);
     const std::vector<tselectoption>& rows = game.menus.join.servers.items;
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].label, "10.0.0.9");
-    EXPECT_EQ(rows[1].label, "10.0.0.12");
+    EXPECT_EQ(rows[0].label, "10.0.0.12");
+    EXPECT_EQ(rows[1].label, "10.0.0.9");
 }
 
 TEST_F(MenuInputTest, BuildFillsScreensFromTheGame) {

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "net/client.h"
 #include "ui/menu_forms.h"
 #include "ui/menu_layout.h"
 #include "ui/screen_mouse.h"
 #include "ui/select_list.h"
+#include "ui/server_rows.h"
 
 namespace {
 
@@ -33,7 +35,6 @@ MenuSources Sources(MenuVariant variant = MenuVariant::Main) {
     sources.displayModes = {{640, 480}, {1024, 768}, {1280, 1024}};
     sources.currentScreen = {1280, 1024};
     sources.mapNames = {"a.map", "b.map", "c.map"};
-    sources.serverAddresses = {"10.0.0.5", "10.0.0.9"};
     return sources;
 }
 
@@ -210,9 +211,17 @@ TEST_F(ScreenFlowTest, OptionsArrowClickChangesTheVolumeAndOkAsksToApply) {
 }
 
 TEST_F(ScreenFlowTest, JoinScreenCopiesAServerRowAndConnectsWithTheLoopbackWhenEmpty) {
+    Client client;
+    for (const char* address : {"10.0.0.5", "10.0.0.9"}) {
+        client.foundServers.emplace_back();
+        client.foundServers.back().address.Assign(address);
+    }
+    client.foundServers[1].presence = tserverpresence{};
+    client.foundServers[1].presence->gameName.Assign("Zed");
+    SetServerRows(menus, client, 0);
     OpenScreen(menus, Overlay::Join);
     tgnetwork& join = menus.join;
-    ClickAt(AtNdc(join.servers.x + 0.1f, join.servers.y - 0.07f));  // row 1
+    ClickAt(AtNdc(join.servers.x + 0.1f, join.servers.y - 0.07f));  // row 1: the named game
     EXPECT_EQ(join.address.text, "10.0.0.9");
 
     ClickAt(Centre(join.address));

@@ -46,6 +46,9 @@ void DrawJoin(const WidgetPainter& painter, tgnetwork& screen) {
     Draw(painter, screen.addressLabel);
     Draw(painter, screen.team);
     Draw(painter, screen.servers);
+    if (screen.servers.items.empty()) {
+        for (tselectoption& line : screen.silenceLines) Draw(painter, line);
+    }
     Draw(painter, screen.connect);
     Draw(painter, screen.cancel);
 }
