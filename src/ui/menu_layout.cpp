@@ -84,11 +84,10 @@ void BuildOptions(tgoptions& screen, const MenuSources& sources) {
     screen.volume =
         MakeOptionList("Sound volume", -0.45f, 0.15f, 0.9f, volumes,
                        IndexOf(volumes, volume, IndexOf(volumes, "100%", 0)), ListStyle::Options);
-    std::vector<std::string> displays = {"Full screen", "Window 800x600", "Window 1024x768",
-                                         "Window 1280x720", "Window 1600x900"};
+    std::vector<std::string> displays = {"Off", "800x600", "1024x768", "1280x720", "1600x900"};
     const std::string display = DisplayText(sources.display);
     if (IndexOf(displays, display, -1) < 0) displays.push_back(display);
-    screen.display = MakeOptionList("Display", -0.45f, 0.05f, 0.9f, displays,
+    screen.display = MakeOptionList("Window", -0.45f, 0.05f, 0.9f, displays,
                                     IndexOf(displays, display, 0), ListStyle::Options);
     std::vector<std::string> limits = {"Vsync", "30", "60", "120", "Off"};
     const std::string limit = FrameLimitText(sources.display);

@@ -21,12 +21,9 @@ int32_t DetailLevelOf(const std::string& entry, int32_t current) {
     return current;
 }
 
-// "Window 1024x768" -> a window of that size; "Full screen" (or anything else) -> full screen.
-void ReadDisplayChoice(const std::string& entry, DisplaySettings& display) {
-    const std::string prefix = "Window ";
+// "1024x768" -> a window of that size; "Off" (or anything else) -> full screen.
+void ReadDisplayChoice(const std::string& size, DisplaySettings& display) {
     display.windowed = false;
-    if (!entry.starts_with(prefix)) return;
-    const std::string size = entry.substr(prefix.size());
     const size_t by = size.find('x');
     const auto width = ParseInt32(std::string_view(size).substr(0, by));
     const auto height =
@@ -51,9 +48,8 @@ void ReadFrameLimitChoice(const std::string& entry, DisplaySettings& display) {
 }  // namespace
 
 std::string DisplayText(const DisplaySettings& settings) {
-    if (!settings.windowed) return "Full screen";
-    return "Window " + std::to_string(settings.windowWidth) + "x" +
-           std::to_string(settings.windowHeight);
+    if (!settings.windowed) return "Off";
+    return std::to_string(settings.windowWidth) + "x" + std::to_string(settings.windowHeight);
 }
 
 std::string FrameLimitText(const DisplaySettings& settings) {

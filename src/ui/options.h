@@ -1,5 +1,5 @@
 // ApplyOptions: takes the options screen's chosen entries ("110%", "1024x768", "Medium", "80%",
-// "Window 1024x768", "Vsync"), stores them in the user settings and the display settings,
+// "1024x768", "Vsync"), stores them in the user settings and the display settings,
 // switches the display mode when the resolution changed, shows the window as chosen, and writes
 // conf2.cfg and display.cfg. Called by the options screen when the user accepts it.
 #pragma once
@@ -14,7 +14,7 @@ struct OptionsChoice {
     std::string resolution;   // "800x600"
     std::string detail;       // "Low", "Medium", "High"
     std::string volume;       // "0%".."100%"
-    std::string display;      // "Full screen", "Window 1024x768"
+    std::string display;      // the window: "Off" (full screen), "1024x768"
     std::string frames;       // "Vsync", "Off", "60"
 };
 

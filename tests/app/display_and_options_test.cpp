@@ -85,8 +85,7 @@ struct ApplyOptionsTest : ::testing::Test {
 
 TEST_F(ApplyOptionsTest, StoresTheChoicesAndWritesTheFile) {
     game.tuning.configMouseSencX = 0.02f;
-    EXPECT_TRUE(
-        ApplyOptions(game, {"150%", "1280x1024", "Medium", "30%", "Window 1024x768", "30"}));
+    EXPECT_TRUE(ApplyOptions(game, {"150%", "1280x1024", "Medium", "30%", "1024x768", "30"}));
     EXPECT_EQ(game.userSettings.mouseSensitivity, 150);
     EXPECT_EQ(game.userSettings.detailLevel, 1);
     EXPECT_EQ(game.userSettings.soundVolume, 30);
@@ -104,7 +103,7 @@ TEST_F(ApplyOptionsTest, StoresTheChoicesAndWritesTheFile) {
 }
 
 TEST_F(ApplyOptionsTest, NewResolutionSwitchesModeResizesAndKeepsRendering) {
-    ApplyOptions(game, {"100%", "800x600", "Low", "100%", "Full screen", "Vsync"});
+    ApplyOptions(game, {"100%", "800x600", "Low", "100%", "Off", "Vsync"});
     EXPECT_EQ(game.userSettings.screenWidth, 800);
     EXPECT_EQ(game.userSettings.screenHeight, 600);
     EXPECT_EQ(game.userSettings.detailLevel, 2);
@@ -116,7 +115,7 @@ TEST_F(ApplyOptionsTest, NewResolutionSwitchesModeResizesAndKeepsRendering) {
 }
 
 TEST_F(ApplyOptionsTest, UnknownEntriesKeepTheCurrentValues) {
-    ApplyOptions(game, {"", "9999x9999", "Ultra", "loud", "Window 12", "fast"});
+    ApplyOptions(game, {"", "9999x9999", "Ultra", "loud", "12x", "fast"});
     EXPECT_EQ(game.display, DisplaySettings{});
     EXPECT_EQ(game.userSettings.mouseSensitivity, 100);
     EXPECT_EQ(game.userSettings.screenWidth, 1280);

@@ -81,7 +81,7 @@ _bots_move() {
     scene "$shots/guest_bots.png" "$shots/guest_bots.scene.png"
     [ "$(differing "$shots/guest_before.scene.png" "$shots/guest_bots.scene.png")" -gt 200 ]
 }
-poll _bots_move || fail "standing still, the player saw nothing move"
+E2E_TIMEOUT=$((E2E_TIMEOUT * 2)) poll _bots_move || fail "standing still, the player saw nothing move"
 
 # A kill: the server prints it, and the player's statistics table (held open) counts it.
 xdotool keydown Tab
