@@ -119,6 +119,25 @@ link_namespaces() {
     ip netns exec "$b" ip route add default dev "$link_b"
 }
 
+# Namespaces $2... as machines 10.77.0.1, 10.77.0.2, ... on one LAN: each joined by a veth pair
+# to a bridge inside namespace $1, which nothing else reaches.
+bridge_namespaces() {
+    local lan=$1 n=0 ns
+    shift
+    make_netns "$lan"
+    ip netns exec "$lan" ip link add zkbr type bridge
+    ip netns exec "$lan" ip link set zkbr up
+    for ns in "$@"; do
+        n=$((n + 1))
+        make_netns "$ns"
+        ip link add "zkm$n$$" netns "$ns" type veth peer name "zkp$n$$" netns "$lan"
+        ip netns exec "$lan" ip link set "zkp$n$$" master zkbr up
+        ip netns exec "$ns" ip addr add "10.77.0.$n/24" dev "zkm$n$$"
+        ip netns exec "$ns" ip link set "zkm$n$$" up
+        ip netns exec "$ns" ip route add default dev "zkm$n$$"
+    done
+}
+
 # Starts an X server of its own (a second screen); prints its display name. Its process id goes
 # to the file $1 so that the caller can stop it.
 start_private_display() {
