@@ -39,13 +39,13 @@ HudPictures Pictures(const MenuPictures& pictures) {
 }  // namespace
 
 void StepHudState(Game& game) {
-    UpdateHudState(game.hud, game.frame.now, game.client.clientSettings,
-                   TableEntries(game.play.players));
+    CopyTableEntries(game.play.players, game.hud.table);
+    UpdateHudState(game.hud, game.frame.now, game.client.clientSettings, game.hud.table);
 }
 
 HudInput GatherHudInput(Game& game) {
     const Client& client = game.client;
-    game.hud.table = TableEntries(game.play.players);
+    CopyTableEntries(game.play.players, game.hud.table);
     const tgamesettings& settings = client.clientSettings;
     const tmessagelog& log = client.messageLog;
     return HudInput{

@@ -55,10 +55,15 @@ struct MatchPlayer {
     BotMemory bot;
 };
 
-// The players' table entries, in slot order.
+// The players' table entries, in slot order, into `entries` (its storage reused frame to frame).
+inline void CopyTableEntries(std::span<const MatchPlayer> players,
+                             std::vector<tplayerinfo>& entries) {
+    entries.clear();
+    for (const MatchPlayer& player : players) entries.push_back(player.entry);
+}
 inline std::vector<tplayerinfo> TableEntries(std::span<const MatchPlayer> players) {
     std::vector<tplayerinfo> entries;
-    for (const MatchPlayer& player : players) entries.push_back(player.entry);
+    CopyTableEntries(players, entries);
     return entries;
 }
 

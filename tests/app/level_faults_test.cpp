@@ -48,10 +48,7 @@ TEST(LevelFaults, AMapThatCannotBePlayedIsToldWithItsCause) {
             settings.mapName.Assign("bad.map");
             const std::vector<tplayerinfo> table = {Human(1, "Host", "10.0.0.1"),
                                                     Human(game.client.localPlayer.id, "Me", "")};
-            UDPServClUDPRead(game, {"10.0.0.1", [&] {
-                                        const tdatagram d = BuildJoinAccepted(table, settings);
-                                        return std::vector<uint8_t>(d.begin(), d.end());
-                                    }()});
+            UDPServClUDPRead(game, From("10.0.0.1", BuildJoinAccepted(table, settings)));
         } else {
             NewGameForm form;
             form.maps = c.maps;

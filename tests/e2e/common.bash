@@ -228,3 +228,35 @@ _remove_scratch_folder() {
     cleanup_netns
     rm -rf "$work"
 }
+
+# A test of several machines on a LAN: its arguments, the check that namespaces are permitted, a
+# copy of the run folder per machine named in "$@" ($work/<name>), the screenshots folder
+# ($shots), and at exit the end of every process in $pids and of $xvfb_pid, the namespaces and
+# $work.
+start_lan_test() {
+    take_test_arguments "$1" "$2"
+    shift 2
+    require_netns
+    work=$(mktemp -d)
+    shots=${ZARNOK_SHOTS:-$work/shots}
+    mkdir -p "$shots"
+    local machine
+    for machine in "$@"; do
+        mkdir -p "$work/$machine"
+        cp -r "$run_folder"/. "$work/$machine"/
+        rm -f "$work/$machine/log.txt"
+    done
+    NAMESPACES=()
+    pids=()
+    xvfb_pid=""
+    trap _end_lan_test EXIT
+}
+_end_lan_test() {
+    local p
+    for p in "${pids[@]:-}"; do
+        [ -n "$p" ] && kill -KILL "$p" 2>/dev/null || true
+    done
+    [ -n "$xvfb_pid" ] && kill -TERM "$xvfb_pid" 2>/dev/null || true
+    cleanup_netns
+    rm -rf "$work"
+}

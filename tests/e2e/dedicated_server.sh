@@ -9,31 +9,13 @@ set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/common.bash"
 source "$here/lan_screens.bash"
-take_test_arguments "$@"
-require_netns
-server_dir=$(mktemp -d)
-guest_dir=$(mktemp -d)
-shots=${ZARNOK_SHOTS:-$guest_dir/shots}
-mkdir -p "$shots"
-NAMESPACES=()
-server_pid=""
-guest_pid=""
-cleanup() {
-    for p in "$server_pid" "$guest_pid"; do
-        [ -n "$p" ] && kill -KILL "$p" 2>/dev/null || true
-    done
-    cleanup_netns
-    rm -rf "$server_dir" "$guest_dir"
-}
-trap cleanup EXIT
+start_lan_test "$1" "$2" server guest
+server_dir=$work/server
+guest_dir=$work/guest
 counter() { awk -v label="$2" '$1 == label { print $2 }' "$1"; }
 
-for dir in "$server_dir" "$guest_dir"; do
-    cp -r "$run_folder"/. "$dir"/
-    rm -f "$dir/log.txt"
-    # The test arena of the LAN match, where bots walk out to the players.
-    cp "$here/bot_range.map" "$dir/maps/"
-done
+# The test arena of the LAN match, where bots walk out to the players.
+for dir in "$server_dir" "$guest_dir"; do cp "$here/bot_range.map" "$dir/maps/"; done
 
 status=0
 (cd "$server_dir" && env -u DISPLAY "$zarnok" --server --bots 9 >/dev/null 2>bad.txt) ||
@@ -48,6 +30,7 @@ link_namespaces "$server_ns" "$guest_ns"
 # Before any server runs, the player's join screen explains its empty list.
 (cd "$guest_dir" && exec ip netns exec "$guest_ns" nice -n 10 "$zarnok") &
 guest_pid=$!
+pids+=("$guest_pid")
 window=$(wait_window "$guest_pid") || fail "no window for the player"
 xdotool windowfocus "$window" 2>/dev/null || true
 read -r width height < <(xdotool getdisplaygeometry)
@@ -64,6 +47,7 @@ wait_until_still "$shots/guest.start.png"
 (cd "$server_dir" && exec ip netns exec "$server_ns" env -u DISPLAY "$zarnok" --server \
     --map bot_range.map --bots 2 --frags 99 --name "LAN server" >out.txt 2>err.txt) &
 server_pid=$!
+pids+=("$server_pid")
 poll grep -q '"LAN server" on 10.77.0.1' "$server_dir/out.txt" ||
     fail "the server did not start: $(cat "$server_dir/out.txt" "$server_dir/err.txt")"
 join_host "$shots/guest"

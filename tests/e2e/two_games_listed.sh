@@ -6,24 +6,7 @@ set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/common.bash"
 source "$here/lan_screens.bash"
-take_test_arguments "$@"
-require_netns
-work=$(mktemp -d)
-shots=${ZARNOK_SHOTS:-$work/shots}
-mkdir -p "$shots" "$work/server" "$work/host" "$work/guest"
-NAMESPACES=()
-pids=()
-xvfb_pid=""
-cleanup() {
-    for p in "${pids[@]:-}"; do
-        [ -n "$p" ] && kill -KILL "$p" 2>/dev/null || true
-    done
-    [ -n "$xvfb_pid" ] && kill -TERM "$xvfb_pid" 2>/dev/null || true
-    cleanup_netns
-    rm -rf "$work"
-}
-trap cleanup EXIT
-for machine in server host guest; do cp -r "$run_folder"/. "$work/$machine"/; done
+start_lan_test "$1" "$2" server host guest
 bridge_namespaces "zk_lan_$$" "zk_srv_$$" "zk_host_$$" "zk_guest_$$"
 
 (cd "$work/server" && exec ip netns exec "zk_srv_$$" env -u DISPLAY "$zarnok" --server \
