@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/phrase.h"
 #include "ui/widgets.h"
 
 // Which menu is on screen. Overlay screens come in two values: over the main menu (lower) and
@@ -116,7 +117,8 @@ struct Menus {
     tgmes message;
 
     MenuPictures pictures;
-    bool cursorShown = true;  // as last told to the window
+    Language language = Language::kRussian;  // of every text and menu picture shown
+    bool cursorShown = true;                 // as last told to the window
 
     // Show frames at once, outside the frame loop, before a slow level load; set by the program
     // (drawing is not part of the core), absent in tests.
