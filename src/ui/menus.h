@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -101,6 +102,11 @@ struct ClickTracker {
     bool doublePress = false;  // the current press is a double click's second
 };
 
+// A message box's text and its second line (may be empty).
+struct MenuMessage {
+    std::string text, detail;
+};
+
 struct Menus {
     int32_t screenState = kMainMenu;
     MenuVariant variant = MenuVariant::Main;
@@ -115,6 +121,8 @@ struct Menus {
     tgnetwork join;
     tgnewgame newGame;
     tgmes message;
+    // Messages told while the box shows another: each shows when the one before is closed.
+    std::deque<MenuMessage> waitingMessages;
 
     MenuPictures pictures;
     Language language = Language::kRussian;  // of every text and menu picture shown
