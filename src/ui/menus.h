@@ -77,7 +77,8 @@ struct tgnewgame : tgform {
 // The one-button message box: a line, and a second one saying what to do when there is one.
 struct tgmes : tgform {
     tselectoption message;
-    tselectoption detail;  // empty: not drawn
+    tselectoption detail;      // empty: not drawn
+    tselectoption detailRest;  // what of the detail did not fit on its line; empty: not drawn
     tgbutton ok;
 };
 
