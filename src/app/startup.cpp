@@ -17,6 +17,7 @@
 
 void LoadSettings(Game& game) {
     MainWindow& window = *game.services.window;
+    UseContentPaths(game.world, game.paths);
     ReadConfig(game.paths.configFile, game.tuning);
     UserSettingsRead read =
         ReadUserSettings(game.paths.settingsFile, window.ScreenWidth(), window.ScreenHeight());

@@ -29,6 +29,7 @@
 #include "platform/hangup_signal.h"
 #include "platform/input_devices.h"
 #include "platform/openal_audio.h"
+#include "platform/program_places.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_window.h"
@@ -111,6 +112,7 @@ int RunGame() {
     splash->Show();
     if (!window.Create()) return FailStartUp("cannot create the window: " + window.Error());
     try {
+        game->paths = PlacesOfThisRun();
         LoadSettings(*game);
     } catch (const std::exception& error) {
         return FailStartUp(error.what());
