@@ -7,6 +7,7 @@
 #include "base/load_error.h"
 #include "game/view_cameras.h"
 #include "net/wire_records.h"
+#include "ui/map_list.h"
 #include "ui/menu_actions.h"
 #include "ui/menu_build.h"
 #include "world/bullet_model.h"
@@ -26,8 +27,8 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
     hooks.drawLoadingScreen = [&game] { ShowLoadingFrame(game); };
     try {
         if (!StartLevel(game.world, *game.services.gpu, game.random, settings,
-                        game.paths.mapsDir / mapName, hooks)) {
-            game.client.levelError = "no map " + mapName + " in " + game.paths.mapsDir.string();
+                        MapFile(game.paths, mapName), hooks)) {
+            game.client.levelError = "no map " + mapName + " in " + MapFolders(game.paths);
             return false;
         }
         for (size_t i = 0; i < game.play.players.size(); ++i)
@@ -39,7 +40,7 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
         std::fprintf(stderr, "zarnok: %s\n", error.what());
         // The box has room for a line: the map's own name, not its folder, starts it.
         std::string cause = error.what();
-        const std::string folder = (game.paths.mapsDir / "").string();
+        const std::string folder = (MapFile(game.paths, mapName).parent_path() / "").string();
         if (cause.starts_with(folder)) cause.erase(0, folder.size());
         game.client.levelError = cause;
         return false;
