@@ -9,6 +9,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
+  dpkg-dev file
 )
 if [ "${1:-}" = "--test" ]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils iproute2 libopenal1)

@@ -8,6 +8,7 @@
 #include "base/load_error.h"
 #include "game/view_cameras.h"
 #include "net/wire_records.h"
+#include "ui/map_list.h"
 #include "ui/menu_actions.h"
 #include "ui/menu_build.h"
 #include "world/bullet_model.h"
@@ -17,15 +18,14 @@ namespace {
 
 // stderr and log.txt keep the cause with its file and line (a log that cannot take it changes
 // nothing); the menus' box shows it once play has stopped.
-bool FailLevel(Game& game, std::string cause) {
+bool FailLevel(Game& game, std::string cause, const std::string& mapFolder) {
     std::fprintf(stderr, "zarnok: %s\n", cause.c_str());
     try {
         AppendLogLine(game.paths.logFile, cause);
     } catch (const std::exception&) {
     }
     // The box has room for a line: the map's own name, not its folder, starts it.
-    const std::string folder = (game.paths.mapsDir / "").string();
-    if (cause.starts_with(folder)) cause.erase(0, folder.size());
+    if (!mapFolder.empty() && cause.starts_with(mapFolder)) cause.erase(0, mapFolder.size());
     game.client.levelError = cause;
     return false;
 }
@@ -42,8 +42,8 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
     hooks.drawLoadingScreen = [&game] { ShowLoadingFrame(game); };
     try {
         if (!StartLevel(game.world, *game.services.gpu, game.random, settings,
-                        game.paths.mapsDir / mapName, hooks)) {
-            return FailLevel(game, "no map " + mapName + " in " + game.paths.mapsDir.string());
+                        MapFile(game.paths, mapName), hooks)) {
+            return FailLevel(game, "no map " + mapName + " in " + MapFolders(game.paths), "");
         }
         for (size_t i = 0; i < game.play.players.size(); ++i)
             ApplyPlayerColour(game.play.players[i].model, static_cast<int32_t>(i));
@@ -51,7 +51,8 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
         PrepareBulletModel(game.world, game.services.gpu);
         return true;
     } catch (const WorldLoadError& error) {
-        return FailLevel(game, error.what());
+        return FailLevel(game, error.what(),
+                         (MapFile(game.paths, mapName).parent_path() / "").string());
     }
 }
 

@@ -74,9 +74,10 @@ ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments)
 std::string ServerUsage() {
     return "usage: zarnok --server [options]\n"
            "Hosts a game on this machine's network with no window, sound or display: players\n"
-           "join it from the join screen. Runs from the game's folder (maps/, config.txt).\n"
+           "join it from the join screen. Maps come from the game's maps/ folder and, installed,\n"
+           "from ~/.local/share/zarnok/maps/ too.\n"
            "\n"
-           "  --map NAME     the first map of the rotation (default: the first in maps/)\n"
+           "  --map NAME     the first map of the rotation (default: the first by name)\n"
            "  --type TYPE    dm (deathmatch, the default), tdm (team deathmatch) or ctf\n"
            "  --bots N       bots that play, 0 to 8 (default 4)\n"
            "  --frags N      frags (captures in ctf) that end a level, 1 to 255 (default 5)\n"

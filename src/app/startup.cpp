@@ -33,6 +33,7 @@ void AddNotice(Game& game, const Phrase& headline, std::vector<std::string> line
 
 void LoadSettings(Game& game) {
     MainWindow& window = *game.services.window;
+    UseContentPaths(game.world, game.paths);
     ReadConfig(game.paths.configFile, game.tuning);
     UserSettingsRead read =
         ReadUserSettings(game.paths.settingsFile, window.ScreenWidth(), window.ScreenHeight());

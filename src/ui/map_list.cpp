@@ -4,6 +4,8 @@
 #include <cctype>
 #include <system_error>
 
+#include "net/wire_records.h"
+
 static bool HasMapExtension(const std::string& name) {
     constexpr std::string_view kExtension = ".map";
     if (name.size() <= kExtension.size()) return false;
@@ -11,6 +13,10 @@ static bool HasMapExtension(const std::string& name) {
     return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
         return std::tolower(static_cast<unsigned char>(a)) == b;
     });
+}
+
+static bool TravelsByName(const std::string& name) {
+    return IsBareMapName(name) && name.size() <= decltype(tgamesettings::mapName)::capacity;
 }
 
 std::vector<std::string> ListMapFiles(const std::filesystem::path& folder) {
@@ -26,4 +32,30 @@ std::vector<std::string> ListMapFiles(const std::filesystem::path& folder) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::vector<std::string> ListMapFiles(const ContentPaths& paths) {
+    std::vector<std::string> names = ListMapFiles(paths.mapsDir);
+    if (!paths.userMapsDir.empty()) {
+        const std::vector<std::string> own = ListMapFiles(paths.userMapsDir);
+        names.insert(names.end(), own.begin(), own.end());
+        std::sort(names.begin(), names.end());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+    }
+    std::erase_if(names, [](const std::string& name) { return !TravelsByName(name); });
+    return names;
+}
+
+std::filesystem::path MapFile(const ContentPaths& paths, const std::string& name) {
+    const std::filesystem::path shipped = paths.mapsDir / name;
+    if (paths.userMapsDir.empty()) return shipped;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(shipped, error)) return shipped;
+    const std::filesystem::path own = paths.userMapsDir / name;
+    return std::filesystem::is_regular_file(own, error) ? own : shipped;
+}
+
+std::string MapFolders(const ContentPaths& paths) {
+    if (paths.userMapsDir.empty()) return paths.mapsDir.string();
+    return paths.mapsDir.string() + " or " + paths.userMapsDir.string();
 }

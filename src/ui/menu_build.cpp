@@ -26,7 +26,7 @@ MenuSources SourcesOf(Frontend& frontend, MenuVariant variant) {
     if (MainWindow* window = frontend.services.window) {
         sources.currentScreen = {window->ScreenWidth(), window->ScreenHeight()};
     }
-    sources.mapNames = ListMapFiles(frontend.paths.mapsDir);
+    sources.mapNames = ListMapFiles(frontend.paths);
     sources.showBots = frontend.tuning.SHOW_BOTS != 0;
     return sources;
 }

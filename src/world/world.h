@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "config/content_paths.h"
 #include "world/arena.h"
 #include "world/geom_object.h"
 #include "world/model_loader.h"
@@ -21,3 +22,6 @@ struct World {
     std::optional<tgeomobject> playerTemplate;
     SharedMesh sharedMesh;
 };
+
+// Points the texture and model loaders at the content folders.
+void UseContentPaths(World& world, const ContentPaths& paths);

@@ -37,8 +37,8 @@ void LinkShippedContent(Game& game, const TempDir& folder) {
             std::filesystem::create_symlink(entry.path(),
                                             folder.File(part) / entry.path().filename());
     }
-    game.world.playerModelFile = folder.File("player.txt");
-    game.world.bulletModelFile = folder.File("bullet.txt");
+    game.paths.playerModelFile = folder.File("player.txt");
+    game.paths.bulletModelFile = folder.File("bullet.txt");
     game.paths.texturesDir = folder.File("textures");
     game.paths.soundDir = folder.File("sound");
 }

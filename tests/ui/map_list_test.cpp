@@ -16,3 +16,20 @@ TEST(MapList, ListsMapFilesOnlyInNameOrder) {
     fs::remove_all(folder);
     EXPECT_TRUE(ListMapFiles(folder).empty());
 }
+
+TEST(MapList, ThePlayersMapsJoinTheShippedOnesByNetworkName) {
+    const fs::path root = fs::path(testing::TempDir()) / "zarnok_user_maps";
+    fs::remove_all(root);
+    ContentPaths paths;
+    paths.mapsDir = root / "shipped";
+    paths.userMapsDir = root / "own";
+    fs::create_directories(paths.mapsDir);
+    fs::create_directories(paths.userMapsDir);
+    for (const char* name : {"arena.map", "ctf.map"}) std::ofstream(paths.mapsDir / name) << "x";
+    for (const char* name : {"ctf.map", "mine.map", "longer_than_16.map"})
+        std::ofstream(paths.userMapsDir / name) << "x";
+    EXPECT_EQ(ListMapFiles(paths), (std::vector<std::string>{"arena.map", "ctf.map", "mine.map"}));
+    EXPECT_EQ(MapFile(paths, "ctf.map"), paths.mapsDir / "ctf.map");
+    EXPECT_EQ(MapFile(paths, "mine.map"), paths.userMapsDir / "mine.map");
+    fs::remove_all(root);
+}

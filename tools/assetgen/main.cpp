@@ -2,6 +2,7 @@
 //   assetgen --out DIR                 fills DIR/textures and DIR/sound
 //   assetgen --splash-source FILE      writes the splash JPEG as a C++ source file
 //   assetgen --contact-sheet FILE.png  writes one PNG showing every texture with its name
+//   assetgen --icon FILE.png           writes the program's 256 x 256 desktop icon
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "contact_sheet.h"
+#include "icon.h"
 #include "picture_files.h"
 #include "sounds.h"
 #include "splash.h"
@@ -45,7 +47,8 @@ int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(
             stderr,
-            "usage: assetgen --out DIR | --splash-source FILE | --contact-sheet FILE.png\n");
+            "usage: assetgen --out DIR | --splash-source FILE | --contact-sheet FILE.png | "
+            "--icon FILE.png\n");
         return 2;
     }
     try {
@@ -55,6 +58,8 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[1], "--out") == 0) return WriteRunFolder(argv[2], text) ? 0 : 1;
         if (std::strcmp(argv[1], "--contact-sheet") == 0)
             return WriteFile(argv[2], EncodePng(ContactSheet(AllTextures(text), text))) ? 0 : 1;
+        if (std::strcmp(argv[1], "--icon") == 0)
+            return WriteFile(argv[2], EncodePng(GameIcon(256, text))) ? 0 : 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());
         return 1;

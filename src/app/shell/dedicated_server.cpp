@@ -15,6 +15,7 @@
 #include "net/net_frame.h"
 #include "net/server.h"
 #include "net/session.h"
+#include "platform/program_places.h"
 #include "platform/steady_clock.h"
 #include "platform/stop_signals.h"
 #include "platform/udp_network.h"
@@ -89,9 +90,8 @@ void InstallLevelLoader(DedicatedServer& server) {
         if (!IsBareMapName(map)) return false;
         try {
             if (!StartLevel(session.world, server.gpu, session.random,
-                            {0, session.tuning.CYL_SIDE_COUNT}, server.paths.mapsDir / map)) {
-                session.client.levelError =
-                    "no map " + map + " in " + server.paths.mapsDir.string();
+                            {0, session.tuning.CYL_SIDE_COUNT}, MapFile(server.paths, map))) {
+                session.client.levelError = "no map " + map + " in " + MapFolders(server.paths);
                 return false;
             }
             PrepareBulletModel(session.world, &server.gpu);
@@ -148,14 +148,15 @@ int RunDedicatedServer(std::span<const std::string> arguments) {
     session.services.gpu = &server->gpu;
     session.services.network = &server->network;
     try {
+        server->paths = PlacesOfThisRun();
+        UseContentPaths(session.world, server->paths);
         ReadConfig(server->paths.configFile, session.tuning);
         CreateLogFile(server->paths.logFile);
     } catch (const std::exception& error) {
         return Fail(error.what());
     }
-    const std::string error =
-        SetUpServerGame(session, line.options, ListMapFiles(server->paths.mapsDir));
-    if (!error.empty()) return Fail(error + " in " + server->paths.mapsDir.string());
+    const std::string error = SetUpServerGame(session, line.options, ListMapFiles(server->paths));
+    if (!error.empty()) return Fail(error + " in " + MapFolders(server->paths));
     if (!server->network.Listen(kServerPort)) {
         return Fail("UDP port 7050 is in use: another game or server hosts on this machine");
     }

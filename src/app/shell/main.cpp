@@ -31,6 +31,7 @@
 #include "platform/hangup_signal.h"
 #include "platform/input_devices.h"
 #include "platform/openal_audio.h"
+#include "platform/program_places.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_main_window.h"
 #include "platform/splash_window.h"
@@ -141,6 +142,11 @@ int RunGame() {
     };
     game->menus.paintLoading = [shown = game.get()] { PaintLoadingFrame(MenuSceneOf(*shown)); };
 
+    try {
+        game->paths = PlacesOfThisRun();
+    } catch (const std::exception& error) {
+        return FailStartUp(error.what());
+    }
     auto splash = std::make_unique<SplashWindow>();
     splash->Show();
     if (!window.Create()) return FailStartUp("cannot create the window: " + window.Error());
