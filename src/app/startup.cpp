@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 #include "app/game.h"
@@ -26,6 +27,9 @@ void LoadSettings(Game& game) {
         game.startupNotices.push_back(read.damageNotice);
     }
     game.display = ReadDisplaySettings(game.paths.displayFile);
+    game.menus.environmentLanguage = LanguageOfEnvironment(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+    game.menus.language = ChooseLanguage(game.display.language, game.menus.environmentLanguage);
     ScaleMouseSensitivity(game.tuning, game.userSettings.mouseSensitivity);
     const tusersettings& settings = game.userSettings;
     if (window.ScreenWidth() != settings.screenWidth ||
