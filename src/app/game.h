@@ -7,13 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "base/phrase.h"
 #include "game/hud_state.h"
 #include "render/renderer_state.h"
 #include "ui/frontend.h"
 
+// What start-up found wrong but could go on without: the player reads `headline` in a message box
+// over the first menu, with the first line below it; stderr and log.txt get every line.
+struct StartupNotice {
+    Phrase headline;
+    std::vector<std::string> lines;
+};
+
 struct Game : Frontend {
     Renderer renderer;
     HudState hud;
-    // Lines start-up said on stderr before log.txt existed; FinishStartUp writes them into it.
-    std::vector<std::string> startupNotices;
+    std::vector<StartupNotice> startupNotices;
 };

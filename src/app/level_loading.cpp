@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/game.h"
+#include "app/log_file.h"
 #include "base/load_error.h"
 #include "game/view_cameras.h"
 #include "net/wire_records.h"
@@ -13,6 +14,21 @@
 #include "world/level_start.h"
 
 namespace {
+
+// stderr and log.txt keep the cause with its file and line (a log that cannot take it changes
+// nothing); the menus' box shows it once play has stopped.
+bool FailLevel(Game& game, std::string cause) {
+    std::fprintf(stderr, "zarnok: %s\n", cause.c_str());
+    try {
+        AppendLogLine(game.paths.logFile, cause);
+    } catch (const std::exception&) {
+    }
+    // The box has room for a line: the map's own name, not its folder, starts it.
+    const std::string folder = (game.paths.mapsDir / "").string();
+    if (cause.starts_with(folder)) cause.erase(0, folder.size());
+    game.client.levelError = cause;
+    return false;
+}
 
 bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
     // Names from the network were checked to be bare file names; names from the menus come
@@ -27,8 +43,7 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
     try {
         if (!StartLevel(game.world, *game.services.gpu, game.random, settings,
                         game.paths.mapsDir / mapName, hooks)) {
-            game.client.levelError = "no map " + mapName + " in " + game.paths.mapsDir.string();
-            return false;
+            return FailLevel(game, "no map " + mapName + " in " + game.paths.mapsDir.string());
         }
         for (size_t i = 0; i < game.play.players.size(); ++i)
             ApplyPlayerColour(game.play.players[i].model, static_cast<int32_t>(i));
@@ -36,13 +51,7 @@ bool LoadLevelFromMaps(Game& game, const std::string& mapName) {
         PrepareBulletModel(game.world, game.services.gpu);
         return true;
     } catch (const WorldLoadError& error) {
-        std::fprintf(stderr, "zarnok: %s\n", error.what());
-        // The box has room for a line: the map's own name, not its folder, starts it.
-        std::string cause = error.what();
-        const std::string folder = (game.paths.mapsDir / "").string();
-        if (cause.starts_with(folder)) cause.erase(0, folder.size());
-        game.client.levelError = cause;
-        return false;
+        return FailLevel(game, error.what());
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "app/content_check.h"
 #include "app/game.h"
 #include "app/level_loading.h"
 #include "app/log_file.h"
@@ -14,7 +15,22 @@
 #include "net/server.h"
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
+#include "ui/fault_phrases.h"
 #include "ui/menu_build.h"
+#include "ui/menu_requests.h"
+
+namespace {
+
+// The refusal reads the same in either language.
+constexpr Phrase kModeRefusedPhrase{kModeRefusedText, kModeRefusedText};
+
+void AddNotice(Game& game, const Phrase& headline, std::vector<std::string> lines) {
+    if (lines.empty()) return;
+    for (const std::string& line : lines) std::fprintf(stderr, "zarnok: %s\n", line.c_str());
+    game.startupNotices.push_back({headline, std::move(lines)});
+}
+
+}  // namespace
 
 void LoadSettings(Game& game) {
     MainWindow& window = *game.services.window;
@@ -22,10 +38,7 @@ void LoadSettings(Game& game) {
     UserSettingsRead read =
         ReadUserSettings(game.paths.settingsFile, window.ScreenWidth(), window.ScreenHeight());
     game.userSettings = read.settings;
-    if (!read.damageNotice.empty()) {
-        std::fprintf(stderr, "zarnok: %s\n", read.damageNotice.c_str());
-        game.startupNotices.push_back(read.damageNotice);
-    }
+    if (!read.damageNotice.empty()) AddNotice(game, kSettingsDamagedPhrase, {read.damageNotice});
     game.display = ReadDisplaySettings(game.paths.displayFile);
     game.menus.environmentLanguage = LanguageOfEnvironment(
         std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
@@ -34,7 +47,12 @@ void LoadSettings(Game& game) {
     const tusersettings& settings = game.userSettings;
     if (window.ScreenWidth() != settings.screenWidth ||
         window.ScreenHeight() != settings.screenHeight) {
-        SwitchDisplayMode(window, settings.screenWidth, settings.screenHeight);
+        if (SwitchDisplayMode(window, settings.screenWidth, settings.screenHeight) ==
+            ModeSwitch::kRefused) {
+            AddNotice(game, kModeRefusedPhrase,
+                      {"the display refused the mode " + std::to_string(settings.screenWidth) +
+                       "x" + std::to_string(settings.screenHeight)});
+        }
     }
     EnumerateDisplayModes(window, game.displayModes);
     InstallLevelHooks(game);
@@ -44,10 +62,24 @@ void LoadSettings(Game& game) {
 
 void FinishStartUp(Game& game) {
     BuildMenus(game, MenuVariant::Main);
-    LoadSounds(game.sound, game.paths.soundDir.string(), game.userSettings.soundVolume);
+    CheckRequiredContent(game);
+    AddNotice(game, kSoundsSilentPhrase,
+              LoadSounds(game.sound, game.paths.soundDir.string(), game.userSettings.soundVolume));
     game.state.renderEnabled = true;
     CreateLogFile(game.paths.logFile);
-    for (const std::string& notice : game.startupNotices) AppendLogLine(game.paths.logFile, notice);
+    for (const StartupNotice& notice : game.startupNotices) {
+        for (const std::string& line : notice.lines) AppendLogLine(game.paths.logFile, line);
+    }
+}
+
+void ShowStartupNotices(Game& game) {
+    for (const StartupNotice& notice : game.startupNotices) {
+        std::string detail = notice.lines.front();
+        if (notice.lines.size() > 1) {
+            detail += " (+" + std::to_string(notice.lines.size() - 1) + ": log.txt)";
+        }
+        ShowMenuMessage(game.menus, Say(notice.headline, game.menus.language), detail);
+    }
 }
 
 std::string FormClose(Game& game) {

@@ -34,7 +34,6 @@ class MainWindow {
 
     // Hiding the cursor also captures the mouse for relative motion (play); showing frees it.
     virtual void SetCursorVisible(bool visible) = 0;
-    virtual void ShowMessage(std::string_view text) = 0;
     virtual std::string ClipboardText() = 0;
     virtual void SetClipboardText(std::string_view text) = 0;
 };

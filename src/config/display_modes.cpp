@@ -15,7 +15,7 @@ void EnumerateDisplayModes(MainWindow& window, std::vector<tdisplaymode>& displa
     }
 }
 
-bool SwitchDisplayMode(MainWindow& window, int32_t width, int32_t height) {
+ModeSwitch SwitchDisplayMode(MainWindow& window, int32_t width, int32_t height) {
     int32_t bitsPerPixel = window.DesktopBitsPerPixel();
     DriverDisplayMode mode;
     for (int32_t index = 0; index < kMaxDisplayModes && window.DisplayModeAt(index, mode);
@@ -23,11 +23,9 @@ bool SwitchDisplayMode(MainWindow& window, int32_t width, int32_t height) {
         if (mode.width != width || mode.height != height || mode.bitsPerPixel != bitsPerPixel) {
             continue;
         }
-        if (window.ChangeDisplayMode(mode)) return true;
-        window.ShowMessage("dfbg");
-        return false;
+        return window.ChangeDisplayMode(mode) ? ModeSwitch::kSwitched : ModeSwitch::kRefused;
     }
-    return false;
+    return ModeSwitch::kNoSuchMode;
 }
 
 std::string DisplayModeText(const tdisplaymode& mode) {

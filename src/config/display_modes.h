@@ -16,8 +16,12 @@ struct tdisplaymode {
 
 // Refills `displayModes` from the driver's first 300 modes.
 void EnumerateDisplayModes(MainWindow& window, std::vector<tdisplaymode>& displayModes);
-// Switches to the first driver mode of the wanted size at the desktop's colour depth. Shows
-// "dfbg" when the system refuses; nothing happens when no mode matches. True when it switched.
-bool SwitchDisplayMode(MainWindow& window, int32_t width, int32_t height);
+enum class ModeSwitch { kSwitched, kNoSuchMode, kRefused };
+// The message the player sees when the system refuses a mode change.
+inline constexpr const char* kModeRefusedText = "dfbg";
+
+// Switches to the first driver mode of the wanted size at the desktop's colour depth; nothing
+// happens when no mode matches. The caller tells a refusal (kModeRefusedText) where it can show it.
+ModeSwitch SwitchDisplayMode(MainWindow& window, int32_t width, int32_t height);
 // "800x600", as the options screen lists a resolution.
 std::string DisplayModeText(const tdisplaymode& mode);

@@ -79,7 +79,10 @@ struct Client {
     bool serverListChanged = false;
     // What the list needs to explain its silence: whether the client port was ours to bind, since
     // when we listen, and whether a broadcast can reach this machine at all (checked every 2 s).
+    // Without the client port no answer reaches this copy; without the server port its own
+    // player's datagrams would reach the other copy's server: it can neither join nor host.
     bool clientPortOpen = false;
+    bool serverPortOpen = false;
     uint32_t listeningSince = 0;
     bool broadcastInterface = true;
     tmessagelog messageLog;

@@ -19,6 +19,7 @@ bool OpenNetworkPorts(Session& session) {
     bool server = network->Listen(kServerPort);
     bool client = network->Listen(kClientPort);
     session.client.clientPortOpen = client;
+    session.client.serverPortOpen = server;
     session.client.listeningSince = NetNow(session);
     session.client.broadcastInterface = network->HasBroadcastInterface();
     return server && client;

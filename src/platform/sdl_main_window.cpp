@@ -130,11 +130,6 @@ void SdlMainWindow::SetCursorVisible(bool visible) {
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void SdlMainWindow::ShowMessage(std::string_view text) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "zarnok", Cp1251ToUtf8(text).c_str(),
-                             window_);
-}
-
 std::string SdlMainWindow::ClipboardText() {
     char* text = SDL_GetClipboardText();
     std::string converted = text ? Utf8ToCp1251(text) : std::string();

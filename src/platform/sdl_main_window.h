@@ -1,7 +1,7 @@
 // SdlMainWindow: the game's one window "zarnok" with its OpenGL context (compatibility profile,
 // double buffer, depth 24, stencil 8), created hidden and borderless at the size of the display,
 // shown over the whole display or as a resizable window of a chosen size, and the MainWindow
-// services on top of SDL: display modes, the full-screen mode switch, cursor, message boxes and the
+// services on top of SDL: display modes, the full-screen mode switch, cursor and the
 // clipboard (texts Windows-1251). Owns window and context.
 #pragma once
 #include <SDL.h>
@@ -36,7 +36,6 @@ class SdlMainWindow final : public MainWindow {
     void SetWindowed(bool windowed, int32_t width, int32_t height) override;
     bool SetVsync(bool on) override;
     void SetCursorVisible(bool visible) override;
-    void ShowMessage(std::string_view text) override;
     std::string ClipboardText() override;
     void SetClipboardText(std::string_view text) override;
 

@@ -28,8 +28,28 @@ bool SoundFileExists(const Sound& sound, const std::string& fileName) {
     return std::filesystem::exists(SoundFilePath(sound.soundDir, fileName), error);
 }
 
-void LoadIfPresent(Sound& sound, const std::string& fileName, SoundBuffer& buffer) {
-    if (SoundFileExists(sound, fileName)) LoadBaseSound(sound, fileName, buffer);
+using Faults = std::vector<std::string>;
+
+void NoteMissing(const Sound& sound, const std::string& fileName, Faults& faults) {
+    faults.push_back(sound.soundDir + fileName + ": the file is missing");
+}
+
+// A missing or unplayable file leaves its sound silent; each is noted once, here.
+void LoadNoted(Sound& sound, const std::string& fileName, SoundBuffer& buffer, Faults& faults) {
+    if (!SoundFileExists(sound, fileName)) return NoteMissing(sound, fileName, faults);
+    if (LoadBaseSound(sound, fileName, buffer) == kSoundBadFile) faults.push_back(sound.lastError);
+}
+
+// The announcements are read only when a flag changes; their faults are found now.
+void CheckPlayable(const Sound& sound, const std::string& fileName, Faults& faults) {
+    if (!SoundFileExists(sound, fileName)) return NoteMissing(sound, fileName, faults);
+    const std::string path = SoundFilePath(sound.soundDir, fileName);
+    CWaveSoundRead reader;
+    if (!reader.Open(path)) {
+        faults.push_back(reader.Error());
+    } else if (!PlayableFormat(*reader.format)) {
+        faults.push_back(path + ": unsupported sample format");
+    }
 }
 
 }  // namespace
@@ -45,21 +65,23 @@ std::string SoundFilePath(const std::string& soundDir, const std::string& fileNa
     return exact;
 }
 
-void LoadSounds(Sound& sound, const std::string& soundDir, int32_t soundVolume) {
+std::vector<std::string> LoadSounds(Sound& sound, const std::string& soundDir,
+                                    int32_t soundVolume) {
     sound.soundDir = soundDir;
     if (!sound.soundDir.empty() && sound.soundDir.back() != '/') sound.soundDir += '/';
-    if (sound.device == nullptr) return;
+    Faults faults;
+    if (sound.device == nullptr) return faults;
 
-    LoadBaseSound(sound, "fire.wav", sound.fireSound);
+    LoadNoted(sound, "fire.wav", sound.fireSound, faults);
     // Team 1 must not go silent: a missing or broken "fire2.wav" falls back to "fire.wav".
-    if (LoadBaseSound(sound, "fire2.wav", sound.fire2Sound) != kSoundOk) {
-        LoadBaseSound(sound, "fire.wav", sound.fire2Sound);
-    }
-    LoadIfPresent(sound, "walk.wav", sound.walkSound);
-    LoadIfPresent(sound, "reload.wav", sound.reloadSound);
-    LoadIfPresent(sound, "death.wav", sound.deathSound);
-    LoadIfPresent(sound, "Sprint.wav", sound.sprintSound);
-    LoadIfPresent(sound, "gunpickup2.wav", sound.pickupSound);
+    if (SoundFileExists(sound, "fire2.wav"))
+        LoadNoted(sound, "fire2.wav", sound.fire2Sound, faults);
+    if (!sound.fire2Sound.Present()) LoadBaseSound(sound, "fire.wav", sound.fire2Sound);
+    LoadNoted(sound, "walk.wav", sound.walkSound, faults);
+    LoadNoted(sound, "reload.wav", sound.reloadSound, faults);
+    LoadNoted(sound, "death.wav", sound.deathSound, faults);
+    LoadNoted(sound, "Sprint.wav", sound.sprintSound, faults);
+    LoadNoted(sound, "gunpickup2.wav", sound.pickupSound, faults);
     if (SoundFileExists(sound, "flagfrag.wav")) {
         std::string path = SoundFilePath(sound.soundDir, "flagfrag.wav");
         for (SoundBuffer& flag : sound.flagChannel) {
@@ -68,7 +90,10 @@ void LoadSounds(Sound& sound, const std::string& soundDir, int32_t soundVolume) 
             }
         }
     }
+    for (const char* announcement : {"flagfrag.wav", "flagreturn.wav", "flagalarm.wav"})
+        CheckPlayable(sound, announcement, faults);
     ApplySoundVolume(sound, soundVolume, -1);
+    return faults;
 }
 
 int32_t PlayFlagSound(Sound& sound, const std::string& fileName, bool looping, int32_t channel) {

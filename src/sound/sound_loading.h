@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sound/sound.h"
 
@@ -11,7 +12,9 @@
 // missing or bad), then each of "walk.wav", "reload.wav", "death.wav", "Sprint.wav",
 // "gunpickup2.wav" and both flag channels from "flagfrag.wav" when the file exists; then sets
 // the volume of the flag channels and the pickup sound. Without a device it only keeps the folder.
-void LoadSounds(Sound& sound, const std::string& soundDir, int32_t soundVolume);
+// Returns a line for each sound that will stay silent (the file and why), the flag announcements
+// checked too; "fire2.wav" missing is no fault, as "fire.wav" stands in.
+std::vector<std::string> LoadSounds(Sound& sound, const std::string& soundDir, int32_t soundVolume);
 
 // The path of `fileName` in the sound folder; a file whose name differs only in letter case is
 // found too, as sound files copied from a case-blind system may be named either way.

@@ -176,11 +176,21 @@ void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,
         screen.w = 0.5f;
         screen.message = Label(text, -0.13f, 0.05f);
     } else {
-        // A sentence on two lines needs more room than the server's three words.
-        screen.x = -0.4f;
-        screen.w = 0.8f;
-        screen.message = Label(text, -0.36f, 0.12f);
-        screen.detail = Label(detail, -0.36f, 0.05f);
+        // A sentence and a file's fault need more room than the server's three words; a fault
+        // longer than a label holds goes on below, broken at a space.
+        screen.x = -0.7f;
+        screen.w = 1.4f;
+        screen.message = Label(text, -0.64f, 0.12f);
+        size_t cut = detail.size();
+        if (cut > kWidgetTextCapacity) {
+            cut = detail.rfind(' ', kWidgetTextCapacity);
+            if (cut == std::string::npos || cut == 0) cut = kWidgetTextCapacity;
+        }
+        screen.detail = Label(detail.substr(0, cut), -0.64f, 0.05f);
+        if (cut < detail.size()) {
+            const size_t rest = detail[cut] == ' ' ? cut + 1 : cut;
+            screen.detailRest = Label(detail.substr(rest), -0.64f, -0.01f);
+        }
     }
     screen.ok = Button("OK", -0.15f, -0.12f, 0.3f, client);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "net/client.h"
+#include "ui/fault_phrases.h"
 #include "ui/frontend.h"
 #include "ui/menu_actions.h"
 #include "ui/menu_forms.h"
@@ -37,6 +38,14 @@ void ApplyChosenOptions(Frontend& frontend) {
     }
 }
 
+// Another copy of the game on this machine holds a port this request needs: say so instead of
+// sending datagrams that would reach the other copy or never be answered.
+bool RefusedForTakenPort(Menus& menus, bool portOpen, const Phrase& taken, const Phrase& advice) {
+    if (portOpen) return false;
+    ShowMenuMessage(menus, Say(taken, menus.language), Say(advice, menus.language));
+    return true;
+}
+
 }  // namespace
 
 void RunMenuRequest(Frontend& frontend, MenuRequest request) {
@@ -48,6 +57,9 @@ void RunMenuRequest(Frontend& frontend, MenuRequest request) {
             const ConnectForm form = ReadConnectForm(frontend.menus.join);
             frontend.userSettings.playerName.Assign(CutText(frontend.menus.join.playerName.text));
             frontend.userSettings.serverAddress.Assign(form.address);
+            if (RefusedForTakenPort(frontend.menus, frontend.client.clientPortOpen,
+                                    kClientPortTakenPhrase, kCloseOtherToJoinPhrase))
+                break;
             // The server would drop the join without a word; the player would wait for nothing.
             if (const tfoundserver* full = FullServerAt(frontend.client, form.address)) {
                 ShowGameFullMessage(frontend.menus, *full);
@@ -62,6 +74,9 @@ void RunMenuRequest(Frontend& frontend, MenuRequest request) {
                 CutText(frontend.menus.newGame.serverName.text));
             frontend.userSettings.playerName.Assign(
                 CutText(frontend.menus.newGame.playerName.text));
+            if (RefusedForTakenPort(frontend.menus, frontend.client.serverPortOpen,
+                                    kServerPortTakenPhrase, kCloseOtherToHostPhrase))
+                break;
             StartGameFromMenu(frontend, form);
             break;
         }
@@ -74,6 +89,10 @@ void RunMenuRequest(Frontend& frontend, MenuRequest request) {
 }
 
 void ShowMenuMessage(Menus& menus, const std::string& text, const std::string& detail) {
+    if (OverlayOf(menus.screenState) == Overlay::Message) {
+        menus.waitingMessages.push_back({text, detail});
+        return;
+    }
     CloseScreen(menus);
     LayOutMessageBox(menus.message, menus.client, text, detail);
     OpenScreen(menus, Overlay::Message);

@@ -10,7 +10,8 @@ struct Frontend;
 
 void RunMenuRequest(Frontend& frontend, MenuRequest request);
 // Opens the message box with `text` (and `detail`, a second line when not empty) over the current
-// menu; whatever screen was open gives way to it.
+// menu; whatever screen was open gives way to it. While the box shows another message, this one
+// waits its turn.
 void ShowMenuMessage(Menus& menus, const std::string& text, const std::string& detail);
 // The server did not answer in time: the message box says so over the current menu.
 void ShowServerSilentMessage(Frontend& frontend);

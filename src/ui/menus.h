@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -76,7 +77,8 @@ struct tgnewgame : tgform {
 // The one-button message box: a line, and a second one saying what to do when there is one.
 struct tgmes : tgform {
     tselectoption message;
-    tselectoption detail;  // empty: not drawn
+    tselectoption detail;      // empty: not drawn
+    tselectoption detailRest;  // what of the detail did not fit on its line; empty: not drawn
     tgbutton ok;
 };
 
@@ -101,6 +103,11 @@ struct ClickTracker {
     bool doublePress = false;  // the current press is a double click's second
 };
 
+// A message box's text and its second line (may be empty).
+struct MenuMessage {
+    std::string text, detail;
+};
+
 struct Menus {
     int32_t screenState = kMainMenu;
     MenuVariant variant = MenuVariant::Main;
@@ -115,6 +122,8 @@ struct Menus {
     tgnetwork join;
     tgnewgame newGame;
     tgmes message;
+    // Messages told while the box shows another: each shows when the one before is closed.
+    std::deque<MenuMessage> waitingMessages;
 
     MenuPictures pictures;
     Language language = Language::kRussian;  // of every text and menu picture shown

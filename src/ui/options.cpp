@@ -6,6 +6,7 @@
 #include "sound/sound_volume.h"
 #include "ui/frontend.h"
 #include "ui/menu_build.h"
+#include "ui/menu_requests.h"
 
 namespace {
 
@@ -90,7 +91,9 @@ bool ApplyOptions(Frontend& frontend, const OptionsChoice& choice) {
 
     if (window.ScreenWidth() != settings.screenWidth ||
         window.ScreenHeight() != settings.screenHeight) {
-        SwitchDisplayMode(window, settings.screenWidth, settings.screenHeight);
+        if (SwitchDisplayMode(window, settings.screenWidth, settings.screenHeight) ==
+            ModeSwitch::kRefused)
+            ShowMenuMessage(frontend.menus, kModeRefusedText, "");
         // No frame may draw while the window and its context are being rebuilt.
         frontend.state.renderEnabled = false;
         window.Resize(settings.screenWidth, settings.screenHeight);

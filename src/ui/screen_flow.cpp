@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ui/menu_layout.h"
 #include "ui/select_list.h"
 
 namespace {
@@ -104,6 +105,12 @@ void CloseScreen(Menus& menus) {
     if (overlay == Overlay::None) return;
     FormOf(menus, overlay).open = false;
     menus.screenState -= OverlayOffset(overlay);
+    if (overlay == Overlay::Message && !menus.waitingMessages.empty()) {
+        const MenuMessage next = std::move(menus.waitingMessages.front());
+        menus.waitingMessages.pop_front();
+        LayOutMessageBox(menus.message, menus.client, next.text, next.detail);
+        OpenScreen(menus, Overlay::Message);
+    }
 }
 
 void HandleEscape(Menus& menus, int32_t& playState) {

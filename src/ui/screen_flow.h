@@ -21,7 +21,7 @@ tgform& FormOf(Menus& menus, Overlay overlay);
 
 // Opens an overlay over the current menu; does nothing unless a menu without overlay is shown.
 void OpenScreen(Menus& menus, Overlay overlay);
-// Closes the open overlay back to its menu.
+// Closes the open overlay back to its menu; a closed message box shows the next waiting message.
 void CloseScreen(Menus& menus);
 
 // Esc: play -> in-game menu (playState 0), in-game menu -> play (playState 1), overlay -> menu.

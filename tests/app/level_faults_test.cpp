@@ -1,5 +1,5 @@
-// A level that cannot be played is told in the menus' box with its cause, whether the player
-// hosts or joins, instead of a wait for a server that answered.
+// A level that cannot be played is told in the menus' box with its cause, and log.txt keeps it,
+// whether the player hosts or joins, instead of a wait for a server that answered.
 #include <gtest/gtest.h>
 
 #include "app/frame_loop.h"
@@ -38,6 +38,7 @@ TEST(LevelFaults, AMapThatCannotBePlayedIsToldWithItsCause) {
         FakeGpu gpu;
         game.services.gpu = &gpu;
         game.paths.mapsDir = dir.path();
+        game.paths.logFile = dir.File("log.txt");
         game.state.startupComplete = true;
         InstallLevelHooks(game);
         if (c.joins) {
@@ -60,6 +61,9 @@ TEST(LevelFaults, AMapThatCannotBePlayedIsToldWithItsCause) {
         EXPECT_EQ(game.menus.message.message.label, Say(c.message, game.menus.language));
         EXPECT_NE(game.menus.message.detail.label.find(c.detailHas), std::string::npos)
             << game.menus.message.detail.label;
+        if (!c.maps.empty() || c.joins) {
+            EXPECT_NE(dir.Read("log.txt").find(c.detailHas), std::string::npos);
+        }
     }
 }
 

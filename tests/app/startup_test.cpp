@@ -8,15 +8,40 @@
 #include <unistd.h>
 
 #include <memory>
+#include <optional>
 
 #include "app/game.h"
 #include "app/log_file.h"
+#include "base/load_error.h"
 #include "config/config_reader.h"
+#include "support/fake_audio.h"
+#include "support/fake_gpu.h"
 #include "support/fake_main_window.h"
+#include "support/shipped_content.h"
 #include "support/temp_dir.h"
+#include "ui/fault_phrases.h"
 #include "ui/menu_requests.h"
 
 namespace {
+
+// The run folder's models, pictures and sounds, seen through links from `folder`.
+void LinkShippedContent(Game& game, const TempDir& folder) {
+    for (const char* part : {"player.txt", "bullet.txt", "textures", "sound"}) {
+        const std::filesystem::path from = kRunDir / part;
+        if (!std::filesystem::is_directory(from)) {
+            std::filesystem::create_symlink(from, folder.File(part));
+            continue;
+        }
+        std::filesystem::create_directory(folder.File(part));
+        for (const auto& entry : std::filesystem::directory_iterator(from))
+            std::filesystem::create_symlink(entry.path(),
+                                            folder.File(part) / entry.path().filename());
+    }
+    game.world.playerModelFile = folder.File("player.txt");
+    game.world.bulletModelFile = folder.File("bullet.txt");
+    game.paths.texturesDir = folder.File("textures");
+    game.paths.soundDir = folder.File("sound");
+}
 
 struct StartupTest : ::testing::Test {
     StartupTest() {
@@ -26,6 +51,7 @@ struct StartupTest : ::testing::Test {
         game.paths.displayFile = dir.File("display.cfg");
         game.paths.logFile = dir.File("log.txt");
         window.modes = {{1280, 1024, 32}, {800, 600, 32}};
+        LinkShippedContent(game, dir);
     }
     std::vector<std::string> LogLines() {
         std::vector<std::string> lines;
@@ -153,6 +179,7 @@ TEST(SettingsFaults, UsersBytesAreKeptAndFailuresReported) {
         game->paths.settingsFile = dir.File("conf2.cfg");
         game->paths.displayFile = dir.File("display.cfg");
         game->paths.logFile = dir.Write("log.txt", "");
+        LinkShippedContent(*game, dir);
         dir.Write("conf2.cfg", c.bytes);
         if (c.fileReadOnly) chmod(dir.File("conf2.cfg").c_str(), 0444);
         LoadSettings(*game);
@@ -176,6 +203,57 @@ TEST(SettingsFaults, UsersBytesAreKeptAndFailuresReported) {
         EXPECT_EQ(std::filesystem::status(dir.File("conf2.cfg")).permissions() ==
                       std::filesystem::perms(0444),
                   c.fileReadOnly);
+    }
+}
+
+// Content the game cannot run without stops start-up naming the file; a sound it can do without
+// stays silent, told once on screen over the first menu and once in log.txt.
+TEST_F(StartupTest, ContentFaultsAreToldWithTheFile) {
+    struct Case {
+        const char* file;
+        std::optional<std::string> bytes;  // nothing: the file is removed
+        const char* fatal;                 // what stopping says; null: start-up goes on
+    };
+    const Case cases[] = {
+        {"player.txt", std::nullopt, "player.txt: the file is missing"},
+        {"bullet.txt", "TYPE\nCYLINDER\nPOSITION\nnot numbers\n", "bullet.txt:4"},
+        {"textures/mi_newgame.tga", std::nullopt, "mi_newgame: the picture is missing"},
+        {"textures/floortex.bmp", std::string("BM\x36\0\0\0", 6), "floortex.bmp"},
+        {"sound/fire.wav", "RIFF garbled", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        TempDir content;
+        auto fresh = std::make_unique<Game>();
+        Game& started = *fresh;
+        started.services.window = &window;
+        FakeGpu gpu;
+        FakeAudio audio;
+        started.services.gpu = &gpu;
+        started.services.audio = &audio;
+        started.paths = game.paths;
+        LinkShippedContent(started, content);
+        std::filesystem::remove(content.File(c.file));
+        if (c.bytes) content.Write(c.file, *c.bytes);
+
+        LoadSettings(started);
+        if (c.fatal) {
+            try {
+                FinishStartUp(started);
+                ADD_FAILURE() << "start-up went on";
+            } catch (const WorldLoadError& error) {
+                EXPECT_NE(std::string(error.what()).find(c.fatal), std::string::npos)
+                    << error.what();
+            }
+            continue;
+        }
+        FinishStartUp(started);
+        ShowStartupNotices(started);
+        EXPECT_TRUE(started.menus.message.open);
+        EXPECT_EQ(started.menus.message.message.label,
+                  Say(kSoundsSilentPhrase, started.menus.language));
+        EXPECT_TRUE(started.menus.message.detail.label.starts_with(content.File(c.file).string()));
+        EXPECT_NE(dir.Read("log.txt").find(content.File(c.file).string()), std::string::npos);
     }
 }
 

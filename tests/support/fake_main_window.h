@@ -1,5 +1,5 @@
 // FakeMainWindow: a desktop with a chosen screen size, colour depth and driver mode list that
-// records mode changes, resizes, cursor changes and messages, for headless tests.
+// records mode changes, resizes and cursor changes, for headless tests.
 #pragma once
 #include <string>
 #include <vector>
@@ -34,7 +34,6 @@ class FakeMainWindow final : public MainWindow {
         return true;
     }
     void SetCursorVisible(bool visible) override { cursorVisible = visible; }
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     std::string ClipboardText() override { return clipboard; }
     void SetClipboardText(std::string_view text) override { clipboard = text; }
 
@@ -51,6 +50,5 @@ class FakeMainWindow final : public MainWindow {
     DriverDisplayMode windowSize;
     bool vsync = false;
     bool cursorVisible = true;
-    std::vector<std::string> messages;
     std::string clipboard;
 };

@@ -36,6 +36,8 @@ class MenuInputTest : public ::testing::Test {
         std::ofstream(game.paths.mapsDir / "duel.map") << "x";
         game.userSettings = DefaultUserSettings(800, 600);
         game.state.playState = 0;
+        // Ports of its own: joining and hosting go ahead (without a network nothing is sent).
+        game.client.clientPortOpen = game.client.serverPortOpen = true;
         BuildMenus(game, MenuVariant::Main);
     }
     void Hold(uint8_t key) { game.input.keys[key] = kKeyHeld; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/net_harness.h"
+#include "ui/fault_phrases.h"
 #include "ui/menu_requests.h"
 
 namespace {
@@ -59,5 +60,24 @@ TEST_F(LanOfThreeGames, AFullGameSaysSoInsteadOfAJoinThatNeverAnswers) {
         net.RunFor(300);
         EXPECT_EQ(target.server().serverPlayers.size(), tableAfter) << address;
         EXPECT_EQ(menus.message.message.label == "This game is full.", toldFull) << address;
+    }
+}
+
+// A second copy of the game on the host's machine holds neither port: joining or hosting would
+// send the copy's datagrams into the host's game, so it says why it cannot instead.
+TEST_F(LanOfThreeGames, ASecondCopyOnAHostsMachineTellsWhyItCannotPlay) {
+    NetMachine& copy = net.AddMachine("10.0.0.1", 44);
+    const std::pair<MenuRequest, Phrase> cases[] = {
+        {MenuRequest::Connect, kClientPortTakenPhrase},
+        {MenuRequest::StartGame, kServerPortTakenPhrase}};
+    for (const auto& [request, told] : cases) {
+        Menus& menus = copy.game.menus;
+        menus.join.address.text = "10.0.0.1";
+        RunMenuRequest(copy.game, request);
+        net.RunFor(300);
+        EXPECT_EQ(menus.message.message.label, Say(told, menus.language));
+        EXPECT_EQ(host.server().serverPlayers.size(), 3u);
+        EXPECT_TRUE(copy.levelsStarted.empty());
+        CloseScreen(menus);
     }
 }

@@ -15,6 +15,7 @@
 
 #include "app/frame_loop.h"
 #include "app/game.h"
+#include "app/log_file.h"
 #include "app/shell/dedicated_server.h"
 #include "app/shell/draw_steps.h"
 #include "app/shell/window_events.h"
@@ -23,6 +24,7 @@
 #include "game/view_layout.h"
 #include "net/net_frame.h"
 #include "platform/bitmap_font.h"
+#include "platform/fault_screen.h"
 #include "platform/gl_extensions.h"
 #include "platform/gl_gpu.h"
 #include "platform/gl_setup.h"
@@ -34,6 +36,7 @@
 #include "platform/splash_window.h"
 #include "platform/udp_network.h"
 #include "ui/draw/menu_frame.h"
+#include "ui/fault_phrases.h"
 #include "ui/options.h"
 
 namespace {
@@ -41,6 +44,7 @@ namespace {
 constexpr int kSmallFontPixels = 18;
 constexpr int kLargeFontPixels = 36;
 
+// Before the window exists only SDL's box can tell.
 int FailStartUp(const std::string& text) {
     std::fprintf(stderr, "zarnok: %s\n", text.c_str());
     ShowErrorBox(text);
@@ -50,7 +54,37 @@ int FailStartUp(const std::string& text) {
 struct GraphicsResources {
     BitmapFont smallFont;
     BitmapFont largeFont;
+    bool fontsBuilt = false;
 };
+
+// log.txt gets what start-up said and why it stopped; a log that cannot be written is no
+// reason to hide the fault itself.
+void LogStartUpFault(const Game& game, const std::string& text) {
+    try {
+        CreateLogFile(game.paths.logFile);
+        for (const StartupNotice& notice : game.startupNotices) {
+            for (const std::string& line : notice.lines) AppendLogLine(game.paths.logFile, line);
+        }
+        AppendLogLine(game.paths.logFile, text);
+    } catch (const std::exception&) {
+    }
+}
+
+// Once the window is up the game's own screen tells what stopped it and what to do.
+int FailWithWindow(Game& game, SdlMainWindow& window, const GraphicsResources& graphics,
+                   std::unique_ptr<SplashWindow>& splash, const std::string& text) {
+    LogStartUpFault(game, text);
+    if (!graphics.fontsBuilt) return FailStartUp(text);
+    std::fprintf(stderr, "zarnok: %s\n", text.c_str());
+    splash.reset();
+    ShowDisplay(game);
+    const Language language = game.menus.language;
+    const std::string lines[] = {Say(kStartFailedPhrase, language), text,
+                                 Say(kStartAdvicePhrase, language),
+                                 Say(kPressAnyKeyPhrase, language)};
+    ShowFaultScreen(window, graphics.smallFont, lines);
+    return 1;
+}
 
 // The frame limit: a rate sleeps out the rest of each frame's share; vsync the driver would not
 // give falls back to 60 frames a second. The speed factor keeps the game's pace at any rate.
@@ -110,28 +144,31 @@ int RunGame() {
     auto splash = std::make_unique<SplashWindow>();
     splash->Show();
     if (!window.Create()) return FailStartUp("cannot create the window: " + window.Error());
-    try {
-        LoadSettings(*game);
-    } catch (const std::exception& error) {
-        return FailStartUp(error.what());
-    }
-    if (!LoadArbBufferFunctions()) {
-        return FailStartUp("the graphics driver lacks ARB vertex buffer objects");
-    }
-    GlGpu gpu;
-    game->services.gpu = &gpu;
-    SetUpLightsAndStencil();
+    // The fonts come first: they tell whatever stops the rest of start-up.
     GraphicsResources graphics;
-    if (!graphics.smallFont.Build(kSmallFontPixels) ||
-        !graphics.largeFont.Build(kLargeFontPixels)) {
+    graphics.fontsBuilt =
+        graphics.smallFont.Build(kSmallFontPixels) && graphics.largeFont.Build(kLargeFontPixels);
+    if (!graphics.fontsBuilt) {
         std::fprintf(stderr, "zarnok: no usable font found; text will not show\n");
     }
     game->renderer.smallFont = &graphics.smallFont;
     game->renderer.largeFont = &graphics.largeFont;
     try {
+        LoadSettings(*game);
+    } catch (const std::exception& error) {
+        return FailWithWindow(*game, window, graphics, splash, error.what());
+    }
+    if (!LoadArbBufferFunctions()) {
+        return FailWithWindow(*game, window, graphics, splash,
+                              "the graphics driver lacks ARB vertex buffer objects");
+    }
+    GlGpu gpu;
+    game->services.gpu = &gpu;
+    SetUpLightsAndStencil();
+    try {
         FinishStartUp(*game);
     } catch (const std::exception& error) {
-        return FailStartUp(error.what());
+        return FailWithWindow(*game, window, graphics, splash, error.what());
     }
 
     splash.reset();
@@ -140,6 +177,7 @@ int RunGame() {
     window.DrawableSize(width, height);
     FormResize(game->view, width, height);
     game->menus.client = {width, height};
+    ShowStartupNotices(*game);
     SDL_StartTextInput();
     game->state.startupComplete = true;
 

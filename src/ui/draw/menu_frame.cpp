@@ -74,7 +74,8 @@ void DrawNewGame(const WidgetPainter& painter, tgnewgame& screen) {
 void DrawMessage(const WidgetPainter& painter, tgmes& screen) {
     DrawPanel(painter, screen);
     Draw(painter, screen.message);
-    if (!screen.detail.label.empty()) Draw(painter, screen.detail);
+    for (tselectoption* line : {&screen.detail, &screen.detailRest})
+        if (!line->label.empty()) Draw(painter, *line);
     Draw(painter, screen.ok);
 }
 
