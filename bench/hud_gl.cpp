@@ -7,6 +7,7 @@
 
 #include <ctime>
 
+#include "app/hud_words.h"
 #include "render/hud.h"
 #include "support/gl/render_harness.h"
 
@@ -34,6 +35,7 @@ struct BusyHud {
             players.back().team = static_cast<uint8_t>(i % 2);
         }
         hud.messageLines = lines;
+        hud.texts = HudTextsIn(Language::kEnglish);
         hud.players = players;
         hud.gameType = kCaptureTheFlag;
         hud.blueFlagTaken = true;

@@ -50,7 +50,8 @@ void BM_MenuFrameWithNewGameScreen(benchmark::State& state) {
         game.renderer.smallFont = &font;
         // The shipped pictures, when the run folder has been assembled.
         game.world.textures.texturesDir = ZARNOK_RUN_DIR "/textures";
-        LoadMenuTextures(game.world.textures, gpu, MenuVariant::Main, game.menus.pictures);
+        LoadMenuTextures(game.world.textures, gpu, MenuVariant::Main, game.menus.language,
+                         game.menus.pictures);
         BuildMenuScreens(game.menus, BusySources());
         game.menus.client = {1280, 1024};
         OpenScreen(game.menus, Overlay::NewGame);

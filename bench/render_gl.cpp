@@ -34,6 +34,7 @@
 #include <optional>
 #include <string>
 
+#include "app/hud_words.h"
 #include "net/player_models.h"
 #include "render/gl_state.h"
 #include "support/gl/gl_queries.h"
@@ -85,6 +86,7 @@ MatchHud& Hud() {
             player.team = static_cast<uint8_t>(i % 2);
         }
         HudInput& input = match->input;
+        input.texts = HudTextsIn(Language::kEnglish);
         input.kills = 7;
         input.deaths = 3;
         input.weapon = {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/game.h"
+#include "app/hud_words.h"
 #include "game/weapon.h"
 
 namespace {
@@ -48,6 +49,12 @@ HudInput GatherHudInput(Game& game) {
     CopyTableEntries(game.play.players, game.hud.table);
     const tgamesettings& settings = client.clientSettings;
     const tmessagelog& log = client.messageLog;
+    const Language language = game.menus.language;
+    HudState& hud = game.hud;
+    hud.winnerLine = WinnerText(hud.winner, language);
+    hud.messageLines.resize(static_cast<size_t>(std::clamp(log.count, 0, tmessagelog::kSlots)));
+    for (size_t i = 0; i < hud.messageLines.size(); ++i)
+        hud.messageLines[i] = MessageLineText(log.lines[i], language);
     return HudInput{
         .kills = client.localPlayer.frags,
         .deaths = client.localPlayer.deaths,
@@ -63,10 +70,10 @@ HudInput GatherHudInput(Game& game) {
         .players = game.hud.table,
         .statisticsKey = game.input.held.statistics,
         .hiddenLineKey = game.input.held.hiddenLine,
-        .messageLines = std::span(log.lines).first(
-            static_cast<size_t>(std::clamp(log.count, 0, tmessagelog::kSlots))),
-        .blinkOn = game.hud.blinkOn,
-        .winnerLine = game.hud.winnerLine,
+        .messageLines = hud.messageLines,
+        .blinkOn = hud.blinkOn,
+        .winnerLine = hud.winnerLine,
         .pictures = Pictures(game.menus.pictures),
+        .texts = HudTextsIn(language),
     };
 }

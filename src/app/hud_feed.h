@@ -1,5 +1,6 @@
 // The one place where the game's state meets the HUD: gathers a frame's HudInput from the
-// client, the input, the menus' pictures and the HUD's own memory, and steps that memory.
+// client, the input, the menus' pictures and language and the HUD's own memory, and steps that
+// memory.
 #pragma once
 #include "game/hud_input.h"
 

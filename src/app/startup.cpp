@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 #include "app/content_check.h"
@@ -40,6 +41,9 @@ void LoadSettings(Game& game) {
     game.userSettings = read.settings;
     if (!read.damageNotice.empty()) AddNotice(game, kSettingsDamagedPhrase, {read.damageNotice});
     game.display = ReadDisplaySettings(game.paths.displayFile);
+    game.menus.environmentLanguage = LanguageOfEnvironment(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+    game.menus.language = ChooseLanguage(game.display.language, game.menus.environmentLanguage);
     ScaleMouseSensitivity(game.tuning, game.userSettings.mouseSensitivity);
     const tusersettings& settings = game.userSettings;
     if (window.ScreenWidth() != settings.screenWidth ||

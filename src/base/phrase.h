@@ -3,6 +3,9 @@
 // are never phrases.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
 
 enum class Language : uint8_t { kRussian, kEnglish };
 
@@ -14,3 +17,8 @@ struct Phrase {
 inline const char* Say(const Phrase& phrase, Language language) {
     return language == Language::kEnglish ? phrase.english : phrase.russian;
 }
+
+// The phrase with each "{}" replaced by the next of `values`, in order: the languages put a
+// name in different places of a sentence.
+std::string SayWith(const Phrase& phrase, Language language,
+                    std::initializer_list<std::string_view> values);

@@ -50,6 +50,24 @@ void ReadFrames(std::string_view value, DisplaySettings& settings) {
     }
 }
 
+void ReadLanguage(std::string_view value, DisplaySettings& settings) {
+    if (value == "auto") settings.language = LanguageChoice::kEnvironment;
+    if (value == "ru") settings.language = LanguageChoice::kRussian;
+    if (value == "en") settings.language = LanguageChoice::kEnglish;
+}
+
+const char* LanguageWord(LanguageChoice language) {
+    switch (language) {
+        case LanguageChoice::kRussian:
+            return "ru";
+        case LanguageChoice::kEnglish:
+            return "en";
+        case LanguageChoice::kEnvironment:
+            break;
+    }
+    return "auto";
+}
+
 }  // namespace
 
 DisplaySettings ParseDisplaySettings(std::span<const uint8_t> bytes) {
@@ -68,6 +86,7 @@ DisplaySettings ParseDisplaySettings(std::span<const uint8_t> bytes) {
         if (words.size() != 2) continue;
         if (words[0] == "window") ReadWindow(words[1], settings);
         if (words[0] == "frames") ReadFrames(words[1], settings);
+        if (words[0] == "language") ReadLanguage(words[1], settings);
     }
     return settings;
 }
@@ -89,7 +108,7 @@ std::string FormatDisplaySettings(const DisplaySettings& settings) {
             text += std::to_string(settings.framesPerSecond);
             break;
     }
-    return text + "\n";
+    return text + "\nlanguage " + LanguageWord(settings.language) + "\n";
 }
 
 DisplaySettings ReadDisplaySettings(const std::filesystem::path& path) {

@@ -1,13 +1,16 @@
 // DisplaySettings: how the game shows itself, kept in `display.cfg` next to `conf2.cfg` (whose
-// record stays as it is): full screen or a window of a chosen size, and the frame limit. A line
-// "key value" each ("window 1024x768" or "window off", "frames vsync|off|N"); a missing, damaged or
-// unknown file, or a line out of range, gives the defaults for what it would have set: a file the
-// user never wrote is no error.
+// record stays as it is): full screen or a window of a chosen size, the frame limit and the
+// language. A line "key value" each ("window 1024x768" or "window off", "frames vsync|off|N",
+// "language auto|ru|en"; a file without a language line follows the environment); a missing,
+// damaged or unknown file, or a line out of range, gives the defaults for what it would have set: a
+// file the user never wrote is no error.
 #pragma once
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
+
+#include "config/language_choice.h"
 
 enum class FrameLimit : uint8_t { kOff, kVsync, kRate };
 
@@ -16,6 +19,7 @@ struct DisplaySettings {
     int32_t windowWidth = 1024, windowHeight = 768;
     FrameLimit frameLimit = FrameLimit::kVsync;
     int32_t framesPerSecond = 60;  // for kRate
+    LanguageChoice language = LanguageChoice::kEnvironment;
 
     bool operator==(const DisplaySettings&) const = default;
 };

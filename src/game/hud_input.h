@@ -27,6 +27,14 @@ struct HudWeapon {
     uint32_t reloadDuration = 0;  // ms until it ends; 0 while no reload runs
 };
 
+// The HUD's own words, in the player's language (app/hud_words.h); empty ones draw nothing.
+struct HudTexts {
+    std::string_view kills, deaths;  // before the local player's numbers
+    std::string_view connectionLost;
+    std::string_view statistics, nameHeader, killsHeader, deathsHeader;
+    std::string_view blueFlagTaken, redFlagTaken;
+};
+
 struct HudInput {
     // The local player.
     int32_t kills = 0;
@@ -52,6 +60,7 @@ struct HudInput {
     bool blinkOn = false;
     std::string_view winnerLine;  // empty while no winner is known
     HudPictures pictures;
+    HudTexts texts;
 
     // The table shows while Tab is held, and for good once the level is over.
     bool StatisticsShown() const { return statisticsKey || gameOver; }

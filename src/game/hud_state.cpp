@@ -1,7 +1,5 @@
 #include "game/hud_state.h"
 
-#include "game/match_winner.h"
-
 void UpdateHudState(HudState& hud, uint32_t now, const tgamesettings& settings,
                     std::span<const tplayerinfo> players) {
     if (settings.gameType != kDeathMatch &&
@@ -9,9 +7,5 @@ void UpdateHudState(HudState& hud, uint32_t now, const tgamesettings& settings,
         hud.blinkOn = !hud.blinkOn;
         hud.lastBlinkToggle = now;
     }
-    if (settings.gameOver) {
-        hud.winnerLine = WinnerLine(settings, players, hud.winnerLine);
-    } else {
-        hud.winnerLine.clear();
-    }
+    hud.winner = settings.gameOver ? WinnerOf(settings, players, hud.winner) : MatchWinner{};
 }

@@ -1,5 +1,6 @@
 // HudState: what the HUD remembers from one frame to the next (the flag warnings' blink phase
-// and the winner announced at the level's end), stepped once per drawn match frame.
+// and the winner announced at the level's end), stepped once per drawn match frame, and the
+// storage of what a frame draws.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -7,15 +8,19 @@
 #include <vector>
 
 #include "game/match_records.h"
+#include "game/match_winner.h"
 
 struct HudState {
     static constexpr int32_t kBlinkHalfPeriodMs = 200;
 
     bool blinkOn = false;  // the flag warnings show while set
     uint32_t lastBlinkToggle = 0;
-    std::string winnerLine;  // Windows-1251; empty while no winner is known
-    // The players' table entries the HUD draws this frame (statistics).
+    MatchWinner winner;  // kNone while the level runs
+    // The players' table entries the HUD draws this frame (statistics), and the frame's worded
+    // winner and message lines (Windows-1251).
     std::vector<tplayerinfo> table;
+    std::string winnerLine;
+    std::vector<std::string> messageLines;
 };
 
 // Team games flip the blink phase when more than 200 ms passed since the last flip (a period of

@@ -1,26 +1,16 @@
 #include "game/match_winner.h"
 
-namespace {
-
-// "Победил " and " !" in Windows-1251.
-constexpr std::string_view kWonPrefix = "\xCF\xEE\xE1\xE5\xE4\xE8\xEB ";
-constexpr std::string_view kWonSuffix = " !";
-
-}  // namespace
-
-std::string WinnerLine(const tgamesettings& settings, std::span<const tplayerinfo> players,
-                       std::string_view previousLine) {
+MatchWinner WinnerOf(const tgamesettings& settings, std::span<const tplayerinfo> players,
+                     const MatchWinner& previous) {
     if (settings.gameType != kDeathMatch) {
-        return settings.redFlag.score < settings.blueFlag.score ? "Blue team is the winner"
-                                                                : "Red team is the winner";
+        return {settings.redFlag.score < settings.blueFlag.score ? MatchWinner::Side::kBlueTeam
+                                                                 : MatchWinner::Side::kRedTeam,
+                ""};
     }
     const tplayerinfo* winner = nullptr;
     for (const tplayerinfo& player : players) {
         if (player.frags >= static_cast<int32_t>(settings.fragLimit)) winner = &player;
     }
-    if (!winner) return std::string(previousLine);
-    std::string line(kWonPrefix);
-    line += winner->name.View();
-    line += kWonSuffix;
-    return line;
+    if (!winner) return previous;
+    return {MatchWinner::Side::kPlayer, winner->name.Text()};
 }

@@ -191,8 +191,7 @@ void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
         // Each newcomer is announced once: the host resends an announcement until it is
         // acknowledged, and announcements may overtake each other.
         for (size_t i = known; i < records.size(); ++i) {
-            AddMessageLine(client.messageLog, records[i].name.Text() + " joined the game",
-                           NetNow(session));
+            AddMessageLine(client.messageLog, {.name = records[i].name.Text()}, NetNow(session));
         }
     }
 }
@@ -213,9 +212,10 @@ void OnPlayerDeleted(Session& session, const Datagram& datagram) {
         session.state.connected = false;
         return;
     }
-    std::string line =
-        session.play.players[static_cast<size_t>(d)].entry.name.Text() + " leaved the game";
-    AddMessageLine(client.messageLog, line, NetNow(session));
+    AddMessageLine(client.messageLog,
+                   {.event = MessageEvent::kLeft,
+                    .name = session.play.players[static_cast<size_t>(d)].entry.name.Text()},
+                   NetNow(session));
     RemovePlayerSlot(session, d);
     client.departedIds.push_back(*id);
     if (client.departedIds.size() > kRememberedDepartures) {
@@ -288,9 +288,11 @@ void OnKill(Session& session, Bytes bytes) {
     if (k < 0 || v < 0) return;
     uint32_t now = NetNow(session);
 
-    std::string line = players[static_cast<size_t>(k)].entry.name.Text() + " killed ";
-    line = line.substr(0, 24) + players[static_cast<size_t>(v)].entry.name.Text();
-    AddMessageLine(client.messageLog, line.substr(0, 40), now);
+    AddMessageLine(client.messageLog,
+                   {.event = MessageEvent::kKilled,
+                    .name = players[static_cast<size_t>(k)].entry.name.Text(),
+                    .victim = players[static_cast<size_t>(v)].entry.name.Text()},
+                   now);
     if (PlayerChannels* channels = ChannelsOf(session.sound, static_cast<size_t>(k))) {
         PlaySound(false, channels->death);
     }

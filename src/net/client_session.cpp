@@ -130,18 +130,6 @@ bool ExpireFoundServers(Client& client, uint32_t now) {
 }
 
 void ReportFlagEvents(Session& session, uint8_t blueState, uint8_t redState) {
-    struct FlagTexts {
-        const char* captured;
-        const char* returned;
-        const char* taken;
-        const char* dropped;
-    };
-    // The blue flag coming home from a carrier means the red team brought it in, and the other
-    // way round.
-    static constexpr FlagTexts kTexts[2] = {
-        {"Read team brings the flag", "Blue flag returned", "Blue flag taken", "Blue flag droped"},
-        {"Blue team brings the flag", "Red flag returned", "Red flag taken", "Red flag droped"},
-    };
     Client& client = session.client;
     uint32_t now = NetNow(session);
     const uint8_t states[2] = {blueState, redState};
@@ -149,21 +137,24 @@ void ReportFlagEvents(Session& session, uint8_t blueState, uint8_t redState) {
         uint8_t before = client.previousFlagState[flag];
         uint8_t after = states[flag];
         if (before == after) continue;
-        const FlagTexts& texts = kTexts[flag];
+        auto report = [&](MessageEvent event) {
+            AddMessageLine(client.messageLog, {.event = event, .flag = static_cast<uint8_t>(flag)},
+                           now);
+        };
         auto play = [&](const char* sound, bool looping) {
             PlayFlagSound(session.sound, sound, looping, flag);
         };
         if (after == kFlagAtBase && before == kFlagCarried) {
-            AddMessageLine(client.messageLog, texts.captured, now);
+            report(MessageEvent::kFlagCaptured);
             play("flagfrag.wav", false);
         } else if (after == kFlagAtBase && before == kFlagDropped) {
-            AddMessageLine(client.messageLog, texts.returned, now);
+            report(MessageEvent::kFlagReturned);
             play("flagreturn.wav", false);
         } else if (after == kFlagCarried) {
-            AddMessageLine(client.messageLog, texts.taken, now);
+            report(MessageEvent::kFlagTaken);
             play("flagalarm.wav", true);
         } else if (after == kFlagDropped) {
-            AddMessageLine(client.messageLog, texts.dropped, now);
+            report(MessageEvent::kFlagDropped);
         }
         client.previousFlagState[flag] = after;
     }

@@ -1,11 +1,11 @@
 #include "net/message_log.h"
 
 #include <algorithm>
+#include <utility>
 
-void AddMessageLine(tmessagelog& log, std::string_view text, uint32_t now) {
+void AddMessageLine(tmessagelog& log, tmessageline line, uint32_t now) {
     if (log.count >= tmessagelog::kMaxLines) DropMessageLine(log);
-    log.lines[static_cast<size_t>(log.count)] =
-        std::string(text.substr(0, tmessagelog::kLineLength));
+    log.lines[static_cast<size_t>(log.count)] = std::move(line);
     ++log.count;
     log.lastChange = now;
 }
@@ -13,7 +13,7 @@ void AddMessageLine(tmessagelog& log, std::string_view text, uint32_t now) {
 void DropMessageLine(tmessagelog& log) {
     if (log.count <= 0) return;
     std::rotate(log.lines.begin(), log.lines.begin() + 1, log.lines.end());
-    log.lines.back().clear();
+    log.lines.back() = {};
     --log.count;
 }
 
@@ -24,6 +24,6 @@ void ExpireMessageLine(tmessagelog& log, uint32_t now) {
 }
 
 void ClearMessageLog(tmessagelog& log) {
-    for (std::string& line : log.lines) line.clear();
+    log.lines.fill({});
     log.count = 0;
 }

@@ -176,8 +176,7 @@ bool BitmapFont::Build(int pixelHeight) {
                   FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelHeight)) == 0;
     if (loaded) {
         Glyphs glyphs;
-        // Code 255 stays empty, as the original glyph set stops at 254.
-        for (int code = 0; code < kGlyphCount - 1; ++code)
+        for (int code = 0; code < kGlyphCount; ++code)
             glyphs[static_cast<size_t>(code)] = RenderGlyph(face, static_cast<uint8_t>(code));
         CompileLists(listBase_, glyphs);
         atlasWidth_ = kAtlasWidth;

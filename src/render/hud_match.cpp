@@ -9,11 +9,6 @@
 
 namespace {
 
-// "Соединение с сервером разорвано" in Windows-1251.
-constexpr std::string_view kConnectionLost =
-    "\xD1\xEE\xE5\xE4\xE8\xED\xE5\xED\xE8\xE5 \xF1 \xF1\xE5\xF0\xE2\xE5\xF0\xEE\xEC "
-    "\xF0\xE0\xE7\xEE\xF0\xE2\xE0\xED\xEE";
-
 constexpr float kIconTop = 0.97f;
 constexpr float kIconBottom = 0.87f;
 
@@ -34,10 +29,10 @@ void DrawFlagWarnings(const RenderScene& scene, const HudInput& hud) {
     if (hud.gameType != kCaptureTheFlag || !hud.blinkOn) return;
     const BitmapFont* large = scene.renderer.largeFont;
     if (hud.blueFlagTaken && hud.team == 0) {
-        DrawHudText(large, -0.5f, 0.7f, "Blue flag taken", kHudWhite);
+        DrawHudText(large, -0.5f, 0.7f, hud.texts.blueFlagTaken, kHudWhite);
     }
     if (hud.redFlagTaken && hud.team == 1) {
-        DrawHudText(large, -0.2f, 0.8f, "Red flag taken!", kHudDarkRed);
+        DrawHudText(large, -0.2f, 0.8f, hud.texts.redFlagTaken, kHudDarkRed);
     }
 }
 
@@ -52,7 +47,7 @@ void DrawMatchHud(const RenderScene& scene) {
     if (hud.gameOver && !hud.winnerLine.empty()) {
         DrawHudText(large, -0.4f, 0.6f, hud.winnerLine, kHudWhite);
     }
-    if (!hud.connected) DrawHudText(large, -0.5f, 0.6f, kConnectionLost, kHudWhite);
+    if (!hud.connected) DrawHudText(large, -0.5f, 0.6f, hud.texts.connectionLost, kHudWhite);
     if (hud.gameType == kDeathMatch) return;
     DrawTeamScores(scene, hud);
     DrawFlagWarnings(scene, hud);

@@ -34,8 +34,10 @@ void DrawPlayerHud(const RenderScene& scene) {
     const HudInput& hud = *scene.hud;
     const HudLayer layer;
     const BitmapFont* large = scene.renderer.largeFont;
-    DrawHudText(large, -0.9f, 0.9f, "Kills " + std::to_string(hud.kills), kHudWhite);
-    DrawHudText(large, -0.9f, 0.8f, "Deaths " + std::to_string(hud.deaths), kHudWhite);
+    DrawHudText(large, -0.9f, 0.9f, std::string(hud.texts.kills) + std::to_string(hud.kills),
+                kHudWhite);
+    DrawHudText(large, -0.9f, 0.8f, std::string(hud.texts.deaths) + std::to_string(hud.deaths),
+                kHudWhite);
     if (hud.hiddenLineKey) {
         DrawHudText(scene.renderer.smallFont, -0.9f, -0.9f, HiddenLine(), kHudWhite);
     }

@@ -23,11 +23,11 @@ struct TeamColumns {
 constexpr TeamColumns kBlueColumns{-0.47f, -0.17f, -0.07f, -0.2f, -0.1f, kHudBlue};
 constexpr TeamColumns kRedColumns{0.03f, 0.33f, 0.43f, 0.3f, 0.4f, kHudRed};
 
-void DrawTeam(const BitmapFont* font, const TeamColumns& at,
+void DrawTeam(const BitmapFont* font, const HudTexts& texts, const TeamColumns& at,
               const std::vector<tstatisticsrow>& rows) {
-    DrawHudText(font, at.name, kHeaderY, "Name", kHudWhite);
-    DrawHudText(font, at.killsHeader, kHeaderY, "Kills", kHudWhite);
-    DrawHudText(font, at.deathsHeader, kHeaderY, "Deaths", kHudWhite);
+    DrawHudText(font, at.name, kHeaderY, texts.nameHeader, kHudWhite);
+    DrawHudText(font, at.killsHeader, kHeaderY, texts.killsHeader, kHudWhite);
+    DrawHudText(font, at.deathsHeader, kHeaderY, texts.deathsHeader, kHudWhite);
     float y = kFirstRowY;
     for (const tstatisticsrow& row : rows) {
         DrawHudText(font, at.name, y, row.name, at.colour);
@@ -42,8 +42,8 @@ void DrawTeam(const BitmapFont* font, const TeamColumns& at,
 void DrawStatistics(const RenderScene& scene, const HudInput& hud) {
     DrawHudPicture(scene.world.textures, hud.pictures.statisticsBackground, -0.5f, 0.5f, 0.5f,
                    -0.5f);
-    DrawHudText(scene.renderer.largeFont, -0.2f, 0.45f, "Game statistics", kHudWhite);
+    DrawHudText(scene.renderer.largeFont, -0.2f, 0.45f, hud.texts.statistics, kHudWhite);
     const tstatisticstable table = BuildStatisticsTable(hud.players);
-    DrawTeam(scene.renderer.smallFont, kBlueColumns, table.blue);
-    DrawTeam(scene.renderer.smallFont, kRedColumns, table.red);
+    DrawTeam(scene.renderer.smallFont, hud.texts, kBlueColumns, table.blue);
+    DrawTeam(scene.renderer.smallFont, hud.texts, kRedColumns, table.red);
 }

@@ -5,7 +5,7 @@
 #include "net/client_session.h"
 #include "net/server.h"
 #include "ui/frontend.h"
-#include "ui/menu_layout.h"
+#include "ui/menu_phrases.h"
 #include "ui/menu_requests.h"
 
 namespace {
@@ -42,7 +42,8 @@ void StartGameFromMenu(Frontend& frontend, const NewGameForm& form) {
     frontend.server.mapList = form.maps;
     frontend.server.mapIndex = 0;
     if (form.maps.empty()) {
-        ShowMenuMessage(frontend.menus, kNoMapsText, kNoMapFilesText);
+        ShowMenuMessage(frontend.menus, Say(kNoMaps, frontend.menus.language),
+                        Say(kNoMapFiles, frontend.menus.language));
         return;
     }
     SetLocalPlayer(frontend, form.playerName, form.team);

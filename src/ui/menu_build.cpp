@@ -31,13 +31,19 @@ MenuSources SourcesOf(Frontend& frontend, MenuVariant variant) {
     return sources;
 }
 
+void BuildScreens(Frontend& frontend, MenuVariant variant) {
+    BuildMenuScreens(frontend.menus, SourcesOf(frontend, variant));
+    const uint32_t now = frontend.services.clock ? frontend.services.clock->Ticks() : 0;
+    SetServerRows(frontend.menus, frontend.client, now);
+}
+
 }  // namespace
 
 void BuildMenus(Frontend& frontend, MenuVariant variant) {
     if (frontend.services.gpu) {
         frontend.world.textures.texturesDir = frontend.paths.texturesDir;
         LoadMenuTextures(frontend.world.textures, *frontend.services.gpu, variant,
-                         frontend.menus.pictures);
+                         frontend.menus.language, frontend.menus.pictures);
     }
     ClientSize& client = frontend.menus.client;
     if (MainWindow* window = frontend.services.window) {
@@ -47,9 +53,16 @@ void BuildMenus(Frontend& frontend, MenuVariant variant) {
             client = {window->ScreenWidth(), window->ScreenHeight()};
     }
     if (client.width <= 0 || client.height <= 0) client = ClientSize{};
-    BuildMenuScreens(frontend.menus, SourcesOf(frontend, variant));
-    const uint32_t now = frontend.services.clock ? frontend.services.clock->Ticks() : 0;
-    SetServerRows(frontend.menus, frontend.client, now);
+    BuildScreens(frontend, variant);
     // The in-game variant is built as a level starts: play takes the screen.
     if (variant == MenuVariant::InGame) frontend.menus.screenState = kPlaying;
+}
+
+void ShowLanguage(Frontend& frontend, Language language) {
+    frontend.menus.language = language;
+    if (frontend.services.gpu) {
+        LoadWordedPictures(frontend.world.textures, *frontend.services.gpu, language,
+                           frontend.menus.pictures);
+    }
+    BuildScreens(frontend, frontend.menus.variant);
 }

@@ -10,3 +10,6 @@
 struct Frontend;
 
 void BuildMenus(Frontend& frontend, MenuVariant variant);
+// The menus in `language` from now on: its pictures and the screens worded anew from the
+// settings (a screen's typed texts return to them, as at a rebuild); the screen state stays.
+void ShowLanguage(Frontend& frontend, Language language);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/menu_phrases.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -20,9 +21,17 @@ int32_t LeadingNumber(const std::string& text) {
 
 }  // namespace
 
-OptionsChoice ReadOptionsChoice(const tgoptions& screen) {
-    return {screen.sensitivity.valueText, screen.resolution.valueText, screen.detail.valueText,
-            screen.volume.valueText,      screen.display.valueText,    screen.frames.valueText};
+OptionsChoice ReadOptionsChoice(const tgoptions& screen, Language language) {
+    auto english = [language](const tglist& list) {
+        return EnglishOption(list.valueText, language);
+    };
+    return {english(screen.sensitivity),
+            english(screen.resolution),
+            english(screen.detail),
+            english(screen.volume),
+            english(screen.display),
+            english(screen.frames),
+            static_cast<LanguageChoice>(screen.language.current)};
 }
 
 ConnectForm ReadConnectForm(const tgnetwork& screen) {

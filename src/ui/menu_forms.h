@@ -1,6 +1,6 @@
 // Menu forms: the values a screen hands on when it is accepted, read from its widgets. The
-// options go to ApplyOptions (as the chosen texts), the join form to the client, the new-game
-// form to the server.
+// options go to ApplyOptions (as the chosen texts, in English, and the language list's choice), the
+// join form to the client, the new-game form to the server.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -29,6 +29,7 @@ struct NewGameForm {
     std::vector<std::string> maps;  // the rotation, in list order
 };
 
-OptionsChoice ReadOptionsChoice(const tgoptions& screen);
+// `language`: the one the options screen is worded in.
+OptionsChoice ReadOptionsChoice(const tgoptions& screen, Language language);
 ConnectForm ReadConnectForm(const tgnetwork& screen);
 NewGameForm ReadNewGameForm(const tgnewgame& screen);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/menu_phrases.h"
+#include "ui/menu_textures.h"
 #include "ui/options.h"
 #include "ui/select_list.h"
 
@@ -44,6 +46,7 @@ void BuildEntries(Menus& menus, MenuVariant variant) {
     menus.entryActions.clear();
     auto add = [&](const std::string& name, float y, EntryAction action) {
         menus.entries.push_back(MakeMenuItem(name, -0.2f, y, 0.4f, 0.1f));
+        menus.entries.back().texture.name = PictureInLanguage(name, menus.language);
         menus.entryActions.push_back(action);
     };
     add("mi_curs", 0.2f, EntryAction::None);
@@ -55,13 +58,14 @@ void BuildEntries(Menus& menus, MenuVariant variant) {
     if (variant == MenuVariant::InGame) add("mi_continue", 0.3f, EntryAction::Continue);
 }
 
-void BuildOptions(tgoptions& screen, const MenuSources& sources) {
+void BuildOptions(tgoptions& screen, const MenuSources& sources, Language language) {
+    auto say = [language](const Phrase& phrase) { return std::string(Say(phrase, language)); };
     screen = tgoptions{};
     screen.name = "gopotions";
     const auto sensitivities = Percentages(50, 150);
     const auto sensitivity = std::to_string(sources.mouseSensitivity) + "%";
     screen.sensitivity = MakeOptionList(
-        "Mouse sensitivity", -0.45f, 0.45f, 0.9f, sensitivities,
+        say(kMouseSensitivity), -0.45f, 0.45f, 0.9f, sensitivities,
         IndexOf(sensitivities, sensitivity, IndexOf(sensitivities, "100%", 0)), ListStyle::Options);
 
     std::vector<std::string> resolutions;
@@ -70,73 +74,83 @@ void BuildOptions(tgoptions& screen, const MenuSources& sources) {
     const int32_t resolution =
         IndexOf(resolutions, DisplayModeText(sources.savedResolution),
                 IndexOf(resolutions, DisplayModeText(sources.currentScreen), 0));
-    screen.resolution = MakeOptionList("Resolution", -0.45f, 0.35f, 0.9f, resolutions, resolution,
-                                       ListStyle::Options);
+    screen.resolution = MakeOptionList(say(kResolution), -0.45f, 0.35f, 0.9f, resolutions,
+                                       resolution, ListStyle::Options);
 
     // Detail levels count down from high; unknown levels show high, the default.
     const int32_t detail =
         sources.detailLevel >= 0 && sources.detailLevel <= 2 ? 2 - sources.detailLevel : 2;
-    screen.detail = MakeOptionList("Detalisation", -0.45f, 0.25f, 0.9f, {"Low", "Medium", "High"},
-                                   detail, ListStyle::Options);
+    screen.detail = MakeOptionList(say(kDetail), -0.45f, 0.25f, 0.9f,
+                                   {say(kDetailLow), say(kDetailMedium), say(kDetailHigh)}, detail,
+                                   ListStyle::Options);
 
     const auto volumes = Percentages(0, 100);
     const auto volume = std::to_string(sources.soundVolume) + "%";
     screen.volume =
-        MakeOptionList("Sound volume", -0.45f, 0.15f, 0.9f, volumes,
+        MakeOptionList(say(kSoundVolume), -0.45f, 0.15f, 0.9f, volumes,
                        IndexOf(volumes, volume, IndexOf(volumes, "100%", 0)), ListStyle::Options);
     std::vector<std::string> displays = {"Off", "800x600", "1024x768", "1280x720", "1600x900"};
     const std::string display = DisplayText(sources.display);
     if (IndexOf(displays, display, -1) < 0) displays.push_back(display);
-    screen.display = MakeOptionList("Window", -0.45f, 0.05f, 0.9f, displays,
-                                    IndexOf(displays, display, 0), ListStyle::Options);
+    screen.display =
+        MakeOptionList(say(kWindow), -0.45f, 0.05f, 0.9f, WordedOptions(displays, language),
+                       IndexOf(displays, display, 0), ListStyle::Options);
     std::vector<std::string> limits = {"Vsync", "30", "60", "120", "Off"};
     const std::string limit = FrameLimitText(sources.display);
     if (IndexOf(limits, limit, -1) < 0) limits.push_back(limit);
-    screen.frames = MakeOptionList("Frame limit", -0.45f, -0.05f, 0.9f, limits,
-                                   IndexOf(limits, limit, 0), ListStyle::Options);
-    screen.ok = Button("Ok", 0.3f, kButtonRowY, 0.15f, sources.client);
-    screen.cancel = Button("Cancel", 0.1f, kButtonRowY, 0.2f, sources.client);
+    screen.frames =
+        MakeOptionList(say(kFrameLimit), -0.45f, -0.05f, 0.9f, WordedOptions(limits, language),
+                       IndexOf(limits, limit, 0), ListStyle::Options);
+    // In the order of LanguageChoice; each language is named in its own words.
+    screen.language =
+        MakeOptionList(say(kLanguage), -0.45f, -0.15f, 0.9f,
+                       {say(kLanguageOfEnvironment), kRussianInRussian, "English"},
+                       static_cast<int32_t>(sources.display.language), ListStyle::Options);
+    screen.ok = Button(say(kOk), 0.3f, kButtonRowY, 0.15f, sources.client);
+    screen.cancel = Button(say(kCancel), 0.1f, kButtonRowY, 0.2f, sources.client);
 }
 
-void BuildJoin(tgnetwork& screen, const MenuSources& sources) {
+void BuildJoin(tgnetwork& screen, const MenuSources& sources, Language language) {
+    auto say = [language](const Phrase& phrase) { return std::string(Say(phrase, language)); };
     screen = tgnetwork{};
     screen.name = "gnetwork";
-    screen.playerLabel = Label("Player name", -0.2f, 0.4f);
+    screen.playerLabel = Label(say(kPlayerName), -0.2f, 0.4f);
     screen.playerName = Edit(sources.playerName, 0.0f, 0.4f, sources.client);
     screen.playerName.active = true;
-    screen.addressLabel = Label("Server ip", -0.2f, 0.3f);
+    screen.addressLabel = Label(say(kServerIp), -0.2f, 0.3f);
     screen.address = Edit(sources.serverAddress, 0.0f, 0.3f, sources.client);
     // As wide as the panel allows: a row says what each game is.
     screen.servers = MakeSelect(-0.47f, 0.2f, 0.94f, 0.4f);
-    screen.team =
-        MakeOptionList("Team", -0.2f, -0.25f, 0.4f, {"Blue", "Red"}, 0, ListStyle::Wrapping);
-    screen.connect = Button("Connect", 0.2f, kButtonRowY, 0.3f, sources.client);
-    screen.cancel = Button("Cancel", 0.0f, kButtonRowY, 0.2f, sources.client);
+    screen.team = MakeOptionList(say(kTeam), -0.2f, -0.25f, 0.4f, {say(kBlue), say(kRed)}, 0,
+                                 ListStyle::Wrapping);
+    screen.connect = Button(say(kConnect), 0.2f, kButtonRowY, 0.3f, sources.client);
+    screen.cancel = Button(say(kCancel), 0.0f, kButtonRowY, 0.2f, sources.client);
 }
 
-void BuildNewGame(tgnewgame& screen, const MenuSources& sources) {
+void BuildNewGame(tgnewgame& screen, const MenuSources& sources, Language language) {
+    auto say = [language](const Phrase& phrase) { return std::string(Say(phrase, language)); };
     screen = tgnewgame{};
     screen.name = "gnetwork";
     screen.showBots = sources.showBots;
-    screen.serverLabel = Label("Server name", -0.49f, 0.4f);
+    screen.serverLabel = Label(say(kServerName), -0.49f, 0.4f);
     screen.serverName = Edit(sources.serverName, -0.3f, 0.4f, sources.client);
-    screen.playerLabel = Label("Player name", -0.49f, 0.3f);
+    screen.playerLabel = Label(say(kPlayerName), -0.49f, 0.3f);
     screen.playerName = Edit(sources.playerName, -0.3f, 0.3f, sources.client);
-    screen.fragLabel = Label("Frag limit", -0.49f, 0.2f);
+    screen.fragLabel = Label(say(kFragLimit), -0.49f, 0.2f);
     screen.fragLimit = Edit("5", -0.3f, 0.2f, sources.client);
-    screen.botsLabel = Label("Bots", 0.05f, 0.4f);
+    screen.botsLabel = Label(say(kBots), 0.05f, 0.4f);
     screen.bots = Edit("0", 0.15f, 0.4f, sources.client);
     screen.available = MakeSelect(-0.45f, 0.05f, 0.4f, 0.4f);
     SetSelectItems(screen.available, sources.mapNames);
     screen.chosen = MakeSelect(0.05f, 0.05f, 0.4f, 0.4f);
     screen.add = Button(">>", -0.05f, 0.05f, 0.1f, sources.client);
     screen.remove = Button("<<", -0.05f, -0.05f, 0.1f, sources.client);
-    screen.gameType = MakeOptionList("Gametype", 0.07f, 0.25f, 0.4f, {"DeathMatch", "CTF", "TDM"},
-                                     0, ListStyle::Wrapping);
-    screen.team =
-        MakeOptionList("Team", 0.07f, 0.15f, 0.4f, {"Blue", "Red"}, 0, ListStyle::Wrapping);
-    screen.start = Button("Start game", 0.2f, kButtonRowY, 0.3f, sources.client);
-    screen.cancel = Button("Cancel", 0.0f, kButtonRowY, 0.2f, sources.client);
+    screen.gameType = MakeOptionList(say(kGameType), 0.07f, 0.25f, 0.4f,
+                                     {"DeathMatch", "CTF", "TDM"}, 0, ListStyle::Wrapping);
+    screen.team = MakeOptionList(say(kTeam), 0.07f, 0.15f, 0.4f, {say(kBlue), say(kRed)}, 0,
+                                 ListStyle::Wrapping);
+    screen.start = Button(say(kStartGame), 0.2f, kButtonRowY, 0.3f, sources.client);
+    screen.cancel = Button(say(kCancel), 0.0f, kButtonRowY, 0.2f, sources.client);
 }
 
 }  // namespace
@@ -145,10 +159,10 @@ void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
     menus.variant = sources.variant;
     menus.client = sources.client;
     BuildEntries(menus, sources.variant);
-    BuildOptions(menus.options, sources);
-    BuildJoin(menus.join, sources);
-    BuildNewGame(menus.newGame, sources);
-    LayOutMessageBox(menus.message, sources.client, kServerSilentText, "");
+    BuildOptions(menus.options, sources, menus.language);
+    BuildJoin(menus.join, sources, menus.language);
+    BuildNewGame(menus.newGame, sources, menus.language);
+    LayOutMessageBox(menus.message, sources.client, Say(kServerSilent, menus.language), "");
 }
 
 void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,

@@ -10,34 +10,31 @@
 #include "ui/menu_actions.h"
 #include "ui/menu_forms.h"
 #include "ui/menu_layout.h"
+#include "ui/menu_phrases.h"
 #include "ui/options.h"
 #include "ui/server_rows.h"
 
 namespace {
 
-// "Настройки не сохранены" and "Проверьте права на запись: " in Windows-1251.
-constexpr const char* kSettingsNotSavedText =
-    "\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8 \xED\xE5 \xF1\xEE\xF5\xF0\xE0\xED\xE5\xED\xFB";
-constexpr const char* kCheckWriteAccessText =
-    "\xCF\xF0\xEE\xE2\xE5\xF0\xFC\xF2\xE5 \xEF\xF0\xE0\xE2\xE0 \xED\xE0 "
-    "\xE7\xE0\xEF\xE8\xF1\xFC: ";
-
 void ShowGameFullMessage(Menus& menus, const tfoundserver& server) {
     const tserverpresence& game = *server.presence;
-    ShowMenuMessage(menus, "This game is full.",
-                    game.gameName.Text() + " has " + std::to_string(game.players + game.bots) +
-                        " of " + std::to_string(game.limit) + " places taken; pick another.");
+    ShowMenuMessage(menus, Say(kGameFull, menus.language),
+                    SayWith(kPlacesTaken, menus.language,
+                            {game.gameName.View(), std::to_string(game.players + game.bots),
+                             std::to_string(game.limit)}));
 }
 
 void ApplyChosenOptions(Frontend& frontend) {
     try {
-        ApplyOptions(frontend, ReadOptionsChoice(frontend.menus.options));
+        ApplyOptions(frontend, ReadOptionsChoice(frontend.menus.options, frontend.menus.language));
     } catch (const std::exception& error) {
         // The settings stay applied for this run; the user learns at once they were not saved,
         // in the game's own box: the desktop may lack the helper SDL's boxes need.
         std::fprintf(stderr, "zarnok: settings not saved: %s\n", error.what());
-        ShowMenuMessage(frontend.menus, kSettingsNotSavedText,
-                        kCheckWriteAccessText + frontend.paths.settingsFile.filename().string());
+        const Language language = frontend.menus.language;
+        ShowMenuMessage(
+            frontend.menus, Say(kSettingsNotSaved, language),
+            Say(kCheckWriteAccess, language) + frontend.paths.settingsFile.filename().string());
     }
 }
 
@@ -102,12 +99,12 @@ void ShowMenuMessage(Menus& menus, const std::string& text, const std::string& d
 }
 
 void ShowServerSilentMessage(Frontend& frontend) {
-    ShowMenuMessage(frontend.menus, kServerSilentText, "");
+    ShowMenuMessage(frontend.menus, Say(kServerSilent, frontend.menus.language), "");
 }
 
 void ShowLevelFailure(Frontend& frontend) {
     std::string& error = frontend.client.levelError;
     if (error.empty() || frontend.state.playState != 0) return;
-    ShowMenuMessage(frontend.menus, kMapFailedText, error);
+    ShowMenuMessage(frontend.menus, Say(kMapFailed, frontend.menus.language), error);
     error.clear();
 }

@@ -41,12 +41,12 @@ struct tgform {
 };
 
 struct tgoptions : tgform {
-    tglist sensitivity, resolution, detail, volume, display, frames;
+    tglist sensitivity, resolution, detail, volume, display, frames, language;
     tgbutton ok, cancel;
 
     // Every option list, top to bottom.
-    std::array<tglist*, 6> Lists() {
-        return {&sensitivity, &resolution, &detail, &volume, &display, &frames};
+    std::array<tglist*, 7> Lists() {
+        return {&sensitivity, &resolution, &detail, &volume, &display, &frames, &language};
     }
 };
 
@@ -127,7 +127,9 @@ struct Menus {
 
     MenuPictures pictures;
     Language language = Language::kRussian;  // of every text and menu picture shown
-    bool cursorShown = true;                 // as last told to the window
+    Language environmentLanguage =
+        Language::kRussian;   // the one LC_ALL, LC_MESSAGES or LANG ask for
+    bool cursorShown = true;  // as last told to the window
 
     // Show frames at once, outside the frame loop, before a slow level load; set by the program
     // (drawing is not part of the core), absent in tests.

@@ -5,6 +5,7 @@
 #include "game/view_layout.h"
 #include "sound/sound_volume.h"
 #include "ui/frontend.h"
+#include "ui/menu_build.h"
 #include "ui/menu_requests.h"
 
 namespace {
@@ -111,6 +112,9 @@ bool ApplyOptions(Frontend& frontend, const OptionsChoice& choice) {
         frontend.display = display;
         ShowDisplay(frontend);
     }
+    frontend.display.language = choice.language;
+    const Language language = ChooseLanguage(choice.language, frontend.menus.environmentLanguage);
+    if (language != frontend.menus.language) ShowLanguage(frontend, language);
     WriteUserSettings(frontend.paths.settingsFile, settings);
     WriteDisplaySettings(frontend.paths.displayFile, frontend.display);
     return true;

@@ -1,7 +1,8 @@
 // ApplyOptions: takes the options screen's chosen entries ("110%", "1024x768", "Medium", "80%",
-// "1024x768", "Vsync"), stores them in the user settings and the display settings,
-// switches the display mode when the resolution changed, shows the window as chosen, and writes
-// conf2.cfg and display.cfg. Called by the options screen when the user accepts it.
+// "1024x768", "Vsync", the language), stores them in the user settings and the display settings,
+// switches the display mode when the resolution changed, shows the window as chosen, words the
+// menus in a newly chosen language at once, and writes conf2.cfg and display.cfg. Called by the
+// options screen when the user accepts it.
 #pragma once
 #include <string>
 
@@ -16,6 +17,7 @@ struct OptionsChoice {
     std::string volume;       // "0%".."100%"
     std::string display;      // the window: "Off" (full screen), "1024x768"
     std::string frames;       // "Vsync", "Off", "60"
+    LanguageChoice language = LanguageChoice::kEnvironment;
 };
 
 // The display list's entry for `settings`, and the frame limit list's.

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "net/client.h"
+#include "ui/menu_phrases.h"
 #include "ui/select_list.h"
 
 namespace {
@@ -21,21 +22,18 @@ std::string_view WithoutMapExtension(std::string_view map) {
     return map;
 }
 
-std::vector<std::string> SilenceLines(tlistsilence silence) {
+std::vector<std::string> SilenceLines(tlistsilence silence, Language language) {
+    auto lines = [language](const Phrase& first, const Phrase& second, const Phrase& third) {
+        return std::vector<std::string>{Say(first, language), Say(second, language),
+                                        Say(third, language)};
+    };
     switch (silence) {
         case tlistsilence::kClientPortTaken:
-            return {"UDP port 7051 is taken: another copy of the game",
-                    "runs on this machine, so this one hears no games.",
-                    "Close it to see and join the games here."};
+            return lines(kPortTaken1, kPortTaken2, kPortTaken3);
         case tlistsilence::kNoBroadcastInterface:
-            return {"No network interface here can broadcast,",
-                    "so no game on a network can be heard.",
-                    "Connect to a network, or type a server's address."};
+            return lines(kNoBroadcast1, kNoBroadcast2, kNoBroadcast3);
         case tlistsilence::kNothingHeard:
-            // 0x96: the dash in Windows-1251.
-            return {"No game heard yet.", "A game on this network appears here within 2 s;",
-                    "a firewall must allow UDP 7050\x96"
-                    "7051."};
+            return lines(kNothingHeard1, kNothingHeard2, kNothingHeard3);
         case tlistsilence::kNotSilent:
             break;
     }
@@ -60,15 +58,15 @@ bool SameLines(const std::vector<tselectoption>& shown, const std::vector<std::s
 
 }  // namespace
 
-std::string ServerRowText(const tfoundserver& server) {
+std::string ServerRowText(const tfoundserver& server, Language language) {
     if (!server.presence || server.presence->gameName.length == 0) return server.address.Text();
     const tserverpresence& game = *server.presence;
     std::string row = game.gameName.Text() + " - " +
                       std::string(WithoutMapExtension(game.mapName.View())) + " - " +
                       GameTypeName(game.gameType) + " - " +
                       std::to_string(game.players + game.bots) + "/" + std::to_string(game.limit);
-    if (!game.open) row += " full";
-    if (game.bots > 0) row += " (" + std::to_string(game.bots) + " bots)";
+    if (!game.open) row += Say(kRowFull, language);
+    if (game.bots > 0) row += SayWith(kRowBots, language, {std::to_string(game.bots)});
     return row;
 }
 
@@ -82,7 +80,7 @@ void SetServerRows(Menus& menus, const Client& client, uint32_t now) {
     // By text, then address: the order does not depend on who was heard first.
     std::vector<std::pair<std::string, std::string>> rows;
     for (const tfoundserver& server : client.foundServers)
-        rows.emplace_back(ServerRowText(server), server.address.Text());
+        rows.emplace_back(ServerRowText(server, menus.language), server.address.Text());
     std::sort(rows.begin(), rows.end());
 
     std::vector<std::string> labels;
@@ -97,12 +95,12 @@ void SetServerRows(Menus& menus, const Client& client, uint32_t now) {
     if (!selectedAddress.empty() && kept != screen.rowAddresses.end())
         screen.servers.selected = static_cast<int32_t>(kept - screen.rowAddresses.begin());
     screen.silenceLines =
-        LinesInList(screen.servers, SilenceLines(WhyNoServerIsListed(client, now)));
+        LinesInList(screen.servers, SilenceLines(WhyNoServerIsListed(client, now), menus.language));
 }
 
 void RefreshServerRows(Menus& menus, Client& client, uint32_t now) {
-    const bool silenceChanged =
-        !SameLines(menus.join.silenceLines, SilenceLines(WhyNoServerIsListed(client, now)));
+    const bool silenceChanged = !SameLines(
+        menus.join.silenceLines, SilenceLines(WhyNoServerIsListed(client, now), menus.language));
     if (!client.serverListChanged && !silenceChanged) return;
     client.serverListChanged = false;
     SetServerRows(menus, client, now);

@@ -12,9 +12,9 @@
 struct Client;
 struct tfoundserver;
 
-// A row: "name - map - type - players/limit (bots)", "full" when a join would be refused; the
-// bare address for a server whose presence carried no record we can read.
-std::string ServerRowText(const tfoundserver& server);
+// A row: "name - map - type - players/limit (bots)", "full" when a join would be refused (the
+// words in `language`); the bare address for a server whose presence carried no record we can read.
+std::string ServerRowText(const tfoundserver& server, Language language);
 // Fills the rows from what the client heard (keeping the selected server selected) and the
 // silence lines from why nothing is heard.
 void SetServerRows(Menus& menus, const Client& client, uint32_t now);

@@ -19,8 +19,9 @@ TEST(HudFeed, ShowsTheLocalPlayerTheMatchAndTheHeldKeys) {
     game.client.clientSettings.redFlag.state = kFlagCarried;
     game.client.clientSettings.redFlag.score = 1;
     game.play.players.resize(4);
-    AddMessageLine(game.client.messageLog, "one", 0);
-    AddMessageLine(game.client.messageLog, "two", 0);
+    game.menus.language = Language::kEnglish;
+    AddMessageLine(game.client.messageLog, {.name = "Ann"}, 0);
+    AddMessageLine(game.client.messageLog, {.event = MessageEvent::kLeft, .name = "Bob"}, 0);
     game.input.held.hiddenLine = true;
 
     const HudInput hud = GatherHudInput(game);
@@ -33,7 +34,7 @@ TEST(HudFeed, ShowsTheLocalPlayerTheMatchAndTheHeldKeys) {
     EXPECT_TRUE(hud.redFlagTaken);
     EXPECT_EQ(hud.players.size(), 4u);
     ASSERT_EQ(hud.messageLines.size(), 2u);
-    EXPECT_EQ(hud.messageLines[1], "two");
+    EXPECT_EQ(hud.messageLines[1], "Bob left the game");
     EXPECT_TRUE(hud.hiddenLineKey);
     EXPECT_FALSE(hud.connected);
     EXPECT_FALSE(hud.StatisticsShown());
@@ -52,6 +53,7 @@ TEST(HudFeed, TheWinnerIsNamedInTheFrameThatShowsTheLevelsEnd) {
     Game game;
     game.client.clientSettings.gameOver = 1;
     game.client.clientSettings.gameType = kTeamDeathMatch;
+    game.menus.language = Language::kEnglish;
     game.frame.now = 500;
     StepHudState(game);
     const HudInput hud = GatherHudInput(game);

@@ -11,7 +11,7 @@
 #include "support/recording_network.h"
 #include "support/temp_dir.h"
 #include "ui/menu_actions.h"
-#include "ui/menu_layout.h"
+#include "ui/menu_phrases.h"
 
 namespace {
 
@@ -20,14 +20,14 @@ TEST(LevelFaults, AMapThatCannotBePlayedIsToldWithItsCause) {
         const char* fault;
         std::vector<std::string> maps;  // chosen to host; empty rows: joins a game on "bad.map"
         bool joins;
-        const char* message;
+        Phrase message;
         const char* detailHas;
     };
     const Case cases[] = {
-        {"no map to host", {}, false, kNoMapsText, "maps"},
-        {"hosting a map of random bytes", {"bad.map"}, false, kMapFailedText, "bad.map"},
-        {"hosting a map that is not there", {"gone.map"}, false, kMapFailedText, "gone.map"},
-        {"joining a game on a map of random bytes", {}, true, kMapFailedText, "bad.map"},
+        {"no map to host", {}, false, kNoMaps, "maps"},
+        {"hosting a map of random bytes", {"bad.map"}, false, kMapFailed, "bad.map"},
+        {"hosting a map that is not there", {"gone.map"}, false, kMapFailed, "gone.map"},
+        {"joining a game on a map of random bytes", {}, true, kMapFailed, "bad.map"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fault);
@@ -58,7 +58,7 @@ TEST(LevelFaults, AMapThatCannotBePlayedIsToldWithItsCause) {
         lone.clock.Advance(2000);  // past the wait for an answer
         RunFrame(game);
         EXPECT_FALSE(game.state.hosting || game.state.connected || game.state.connecting);
-        EXPECT_EQ(game.menus.message.message.label, c.message);
+        EXPECT_EQ(game.menus.message.message.label, Say(c.message, game.menus.language));
         EXPECT_NE(game.menus.message.detail.label.find(c.detailHas), std::string::npos)
             << game.menus.message.detail.label;
         if (!c.maps.empty() || c.joins) {

@@ -37,4 +37,38 @@ TEST(DisplaySettings, ChoicesReadBackAndDamageGivesTheDefaults) {
     EXPECT_EQ(ReadDisplaySettings(dir.File("display.cfg")), window);
 }
 
+// The language: a saved choice wins; without one (or with "auto") the first set of LC_ALL,
+// LC_MESSAGES and LANG decides, Russian only for "ru...". The choice reads back as written.
+TEST(DisplaySettings, TheSavedLanguageWinsOverTheEnvironment) {
+    struct Case {
+        std::string file;
+        const char *lcAll, *lcMessages, *lang;
+        Language expected;
+    };
+    const Language ru = Language::kRussian, en = Language::kEnglish;
+    const Case cases[] = {
+        {"", nullptr, nullptr, nullptr, en},
+        {"", nullptr, nullptr, "ru_RU.UTF-8", ru},
+        {"", nullptr, nullptr, "C", en},
+        {"", nullptr, nullptr, "POSIX", en},
+        {"", "", "", "ru_RU.UTF-8", ru},                          // empty is unset
+        {"", "en_GB.UTF-8", nullptr, "ru_RU.UTF-8", en},          // LC_ALL first
+        {"", nullptr, "ru_UA", "en_US.UTF-8", ru},                // then LC_MESSAGES
+        {"window off\nframes 60\n", "ru", nullptr, nullptr, ru},  // a file from before
+        {"language auto\n", nullptr, nullptr, "ru_RU", ru},
+        {"language en\n", "ru_RU.UTF-8", nullptr, nullptr, en},
+        {"language ru\n", nullptr, nullptr, "C", ru},
+        {"language fr\n", nullptr, nullptr, "C", en},  // unknown: the environment
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        const std::vector<uint8_t> bytes(c.file.begin(), c.file.end());
+        const DisplaySettings settings = ParseDisplaySettings(bytes);
+        const Language environment = LanguageOfEnvironment(c.lcAll, c.lcMessages, c.lang);
+        EXPECT_EQ(ChooseLanguage(settings.language, environment), c.expected) << c.file;
+        WriteDisplaySettings(dir.File("display.cfg"), settings);
+        EXPECT_EQ(ReadDisplaySettings(dir.File("display.cfg")), settings) << c.file;
+    }
+}
+
 }  // namespace

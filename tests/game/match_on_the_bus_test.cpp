@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/hud_words.h"
 #include "game/weapon.h"
 #include "support/match_rules.h"
 #include "support/net_harness.h"
@@ -21,7 +22,9 @@ class MatchOnTheBus : public ::testing::Test {
     }
     static bool LogHas(NetMachine& machine, const std::string& line) {
         const tmessagelog& log = machine.client().messageLog;
-        return std::find(log.lines.begin(), log.lines.end(), line) != log.lines.end();
+        return std::any_of(log.lines.begin(), log.lines.end(), [&](const tmessageline& held) {
+            return MessageLineText(held, Language::kEnglish) == line;
+        });
     }
     // Each machine puts its own player where it wants it; the others learn it from the reports.
     void Place(NetMachine& machine, tvec3 at, float yaw) {
@@ -148,7 +151,7 @@ TEST_F(MatchOnTheBus, ACaptureScoresOnEveryMachine) {
         EXPECT_EQ(settings.redFlag.score, 1);
         EXPECT_EQ(settings.blueFlag.score, 0);
         EXPECT_EQ(settings.blueFlag.state, kFlagAtBase);
-        EXPECT_TRUE(LogHas(*machine, "Read team brings the flag"));
+        EXPECT_TRUE(LogHas(*machine, "Red team brings the flag"));
         // The flag model stands at its home again on every machine.
         EXPECT_EQ(machine->game.world.arena.blueFlag.position, blueHome);
     }

@@ -1,4 +1,4 @@
-// What the statistics table and the winner line tell the players at a level's end, and the
+// What the statistics table and the winner tell the players at a level's end, and the
 // rhythm of the flag warnings.
 #include <gtest/gtest.h>
 
@@ -59,28 +59,36 @@ tgamesettings Settings(uint8_t gameType, uint8_t blueScore, uint8_t redScore) {
     return settings;
 }
 
-TEST(WinnerLine, TeamGamesNameTheHigherScoreAndATieGoesToRed) {
-    EXPECT_EQ(WinnerLine(Settings(kTeamDeathMatch, 5, 4), {}, ""), "Blue team is the winner");
-    EXPECT_EQ(WinnerLine(Settings(kTeamDeathMatch, 4, 5), {}, ""), "Red team is the winner");
-    EXPECT_EQ(WinnerLine(Settings(kCaptureTheFlag, 3, 3), {}, ""), "Red team is the winner");
+const MatchWinner kBlue{MatchWinner::Side::kBlueTeam, ""};
+const MatchWinner kRed{MatchWinner::Side::kRedTeam, ""};
+const MatchWinner kNoOne;
+
+MatchWinner PlayerNamed(const char* name) {
+    return {MatchWinner::Side::kPlayer, name};
 }
 
-TEST(WinnerLine, DeathMatchNamesTheLastPlayerAtTheLimitOrKeepsTheLastAnnouncement) {
+TEST(Winner, TeamGamesNameTheHigherScoreAndATieGoesToRed) {
+    EXPECT_EQ(WinnerOf(Settings(kTeamDeathMatch, 5, 4), {}, kNoOne), kBlue);
+    EXPECT_EQ(WinnerOf(Settings(kTeamDeathMatch, 4, 5), {}, kNoOne), kRed);
+    EXPECT_EQ(WinnerOf(Settings(kCaptureTheFlag, 3, 3), {}, kNoOne), kRed);
+}
+
+TEST(Winner, DeathMatchNamesTheLastPlayerAtTheLimitOrKeepsTheLastAnnouncement) {
     const tgamesettings settings = Settings(kDeathMatch, 0, 0);
     std::vector<tplayerinfo> players = {Player("Ann", 5, 0, 0), Player("Bob", 4, 0, 0),
                                         Player("Cid", 6, 0, 0)};
-    EXPECT_EQ(WinnerLine(settings, players, ""), "\xCF\xEE\xE1\xE5\xE4\xE8\xEB Cid !");
+    EXPECT_EQ(WinnerOf(settings, players, kNoOne), PlayerNamed("Cid"));
     players.pop_back();
-    EXPECT_EQ(WinnerLine(settings, players, "before"), "\xCF\xEE\xE1\xE5\xE4\xE8\xEB Ann !");
+    EXPECT_EQ(WinnerOf(settings, players, PlayerNamed("Zed")), PlayerNamed("Ann"));
     players.erase(players.begin());
-    EXPECT_EQ(WinnerLine(settings, players, "before"), "before");
+    EXPECT_EQ(WinnerOf(settings, players, PlayerNamed("Zed")), PlayerNamed("Zed"));
 }
 
-TEST(WinnerLine, AFragLimitAbove127IsNeverReachedBySignedKills) {
+TEST(Winner, AFragLimitAbove127IsNeverReachedBySignedKills) {
     tgamesettings settings = Settings(kDeathMatch, 0, 0);
     settings.fragLimit = 200;
     const std::vector<tplayerinfo> players = {Player("Ann", -56, 0, 0)};  // byte 200
-    EXPECT_EQ(WinnerLine(settings, players, ""), "");
+    EXPECT_EQ(WinnerOf(settings, players, kNoOne), kNoOne);
 }
 
 TEST(HudMemory, FlagWarningsBlinkEvery200MillisecondsInTeamGamesOnly) {
@@ -109,13 +117,13 @@ TEST(HudMemory, TheWinnerIsRememberedUntilTheNextLevelStarts) {
     UpdateHudState(hud, 1, settings, players);
     players.clear();  // the winner left during the pause between levels
     UpdateHudState(hud, 2, settings, players);
-    EXPECT_EQ(hud.winnerLine, "\xCF\xEE\xE1\xE5\xE4\xE8\xEB Ann !");
+    EXPECT_EQ(hud.winner, PlayerNamed("Ann"));
     settings.gameOver = 0;
     UpdateHudState(hud, 3, settings, players);
-    EXPECT_EQ(hud.winnerLine, "");
+    EXPECT_EQ(hud.winner, kNoOne);
     settings.gameOver = 1;
     UpdateHudState(hud, 4, settings, players);  // the next level ends before the table says who won
-    EXPECT_EQ(hud.winnerLine, "");
+    EXPECT_EQ(hud.winner, kNoOne);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/hud_words.h"
 #include "platform/bitmap_font.h"
 #include "render/hud_drawing.h"
 #include "support/gl/plain_arena.h"
@@ -52,6 +53,11 @@ class HudTest : public testing::Test {
     static Area Right(float x0, float y0, float x1, float y1) {
         return {kWidth / 2, kWidth / 2, x0, y0, x1, y1};
     }
+    static HudInput EnglishHud() {
+        HudInput hud;
+        hud.texts = HudTextsIn(Language::kEnglish);
+        return hud;
+    }
     static Area Window(float x0, float y0, float x1, float y1) {
         return {0, kWidth, x0, y0, x1, y1};
     }
@@ -71,7 +77,7 @@ class HudTest : public testing::Test {
 
     RenderHarness harness{kWidth, kHeight};
     PlainArena arena;
-    HudInput hud;
+    HudInput hud = EnglishHud();
     std::vector<std::string> lines = {"Ann killed Bob", "Cid joined the game"};
 };
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "app/hud_words.h"
 #include "support/gl/render_harness.h"
 
 namespace {
@@ -39,6 +40,7 @@ TEST(MapScreenshots, BothViewsOfEveryShippedMapShowAScene) {
     const char* keep = std::getenv("ZARNOK_SCREENSHOT_DIR");
     const std::vector<std::string> lines = {"Grinder killed Player1", "Ferrum joined the game"};
     HudInput hud;
+    hud.texts = HudTextsIn(Language::kEnglish);
     hud.kills = 3;
     hud.gameType = kTeamDeathMatch;
     hud.messageLines = lines;

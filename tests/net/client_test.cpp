@@ -3,6 +3,7 @@
 
 #include "app/game.h"
 #include "app/game_step.h"
+#include "app/hud_words.h"
 #include "net/client_receive.h"
 #include "net/client_session.h"
 #include "net/server.h"
@@ -12,6 +13,10 @@
 #include "support/recording_network.h"
 
 namespace {
+
+std::string English(const tmessageline& line) {
+    return MessageLineText(line, Language::kEnglish);
+}
 
 constexpr const char* kServer = "10.0.0.1";
 constexpr const char* kRemote = "10.0.0.9";
@@ -98,7 +103,7 @@ TEST_F(ClientFixture, AddedIsAcknowledgedEveryTimeButAppliedOnce) {
     EXPECT_EQ(ParseSingleId(acks[0].bytes), 77);
     EXPECT_EQ(game.play.players.size(), 4u);
     EXPECT_EQ(game.client.messageLog.count, 1);  // the repeat announces no one
-    EXPECT_EQ(game.client.messageLog.lines[0], "Ann joined the game");
+    EXPECT_EQ(English(game.client.messageLog.lines[0]), "Ann joined the game");
     EXPECT_EQ(levels.size(), 1u);  // the same map is not rebuilt
 }
 
@@ -112,8 +117,8 @@ TEST_F(ClientFixture, AnnouncementsThatOvertakeEachOtherNameEveryNewcomerOnce) {
     Receive(BuildAdded(withAnn, settings, 1));
     const tmessagelog& log = game.client.messageLog;
     ASSERT_EQ(log.count, 2);
-    EXPECT_EQ(log.lines[0], "Ann joined the game");
-    EXPECT_EQ(log.lines[1], "Bob joined the game");
+    EXPECT_EQ(English(log.lines[0]), "Ann joined the game");
+    EXPECT_EQ(English(log.lines[1]), "Bob joined the game");
 }
 
 TEST_F(ClientFixture, GameInfoMovesOthersAndSwitchesTheirMovementSounds) {
@@ -169,8 +174,8 @@ TEST_F(ClientFixture, KillLineOfTwoLongNamesIsExactlyForty) {
     Join();
     game.play.players[1].entry.name.Assign("BBBBBBBBBBBBBBBB");
     Receive(BuildKill({1, 2}));
-    EXPECT_EQ(game.client.messageLog.lines[0], "AAAAAAAAAAAAAAAA killed BBBBBBBBBBBBBBBB");
-    EXPECT_EQ(game.client.messageLog.lines[0].size(), 40u);
+    EXPECT_EQ(English(game.client.messageLog.lines[0]), "AAAAAAAAAAAAAAAA killed BBBBBBBBBBBBBBBB");
+    EXPECT_EQ(English(game.client.messageLog.lines[0]).size(), 40u);
     EXPECT_TRUE(Channel(0, &PlayerChannels::death).playing);  // on the killer's channel
 
     Receive(BuildKill({1, game.client.localPlayer.id}));
@@ -295,7 +300,7 @@ TEST_F(ClientFixture, AFlagStillCarriedWhenTheLevelEndsIsNoCaptureOnTheNextMap) 
     Receive(BuildServerGameInfo(table, settings));
     const tmessagelog& messages = game.client.messageLog;
     for (int32_t i = 0; i < messages.count; ++i)
-        EXPECT_NE(messages.lines[static_cast<size_t>(i)], "Read team brings the flag");
+        EXPECT_NE(English(messages.lines[static_cast<size_t>(i)]), "Red team brings the flag");
     EXPECT_FALSE(audio.Find(game.sound.flagChannel[0].channel)->playing);
 }
 
@@ -361,11 +366,11 @@ TEST_F(ClientFixture, FlagChangesAreAnnouncedOnce) {
     EXPECT_TRUE(audio.Find(game.sound.flagChannel[1].channel)->looping);  // the red alarm
     ReportFlagEvents(game, kFlagAtBase, kFlagAtBase);
     const auto& lines = game.client.messageLog.lines;
-    EXPECT_EQ(lines[0], "Blue flag taken");
-    EXPECT_EQ(lines[1], "Blue flag droped");
-    EXPECT_EQ(lines[2], "Red flag taken");
-    EXPECT_EQ(lines[3], "Blue flag returned");
-    EXPECT_EQ(lines[4], "Blue team brings the flag");
+    EXPECT_EQ(English(lines[0]), "Blue flag taken");
+    EXPECT_EQ(English(lines[1]), "Blue flag dropped");
+    EXPECT_EQ(English(lines[2]), "Red flag taken");
+    EXPECT_EQ(English(lines[3]), "Blue flag returned");
+    EXPECT_EQ(English(lines[4]), "Blue team brings the flag");
     EXPECT_EQ(game.client.messageLog.count, 5);
     // The return and the capture replaced both alarms with one-shot sounds.
     for (const SoundBuffer& flag : game.sound.flagChannel) {

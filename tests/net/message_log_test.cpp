@@ -4,37 +4,53 @@
 
 #include "app/frame_loop.h"
 #include "app/game.h"
+#include "app/hud_words.h"
 #include "net/message_log.h"
 #include "support/net_harness.h"
 
 namespace {
 
+tmessageline Named(std::string name) {
+    return {.name = std::move(name)};
+}
+
+// Who the lines held name, oldest first.
 std::vector<std::string> Shown(const tmessagelog& log) {
-    return {log.lines.begin(), log.lines.begin() + log.count};
+    std::vector<std::string> names;
+    for (int32_t i = 0; i < log.count; ++i) names.push_back(log.lines[static_cast<size_t>(i)].name);
+    return names;
+}
+
+// The lines as an English-speaking player reads them.
+std::vector<std::string> Read(const tmessagelog& log) {
+    std::vector<std::string> lines;
+    for (int32_t i = 0; i < log.count; ++i)
+        lines.push_back(MessageLineText(log.lines[static_cast<size_t>(i)], Language::kEnglish));
+    return lines;
 }
 
 TEST(MessageLog, TenthLineDropsTheOldestAndLongLinesAreCut) {
     tmessagelog log;
-    for (int i = 0; i < 10; ++i) AddMessageLine(log, "line " + std::to_string(i), 5);
+    for (int i = 0; i < 10; ++i) AddMessageLine(log, Named("line " + std::to_string(i)), 5);
     ASSERT_EQ(log.count, 9);
-    EXPECT_EQ(log.lines.front(), "line 1");
-    EXPECT_EQ(log.lines[8], "line 9");
-    EXPECT_TRUE(log.lines[9].empty());
+    EXPECT_EQ(log.lines.front().name, "line 1");
+    EXPECT_EQ(log.lines[8].name, "line 9");
+    EXPECT_EQ(log.lines[9], tmessageline{});
 
-    AddMessageLine(log, std::string(100, 'x'), 6);
+    AddMessageLine(log, Named(std::string(100, 'x')), 6);
     EXPECT_EQ(log.count, 9);
-    EXPECT_EQ(log.lines[8], std::string(64, 'x'));
-    EXPECT_EQ(log.lines.front(), "line 2");
+    EXPECT_EQ(MessageLineText(log.lines[8], Language::kEnglish), std::string(64, 'x'));
+    EXPECT_EQ(log.lines.front().name, "line 2");
 }
 
 TEST(MessageLog, DroppingTheLastLineEmptiesItsSlotAndAnEmptyLogStaysEmpty) {
     tmessagelog log;
     DropMessageLine(log);
     EXPECT_EQ(log.count, 0);
-    AddMessageLine(log, "only", 0);
+    AddMessageLine(log, Named("only"), 0);
     DropMessageLine(log);
     EXPECT_EQ(log.count, 0);
-    EXPECT_TRUE(log.lines.front().empty());
+    EXPECT_EQ(log.lines.front(), tmessageline{});
 }
 
 struct MessageExpiry : ::testing::Test {
@@ -55,7 +71,7 @@ struct MessageExpiry : ::testing::Test {
 };
 
 TEST_F(MessageExpiry, OneLineLeavesEvery2001Milliseconds) {
-    for (const char* line : {"a", "b", "c"}) AddMessageLine(log, line, clock.now);
+    for (const char* line : {"a", "b", "c"}) AddMessageLine(log, Named(line), clock.now);
     FramesUntil(12000);
     EXPECT_EQ(Shown(log), (std::vector<std::string>{"a", "b", "c"}));
     FramesUntil(12001);
@@ -69,9 +85,9 @@ TEST_F(MessageExpiry, OneLineLeavesEvery2001Milliseconds) {
 }
 
 TEST_F(MessageExpiry, ANewLineRestartsTheWait) {
-    AddMessageLine(log, "old", clock.now);
+    AddMessageLine(log, Named("old"), clock.now);
     FramesUntil(11500);
-    AddMessageLine(log, "new", clock.now);
+    AddMessageLine(log, Named("new"), clock.now);
     FramesUntil(13500);  // 3500 ms after "old", but only 2000 after the last change
     EXPECT_EQ(log.count, 2);
     FramesUntil(13501);
@@ -80,7 +96,7 @@ TEST_F(MessageExpiry, ANewLineRestartsTheWait) {
 
 TEST_F(MessageExpiry, LinesStayPutInTheMenus) {
     game.state.playState = 0;
-    AddMessageLine(log, "kept", clock.now);
+    AddMessageLine(log, Named("kept"), clock.now);
     FramesUntil(20000);
     EXPECT_EQ(log.count, 1);
 }
@@ -94,14 +110,14 @@ TEST(MessageLines, EveryMachineReadsKillsJoinsAndLeaves) {
     net.Host(host);
     net.Join(joe, "Joe");
     net.Join(ann, "Ann");
-    EXPECT_EQ(Shown(host.client().messageLog),
+    EXPECT_EQ(Read(host.client().messageLog),
               (std::vector<std::string>{"Joe joined the game", "Ann joined the game"}));
-    EXPECT_EQ(Shown(joe.client().messageLog), (std::vector<std::string>{"Ann joined the game"}));
+    EXPECT_EQ(Read(joe.client().messageLog), (std::vector<std::string>{"Ann joined the game"}));
 
     SendKill(ann.game, ann.client().localPlayer.id, joe.client().localPlayer.id);
     net.RunFor(50);
     for (NetMachine* machine : {&host, &joe, &ann}) {
-        const auto lines = Shown(machine->client().messageLog);
+        const auto lines = Read(machine->client().messageLog);
         ASSERT_FALSE(lines.empty()) << machine->address;
         EXPECT_EQ(lines.back(), "Ann killed Joe") << machine->address;
     }
@@ -110,9 +126,9 @@ TEST(MessageLines, EveryMachineReadsKillsJoinsAndLeaves) {
     joe.frozen = true;
     net.RunFor(100);
     for (NetMachine* machine : {&host, &ann}) {
-        const auto lines = Shown(machine->client().messageLog);
+        const auto lines = Read(machine->client().messageLog);
         ASSERT_FALSE(lines.empty()) << machine->address;
-        EXPECT_EQ(lines.back(), "Joe leaved the game") << machine->address;
+        EXPECT_EQ(lines.back(), "Joe left the game") << machine->address;
     }
 }
 
@@ -126,7 +142,8 @@ TEST(MessageLines, ANewLevelStartsWithoutTheLastLevelsLines) {
     net.RunFor(50);
     ASSERT_TRUE(joe.client().clientSettings.gameOver);
     // More lines than the five-second wait lets expire.
-    for (int i = 0; i < 9; ++i) AddMessageLine(host.client().messageLog, "late", net.clock.now);
+    for (int i = 0; i < 9; ++i)
+        AddMessageLine(host.client().messageLog, Named("late"), net.clock.now);
     net.RunFor(5500);
     ASSERT_FALSE(host.client().clientSettings.gameOver);
     EXPECT_EQ(host.client().messageLog.count, 0);

@@ -52,7 +52,8 @@ TEST_F(TwoMachines, JoinerSeesTheHostAndBothTablesAgreeInOrder) {
     EXPECT_EQ(host.server().serverPlayers[2].address.View(), "10.0.0.2");
     EXPECT_EQ(joiner.levelsStarted, std::vector<std::string>{"arena1.map"});
     const auto& lines = host.client().messageLog.lines;
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Joe joined the game"), lines.end());
+    const tmessageline joined{.name = "Joe"};
+    EXPECT_NE(std::find(lines.begin(), lines.end(), joined), lines.end());
     EXPECT_EQ(host.game.play.players.size(), 3u);
 }
 

@@ -29,6 +29,7 @@ std::string FirstLineOfTheList(Lan lan) {
     ManualClock clock(1000);
     UdpNetwork network;
     Game game;
+    game.menus.language = Language::kEnglish;
     game.services.clock = &clock;
     game.services.network = &network;
     OpenNetworkPorts(game);

@@ -15,6 +15,7 @@
 #include "support/shipped_content.h"
 #include "text.h"
 #include "texture_set.h"
+#include "ui/menu_textures.h"
 #include "wav_file.h"
 
 namespace {
@@ -89,6 +90,8 @@ TEST_F(GeneratedContent, EveryTextureTheGameLoadsByNameExists) {
     std::set<std::string> fromData = NamesInDataFiles();
     EXPECT_GE(fromData.size(), 15u);
     wanted.insert(fromData.begin(), fromData.end());
+    for (const std::string& name : std::set(wanted))
+        wanted.insert(PictureInLanguage(name, Language::kRussian));
     for (const std::string& name : wanted) EXPECT_NE(Find(name), nullptr) << name;
 }
 

@@ -13,7 +13,7 @@ TEST(MenuTextures, LoadsInOrderAndRemembersTheSlotsOthersUse) {
     table.texturesDir = dir.path();
     FakeGpu gpu;
     MenuPictures pictures;
-    LoadMenuTextures(table, gpu, MenuVariant::Main, pictures);
+    LoadMenuTextures(table, gpu, MenuVariant::Main, Language::kEnglish, pictures);
     EXPECT_EQ(gpu.generatedTextures, 200u);
     ASSERT_EQ(table.textureList.size(), 20u);
     EXPECT_EQ(table.textureList[11].name, "mi_exit");
@@ -22,7 +22,7 @@ TEST(MenuTextures, LoadsInOrderAndRemembersTheSlotsOthersUse) {
     EXPECT_EQ(pictures.hudBullet, 12);
     EXPECT_EQ(pictures.loadLogo, 19);
 
-    LoadMenuTextures(table, gpu, MenuVariant::InGame, pictures);
+    LoadMenuTextures(table, gpu, MenuVariant::InGame, Language::kEnglish, pictures);
     EXPECT_EQ(gpu.deletedTextures, 200u);  // the old names go first
     ASSERT_EQ(table.textureList.size(), 21u);
     EXPECT_EQ(table.textureList[12].name, "mi_continue");

@@ -41,7 +41,10 @@ MenuSources Sources(MenuVariant variant = MenuVariant::Main) {
 class ScreenFlowTest : public ::testing::Test {
   protected:
     void Build(MenuVariant variant) { BuildMenuScreens(menus, Sources(variant)); }
-    void SetUp() override { Build(MenuVariant::Main); }
+    void SetUp() override {
+        menus.language = Language::kEnglish;
+        Build(MenuVariant::Main);
+    }
     MenuRequest ClickAt(PixelPoint pointer) {
         MenuMouseMove(menus, pointer);
         MenuMouseDown(menus, pointer);
@@ -203,7 +206,7 @@ TEST_F(ScreenFlowTest, OptionsArrowClickChangesTheVolumeAndOkAsksToApply) {
     EXPECT_EQ(ClickAt(Centre(menus.options.ok)), MenuRequest::ApplyOptions);
     EXPECT_EQ(menus.screenState, kMainMenu);
     EXPECT_FALSE(menus.options.open);
-    const OptionsChoice choice = ReadOptionsChoice(menus.options);
+    const OptionsChoice choice = ReadOptionsChoice(menus.options, menus.language);
     EXPECT_EQ(choice.volume, "50%");
     EXPECT_EQ(choice.sensitivity, "70%");
     EXPECT_EQ(choice.detail, "Medium");
@@ -314,8 +317,7 @@ TEST_F(ScreenFlowTest, MessageBoxOkReturnsToTheMenuUnderIt) {
     OpenScreen(menus, Overlay::Message);
     HandleEnter(menus, playState);
     EXPECT_EQ(menus.screenState, kInGameMenu);
-    EXPECT_EQ(menus.message.message.label,
-              "\xD1\xE5\xF0\xE2\xE5\xF0 \xED\xE5 \xEE\xF2\xE2\xE5\xF7\xE0\xE5\xF2");
+    EXPECT_EQ(menus.message.message.label, "Server does not respond");
 }
 
 TEST_F(ScreenFlowTest, EntriesMatchTheMenuVariant) {

@@ -10,6 +10,7 @@ namespace {
 
 struct LanOfThreeGames : ::testing::Test {
     LanOfThreeGames() {
+        joiner.game.menus.language = Language::kEnglish;
         net.Host(host, {.bots = 2, .gameType = kCaptureTheFlag});
         oldServer->Broadcast(kClientPort, kPresenceBroadcast);
         net.RunFor(2100);

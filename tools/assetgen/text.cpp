@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "bitmap_font.h"
 
@@ -42,6 +43,29 @@ static std::string FindFontFile() {
     return found;
 }
 
+// The code points of UTF-8 text; a broken sequence yields its bytes one by one.
+static std::vector<char32_t> CodePoints(const std::string& text) {
+    std::vector<char32_t> points;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t length = lead < 0x80    ? 1
+                              : lead >= 0xF0 ? 4
+                              : lead >= 0xE0 ? 3
+                              : lead >= 0xC0 ? 2
+                                             : 1;
+        char32_t point = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        bool whole = i + length <= text.size();
+        for (size_t k = 1; whole && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            whole = (next & 0xC0) == 0x80;
+            point = (point << 6) | (next & 0x3F);
+        }
+        points.push_back(whole ? point : lead);
+        i += whole ? length : 1;
+    }
+    return points;
+}
+
 // Capitals of these faces are about this fraction of the em square.
 constexpr float kCapHeight = 0.72f;
 
@@ -76,7 +100,7 @@ float TextPainter::Width(const std::string& text, const TextStyle& style) {
     if (!face_) return BitmapTextWidth(text, style.size * kCapHeight, style.widthScale);
     SetSize(face_->face, style);
     float width = 0;
-    for (unsigned char ch : text) {
+    for (char32_t ch : CodePoints(text)) {
         if (FT_Load_Char(face_->face, ch, FT_LOAD_DEFAULT) == 0)
             width += face_->face->glyph->advance.x / 64.0f;
     }
@@ -91,7 +115,7 @@ void TextPainter::DrawLayer(Image& image, const std::string& text, float x, floa
     }
     SetSize(face_->face, style);
     float penX = x;
-    for (unsigned char ch : text) {
+    for (char32_t ch : CodePoints(text)) {
         if (FT_Load_Char(face_->face, ch, FT_LOAD_RENDER) != 0) continue;
         FT_GlyphSlot glyph = face_->face->glyph;
         const FT_Bitmap& bitmap = glyph->bitmap;

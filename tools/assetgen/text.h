@@ -29,7 +29,7 @@ class TextPainter {
 
     bool usesBuiltInFont() const { return face_ == nullptr; }
     float Width(const std::string& text, const TextStyle& style);
-    // Draws ASCII text with its baseline at y, starting at x.
+    // Draws UTF-8 text with its baseline at y, starting at x (the pixel font has ASCII only).
     void Draw(Image& image, const std::string& text, float x, float y, const TextStyle& style);
     // Draws text centred horizontally on cx with its capitals centred vertically on cy.
     void DrawCentred(Image& image, const std::string& text, float cx, float cy,

@@ -1,5 +1,6 @@
 // Menu entries with their captions, the highlight bar, buttons, edit boxes, screen panels, HUD
-// icons, the statistics background, the menu background and the loading picture.
+// icons, the statistics background, the menu background and the loading picture. The pictures
+// with words come twice: in English under their plain names, in Russian with "_ru" added.
 // Menu entries are drawn 0.4 x 0.1 of the window (about 6:1 on common screens) from 8:1 pictures,
 // so their captions are drawn wider than they should look.
 #include <cmath>
@@ -132,7 +133,7 @@ Image TeamIcon(Color paint) {
 }
 
 // The loading picture is drawn with a 5:4 shape, so captions are squeezed by 1.25.
-Image LoadingPicture(TextPainter& text) {
+Image LoadingPicture(TextPainter& text, const char* caption) {
     Image image(256, 256);
     image.Paint([&](float x, float y) {
         float r = std::hypot((x - 128) / 1.0f, y - 110) / 128;
@@ -148,21 +149,51 @@ Image LoadingPicture(TextPainter& text) {
     TextStyle style;
     style.size = 30, style.widthScale = 0.8f, style.color = Rgb(255, 238, 204),
     style.outline = 1.5f;
-    text.DrawCentred(image, "Loading...", 128, 212, style);
+    text.DrawCentred(image, caption, 128, 212, style);
     return image;
+}
+
+// The words of the worded pictures in one language, and the ending of their names.
+struct Captions {
+    std::string suffix;
+    const char* newGame;
+    const char* lanGame;
+    const char* options;
+    const char* exit;
+    const char* resume;
+    const char* subtitle;
+    const char* loading;
+};
+
+const Captions kEnglish{
+    "",          "New game", "LAN game", "Options", "Exit", "Continue", "arena shooter for the LAN",
+    "Loading..."};
+const Captions kRussian{"_ru",
+                        "Новая игра",
+                        "Сетевая игра",
+                        "Настройки",
+                        "Выход",
+                        "Продолжить",
+                        "арена-шутер для локальной сети",
+                        "Загрузка..."};
+
+void AddWordedPictures(std::vector<TextureFile>& out, TextPainter& text, const Captions& words) {
+    const std::pair<const char*, const char*> entries[] = {{"mi_newgame", words.newGame},
+                                                           {"mi_langame", words.lanGame},
+                                                           {"mi_options", words.options},
+                                                           {"mi_exit", words.exit},
+                                                           {"mi_continue", words.resume}};
+    for (const auto& [name, caption] : entries)
+        out.push_back({name + words.suffix, MenuEntry(text, caption), true});
+    out.push_back({"gamelogo" + words.suffix, TitleScene(1024, 512, text, words.subtitle, 1.12f)});
+    out.push_back({"loadlogo" + words.suffix, LoadingPicture(text, words.loading)});
 }
 
 }  // namespace
 
 std::vector<TextureFile> MenuTextures(TextPainter& text) {
     std::vector<TextureFile> out;
-    const std::pair<const char*, const char*> entries[] = {{"mi_newgame", "New game"},
-                                                           {"mi_langame", "LAN game"},
-                                                           {"mi_options", "Options"},
-                                                           {"mi_exit", "Exit"},
-                                                           {"mi_continue", "Continue"}};
-    for (const auto& [name, caption] : entries)
-        out.push_back({name, MenuEntry(text, caption), true});
+    AddWordedPictures(out, text, kEnglish);
     out.push_back({"mi_curs", HighlightBar(Rgb(236, 120, 40), 0.55f), true});
     out.push_back({"mi_curs1", HighlightBar(Rgb(255, 200, 70), 0.85f), true});
     out.push_back({"mi_btnup", Button(false), true});
@@ -177,7 +208,6 @@ std::vector<TextureFile> MenuTextures(TextPainter& text) {
     out.push_back({"mi_hud_redflag", FlagIcon(Rgb(225, 45, 35)), true});
     out.push_back({"mi_hud_blueteam", TeamIcon(Rgb(40, 90, 230)), true});
     out.push_back({"mi_hud_redteam", TeamIcon(Rgb(225, 45, 35)), true});
-    out.push_back({"gamelogo", TitleScene(1024, 512, text, "arena shooter for the LAN", 1.12f)});
-    out.push_back({"loadlogo", LoadingPicture(text)});
+    AddWordedPictures(out, text, kRussian);
     return out;
 }
