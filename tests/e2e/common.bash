@@ -139,12 +139,13 @@ bridge_namespaces() {
 }
 
 # Starts an X server of its own (a second screen); prints its display name. Its process id goes
-# to the file $1 so that the caller can stop it.
+# to the file $1 so that the caller can stop it. It never resets: a reset when the last client
+# leaves would take the display from a game connecting in that moment.
 start_private_display() {
     local pid_file=$1 number_file
     number_file=$(mktemp)
     # The server picks a free display number and writes it to the given descriptor.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
     echo $! > "$pid_file"
     poll test -s "$number_file" || return 1
     echo ":$(tr -d '[:space:]' < "$number_file")"
