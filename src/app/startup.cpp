@@ -34,6 +34,10 @@ void AddNotice(Game& game, const Phrase& headline, std::vector<std::string> line
 
 void LoadSettings(Game& game) {
     MainWindow& window = *game.services.window;
+    // Until display.cfg is read, what stops start-up is told in the environment's language.
+    game.menus.environmentLanguage = LanguageOfEnvironment(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+    game.menus.language = game.menus.environmentLanguage;
     UseContentPaths(game.world, game.paths);
     ReadConfig(game.paths.configFile, game.tuning);
     UserSettingsRead read =
@@ -41,8 +45,6 @@ void LoadSettings(Game& game) {
     game.userSettings = read.settings;
     if (!read.damageNotice.empty()) AddNotice(game, kSettingsDamagedPhrase, {read.damageNotice});
     game.display = ReadDisplaySettings(game.paths.displayFile);
-    game.menus.environmentLanguage = LanguageOfEnvironment(
-        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
     game.menus.language = ChooseLanguage(game.display.language, game.menus.environmentLanguage);
     ScaleMouseSensitivity(game.tuning, game.userSettings.mouseSensitivity);
     const tusersettings& settings = game.userSettings;
