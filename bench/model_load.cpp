@@ -1,10 +1,15 @@
-// How long LoadModel takes for a player-sized model: 20 parts, 12 animations, 8 poses a part.
+// How long LoadModel takes for a player-sized model: 20 parts, 12 animations, 8 poses a part;
+// and what start-up's check of the content it cannot run without adds before the first menu.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
+#include "app/content_check.h"
+#include "app/game.h"
+#include "support/shipped_content.h"
 #include "world/model_loader.h"
 #include "world/null_gpu.h"
 
@@ -48,6 +53,16 @@ void BM_LoadModel(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_LoadModel)->Unit(benchmark::kMicrosecond);
+
+// Both shipped models with their skins and the arena's default textures, read and built without
+// a Gpu (the menu pictures it also checks are already loaded by then).
+void BM_CheckRequiredContent(benchmark::State& state) {
+    auto game = std::make_unique<Game>();
+    game->paths.texturesDir = kRunDir / "textures";
+    UseShippedContent(game->world);
+    for (auto _ : state) CheckRequiredContent(*game);
+}
+BENCHMARK(BM_CheckRequiredContent)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
