@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 Require(game.gameType <= kTeamDeathMatch && game.limit <= kMaxPlayers);
                 Require(game.players + game.bots <= game.limit);
             }
-            Require(!ServerRowText(server).empty());
+            for (Language language : {Language::kRussian, Language::kEnglish})
+                Require(!ServerRowText(server, language).empty());
         }
         Require(client.messageLog.count >= 0 && client.messageLog.count <= 9);
         for (const tbullet& bullet : game.play.bullets) {
