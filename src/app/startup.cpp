@@ -69,6 +69,10 @@ void FinishStartUp(Game& game) {
     AddNotice(game, kSoundsSilentPhrase,
               LoadSounds(game.sound, game.paths.soundDir.string(), game.userSettings.soundVolume));
     game.state.renderEnabled = true;
+    StartLogFile(game);
+}
+
+void StartLogFile(const Game& game) {
     CreateLogFile(game.paths.logFile);
     for (const StartupNotice& notice : game.startupNotices) {
         for (const std::string& line : notice.lines) AppendLogLine(game.paths.logFile, line);

@@ -14,6 +14,9 @@ void LoadSettings(Game& game);
 // renderEnabled and writes the start-up notices into the new log.txt. Throws WorldLoadError for
 // missing or unreadable required content, std::runtime_error when log.txt cannot be created.
 void FinishStartUp(Game& game);
+// Creates log.txt with a line for each start-up notice; throws std::runtime_error naming the
+// file when it cannot be written.
+void StartLogFile(const Game& game);
 // Once the window's size is known: the message box tells each start-up notice in turn.
 void ShowStartupNotices(Game& game);
 // Writes conf2.cfg and log.txt, leaves the network game and releases the sounds. A file that

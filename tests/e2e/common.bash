@@ -252,6 +252,16 @@ start_lan_test() {
     xvfb_pid=""
     trap _end_lan_test EXIT
 }
+# Starts the game of machine $1 ($work/$1, stderr in its err.txt) in namespace $2 on the current
+# display, adds it to $pids, waits for its window ($window) and focuses it; $3 names the player
+# when it fails.
+start_lan_game() {
+    (cd "$work/$1" && exec ip netns exec "$2" nice -n 10 "$zarnok" 2>err.txt) &
+    local game=$!
+    pids+=("$game")
+    window=$(wait_window "$game") || fail "no window for $3: $(cat "$work/$1/err.txt")"
+    xdotool windowfocus "$window" 2>/dev/null || true
+}
 _end_lan_test() {
     local p
     for p in "${pids[@]:-}"; do

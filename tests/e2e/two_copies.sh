@@ -9,20 +9,14 @@ source "$here/common.bash"
 start_lan_test "$1" "$2" first second
 make_netns "zk_two_$$"
 
-(cd "$work/first" && exec ip netns exec "zk_two_$$" nice -n 10 "$zarnok" 2>err.txt) &
-pids+=($!)
-window=$(wait_window "${pids[0]}") || fail "no window for the first copy: $(cat "$work/first/err.txt")"
-xdotool windowfocus "$window" 2>/dev/null || true
+start_lan_game first "zk_two_$$" "the first copy"
 host_with_bots 2 0 "$shots/first.form.png"
 first_display=$DISPLAY
 
 second_display=$(start_private_display "$work/xvfb.pid") || fail "no second X display"
 xvfb_pid=$(cat "$work/xvfb.pid")
 export DISPLAY=$second_display
-(cd "$work/second" && exec ip netns exec "zk_two_$$" nice -n 10 "$zarnok" 2>err.txt) &
-pids+=($!)
-window=$(wait_window "${pids[1]}") || fail "no window for the second copy: $(cat "$work/second/err.txt")"
-xdotool windowfocus "$window" 2>/dev/null || true
+start_lan_game second "zk_two_$$" "the second copy"
 poll grep -q "7050/7051 are in use" "$work/second/err.txt" || fail "the second copy did not say its ports are taken"
 
 wait_until_still "$shots/second.menu.png" || fail "the second copy's menu never settled"

@@ -19,20 +19,12 @@ guest_display=$DISPLAY
 host_display=$(start_private_display "$work/xvfb.pid") || fail "no second X display"
 xvfb_pid=$(cat "$work/xvfb.pid")
 export DISPLAY=$host_display
-(cd "$work/host" && exec ip netns exec "zk_host_$$" nice -n 10 "$zarnok" 2>err.txt) &
-pids+=($!)
-window=$(wait_window "${pids[1]}") ||
-    fail "no window for the hosting player: $(cat "$work/host/err.txt")"
-xdotool windowfocus "$window" 2>/dev/null || true
+start_lan_game host "zk_host_$$" "the hosting player"
 sleep 2
 host_from_menus "$work/host"
 
 export DISPLAY=$guest_display
-(cd "$work/guest" && exec ip netns exec "zk_guest_$$" nice -n 10 "$zarnok" 2>err.txt) &
-pids[2]=$!
-window=$(wait_window "${pids[2]}") ||
-    fail "no window for the joining player: $(cat "$work/guest/err.txt")"
-xdotool windowfocus "$window" 2>/dev/null || true
+start_lan_game guest "zk_guest_$$" "the joining player"
 read -r width height < <(xdotool getdisplaygeometry)
 wait_until_still "$shots/guest.start.png"
 click_at 0 0.05  # main menu: join a network game

@@ -62,10 +62,7 @@ struct GraphicsResources {
 // reason to hide the fault itself.
 void LogStartUpFault(const Game& game, const std::string& text) {
     try {
-        CreateLogFile(game.paths.logFile);
-        for (const StartupNotice& notice : game.startupNotices) {
-            for (const std::string& line : notice.lines) AppendLogLine(game.paths.logFile, line);
-        }
+        StartLogFile(game);
         AppendLogLine(game.paths.logFile, text);
     } catch (const std::exception&) {
     }
