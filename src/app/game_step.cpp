@@ -27,6 +27,9 @@ void StepFlags(Game& game, Match& match) {
 
 // Movement and weapon while alive, the death pose once dead.
 void StepLocalPlayer(Game& game, Match& match) {
+    // Until the server has placed us in the new level we stand where the last one left us: a
+    // step or a shot there would be on the old map's ground.
+    if (!game.state.spawnConfirmed) return;
     MoveLocalPlayer(game, match);
     const MatchPlayer* player = match.Playing(match.localPlayerIndex);
     if (!player) return;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include "game/level_score.h"
 #include "net/wire_records.h"
 
 namespace {
@@ -59,8 +60,10 @@ ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments)
             if (!bots) return Refused("--bots wants a number from 0 to 8: " + value);
             options.bots = *bots;
         } else if (option == "--frags") {
-            const std::optional<int32_t> frags = WholeNumber(value, 1, 255);
-            if (!frags) return Refused("--frags wants a number from 1 to 255: " + value);
+            const std::optional<int32_t> frags = WholeNumber(value, 0, kHighestFragLimit);
+            if (!frags)
+                return Refused("--frags wants a number from 0 (no limit) to " +
+                               std::to_string(kHighestFragLimit) + ": " + value);
             options.fragLimit = *frags;
         } else {
             if (value.empty() || value.size() > 16)
@@ -80,7 +83,8 @@ std::string ServerUsage() {
            "  --map NAME     the first map of the rotation (default: the first by name)\n"
            "  --type TYPE    dm (deathmatch, the default), tdm (team deathmatch) or ctf\n"
            "  --bots N       bots that play, 0 to 8 (default 4)\n"
-           "  --frags N      frags (captures in ctf) that end a level, 1 to 255 (default 5)\n"
+           "  --frags N      frags (captures in ctf) that end a level, 0 (none) to 127\n"
+           "                 (default 5)\n"
            "  --name NAME    the game's name, up to 16 characters (default \"zarnok server\")\n"
            "  --help         this text\n"
            "\n"

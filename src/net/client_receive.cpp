@@ -114,12 +114,33 @@ void DropFlagsOfUnknownCarriers(tgamesettings& settings, size_t players) {
     }
 }
 
+// Whether a table with these settings belongs to the level this machine plays or is ending. The
+// machines restart up to 200 ms apart: after our own restart a "game over" table is the old
+// level's; while our level is over, a running table is the next level's, started first by the
+// server. Neither may move players or announce flags here (the flags of two levels compared
+// would announce captures nobody made).
+bool TableOfOurLevel(const Client& client, const tgamesettings& settings) {
+    if (client.awaitingServerRestart) return !settings.gameOver;
+    if (client.clientSettings.gameOver) return settings.gameOver != 0;
+    return true;  // in play, a "game over" is the end of our level (its "endlv" may be lost)
+}
+
+// Shots and kills are relayed only while both the server and this machine play the same level:
+// one from the level that ended must not fly or kill in the next.
+bool PlayingServersLevel(const Session& session) {
+    return !session.client.clientSettings.gameOver && !session.client.awaitingServerRestart;
+}
+
 void OnGameInfo(Session& session, Bytes bytes) {
     Client& client = session.client;
     std::optional<tplayertable> table = ParsePlayerTable(bytes, false);
     if (!table) return;
+    session.state.heardFromServer = true;
     DropFlagsOfUnknownCarriers(table->settings, table->players.size());
     DropDepartedRecords(client, *table);
+    const bool ourLevel = TableOfOurLevel(client, table->settings);
+    MergeServerSettings(session, table->settings);
+    if (!ourLevel) return;
     // A record of a player not announced yet stays out until the "added" that brings it.
     std::vector<MatchPlayer>& players = session.play.players;
     for (size_t i = 0; i < table->players.size() && i < players.size(); ++i) {
@@ -130,10 +151,8 @@ void OnGameInfo(Session& session, Bytes bytes) {
             ApplyRemoteState(session, static_cast<int32_t>(i), table->players[i]);
         }
     }
-    MergeServerSettings(session, table->settings);
     ReportFlagEvents(session, client.clientSettings.blueFlag.state,
                      client.clientSettings.redFlag.state);
-    session.state.heardFromServer = true;
 }
 
 void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
@@ -159,14 +178,14 @@ void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
             session.state.localPlayerIndex = static_cast<int32_t>(i);
         }
     }
-    MergeServerSettings(session, table->settings);
-
-    // A repeated announcement of the same map does not rebuild the level under the players.
-    std::string map = client.clientSettings.mapName.Text();
-    if (!session.state.hosting && (accepted || map != client.loadedMap)) {
+    // A join's answer starts the level; an announcement of a newcomer changes nothing but the
+    // table: it is resent until acknowledged, so its settings may be of a level already over.
+    std::string map = table->settings.mapName.Text();
+    if (accepted) MergeServerSettings(session, table->settings);
+    if (accepted && !session.state.hosting) {
         if (!map.empty() && LoadLevel(session, map)) {
             client.loadedMap = map;
-        } else if (accepted) {
+        } else {
             // A level this machine cannot load is no game to enter: it leaves at once, and the
             // menus say why rather than wait for a server that did answer.
             session.state.connecting = false;
@@ -226,7 +245,7 @@ void OnPlayerDeleted(Session& session, const Datagram& datagram) {
 void OnBulletStart(Session& session, Bytes bytes) {
     std::optional<tbulletstart> start = ParseBulletStart(bytes);
     // A bullet of an unknown owner, or one that could never leave by the range rule, is refused.
-    if (!start || start->ownerIndex < 0 ||
+    if (!start || !PlayingServersLevel(session) || start->ownerIndex < 0 ||
         start->ownerIndex >= static_cast<int32_t>(session.play.players.size()) ||
         !Finite(start->position) || !Finite(start->velocity)) {
         return;
@@ -261,7 +280,8 @@ void OnBulletStart(Session& session, Bytes bytes) {
 void OnBulletFinish(Session& session, Bytes bytes) {
     Client& client = session.client;
     std::optional<tbulletfinish> finish = ParseBulletFinish(bytes);
-    if (!finish || finish->hitKind < -1 || finish->hitKind > 1) return;
+    if (!finish || !PlayingServersLevel(session) || finish->hitKind < -1 || finish->hitKind > 1)
+        return;
     // Only another machine's bullet: this machine ends its own. Its owner may name a victim this
     // machine does not know yet; the bullet ended all the same.
     std::vector<tbullet>& bullets = session.play.bullets;
@@ -281,7 +301,7 @@ void OnBulletFinish(Session& session, Bytes bytes) {
 void OnKill(Session& session, Bytes bytes) {
     Client& client = session.client;
     std::optional<tkillnotice> kill = ParseKill(bytes);
-    if (!kill) return;
+    if (!kill || !PlayingServersLevel(session)) return;
     const std::vector<MatchPlayer>& players = session.play.players;
     int32_t k = FindPlayerSlot(players, kill->killerId);
     int32_t v = FindPlayerSlot(players, kill->victimId);
@@ -324,8 +344,11 @@ void OnRespawnPlacement(Session& session, Bytes bytes) {
     if (!placement) return;
     // Our place in a new level. The request goes out every frame until the first answer is in,
     // so later answers may follow: they come in play, and would move us and clear the score.
-    // (The server places its bots itself.)
-    if (placement->id == client.localPlayer.id && !session.state.spawnConfirmed) {
+    // An answer is taken only once we have started the level, and only if it names a spawn point
+    // of the map we are on: an answer meant for another level would put us inside a cylinder or
+    // in the air. (The server places its bots itself.)
+    if (placement->id == client.localPlayer.id && !session.state.spawnConfirmed &&
+        !client.clientSettings.gameOver && IsSpawnPoint(session.world.arena, placement->position)) {
         const auto local = static_cast<size_t>(session.state.localPlayerIndex);
         if (local < session.play.players.size()) {
             tgeomobject& body = session.play.players[local].model;
@@ -334,8 +357,10 @@ void OnRespawnPlacement(Session& session, Bytes bytes) {
         }
         client.localPlayer.frags = placement->frags;
         client.localPlayer.deaths = placement->deaths;
-        // Only our own placement ends the requests; a bot's answer may come first.
+        // Only our own placement ends the requests; a bot's answer may come first. The server
+        // answers only once it runs this level: what it relays now is of this level.
         session.state.spawnConfirmed = true;
+        client.awaitingServerRestart = false;
     }
 }
 

@@ -71,9 +71,10 @@ void EnterGame(Session& session) {
     if (session.state.hosting) {
         tgamesettings& settings = session.server.serverSettings;
         settings.gameOver = 0;
-        // Every level starts with both flags standing at the map's homes.
+        // Every level starts with both flags standing at the map's homes and nobody scored.
         settings.blueFlag = {session.world.arena.blueFlagHome, 0, kFlagAtBase, 0, 0};
         settings.redFlag = {session.world.arena.redFlagHome, 0, kFlagAtBase, 0, 0};
+        ClearLevelScore(session.server.levelScore, settings);
     }
     session.state.heardFromServer = true;
     session.state.connecting = false;
@@ -184,6 +185,7 @@ void RestartLevel(Session& session) {
         EnterGame(session);
         client.localPlayer.frags = 0;
         client.localPlayer.deaths = 0;
+        session.state.spawnConfirmed = false;
         SendRespawnRequest(session, client.localPlayer.id);
         uint32_t now = NetNow(session);
         server.lastHeard.assign(server.serverPlayers.size(), now);

@@ -105,6 +105,14 @@ tdatagram BuildBulletStart(const tbulletstart& bullet) {
     return writer.datagram();
 }
 
+void RewriteBulletOwner(tdatagram& bulletStart, int32_t ownerIndex) {
+    // After the tag (6 bytes) and the bullet id (4).
+    constexpr size_t kOwnerOffset = 10;
+    const auto bits = static_cast<uint32_t>(ownerIndex);
+    for (size_t i = 0; i < 4; ++i)
+        bulletStart[kOwnerOffset + i] = static_cast<uint8_t>(bits >> (8 * i));
+}
+
 tdatagram BuildBulletFinish(const tbulletfinish& finish) {
     WireWriter writer = StartMessage(tmessagetag::kBulletFinish);
     writer.I32(finish.bulletId);

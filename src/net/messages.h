@@ -75,6 +75,8 @@ tdatagram BuildConnect(const tplayerinfo& joining);
 tdatagram BuildClientGameInfo(int32_t senderId, const tplayerinfo& state);
 tdatagram BuildDisconnect(int32_t senderId);
 tdatagram BuildBulletStart(const tbulletstart& bullet);
+// A received "bulst" with its owner's slot replaced, every other byte kept (a tail included).
+void RewriteBulletOwner(tdatagram& bulletStart, int32_t ownerIndex);
 tdatagram BuildBulletFinish(const tbulletfinish& finish);
 tdatagram BuildKill(const tkillnotice& kill);
 tdatagram BuildRespawnRequest(int32_t playerId);

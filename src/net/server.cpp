@@ -125,13 +125,12 @@ void OnConnect(Session& session, const Datagram& datagram) {
                              TeamName(server.serverSettings.gameType, team));
     }
 
-    tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, DrawNetId(session));
-    for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
-        if (i == index) continue;
-        ++session.traffic.serverStatistics.added;
-        const tplayerinfo& other = server.serverPlayers[i];
-        if (!other.isBot) SendDatagram(session, other.address.View(), kClientPort, added);
+    // The newcomer's table still lists the players whose departure is being confirmed: it is
+    // told of each departure like everyone else, or it would keep their slots for good.
+    if (rejoin < 0) {
+        for (tfeedbackrec& departure : server.departures) departure.recipients.push_back(entry.id);
     }
+    SendAdded(session, index);
 }
 
 void OnDisconnect(Session& session, const Datagram& datagram) {
@@ -143,39 +142,56 @@ void OnDisconnect(Session& session, const Datagram& datagram) {
     QueueDeparture(session, i);
 }
 
-// Bullet starts and ends go to every other machine, once per table entry on it (bots share the
-// host's address, so the host hears a remote shot once per bot and once for itself).
-void ForwardBulletMessage(Session& session, const Datagram& datagram, int64_t& counter) {
-    Server& server = session.server;
+tdatagram CopyOf(const Datagram& datagram) {
     tdatagram copy{};
     std::copy_n(datagram.bytes.begin(), std::min(datagram.bytes.size(), copy.size()), copy.begin());
-    for (const tplayerinfo& player : server.serverPlayers) {
-        if (player.address.View() == datagram.fromAddress) continue;
-        SendDatagram(session, player.address.View(), kClientPort, copy);
+    return copy;
+}
+
+// Bullet starts and ends go to every other machine, once per table entry on it (bots share the
+// host's address, so the host hears a remote shot once per bot and once for itself). A level
+// that is over takes no more shots: they were fired in it, and the next level must not see them.
+void ForwardBulletMessage(Session& session, const tdatagram& message, std::string_view fromAddress,
+                          int64_t& counter) {
+    for (const tplayerinfo& player : session.server.serverPlayers) {
+        if (player.address.View() == fromAddress) continue;
+        SendDatagram(session, player.address.View(), kClientPort, message);
         ++counter;
     }
 }
 
+// A shot names its owner by the slot it has on the shooter's machine, and every machine is told
+// the slot it has there: while a departure is being confirmed, machines that removed the departed
+// player number the players above it one lower than those that have not yet.
 void OnBulletStart(Session& session, const Datagram& datagram) {
-    const std::vector<tplayerinfo>& players = session.server.serverPlayers;
+    const Server& server = session.server;
     std::optional<tbulletstart> bullet = ParseBulletStart(datagram.bytes);
-    if (!bullet || bullet->ownerIndex < 0 ||
-        bullet->ownerIndex >= static_cast<int32_t>(players.size())) {
-        return;
-    }
+    if (!bullet || server.serverSettings.gameOver) return;
+    const int32_t owner =
+        EntryOfSlot(server, bullet->ownerIndex, HumanIdAt(server, datagram.fromAddress));
     // A machine fires its own player's bullets (the host its bots' too).
-    if (players[static_cast<size_t>(bullet->ownerIndex)].address.View() != datagram.fromAddress) {
+    if (owner < 0 ||
+        server.serverPlayers[static_cast<size_t>(owner)].address.View() != datagram.fromAddress) {
         return;
     }
-    ForwardBulletMessage(session, datagram, session.traffic.serverStatistics.bulst);
+    tdatagram message = CopyOf(datagram);
+    for (const tplayerinfo& player : server.serverPlayers) {
+        if (player.address.View() == datagram.fromAddress) continue;
+        const int32_t slot = SlotOnMachine(server, owner, HumanIdAt(server, player.address.View()));
+        if (slot < 0) continue;
+        RewriteBulletOwner(message, slot);
+        SendDatagram(session, player.address.View(), kClientPort, message);
+        ++session.traffic.serverStatistics.bulst;
+    }
 }
 
 void OnBulletFinish(Session& session, const Datagram& datagram) {
-    if (!ParseBulletFinish(datagram.bytes) ||
+    if (!ParseBulletFinish(datagram.bytes) || session.server.serverSettings.gameOver ||
         !IsPlayerAddress(session.server, datagram.fromAddress)) {
         return;
     }
-    ForwardBulletMessage(session, datagram, session.traffic.serverStatistics.bulfn);
+    ForwardBulletMessage(session, CopyOf(datagram), datagram.fromAddress,
+                         session.traffic.serverStatistics.bulfn);
 }
 
 // A bot this server runs falls at once, into its death animation, with one more death.
@@ -204,46 +220,37 @@ void PlaceHostedBot(Session& session, size_t entry, const tplayerinfo& placement
 void OnKill(Session& session, const Datagram& datagram) {
     Server& server = session.server;
     std::optional<tkillnotice> kill = ParseKill(datagram.bytes);
-    if (!kill) return;
+    // A kill in a level that is over belongs to that level: it neither scores nor fells anyone.
+    if (!kill || server.serverSettings.gameOver) return;
     // The killer's own machine decides its hits; nobody else scores for it.
     int32_t k = FindPlayerAt(server, kill->killerId, datagram.fromAddress);
     if (k < 0 || FindServerPlayer(server, kill->victimId) < 0) return;
 
-    tdatagram copy{};
-    std::copy_n(datagram.bytes.begin(), std::min(datagram.bytes.size(), copy.size()), copy.begin());
+    const tdatagram copy = CopyOf(datagram);
     for (const tplayerinfo& player : server.serverPlayers) {
         ++session.traffic.serverStatistics.illim;
         if (!player.isBot) SendDatagram(session, player.address.View(), kClientPort, copy);
     }
     KillHostedBot(session, kill->victimId);
 
-    tgamesettings& settings = server.serverSettings;
     const tplayerinfo& killer = server.serverPlayers[static_cast<size_t>(k)];
     const int32_t v = FindServerPlayer(server, kill->victimId);
     Announce(server, killer.name.Text() + " killed " +
                          server.serverPlayers[static_cast<size_t>(v)].name.Text());
-    if (settings.gameType == kTeamDeathMatch) {
-        tteamflag& scoring = killer.team == 0 ? settings.blueFlag : settings.redFlag;
-        if (scoring.score < 255) ++scoring.score;
-    }
-    bool limitReached = false;
-    if (settings.gameType == kDeathMatch) {
-        // A human's entry still shows the frags before this kill; a bot's already counts it.
-        int32_t needed = killer.isBot ? settings.fragLimit : settings.fragLimit - 1;
-        limitReached = killer.frags >= needed;
-    } else if (settings.gameType == kTeamDeathMatch) {
-        limitReached = settings.fragLimit <= settings.blueFlag.score ||
-                       settings.fragLimit <= settings.redFlag.score;
-    }
-    if (limitReached && !settings.gameOver) EndLevel(session, true);
+    CountAcceptedKill(server.levelScore, server.serverSettings, killer.id, killer.team);
+    if (LevelLimitReached(server.levelScore, server.serverSettings) &&
+        !server.serverSettings.gameOver)
+        EndLevel(session, true);
 }
 
 // A player's place in the next level, asked for after a level change: the next point of the
-// level's order, with the score cleared. Whoever asks is answered, at any time.
+// level's order, with the score cleared. A player's machine may start the next level before the
+// server has: while the level is over, the server still has the old map, so the answer waits
+// (the machine asks every frame) until the server has started the level the asker is starting.
 void OnRespawnRequest(Session& session, const Datagram& datagram) {
     Server& server = session.server;
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
-    if (!id) return;
+    if (!id || server.serverSettings.gameOver) return;
     int32_t i = FindPlayerAt(server, *id, datagram.fromAddress);
     if (i < 0) return;
     const tplayerinfo& player = server.serverPlayers[static_cast<size_t>(i)];
@@ -296,10 +303,9 @@ std::string TeamName(uint8_t gameType, uint8_t team) {
 }
 
 void EndLevelAtScoreLimit(Session& session) {
-    const tgamesettings& settings = session.server.serverSettings;
-    if (settings.gameType == kCaptureTheFlag && !settings.gameOver &&
-        (settings.fragLimit <= settings.blueFlag.score ||
-         settings.fragLimit <= settings.redFlag.score)) {
+    const Server& server = session.server;
+    if (!server.serverSettings.gameOver &&
+        LevelLimitReached(server.levelScore, server.serverSettings)) {
         EndLevel(session, false);
     }
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/level_score.h"
 #include "net/wire_codec.h"
 #include "world/arena.h"
 
@@ -45,6 +46,8 @@ struct Server {
     // server with several humans.
     std::vector<tpendingmessage> pendingMessages;
     std::vector<tfeedbackrec> departures;
+    // The level's kills as accepted here; cleared when a level starts.
+    LevelScore levelScore;
 
     // Told each join, departure, kill and level end as it happens, in a line of text (a dedicated
     // server prints them); nothing is told when empty, as in a player's hosted game.
@@ -62,11 +65,14 @@ inline constexpr uint32_t kSilenceLimitMs = 3000;
 void StartHostedGame(Session& session);
 // The server's receive handler: one call per datagram that arrived on port 7050.
 void UDPServUDPRead(Session& session, const Datagram& datagram);
+// Tells every other human that table entry `newcomer` joined: "added", resent every frame until
+// each machine acknowledges it (a lost one would leave the newcomer unseen there).
+void SendAdded(Session& session, size_t newcomer);
 // Appends the host's bots to the table (called when the host's own join is accepted).
 void AddBots(Session& session);
 // A new level: every bot stands at the next spawn point of its team with its score cleared.
 void PlaceBotsAtLevelStart(Session& session);
-// Ends the level once a capture-the-flag team reached the limit.
+// Ends the level once a player or a team reached the limit (tested whenever a score changes).
 void EndLevelAtScoreLimit(Session& session);
 
 int32_t FindServerPlayer(const Server& server, int32_t id);
@@ -75,6 +81,13 @@ int32_t FindServerPlayer(const Server& server, int32_t id);
 int32_t FindPlayerAt(const Server& server, int32_t id, std::string_view address);
 // Whether any entry, bots included, plays from `address`.
 bool IsPlayerAddress(const Server& server, std::string_view address);
+// A machine's own table lacks the departing players it has confirmed, while this table keeps them
+// until everyone has: the slot that table entry `index` has on the machine of the human
+// `viewerId` (-1: removed there), and the table entry of that machine's slot `slot` (-1: none). A
+// machine with no human (a dedicated server's bots) sees this table as it is.
+int32_t HumanIdAt(const Server& server, std::string_view address);
+int32_t SlotOnMachine(const Server& server, int32_t index, int32_t viewerId);
+int32_t EntryOfSlot(const Server& server, int32_t slot, int32_t viewerId);
 // The entry of a human in the game at `address` that stopped reporting (or never did), -1 if
 // none: a join from there is that player joining again. The host's own entry (`hostPlayerId`)
 // and a player still reporting are never taken over.

@@ -38,6 +38,7 @@ bool StartServerLevel(Session& session) {
     settings.gameOver = 0;
     settings.blueFlag = {arena.blueFlagHome, 0, kFlagAtBase, 0, 0};
     settings.redFlag = {arena.redFlagHome, 0, kFlagAtBase, 0, 0};
+    ClearLevelScore(server.levelScore, settings);
     for (MatchPlayer& player : session.play.players) Revive(player);
     session.play.bullets.clear();
     session.play.explosions.clear();

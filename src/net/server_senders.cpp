@@ -45,3 +45,45 @@ int32_t FindRejoiningEntry(const Server& server, std::string_view address, uint3
     }
     return -1;
 }
+
+namespace {
+
+// Whether the machine of `viewerId` has removed table entry `index` on the server's word.
+bool RemovedOnMachine(const Server& server, size_t index, int32_t viewerId) {
+    if (viewerId < 0) return false;
+    const int32_t id = server.serverPlayers[index].id;
+    return std::any_of(
+        server.departures.begin(), server.departures.end(), [&](const tfeedbackrec& record) {
+            return record.departedId == id &&
+                   std::find(record.recipients.begin(), record.recipients.end(), viewerId) ==
+                       record.recipients.end();
+        });
+}
+
+}  // namespace
+
+int32_t HumanIdAt(const Server& server, std::string_view address) {
+    for (const tplayerinfo& player : server.serverPlayers) {
+        if (!player.isBot && player.address.View() == address) return player.id;
+    }
+    return -1;
+}
+
+int32_t SlotOnMachine(const Server& server, int32_t index, int32_t viewerId) {
+    if (index < 0 || index >= static_cast<int32_t>(server.serverPlayers.size())) return -1;
+    if (RemovedOnMachine(server, static_cast<size_t>(index), viewerId)) return -1;
+    int32_t slot = 0;
+    for (int32_t i = 0; i < index; ++i) {
+        if (!RemovedOnMachine(server, static_cast<size_t>(i), viewerId)) ++slot;
+    }
+    return slot;
+}
+
+int32_t EntryOfSlot(const Server& server, int32_t slot, int32_t viewerId) {
+    if (slot < 0) return -1;
+    for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
+        if (RemovedOnMachine(server, i, viewerId)) continue;
+        if (slot-- == 0) return static_cast<int32_t>(i);
+    }
+    return -1;
+}

@@ -82,19 +82,30 @@ void AddBots(Session& session) {
         bot.name.Assign(DrawBotName(session));
         server.serverPlayers.push_back(bot);
 
-        int32_t messageId = DrawNetId(session);
-        tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, messageId);
-        for (const tplayerinfo& player : server.serverPlayers) {
-            if (player.isBot) continue;
-            SendDatagram(session, player.address.View(), kClientPort, added);
-            ++session.traffic.serverStatistics.added;
-            server.pendingMessages.push_back({messageId, player.address, added});
-        }
+        SendAdded(session, server.serverPlayers.size() - 1);
     }
     uint32_t now = NetNow(session);
     server.lastHeard.resize(server.serverPlayers.size(), now);
     for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
         if (server.serverPlayers[i].isBot) server.lastHeard[i] = now;
+    }
+}
+
+void SendAdded(Session& session, size_t newcomer) {
+    Server& server = session.server;
+    const int32_t messageId = DrawNetId(session);
+    const tdatagram added = BuildAdded(server.serverPlayers, server.serverSettings, messageId);
+    for (size_t i = 0; i < server.serverPlayers.size(); ++i) {
+        const tplayerinfo& player = server.serverPlayers[i];
+        if (i == newcomer || player.isBot) continue;
+        SendDatagram(session, player.address.View(), kClientPort, added);
+        ++session.traffic.serverStatistics.added;
+        // The newest table tells a machine everything an older one would: one resend per machine,
+        // however fast players join.
+        std::erase_if(server.pendingMessages, [&](const tpendingmessage& message) {
+            return message.address == player.address;
+        });
+        server.pendingMessages.push_back({messageId, player.address, added});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/level_score.h"
 #include "net/client_session.h"
 #include "net/server.h"
 #include "ui/frontend.h"
@@ -37,7 +38,13 @@ void StartGameFromMenu(Frontend& frontend, const NewGameForm& form) {
     tgamesettings& settings = frontend.server.serverSettings;
     settings.gameName.Assign(form.serverName);
     settings.gameType = ClampToByte(form.gameType, kTeamDeathMatch);
-    settings.fragLimit = ClampToByte(form.fragLimit, 255);
+    if (FragLimitError(form.fragLimit)) {
+        ShowMenuMessage(
+            frontend.menus, Say(kBadFragLimit, frontend.menus.language),
+            SayWith(kFragLimitRange, frontend.menus.language, {std::to_string(kHighestFragLimit)}));
+        return;
+    }
+    settings.fragLimit = static_cast<uint8_t>(form.fragLimit);
     settings.botCount = ClampToByte(form.botCount, kBotLimit);
     frontend.server.mapList = form.maps;
     frontend.server.mapIndex = 0;

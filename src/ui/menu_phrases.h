@@ -140,6 +140,15 @@ inline constexpr Phrase kNoMaps{"\xCD\xE5\xF2 \xED\xE8 \xEE\xE4\xED\xEE\xE9 \xEA
 inline constexpr Phrase kNoMapFiles{
     "\xC2 \xEF\xE0\xEF\xEA\xE5 maps \xED\xE5\xF2 \xF4\xE0\xE9\xEB\xEE\xE2 .map",
     "The maps folder has no .map files"};
+// "Неверный лимит фрагов"
+inline constexpr Phrase kBadFragLimit{
+    "\xCD\xE5\xE2\xE5\xF0\xED\xFB\xE9 \xEB\xE8\xEC\xE8\xF2 \xF4\xF0\xE0\xE3\xEE\xE2",
+    "Wrong frag limit"};
+// "Введите число от 0 (без лимита) до {}"
+inline constexpr Phrase kFragLimitRange{
+    "\xC2\xE2\xE5\xE4\xE8\xF2\xE5 \xF7\xE8\xF1\xEB\xEE \xEE\xF2 0 (\xE1\xE5\xE7 "
+    "\xEB\xE8\xEC\xE8\xF2\xE0) \xE4\xEE {}",
+    "Type a number from 0 (no limit) to {}"};
 // "Эта игра заполнена."
 inline constexpr Phrase kGameFull{
     "\xDD\xF2\xE0 \xE8\xE3\xF0\xE0 \xE7\xE0\xEF\xEE\xEB\xED\xE5\xED\xE0.", "This game is full."};

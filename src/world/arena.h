@@ -2,6 +2,7 @@
 // bots, match rules, the server and the renderer read it. It lives until the next level start.
 #pragma once
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -110,3 +111,14 @@ struct Arena {
     // hides the disc.
     std::vector<bool> shadowDiscInside;
 };
+
+// Whether `position` is one of the level's spawn points (as a placement sent for it would be).
+inline bool IsSpawnPoint(const Arena& arena, const tvec3& position) {
+    constexpr float kSame = 0.01f;
+    for (const tspawnpoint& spawn : arena.spawnPoints) {
+        if (std::abs(spawn.x - position.x) < kSame && std::abs(spawn.y - position.y) < kSame &&
+            std::abs(spawn.z - position.z) < kSame)
+            return true;
+    }
+    return false;
+}

@@ -21,7 +21,8 @@ TEST(DedicatedServer, TheCommandLineTakesTheGameOrRefusesInOneLine) {
         {{"--server", "--bots"}, kError},
         {{"--server", "--type", "coop"}, kError},
         {{"--server", "--map", "../secret.map"}, kError},
-        {{"--server", "--frags", "0"}, kError},
+        {{"--server", "--frags", "0"}, kRun},
+        {{"--server", "--frags", "128"}, kError},
         {{"--server", "--name", "a name of seventeen"}, kError},
         {{"--server", "--port", "7060"}, kError},
     };

@@ -321,7 +321,12 @@ TEST_F(ClientFixture, OnlyOurOwnPlacementConfirmsTheSpawn) {
     Join();
     game.server.serverPlayers = table;
     game.state.spawnConfirmed = false;
+    game.world.arena.spawnPoints = {{1, 0, 1, 0, 0}, {7, 0, 7, 0, 0}, {9, 0, 9, 0, 0}};
     tplayerinfo place;
+    place.id = game.client.localPlayer.id;
+    place.position = {5, 3, 5};  // no spawn point of our map: an answer meant for another level
+    Receive(BuildRespawnPlacement(place));
+    EXPECT_FALSE(game.state.spawnConfirmed);
     place.id = 2;  // the bot's: the server placed it when it answered
     place.position = {7, 0, 7};
     Receive(BuildRespawnPlacement(place));

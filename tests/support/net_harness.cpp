@@ -4,9 +4,15 @@
 
 namespace {
 
-// Four spawn points, two per team, far enough apart to tell apart.
-std::vector<tspawnpoint> TestSpawnPoints() {
-    return {{10, 0, 10, 0, 0}, {20, 0, 10, 90, 0}, {-10, 0, -10, 180, 1}, {-20, 0, -10, 270, 1}};
+// Four spawn points, two per team, far enough apart to tell apart; each map of the rotation has
+// its own (arena1.map's at x 10 and 20, arena2.map's 100 further...), so a placement tells its map.
+std::vector<tspawnpoint> TestSpawnPoints(const std::string& map) {
+    const float shift =
+        map.size() > 5 && map[5] >= '1' && map[5] <= '9' ? 100.0f * (map[5] - '1') : 0.0f;
+    return {{10 + shift, 0, 10, 0, 0},
+            {20 + shift, 0, 10, 90, 0},
+            {-10 + shift, 0, -10, 180, 1},
+            {-20 + shift, 0, -10, 270, 1}};
 }
 
 }  // namespace
@@ -23,7 +29,7 @@ NetMachine& NetHarness::AddMachine(const std::string& address, uint64_t seed) {
     machine->game.client.levelHooks.startLevel = [self](Session& game, const std::string& map) {
         if (map.rfind("arena", 0) != 0) return false;
         self->levelsStarted.push_back(map);
-        game.world.arena.spawnPoints = TestSpawnPoints();
+        game.world.arena.spawnPoints = TestSpawnPoints(map);
         game.world.arena.spawnOrder = ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);
         return true;
     };
