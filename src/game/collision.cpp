@@ -107,8 +107,8 @@ void MeasureHeadroom(Mover& mover, const tcylinderbounds& cylinder, tvec3 offset
     if (frame == nullptr) return;
     const float headTop = mover.position.y + frame->shift.y + frame->radius;
     // Measured to the cylinder's underside: that is what the head would meet on standing up. To
-    // its centre, a slab thicker than twice the seat drop never reads as low, and a crouched
-    // player stands up into it and sticks there.
+    // its centre, a slab thicker than about twice the seat drop never reads as low, and a
+    // crouched player under it stands up with its head through the slab.
     const float room = cylinder.bottom - headTop;
     const float reach = HorizontalDistance(mover.position.x + offset.x, mover.position.z + offset.z,
                                            cylinder.x, cylinder.z);
