@@ -106,7 +106,9 @@ void MeasureHeadroom(Mover& mover, const tcylinderbounds& cylinder, tvec3 offset
     const tpartframe* frame = CollisionFrame(mover.model->triangleParts[static_cast<size_t>(head)]);
     if (frame == nullptr) return;
     const float headTop = mover.position.y + frame->shift.y + frame->radius;
-    // Measured to the cylinder's underside: that is what the head would meet on standing up.
+    // Measured to the cylinder's underside: that is what the head would meet on standing up. To
+    // its centre, a slab thicker than about twice the seat drop never reads as low, and a
+    // crouched player under it stands up with its head through the slab.
     const float room = cylinder.bottom - headTop;
     const float reach = HorizontalDistance(mover.position.x + offset.x, mover.position.z + offset.z,
                                            cylinder.x, cylinder.z);
@@ -182,8 +184,8 @@ bool PlayerMeetsCylinder(Mover& mover, const tcylinderbounds& cylinder, int32_t 
     if (below.inside) {
         HitCylinder(mover, index);
         v.y = 0;
-        // A fall ends on the top itself, not a whole frame's fall above it (which at a low
-        // frame rate would leave the player walking on air over lower platforms).
+        // A fall ends on the top itself, not up to a whole frame's fall above it: at 20 frames a
+        // second that is nearly a unit of air under the feet.
         const float onTop = offset.y + below.vertical + kLandingGap;
         if (offset.y < 0 && onTop < 0) v.y = onTop;
         if (offset.y < 0) mover.hit.landed = true;
@@ -221,7 +223,8 @@ bool CollideWithCylinder(Mover& mover, int32_t index) {
 }
 
 // Motion that would leave the grid. A player stops, except that one already outside (pushed
-// there by a bad spawn or a peer) may walk back towards the grid.
+// there by a bad spawn or a peer) may walk back towards the grid: stopped dead, it would stand
+// there for good.
 void StopAtGridEdge(Mover& mover) {
     tvec3& v = mover.velocity;
     const CollisionGrid* grid = mover.world.collisionGrid;

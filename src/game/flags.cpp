@@ -55,7 +55,8 @@ void Report(Match& match, const FlagSide& side, FlagChange change, const tplayer
 
 void FlagAtHome(Match& match, FlagSide side, const std::vector<tplayerinfo>& table) {
     for (size_t i = 0; i < table.size(); ++i) {
-        // The dead take nothing.
+        // The dead take nothing: a body lying at the home would lift the flag off it and drop
+        // it there at once, over and over while a defender stands by to return it.
         if (table[i].team != side.takers || table[i].dead) continue;
         if (!Near(table[i].position, side.flag.position, side.homeReach)) continue;
         side.flag.state = kFlagCarried;

@@ -5,6 +5,8 @@
 
 namespace {
 
+// Killed by this machine and not yet shown dead by the victim's own report: the rest of a burst
+// already on its way would score that one death again.
 bool JustKilled(const MatchPlayer& victim, uint32_t now) {
     return victim.deathTime != 0 && Elapsed(now, victim.deathTime) < victim.respawnDelay;
 }

@@ -13,8 +13,8 @@ bool LongerAgoThan(uint32_t now, uint32_t then, int32_t period) {
     return then == 0 || static_cast<int32_t>(now - then) >= period;
 }
 
-// The sprint budget: returns whether the player sprints this frame.
-bool UpdateSprint(tgeomobject& player, const MovementControls& controls, const Tuning& tuning,
+// The sprint budget: the speed and animation pace of this frame.
+void UpdateSprint(tgeomobject& player, const MovementControls& controls, const Tuning& tuning,
                   uint32_t now) {
     const bool rested = LongerAgoThan(now, player.runEndTime, tuning.RUN_TIMEOUT);
     if (controls.run && controls.forward && !controls.crouch && rested) {
@@ -25,7 +25,7 @@ bool UpdateSprint(tgeomobject& player, const MovementControls& controls, const T
             player.runStartTime = 0;
             player.runEndTime = now;
         }
-        return true;
+        return;
     }
     player.moveSpeed = controls.crouch ? tuning.SITSPEED : tuning.WALK_SPEED;
     player.animationPace = 1;
@@ -33,7 +33,6 @@ bool UpdateSprint(tgeomobject& player, const MovementControls& controls, const T
     if (LongerAgoThan(now, player.runStartTime, tuning.RUN_TIME / 4) && rested) {
         player.runStartTime = 0;
     }
-    return false;
 }
 
 void SetWantedVelocity(PlayerCommand& command, float speed, const MovementControls& controls) {
@@ -70,8 +69,7 @@ bool Crouching(int32_t animation) {
 }
 
 // The animation the held keys ask for; none for combinations such as forward and left together.
-std::optional<int32_t> ChooseMotion(const MovementControls& controls, bool sprinting,
-                                    bool canStand) {
+std::optional<int32_t> ChooseMotion(const MovementControls& controls, bool canStand) {
     const bool f = controls.forward, b = controls.back, l = controls.left, r = controls.right;
     const int held = f + b + l + r;
     if (held > 1) return std::nullopt;
@@ -82,8 +80,8 @@ std::optional<int32_t> ChooseMotion(const MovementControls& controls, bool sprin
         if (r) return kCrouchRightAnimation;
         return kCrouchStillAnimation;
     }
-    // The sprint shows only while the budget really lets the player sprint.
-    if (f) return sprinting ? kSprintAnimation : kWalkAnimation;
+    // The animation follows Shift, not the budget: a spent sprint walks with the sprint's look.
+    if (f) return controls.run ? kSprintAnimation : kWalkAnimation;
     if (b) return kWalkBackAnimation;
     if (l) return kStrafeLeftAnimation;
     if (r) return kStrafeRightAnimation;
@@ -91,13 +89,13 @@ std::optional<int32_t> ChooseMotion(const MovementControls& controls, bool sprin
 }
 
 // Picks the animation of the motion; true when it changed.
-bool Animate(tgeomobject& player, const MovementControls& controls, bool sprinting) {
+bool Animate(tgeomobject& player, const MovementControls& controls) {
     const int32_t before = RunningAnimation(player);
     // Crouched under something lower than the head would rise: the player stays down.
     const bool canStand = !(Crouching(before) && player.headroom < player.seatDrop);
     if (player.airborne) {
         if (canStand) SetAnimation(player, kJumpAnimation);
-    } else if (const std::optional<int32_t> motion = ChooseMotion(controls, sprinting, canStand)) {
+    } else if (const std::optional<int32_t> motion = ChooseMotion(controls, canStand)) {
         SetAnimation(player, *motion);
     }
     if (RunningAnimation(player) == before) return false;
@@ -126,7 +124,7 @@ int32_t RunningAnimation(const tgeomobject& player) {
 
 void MovePlayer(tgeomobject& player, MovementControls& controls, float yawDelta, float pitchDelta,
                 float& lookPitch, const Tuning& tuning, uint32_t now, PlayerGait gait) {
-    const bool sprinting = UpdateSprint(player, controls, tuning, now);
+    UpdateSprint(player, controls, tuning, now);
     const float pitch = lookPitch + pitchDelta;
     if (pitch > -kLookPitchLimit && pitch < kLookPitchLimit) lookPitch = pitch;
     PlayerCommand command = CurrentCommand(player);
@@ -135,6 +133,6 @@ void MovePlayer(tgeomobject& player, MovementControls& controls, float yawDelta,
     SetWantedVelocity(command, player.moveSpeed, controls);
     ApplyPlayerCommand(player, command);
     Jump(player, controls, tuning, now);
-    if (Animate(player, controls, sprinting))
+    if (Animate(player, controls))
         gait.events.push_back(GaitChanged{gait.playerIndex, RunningAnimation(player)});
 }

@@ -72,8 +72,8 @@ void ManualReload(Match& match) {
     WeaponState& weapon = match.play.weapon;
     MatchPlayer* player = match.Playing(match.localPlayerIndex);
     if (!player || player->dead) return;
-    // A full magazine is not thrown away for a spare one.
-    if (weapon.spareMagazines <= 0 || weapon.reloadDelay != 0 || weapon.magazineShots == 0) return;
+    // Whatever is left in the magazine is thrown away, a full one too.
+    if (weapon.spareMagazines <= 0 || weapon.reloadDelay != 0) return;
     weapon.magazineShots = kMagazineRounds;
     StartReload(match, *player);
 }

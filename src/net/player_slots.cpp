@@ -9,14 +9,17 @@
 
 namespace {
 
-MatchPlayer NewPlayer(const Session& session, const tplayerinfo& record, size_t slot) {
+// Heads are drawn from the first six skins.
+constexpr int32_t kHeadSkins = 6;
+
+MatchPlayer NewPlayer(Session& session, const tplayerinfo& record) {
     MatchPlayer player;
     player.entry = record;
     player.isBot = record.isBot != 0;
     player.model.position = record.position;
     player.model.yaw = record.yaw;
-    // Each player slot wears its own colour, so nobody looks like anybody else.
-    player.headSkinFrame = static_cast<int32_t>(slot) % kPlayerSkinFrames;
+    // Drawn once and kept with the player, so a departure before it does not change its head.
+    player.headSkinFrame = session.random.Below(kHeadSkins);
     if (session.client.clientSettings.gameType != kDeathMatch) {
         player.bodySkinFrame = record.team == 0 ? 1 : 2;
     }
@@ -28,7 +31,7 @@ MatchPlayer NewPlayer(const Session& session, const tplayerinfo& record, size_t 
 void AddPlayerSlot(Session& session, const tplayerinfo& record) {
     std::vector<MatchPlayer>& players = session.play.players;
     const size_t slot = players.size();
-    players.push_back(NewPlayer(session, record, slot));
+    players.push_back(NewPlayer(session, record));
     session.play.muzzleModels.emplace_back();
     CreatePlayerModel(session, static_cast<int32_t>(slot));
     AddPlayerChannels(session.sound, record.team);

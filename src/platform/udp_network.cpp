@@ -48,16 +48,26 @@ bool UdpNetwork::Listen(uint16_t port) {
     return true;
 }
 
+int UdpNetwork::SocketSendingTo(uint16_t port) const {
+    // What goes to a client is the server's: it leaves from the server's own port, so that a
+    // firewall opened for the game's two ports lets the replies through both ways.
+    if (port == kClientPort) {
+        auto server = listeners_.find(kServerPort);
+        if (server != listeners_.end()) return server->second;
+    }
+    return sender_;
+}
+
 void UdpNetwork::SendFromSocket(uint32_t addressNetworkOrder, uint16_t port,
                                 std::span<const uint8_t> bytes) {
-    if (sender_ < 0) return;
+    const int fd = SocketSendingTo(port);
+    if (fd < 0) return;
     sockaddr_in target{};
     target.sin_family = AF_INET;
     target.sin_addr.s_addr = addressNetworkOrder;
     target.sin_port = htons(port);
     // Result ignored: UDP gives no delivery promise, and a full buffer is the same as a loss.
-    sendto(sender_, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&target),
-           sizeof target);
+    sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&target), sizeof target);
 }
 
 void UdpNetwork::SendTo(const std::string& address, uint16_t port, std::span<const uint8_t> bytes) {

@@ -110,11 +110,13 @@ TEST_F(Movement, TheSprintBudgetLastsFiveSecondsThenRestsTen) {
     holdFor(30, Keys(true, true));
     std::tie(fastest, slowest) = holdFor(980, Keys(true, true));
     EXPECT_NEAR(fastest, 0.1f, 1e-6f);
-    // Released and pressed again within the rest: still a walk, with the walk animation.
+    // Released and pressed again within the rest: still a walk at the walking pace, though Shift
+    // shows the sprint.
     holdFor(3000, Keys(false));
     std::tie(fastest, slowest) = holdFor(5000, Keys(true, true));
     EXPECT_NEAR(fastest, 0.1f, 1e-6f);
-    EXPECT_EQ(Animation(), kWalkAnimation);
+    EXPECT_EQ(Animation(), kSprintAnimation);
+    EXPECT_EQ(players[0].animationPace, 1.0f);
     // Ten seconds after the budget ran out, a fresh sprint.
     holdFor(2000, Keys(false));
     std::tie(fastest, slowest) = holdFor(100, Keys(true, true));

@@ -87,8 +87,10 @@ TEST_F(Weapon, ReloadActsAtOnceOrNotAtAll) {
     EXPECT_EQ(game.play.weapon.reloadDelay, 0);
 
     game.play.weapon = {};
-    RunRule(game, ManualReload);  // a full magazine is not traded for a spare
-    EXPECT_EQ(game.play.weapon.reloadDelay, 0);
+    RunRule(game, ManualReload);  // a full magazine too is traded for a spare
+    EXPECT_TRUE(HoldFire(900).empty()) << "no shot while reloading";
+    ASSERT_FALSE(HoldFire(400).empty());
+    EXPECT_EQ(game.play.weapon.spareMagazines, 4);
     game.play.weapon = {10, 0, 0};
     RunRule(game, ManualReload);  // no spare left
     EXPECT_EQ(game.play.weapon.reloadDelay, 0);

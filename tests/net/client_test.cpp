@@ -71,9 +71,11 @@ TEST_F(ClientFixture, AcceptedJoinBuildsTheTablesAndEntersPlay) {
     EXPECT_TRUE(game.play.players[1].isBot);
     EXPECT_EQ(client.localPlayer.joined, 1);
     EXPECT_EQ(levels, std::vector<std::string>{"arena1.map"});
-    // Every slot wears a colour of its own.
-    for (size_t i = 0; i < game.play.players.size(); ++i)
-        EXPECT_EQ(game.play.players[i].headSkinFrame, static_cast<int32_t>(i));
+    // Every head wears one of the six head skins.
+    for (const MatchPlayer& player : game.play.players) {
+        EXPECT_GE(player.headSkinFrame, 0);
+        EXPECT_LT(player.headSkinFrame, 6);
+    }
     EXPECT_EQ(game.play.players[0].bodySkinFrame, 0);  // deathmatch keeps the default skin
 
     // A second copy of the acceptance changes nothing.
@@ -239,6 +241,8 @@ TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
     Receive(BuildBulletStart({1, 0, {}, {}}));
     Receive(BuildBulletStart({2, 3, {}, {}}));
     network.sent.clear();
+    std::vector<int32_t> heads;
+    for (const MatchPlayer& player : game.play.players) heads.push_back(player.headSkinFrame);
 
     Receive(BuildPlayerDeleted(1), "10.0.0.1");
     auto acks = network.Tagged(tmessagetag::kDeletedAck);
@@ -249,6 +253,9 @@ TEST_F(ClientFixture, DepartureRemovesThePlayerAndShiftsBulletOwners) {
     EXPECT_EQ(game.play.bullets[0].ownerIndex, 2);
     EXPECT_EQ(game.play.players.size(), 3u);
     EXPECT_EQ(game.play.players[0].entry.id, 2);
+    // Those who moved up a slot keep their heads.
+    for (size_t i = 0; i < game.play.players.size(); ++i)
+        EXPECT_EQ(game.play.players[i].headSkinFrame, heads[i + 1]);
 
     // The server keeps listing the departed until all confirmed: its records are left out, and
     // a repeated notice is confirmed again in case the first confirmation was lost.
