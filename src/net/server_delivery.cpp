@@ -161,4 +161,11 @@ void RunServerTimeoutCheck(Session& session) {
     }
     // Queued after the walk: a removal with nobody left to confirm it completes at once.
     for (int32_t id : leaving) QueueDeparture(session, FindServerPlayer(server, id));
+    // A confirmation owed by a player no longer in the table (its entry was taken over or left
+    // by a path that did not pass here) would hold the removal for good.
+    for (tfeedbackrec& departure : server.departures) {
+        std::erase_if(departure.recipients,
+                      [&](int32_t id) { return FindServerPlayer(server, id) < 0; });
+    }
+    CompleteEmptyDepartures(session);
 }

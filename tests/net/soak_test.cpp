@@ -53,3 +53,24 @@ TEST(Soak, HostileSendersChangeNothingForTheRealPlayers) {
     // The flood got at most the one free place, and gave it back once it stopped.
     EXPECT_EQ(figures.maxServerPlayers, 8u);
 }
+
+// Level changes at their fastest (frag limit 1, two maps) while players leave and join inside
+// each other's departure confirmations: once the faults stop, every table equals the server's,
+// and every placement after a level change was on the level the server plays, whichever of the
+// host and a joiner restarted first.
+TEST(Soak, FastLevelChangesWithJoinsAndDeparturesInsideConfirmations) {
+    SoakOptions options{.minutes = 2,
+                        .levelChanges = 8,
+                        .bots = 3,
+                        .fragLimit = 1,
+                        .maps = {"arena1.map", "arena2.map"},
+                        .churnEveryMs = 7000};
+    SoakMatch match(options);
+    SoakFigures figures = match.Run();
+    ExpectSoundMatch(match, figures, options);
+    EXPECT_GT(figures.churns, 10);
+    EXPECT_GT(figures.placements, options.levelChanges * 2);
+    EXPECT_EQ(figures.placementsOffMap, 0);
+    EXPECT_GT(figures.joinerRestartedFirst, 0);
+    EXPECT_GT(figures.hostRestartedFirst, 0);
+}

@@ -151,7 +151,7 @@ SoakMatch::SoakMatch(const SoakOptions& options) : options_(options), random_(op
 SoakMatch::~SoakMatch() = default;
 
 void SoakMatch::JoinEveryone() {
-    HostGame(*host, {.maps = {"arena1.map", "arena2.map", "arena3.map"},
+    HostGame(*host, {.maps = options_.maps,
                      .bots = options_.bots,
                      .gameType = kDeathMatch,
                      .fragLimit = options_.fragLimit});
@@ -268,17 +268,68 @@ void SoakMatch::Spree() {
     if (net.clock.now - lastSpreeKill_ < kSpreeKillEveryMs) return;
     lastSpreeKill_ = net.clock.now;
     int32_t victim = RandomVictimOf(killer);
-    if (victim >= 0) SendKill(killer.game, killer.client().localPlayer.id, victim);
+    if (victim < 0) return;
+    SendKill(killer.game, killer.client().localPlayer.id, victim);
+    ++figures_.kills;
 }
 
 // A player whose game lost the server joins again, as a person would.
 void SoakMatch::RejoinDropped() {
     for (NetMachine* joiner : joiners) {
         const ProgramState& state = joiner->game.state;
+        if (joiner == churnedOut_) continue;
+        const auto coming = std::find(churnJoining_.begin(), churnJoining_.end(), joiner);
+        if (coming != churnJoining_.end() && Playing(*joiner)) churnJoining_.erase(coming);
         if (state.connecting || (state.connected && state.playState == 1)) continue;
-        ++figures_.rejoins;
+        if (coming == churnJoining_.end()) ++figures_.rejoins;
         Disconnect(joiner->game);
         JoinGame(*joiner, kHostAddress, joiner->client().localPlayer.name.Text(), 1);
+    }
+}
+
+void SoakMatch::Churn() {
+    if (options_.churnEveryMs == 0 || static_cast<int32_t>(net.clock.now - nextChurnAt_) < 0)
+        return;
+    nextChurnAt_ = net.clock.now + options_.churnEveryMs;
+    std::vector<NetMachine*> churners;
+    for (NetMachine* joiner : joiners) {
+        if (joiner != spared && joiner != churnedOut_ && Playing(*joiner))
+            churners.push_back(joiner);
+    }
+    if (churners.empty()) return;
+    NetMachine* leaving = churners[nextChurner_++ % churners.size()];
+    Disconnect(leaving->game);
+    if (churnedOut_) {
+        JoinGame(*churnedOut_, kHostAddress, churnedOut_->client().localPlayer.name.Text(), 1);
+        churnJoining_.push_back(churnedOut_);
+    }
+    churnedOut_ = leaving;
+    ++figures_.churns;
+}
+
+// A machine placed after a level change stands on a spawn point of the level the server plays (or
+// has just ended: an answer may be under way when the level ends).
+void SoakMatch::CheckPlacements(const tgamesettings& server) {
+    wasConfirmed_.resize(net.machines.size(), true);
+    wasOver_.resize(net.machines.size(), false);
+    if (!server.gameOver) serverLevelMap_ = server.mapName.Text();
+    for (size_t m = 0; m < net.machines.size(); ++m) {
+        NetMachine& machine = *net.machines[m];
+        const bool confirmed = machine.game.state.spawnConfirmed;
+        const bool over = machine.client().clientSettings.gameOver != 0;
+        if (&machine != host && wasOver_[m] && !over && machine.game.state.playState == 1)
+            ++(server.gameOver ? figures_.joinerRestartedFirst : figures_.hostRestartedFirst);
+        if (confirmed && !wasConfirmed_[m] && Playing(machine)) {
+            ++figures_.placements;
+            const tvec3 place =
+                machine.game.play.players[static_cast<size_t>(machine.game.state.localPlayerIndex)]
+                    .model.position;
+            if (machine.client().loadedMap != serverLevelMap_ ||
+                !IsSpawnPoint(machine.game.world.arena, place))
+                ++figures_.placementsOffMap;
+        }
+        wasConfirmed_[m] = confirmed;
+        wasOver_[m] = over;
     }
 }
 
@@ -323,7 +374,12 @@ void SoakMatch::StepFrame(bool firing) {
         Spree();
     }
     EndBullets();
+    if (firing) Churn();
+    // The server's level as the frame began: a placement answered in it is on it, even when a
+    // kill ends that level within the same frame.
+    const tgamesettings serverLevel = host->server().serverSettings;
     net.RunFrame(options_.frameMs);
+    CheckPlacements(serverLevel);
 
     bool over = host->server().serverSettings.gameOver != 0;
     if (over && !hostWasOver_) {
@@ -394,6 +450,14 @@ SoakFigures SoakMatch::Run(uint32_t convergeLimitMs) {
     nextLevelEndAt_ = net.clock.now + playMs / static_cast<uint32_t>(options_.levelChanges + 1);
     uint32_t start = net.clock.now;
     PlayFor(playMs, true);
+    // The player out of the game for the churn comes back before the faults stop.
+    if (churnedOut_) {
+        JoinGame(*churnedOut_, kHostAddress, churnedOut_->client().localPlayer.name.Text(), 1);
+        churnJoining_.push_back(churnedOut_);
+        churnedOut_ = nullptr;
+    }
+    for (int attempt = 0; attempt < 30 && !churnJoining_.empty(); ++attempt)
+        PlayFor(kJoinRetryMs, false);
 
     net.bus.SetFaults({});
     uint32_t lifted = net.clock.now;

@@ -25,6 +25,10 @@ struct SoakOptions {
                          .reorderChance = 0.25f,
                          .delayMs = 150,
                          .delayJitterMs = 200};
+    std::vector<std::string> maps = {"arena1.map", "arena2.map", "arena3.map"};
+    // Every this many ms (0: never) a joiner leaves and the one that left last joins again in the
+    // same frame: each join lands while a departure is being confirmed.
+    uint32_t churnEveryMs = 0;
     uint32_t frameMs = 10;
     uint64_t seed = 1;
     // The last joiner also speaks for others: state reports, leaves, kills, respawn requests and
@@ -54,6 +58,13 @@ struct SoakFigures {
     size_t maxImpacts = 0;
     size_t maxWaitingDatagrams = 0;
     size_t bulletsLeft = 0;  // bullets on any machine after everyone stopped firing
+    // Placements after a level change, and those not on a spawn point of the server's level.
+    int32_t placements = 0;
+    int32_t placementsOffMap = 0;
+    // Level restarts of a joiner before and after the host's own.
+    int32_t joinerRestartedFirst = 0;
+    int32_t hostRestartedFirst = 0;
+    int32_t churns = 0;
 };
 
 class SoakMatch {
@@ -97,6 +108,8 @@ class SoakMatch {
     void MaybeBotKill();
     void Spree();
     void RejoinDropped();
+    void Churn();
+    void CheckPlacements(const tgamesettings& serverLevel);
     void Sample();
     int32_t RandomVictimOf(NetMachine& machine);
 
@@ -109,4 +122,12 @@ class SoakMatch {
     bool hostWasOver_ = false;
     uint32_t nextLevelEndAt_ = 0;
     uint32_t lastSpreeKill_ = 0;
+    NetMachine* churnedOut_ = nullptr;
+    // Churned players on their way back: a join of theirs that times out is tried again, and
+    // that is no drop.
+    std::vector<NetMachine*> churnJoining_;
+    uint32_t nextChurnAt_ = 0;
+    size_t nextChurner_ = 0;
+    std::vector<bool> wasConfirmed_, wasOver_;
+    std::string serverLevelMap_;
 };
