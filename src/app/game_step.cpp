@@ -3,27 +3,17 @@
 #include "app/game.h"
 #include "app/local_player_step.h"
 #include "base/main_window.h"
-#include "game/bot_bullets.h"
-#include "game/bots.h"
-#include "game/bullets.h"
 #include "game/death.h"
 #include "game/explosions.h"
-#include "game/flags.h"
-#include "game/player_bodies.h"
+#include "game/match_step.h"
 #include "game/poses.h"
 #include "game/weapon.h"
 #include "net/client_session.h"
-#include "net/distance_volume.h"
 #include "net/net_frame.h"
+#include "sound/distance_volume.h"
 #include "sound/match_sounds.h"
 
 namespace {
-
-void StepFlags(Game& game, Match& match) {
-    if (game.client.clientSettings.gameType != kCaptureTheFlag) return;
-    if (game.state.hosting) RunFlagRules(match);
-    PlaceFlagModels(match);
-}
 
 // Movement and weapon while alive, the death pose once dead.
 void StepLocalPlayer(Game& game, Match& match) {
@@ -65,21 +55,10 @@ void RunGameStep(Game& game) {
     const ProgramState& state = game.state;
     if (game.services.window) game.services.window->SetCursorVisible(false);
     if (!state.spawnConfirmed) RequestSpawnsUntilConfirmed(game);
+    SetRemoteVolumesByDistance(game.sound, game.play.players, state.localPlayerIndex,
+                               game.userSettings.soundVolume);
     Match match = MatchOf(game);
-    // Bots and the local player choose their commands; their bodies move once the bullets have.
-    if (state.hosting) UpdateBots(match);
-    StepFlags(game, match);
-    SetRemoteVolumesByDistance(game);
-    StepLocalPlayer(game, match);
-    // Every animation chosen for this frame is stepped before a bullet moves, so hits are tested
-    // against the poses of this frame, drawn or not.
-    StepMatchPoses(game.play, game.world.arena, game.frame.now);
-    if (state.hosting) UpdateBotBullets(match);
-    StepLocalBullets(match);
-    DropDistantBullets(match);
-    MoveRemoteBullets(match);
-    StepPlayerBodies(match);
-    FollowPlayersWithMuzzles(game.play, game.frame.now);
+    StepMatch(match, [&game](Match& m) { StepLocalPlayer(game, m); });
     DeliverMatchEvents(game);
 }
 

@@ -4,13 +4,8 @@
 
 #include "app/frame_loop.h"
 #include "base/clock.h"
-#include "game/bot_bullets.h"
-#include "game/bots.h"
-#include "game/bullets.h"
 #include "game/explosions.h"
-#include "game/flags.h"
-#include "game/player_bodies.h"
-#include "game/poses.h"
+#include "game/match_step.h"
 #include "net/client_session.h"
 #include "net/net_io.h"
 #include "net/server.h"
@@ -23,17 +18,6 @@ constexpr int32_t kDutyPeriodMs = 2000;
 
 void Announce(const Session& session, const std::string& line) {
     if (session.server.announce) session.server.announce(line);
-}
-
-void StepMatch(Session& session) {
-    Match match = MatchOf(session);
-    UpdateBots(match);
-    if (match.serverSettings.gameType == kCaptureTheFlag) RunFlagRules(match);
-    StepMatchPoses(match.play, match.arena, match.now);
-    UpdateBotBullets(match);
-    DropDistantBullets(match);
-    StepPlayerBodies(match);
-    EndLevelAtScoreLimit(session);
 }
 
 // The bots' shots, hits and kills go to the server like any machine's; captures are announced.
@@ -111,7 +95,9 @@ bool RunServerStep(Session& session, ServerStepTimes& times) {
     session.client.clientSettings = session.server.serverSettings;
     if (!session.server.serverSettings.gameOver) {
         times.levelEnd = 0;
-        StepMatch(session);
+        Match match = MatchOf(session);
+        StepMatch(match, nullptr);
+        EndLevelAtScoreLimit(session);
     } else if (times.levelEnd == 0) {
         times.levelEnd = now;
     } else if (Elapsed(now, times.levelEnd) > static_cast<int32_t>(kRestartDelay)) {
