@@ -1,6 +1,7 @@
 #include "net/map_messages.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -18,8 +19,15 @@ WireWriter StartMapMessage(std::string_view letters) {
 
 bool IsTransferableMapName(std::string_view name) {
     constexpr std::string_view kExtension = ".map";
-    if (name.size() <= kExtension.size() || name.size() > 16 || !name.ends_with(kExtension) ||
-        !IsBareMapName(name) || name.find("..") != std::string_view::npos) {
+    if (name.size() <= kExtension.size() || name.size() > 16 || !IsBareMapName(name) ||
+        name.find("..") != std::string_view::npos) {
+        return false;
+    }
+    // The maps folders list ".MAP" files too.
+    const std::string_view tail = name.substr(name.size() - kExtension.size());
+    if (!std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == b;
+        })) {
         return false;
     }
     return std::none_of(name.begin(), name.end(),

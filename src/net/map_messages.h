@@ -30,8 +30,8 @@ struct tmappiece {
     std::vector<uint8_t> bytes;  // at most kMapPieceBytes
 };
 
-// A name a machine may ask for and keep: a bare file name ending in ".map", with no control
-// characters and no "..", short enough for the game settings' map field.
+// A name a machine may ask for and keep: a bare file name ending in ".map" (any letter case), no
+// control characters and no "..", short enough for the game settings' map field.
 bool IsTransferableMapName(std::string_view name);
 
 tdatagram BuildMapRequest(const tmaprequest& request);

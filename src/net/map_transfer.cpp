@@ -164,9 +164,11 @@ void ServeMapPiece(Session& session, const Datagram& datagram) {
     tmappiece piece;
     piece.name = request->name;
     if (std::find(server.mapList.begin(), server.mapList.end(), name) != server.mapList.end()) {
-        if (maps.servedName != name) {
+        const uint32_t now = NetNow(session);
+        if (maps.servedName != name || Elapsed(now, maps.servedAt) > int32_t{kServedCopyMs}) {
             maps.served = maps.store.read(name);
             maps.servedName = name;
+            maps.servedAt = now;
         }
         const tservedmap& served = maps.served;
         if (served.found && served.size > static_cast<uint64_t>(kMaxTransferredMapBytes)) {

@@ -63,17 +63,20 @@ struct MapTransfer {
     std::optional<tmapfailure> failure;
     // The next map a level change named, once looked for.
     std::string checkedMap;
-    // The server's copy of the map it serves last, read once rather than per piece.
+    // The server's copy of the map it served last, read once rather than per piece, and again
+    // after a while (the host may have edited it since).
     std::string servedName;
+    uint32_t servedAt = 0;
     tservedmap served;
 };
 
-// A level without the piece in 3 s counts as a server that does not have it to give.
+// A server that sent no new piece in 3 s counts as a server that does not have it to give.
 inline constexpr uint32_t kMapSilenceMs = 3000;
 // A piece not in after this long is asked for again.
 inline constexpr uint32_t kMapAskAgainMs = 150;
 inline constexpr size_t kMapPiecesInFlight = 32;
 inline constexpr size_t kMaxHeldDatagrams = 16;
+inline constexpr uint32_t kServedCopyMs = 10000;
 
 // The client's receive handler, before a join's answer ("addpl") or an announcement ("added") is
 // applied: true when it names a map not at hand, which is then fetched and the datagram kept.
