@@ -3,7 +3,9 @@
 #include "app/game.h"
 #include "app/game_step.h"
 #include "app/hud_feed.h"
+#include "app/map_store.h"
 #include "net/client_session.h"
+#include "net/map_transfer.h"
 #include "net/net_frame.h"
 #include "net/net_io.h"
 #include "net/server.h"
@@ -78,7 +80,8 @@ void GameStepOrLevelRestart(Game& game, uint32_t now) {
         return;
     }
     if (state.playState > 0) StepPosesWithoutPlay(game);
-    if (levelOver && state.connected &&
+    // The next map may still be on its way from the server.
+    if (levelOver && state.connected && !AwaitingMap(game) &&
         Elapsed(now, state.levelEndTime) > static_cast<int32_t>(kRestartDelay)) {
         RestartLevel(game);
     }
@@ -144,6 +147,8 @@ FrameDraw RunFrame(Game& game) {
     TwoSecondNetworkCheck(game, now);
     if (state.playState > 0) InGameChecks(game, now);
     LeaveLostGame(game);
+    StepMapTransfer(game);
+    ReportMapTransferFailure(game);
     UpdateSpeedFactor(timing, now);
 
     // A tick counter that ran backwards (it wrapped) skips the body of this frame.

@@ -8,6 +8,7 @@
 #include "app/game.h"
 #include "app/level_loading.h"
 #include "app/log_file.h"
+#include "app/map_store.h"
 #include "base/main_window.h"
 #include "config/config_reader.h"
 #include "config/display_settings.h"
@@ -59,6 +60,7 @@ void LoadSettings(Game& game) {
     }
     EnumerateDisplayModes(window, game.displayModes);
     InstallLevelHooks(game);
+    InstallMapStore(game, game.paths);
     InitSound(game.sound, game.services.audio);
     game.menus.screenState = kMainMenu;
 }

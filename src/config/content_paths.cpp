@@ -42,5 +42,6 @@ PlacesFound FindContentPaths(const PlaceFacts& facts) {
     paths.displayFile = settings / "display.cfg";
     paths.logFile = state / "log.txt";
     paths.userMapsDir = userData / "maps/";
+    paths.receivedMapsDir = userData / "received-maps/";
     return found;
 }

@@ -10,6 +10,8 @@ struct ContentPaths {
     std::filesystem::path mapsDir = "maps/";
     // Maps the player added; empty when there is no such folder (run from the build tree).
     std::filesystem::path userMapsDir;
+    // Maps received from a server the player joined: apart from both, never replacing either.
+    std::filesystem::path receivedMapsDir = "received-maps/";
     std::filesystem::path texturesDir = "textures/";
     std::filesystem::path configFile = "config.txt";
     std::filesystem::path playerModelFile = "player.txt";
@@ -38,6 +40,7 @@ struct PlacesFound {
 // The content comes from ZARNOK_DATA_DIR, else the installed data folder, else the current folder
 // (the build tree: every file there, as bare names). Off the build tree the settings go to
 // $XDG_CONFIG_HOME/zarnok, log.txt to $XDG_STATE_HOME/zarnok and the player's maps are read from
-// $XDG_DATA_HOME/zarnok/maps; a variable unset, empty or not absolute means ~/.config,
+// $XDG_DATA_HOME/zarnok/maps (maps received from servers are kept in
+// $XDG_DATA_HOME/zarnok/received-maps); a variable unset, empty or not absolute means ~/.config,
 // ~/.local/state and ~/.local/share.
 PlacesFound FindContentPaths(const PlaceFacts& facts);

@@ -8,6 +8,7 @@
 #include "game/flags.h"
 #include "net/client_session.h"
 #include "net/level_link.h"
+#include "net/map_transfer.h"
 #include "net/net_io.h"
 #include "net/player_models.h"
 #include "net/player_slots.h"
@@ -378,6 +379,7 @@ void UDPServClUDPRead(Session& session, const Datagram& datagram) {
         datagram.fromAddress != session.client.clientSettings.serverAddress.View()) {
         return;
     }
+    if (HoldForMissingMap(session, datagram, tag)) return;
     switch (tag) {
         case tmessagetag::kGameInfo:
             OnGameInfo(session, bytes);
@@ -408,6 +410,9 @@ void UDPServClUDPRead(Session& session, const Datagram& datagram) {
             break;
         case tmessagetag::kRespawn:
             OnRespawnPlacement(session, bytes);
+            break;
+        case tmessagetag::kMapPiece:
+            ReceiveMapPiece(session, datagram);
             break;
         default:
             break;

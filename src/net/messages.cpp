@@ -18,6 +18,7 @@ constexpr TagName kTagNames[] = {
     {tmessagetag::kDeletedAck, "pldel"},    {tmessagetag::kJoinAccepted, "addpl"},
     {tmessagetag::kAdded, "added"},         {tmessagetag::kEndLevel, "endlv"},
     {tmessagetag::kPlayerDeleted, "delpl"}, {tmessagetag::kServerClosed, "srvcl"},
+    {tmessagetag::kMapRequest, "mapgt"},    {tmessagetag::kMapPiece, "mapdt"},
 };
 
 constexpr size_t kTagSize = 6;

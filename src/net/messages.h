@@ -27,6 +27,8 @@ enum class tmessagetag {
     kEndLevel,       // "endlv"
     kPlayerDeleted,  // "delpl"
     kServerClosed,   // "srvcl"
+    kMapRequest,     // "mapgt": a piece of a map file, asked of the server (net/map_messages.h)
+    kMapPiece,       // "mapdt": the piece back
 };
 
 // The tag of a datagram: its first six bytes compared whole against the catalogue.

@@ -8,6 +8,7 @@
 #include "game/death.h"
 #include "net/client_session.h"
 #include "net/level_link.h"
+#include "net/map_transfer.h"
 #include "net/messages.h"
 #include "net/net_io.h"
 #include "net/session.h"
@@ -337,6 +338,9 @@ void UDPServUDPRead(Session& session, const Datagram& datagram) {
             break;
         case tmessagetag::kAddedAck:
             OnAddedAck(session, datagram);
+            break;
+        case tmessagetag::kMapRequest:
+            ServeMapPiece(session, datagram);
             break;
         case tmessagetag::kDeletedAck:
             // A confirmation counts for the player of the machine that sent it.

@@ -12,6 +12,7 @@
 #include "game/match.h"
 #include "game/play_state.h"
 #include "net/client.h"
+#include "net/map_transfer.h"
 #include "net/program_state.h"
 #include "net/server.h"
 #include "net/traffic_log.h"
@@ -45,6 +46,7 @@ struct Session {
     PlayState play;
     Server server;
     Client client;
+    MapTransfer maps;
     Sound sound;
 };
 

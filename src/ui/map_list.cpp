@@ -48,11 +48,14 @@ std::vector<std::string> ListMapFiles(const ContentPaths& paths) {
 
 std::filesystem::path MapFile(const ContentPaths& paths, const std::string& name) {
     const std::filesystem::path shipped = paths.mapsDir / name;
-    if (paths.userMapsDir.empty()) return shipped;
     std::error_code error;
     if (std::filesystem::is_regular_file(shipped, error)) return shipped;
-    const std::filesystem::path own = paths.userMapsDir / name;
-    return std::filesystem::is_regular_file(own, error) ? own : shipped;
+    for (const std::filesystem::path& folder : {paths.userMapsDir, paths.receivedMapsDir}) {
+        if (folder.empty()) continue;
+        const std::filesystem::path file = folder / name;
+        if (std::filesystem::is_regular_file(file, error)) return file;
+    }
+    return shipped;
 }
 
 std::string MapFolders(const ContentPaths& paths) {

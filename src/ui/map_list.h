@@ -13,7 +13,8 @@ std::vector<std::string> ListMapFiles(const std::filesystem::path& folder);
 // The shipped maps and the player's, sorted, each name once; only names the network can carry
 // (bare file names that fit the game settings' map field), since a host announces its map by name.
 std::vector<std::string> ListMapFiles(const ContentPaths& paths);
-// The file a map name opens: the shipped map (every machine of a game has it), else the player's.
+// The file a map name opens: the shipped map (every machine of a game has it), else the player's,
+// else one received from a server.
 std::filesystem::path MapFile(const ContentPaths& paths, const std::string& name);
 // The folders a map is looked for in, for messages.
 std::string MapFolders(const ContentPaths& paths);

@@ -133,6 +133,11 @@ inline constexpr Phrase kMapFailed{
     "\xCA\xE0\xF0\xF2\xF3 \xED\xE5 \xF3\xE4\xE0\xEB\xEE\xF1\xFC "
     "\xE7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC",
     "The map could not be loaded"};
+// "Карта {} не получена с сервера"
+inline constexpr Phrase kMapNotReceived{
+    "\xCA\xE0\xF0\xF2\xE0 {} \xED\xE5 \xEF\xEE\xEB\xF3\xF7\xE5\xED\xE0 \xF1 "
+    "\xF1\xE5\xF0\xE2\xE5\xF0\xE0",
+    "Map {} not received from the server"};
 // "Нет ни одной карты"
 inline constexpr Phrase kNoMaps{"\xCD\xE5\xF2 \xED\xE8 \xEE\xE4\xED\xEE\xE9 \xEA\xE0\xF0\xF2\xFB",
                                 "No map to play"};

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "app/log_file.h"
+#include "app/map_store.h"
 #include "app/server_options.h"
 #include "app/server_step.h"
 #include "base/load_error.h"
@@ -161,6 +162,7 @@ int RunDedicatedServer(std::span<const std::string> arguments) {
         return Fail("UDP port 7050 is in use: another game or server hosts on this machine");
     }
     InstallLevelLoader(*server);
+    InstallMapStore(session, server->paths);
     if (!OpenServerGame(session)) return Fail(session.client.levelError);
     session.server.announce = PrintLine;
     const tgamesettings& settings = session.server.serverSettings;
