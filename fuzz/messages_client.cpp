@@ -1,9 +1,12 @@
 // The client's receive handler fed arbitrary datagrams on the host of a game in progress; the
 // per-player tables must stay aligned and every index they hold must stay inside them. Presence
-// tails after "my_ip" give a row with a readable record or none.
+// tails after "my_ip" give a row with a readable record or none. The same datagrams reach a
+// joined machine fetching the next map: what it keeps is a whole map file of a bare name.
 #include "fuzz_net_state.h"
 #include "net/client_receive.h"
 #include "net/client_session.h"
+#include "net/map_messages.h"
+#include "net/map_transfer.h"
 #include "ui/server_rows.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -19,8 +22,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         game.state.connecting = true;  // lets an "addpl" through, and the host's bots with it
         return game;
     }();
+    static const Game fetching = [] {
+        Game game = start;
+        game.state.hosting = false;
+        game.state.connected = true;
+        game.client.clientSettings.mapName.Assign("arena2.map");
+        game.maps.store.has = [](const std::string& name) { return name == "arena1.map"; };
+        game.maps.store.keep = [](const std::string& name, std::span<const uint8_t> bytes) {
+            Require(IsTransferableMapName(name) && !bytes.empty() &&
+                    bytes.size() <= static_cast<size_t>(kMaxTransferredMapBytes));
+            return std::string(bytes[0] == 'x' ? "" : "a bad line");
+        };
+        StepMapTransfer(game);  // asks the host for arena2.map
+        Require(AwaitingMap(game));
+        return game;
+    }();
     Game game = start;
+    Game joiner = fetching;
     ForEachDatagram(data, size, [&](const Datagram& datagram, uint8_t sender) {
+        UDPServClUDPRead(joiner, datagram);
+        if (sender & 0x40) StepMapTransfer(joiner);
+        if (const std::optional<tmapdownload>& download = joiner.maps.download;
+            download && download->size >= 0) {
+            Require(download->bytes.size() == static_cast<size_t>(download->size));
+            Require(download->receivedCount < download->received.size());
+        }
         UDPServClUDPRead(game, datagram);
         if (sender & 0x80) {
             clock.Advance(6000);
