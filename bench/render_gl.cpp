@@ -35,7 +35,7 @@
 #include <string>
 
 #include "app/hud_words.h"
-#include "net/player_models.h"
+#include "game/player_models.h"
 #include "render/gl_state.h"
 #include "support/gl/gl_queries.h"
 #include "support/gl/render_harness.h"

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/game.h"
+#include "game/roster.h"
 #include "net/messages.h"
 #include "net/network.h"
-#include "net/player_slots.h"
 #include "net/server.h"
 #include "world/level_start.h"
 
@@ -56,7 +56,8 @@ inline Game HostedGameInProgress(Clock& clock, Network& network) {
     client.serverDestination = "127.0.0.1";
     client.clientSettings = server.serverSettings;
     client.clientSettings.serverAddress.Assign("127.0.0.1");
-    for (const tplayerinfo& record : server.serverPlayers) AddPlayerSlot(game, record);
+    Match match = MatchOf(game);
+    for (const tplayerinfo& record : server.serverPlayers) SeatPlayer(match, record);
     client.localPlayer = server.serverPlayers[0];
     game.state.localPlayerIndex = 0;
     game.state.playState = 1;

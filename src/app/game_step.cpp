@@ -47,7 +47,7 @@ void DeliverMatchEvents(Game& game) {
     MatchEvents& events = game.play.events;
     if (events.empty()) return;
     SendMatchEvents(game, events);
-    PlayMatchSounds(game.sound, events);
+    PlayMatchSounds(game.sound, events, game.userSettings.soundVolume, game.state.localPlayerIndex);
     events.clear();
 }
 

@@ -5,16 +5,50 @@
 #include "app/frame_loop.h"
 #include "base/clock.h"
 #include "game/explosions.h"
+#include "game/level_score.h"
 #include "game/match_step.h"
+#include "game/player_models.h"
+#include "game/roster.h"
 #include "net/client_session.h"
+#include "net/level_link.h"
 #include "net/net_io.h"
 #include "net/server.h"
-#include "net/server_match.h"
 #include "net/session.h"
 
 namespace {
 
 constexpr int32_t kDutyPeriodMs = 2000;
+
+// The match's players follow the server's table: entries that left are unseated, new ones
+// seated (with their models), and every human stands where its last report says.
+void FollowServerTable(Session& session) {
+    Match match = MatchOf(session);
+    FollowTable(match, session.server.serverPlayers);
+}
+
+// Starts the level of the server's settings' map: the level loaded, both flags home, the scores
+// and the level end cleared, everyone alive, the bots at spawn points. False when the map cannot
+// be loaded (nothing else changes then).
+bool StartServerLevel(Session& session) {
+    Server& server = session.server;
+    tgamesettings& settings = server.serverSettings;
+    const std::string map = settings.mapName.Text();
+    if (!LoadLevel(session, map)) return false;
+    session.client.loadedMap = map;
+    Match match = MatchOf(session);
+    ReloadPlayerModels(match);
+    const Arena& arena = session.world.arena;
+    settings.gameOver = 0;
+    settings.blueFlag = {arena.blueFlagHome, 0, kFlagAtBase, 0, 0};
+    settings.redFlag = {arena.redFlagHome, 0, kFlagAtBase, 0, 0};
+    ClearLevelScore(server.levelScore, settings);
+    ReviveEveryone(session.play);
+    session.play.bullets.clear();
+    session.play.explosions.clear();
+    PlaceBotsAtLevelStart(session);
+    server.lastHeard.assign(server.serverPlayers.size(), NetNow(session));
+    return true;
+}
 
 void Announce(const Session& session, const std::string& line) {
     if (session.server.announce) session.server.announce(line);

@@ -1,10 +1,12 @@
 #include "game/bullets.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/explosions.h"
 #include "game/frags.h"
 #include "game/match.h"
+#include "world/bullet_model.h"
 
 namespace {
 
@@ -106,4 +108,34 @@ void MoveRemoteBullets(Match& match) {
         SetFrameMotion(bullet, match.speedFactor);
         bullet.position = bullet.position + bullet.frameVelocity;
     }
+}
+
+bool AddRemoteBullet(Match& match, int32_t bulletId, int32_t ownerIndex, const tvec3& position,
+                     const tvec3& velocity) {
+    MatchPlayer* shooter = match.Player(ownerIndex);
+    if (!shooter || !Finite(position) || !Finite(velocity)) return false;
+    tbullet bullet = NewBulletModel(match.arena);
+    bullet.bulletId = bulletId;
+    bullet.ownerIndex = ownerIndex;
+    bullet.position = position;
+    bullet.velocity = velocity;
+    bullet.flightPitch = PitchOf(velocity);
+    bullet.flightYaw = HeadingOf(velocity);
+    bullet.yaw = shooter->model.yaw + 180;
+    for (auto* parts : {&bullet.triangleParts, &bullet.quadParts}) {
+        for (tmeshpart& part : *parts) part.pitch = -shooter->aimPitch;
+    }
+    std::vector<tbullet>& bullets = match.play.bullets;
+    const auto remote = [&](const tbullet& b) {
+        return !DecidesBulletsOf(match.play.players, match.localPlayerIndex, match.hosting,
+                                 b.ownerIndex);
+    };
+    if (static_cast<size_t>(std::count_if(bullets.begin(), bullets.end(), remote)) >=
+        kMaxRemoteBullets) {
+        bullets.erase(std::find_if(bullets.begin(), bullets.end(), remote));
+    }
+    bullets.push_back(std::move(bullet));
+    shooter->muzzleStartTime = match.now;
+    match.play.events.push_back(RemoteShot{ownerIndex});
+    return true;
 }

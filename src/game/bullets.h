@@ -29,6 +29,14 @@ void ReportBulletEnd(Match& match, const tbullet& bullet, int32_t kind, int32_t 
 bool DecidesBulletsOf(std::span<const MatchPlayer> players, int32_t localPlayerIndex, bool hosting,
                       int32_t ownerIndex);
 
+// Bullets of other machines held at once; the oldest goes first when their ends were lost.
+inline constexpr size_t kMaxRemoteBullets = 512;
+// Another machine's player `ownerIndex` fired: its bullet flies here, turned as the owner aims,
+// until the owner reports its end; the owner's muzzle flashes and its shot is heard. False (no
+// bullet) for an owner this machine does not know or a bullet that could never leave.
+bool AddRemoteBullet(Match& match, int32_t bulletId, int32_t ownerIndex, const tvec3& position,
+                     const tvec3& velocity);
+
 // First pass: the local player's bullets move, hit and score.
 void StepLocalBullets(Match& match);
 // Second pass: bullets out of range leave; this machine reports the end of its own.

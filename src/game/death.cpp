@@ -19,3 +19,10 @@ bool ShowDeath(Match& match, int32_t index) {
     match.play.events.push_back(PlayerSoundCue{index, PlayerSound::kDeath});
     return true;
 }
+
+void KillHostedBot(Match& match, int32_t victimId) {
+    const int32_t slot = FindPlayerSlot(match.play.players, victimId);
+    tplayerinfo* bot = match.ServerEntry(slot);
+    if (bot && bot->isBot && KillPlayer(match, slot, *bot))
+        SelectAnimation(match.play.players[static_cast<size_t>(slot)].model, kDeathAnimation);
+}

@@ -14,6 +14,10 @@ struct Match;
 // `index` falls dead now; false when it has no model.
 bool KillPlayer(Match& match, int32_t index, tplayerinfo& entry);
 
+// A kill notice named a bot this server runs: it falls at once, into its death animation, with one
+// more death in the server's entry. Nothing for anybody else.
+void KillHostedBot(Match& match, int32_t victimId);
+
 // Player `index` falls into the death animation and its death sound is reported; false (nothing
 // shown) while the player is not dead, e.g. before the kill notice reached its model.
 bool ShowDeath(Match& match, int32_t index);

@@ -11,12 +11,18 @@
 #include "game/match_records.h"
 #include "game/play_state.h"
 #include "world/arena.h"
+#include "world/world.h"
 
 class Random;
+class Gpu;
 
 struct Match {
     PlayState& play;
+    // The level's content; the arena is the world's, named for the rules that read only it.
+    World& world;
     Arena& arena;
+    // Models are loaded as players are seated; without a Gpu only their records are kept.
+    Gpu* gpu = nullptr;
     const Tuning& tuning;
     Random& random;
     // This machine's own player's entry and the settings as it received them.
@@ -27,7 +33,8 @@ struct Match {
     tgamesettings& serverSettings;
     uint32_t now = 0;
     float speedFactor = 1;  // the frame's length in 15 ms reference frames
-    int32_t localPlayerIndex = 0;
+    // This machine's own player's slot; it moves down when a player before it leaves.
+    int32_t& localPlayerIndex;
     bool hosting = false;
 
     // The player in slot `index`, or null for a slot nobody holds.

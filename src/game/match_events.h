@@ -51,6 +51,34 @@ struct FlagChanged {
     int32_t playerId = 0;  // the taker, the carrier, or the returner
 };
 
-using MatchEvent =
-    std::variant<ShotFired, BulletEnded, PlayerKilled, PlayerSoundCue, GaitChanged, FlagChanged>;
+// The roster seated a player in the next slot, unseated slot `slot` (later slots move down), or
+// emptied: every per-slot table that serves the match (the sound channels) follows.
+struct PlayerSeated {
+    int32_t slot = 0;
+    uint8_t team = 0;
+};
+struct PlayerUnseated {
+    int32_t slot = 0;
+};
+struct RosterEmptied {};
+
+// Another machine's player `ownerIndex` fired (its bullet is on its way here).
+struct RemoteShot {
+    int32_t ownerIndex = 0;
+};
+
+// The level is over: nobody walks any more.
+struct LevelEnded {};
+
+// This machine announces a flag change it saw in the server's table (the message line and the
+// flag's sound), or a new level silences both flags' alarms.
+struct FlagAnnounced {
+    uint8_t owners = 0;
+    FlagChange change = FlagChange::kTaken;
+};
+struct FlagAlarmsOff {};
+
+using MatchEvent = std::variant<ShotFired, BulletEnded, PlayerKilled, PlayerSoundCue, GaitChanged,
+                                FlagChanged, PlayerSeated, PlayerUnseated, RosterEmptied,
+                                RemoteShot, LevelEnded, FlagAnnounced, FlagAlarmsOff>;
 using MatchEvents = std::vector<MatchEvent>;

@@ -1,9 +1,9 @@
 // MatchPlayer: everything this machine knows of one player of the match, one record per slot in
 // the order of the server's table: its table entry (name, id, team, score), its body and pose (the
 // model), whether and since when it is dead, its last shot, what its own machine last reported of
-// it, the skins it wears and, for a bot, the bot's memory. The network fills and reads it (one
-// place each way, net/player_slots and net/player_models); the rules, the renderer and the sound
-// read it. The muzzle-flash models and sound channels are kept by slot beside it.
+// it, the skins it wears and, for a bot, the bot's memory. The roster (game/roster.h) seats,
+// places and updates it from what the network decodes; the rules, the renderer and the sound read
+// it. The muzzle-flash models and sound channels are kept by slot beside it.
 #pragma once
 #include <cstdint>
 #include <span>

@@ -32,7 +32,8 @@ struct WeaponState {
 
 struct PlayState {
     // One record per player slot, in the server table's order; a player joins and leaves them
-    // through net/player_slots.h, which keeps the muzzle models and sound channels in step.
+    // through the roster (game/roster.h), which keeps the muzzle models in step and reports the
+    // seats the sound channels follow.
     std::vector<MatchPlayer> players;
     std::vector<tmuzzlemodels> muzzleModels;
     // Every bullet in flight, whoever fired it, in firing order.

@@ -3,6 +3,7 @@
 #include "base/clock.h"
 #include "base/random.h"
 #include "game/match.h"
+#include "game/roster.h"
 
 namespace {
 
@@ -12,16 +13,8 @@ bool RespawnDue(const MatchPlayer& player, uint32_t now) {
     return player.dead && Elapsed(now, player.deathTime) >= player.respawnDelay;
 }
 
-void PlaceAt(tgeomobject& model, const tspawnpoint& spawn) {
-    model.position = {spawn.x, spawn.y, spawn.z};
-    model.yaw = spawn.angle;
-}
-
-void ComeBackWithFreshWeapon(WeaponState& weapon, MatchPlayer& player) {
-    Revive(player);
-    player.model.velocity = {};
-    player.model.frameVelocity = {};
-    weapon = WeaponState{};
+void PlaceAtSpawn(MatchPlayer& player, const tspawnpoint& spawn) {
+    PlaceAt(player, {spawn.x, spawn.y, spawn.z}, spawn.angle);
 }
 
 }  // namespace
@@ -51,8 +44,9 @@ void RespawnLocalPlayerIfDue(Match& match) {
     if (!player || !RespawnDue(*player, match.now)) return;
     const tspawnpoint* spawn = DrawRespawnPoint(
         match.arena, match.random, match.clientSettings.gameType, match.localPlayer.team);
-    if (spawn) PlaceAt(player->model, *spawn);
-    ComeBackWithFreshWeapon(match.play.weapon, *player);
+    if (spawn) PlaceAtSpawn(*player, *spawn);
+    Revive(*player);
+    match.play.weapon = WeaponState{};
 }
 
 void RespawnBotIfDue(Match& match, int32_t index) {
@@ -60,6 +54,6 @@ void RespawnBotIfDue(Match& match, int32_t index) {
     if (!player || !RespawnDue(*player, match.now)) return;
     const tspawnpoint* spawn = DrawRespawnPoint(match.arena, match.random,
                                                 match.serverSettings.gameType, match.TeamOf(index));
-    if (spawn) PlaceAt(player->model, *spawn);
+    if (spawn) PlaceAtSpawn(*player, *spawn);
     Revive(*player);
 }

@@ -44,8 +44,6 @@ inline constexpr uint32_t kListSilenceMs = 3000;
 inline constexpr size_t kMaxFoundServers = 21;
 // Bounds of the lists the game loop consumes; the oldest entry goes first.
 inline constexpr size_t kMaxImpacts = 64;
-// Bullets of other machines held at once; the oldest goes first when their ends were lost.
-inline constexpr size_t kMaxRemoteBullets = 512;
 inline constexpr size_t kRememberedDepartures = 16;
 inline constexpr uint32_t kFoundServerLifetimeMs = 10000;
 // Used when the player joins without typing an address.

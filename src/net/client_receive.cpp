@@ -6,17 +6,12 @@
 #include "game/bullets.h"
 #include "game/death.h"
 #include "game/flags.h"
+#include "game/roster.h"
 #include "net/client_session.h"
 #include "net/level_link.h"
 #include "net/map_transfer.h"
 #include "net/net_io.h"
-#include "net/player_models.h"
-#include "net/player_slots.h"
 #include "net/session.h"
-#include "sound/player_channels.h"
-#include "sound/sound_buffers.h"
-#include "sound/sound_volume.h"
-#include "world/bullet_model.h"
 
 namespace {
 
@@ -49,12 +44,11 @@ void OnPresence(Session& session, const Datagram& datagram) {
     client.serverListChanged = true;
 }
 
-void ApplyRemoteState(Session& session, int32_t index, const tplayerinfo& record) {
-    // The looping movement sounds follow the animation a player runs.
-    if (record.animation != session.play.players[static_cast<size_t>(index)].animation) {
-        SwitchLoopingSounds(session.sound, static_cast<size_t>(index), record.animation);
-    }
-    ApplyReportedState(session, index, record);
+// The match as the handlers act on it: the clock of the datagram's arrival.
+Match MatchNow(Session& session) {
+    Match match = MatchOf(session);
+    match.now = NetNow(session);
+    return match;
 }
 
 // Settings from the server; the server's address is the client's own knowledge.
@@ -69,9 +63,7 @@ void BeginLevelEnd(Session& session) {
     client.clientSettings.gameOver = 1;
     session.state.levelEndTime = NetNow(session) + static_cast<uint32_t>(session.random.Below(200));
     session.state.spawnConfirmed = false;
-    for (PlayerChannels& channels : session.sound.playerChannels) {
-        if (IsPlaying(channels.walk)) StopSound(false, channels.walk);
-    }
+    session.play.events.push_back(LevelEnded{});
 }
 
 // Settings carried by the periodic and join messages. Their "game over" is the server's, and the
@@ -142,16 +134,8 @@ void OnGameInfo(Session& session, Bytes bytes) {
     const bool ourLevel = TableOfOurLevel(client, table->settings);
     MergeServerSettings(session, table->settings);
     if (!ourLevel) return;
-    // A record of a player not announced yet stays out until the "added" that brings it.
-    std::vector<MatchPlayer>& players = session.play.players;
-    for (size_t i = 0; i < table->players.size() && i < players.size(); ++i) {
-        players[i].entry = table->players[i];
-        bool local = static_cast<int32_t>(i) == session.state.localPlayerIndex;
-        bool hostRunBot = session.state.hosting && players[i].isBot;
-        if (!local && !hostRunBot) {
-            ApplyRemoteState(session, static_cast<int32_t>(i), table->players[i]);
-        }
-    }
+    Match match = MatchNow(session);
+    ApplyTable(match, table->players);
     ReportFlagEvents(session, client.clientSettings.blueFlag.state,
                      client.clientSettings.redFlag.state);
 }
@@ -171,10 +155,8 @@ void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
         if (!session.state.connecting || !listsUs) return;
     }
 
-    std::vector<MatchPlayer>& players = session.play.players;
-    const size_t known = players.size();
+    const size_t known = session.play.players.size();
     for (size_t i = 0; i < records.size(); ++i) {
-        if (i < known) players[i].entry = records[i];
         if (records[i].id == client.localPlayer.id) {
             session.state.localPlayerIndex = static_cast<int32_t>(i);
         }
@@ -194,9 +176,8 @@ void OnPlayerTable(Session& session, const Datagram& datagram, bool accepted) {
             return;
         }
     }
-    for (size_t i = known; i < records.size(); ++i) AddPlayerSlot(session, records[i]);
-    ApplySoundVolume(session.sound, session.userSettings.soundVolume,
-                     session.state.localPlayerIndex);
+    Match match = MatchNow(session);
+    SeatNewcomers(match, records);
 
     if (accepted) {
         session.state.connected = true;
@@ -236,7 +217,8 @@ void OnPlayerDeleted(Session& session, const Datagram& datagram) {
                    {.event = MessageEvent::kLeft,
                     .name = session.play.players[static_cast<size_t>(d)].entry.name.Text()},
                    NetNow(session));
-    RemovePlayerSlot(session, d);
+    Match match = MatchNow(session);
+    UnseatPlayer(match, d);
     client.departedIds.push_back(*id);
     if (client.departedIds.size() > kRememberedDepartures) {
         client.departedIds.erase(client.departedIds.begin());
@@ -245,37 +227,9 @@ void OnPlayerDeleted(Session& session, const Datagram& datagram) {
 
 void OnBulletStart(Session& session, Bytes bytes) {
     std::optional<tbulletstart> start = ParseBulletStart(bytes);
-    // A bullet of an unknown owner, or one that could never leave by the range rule, is refused.
-    if (!start || !PlayingServersLevel(session) || start->ownerIndex < 0 ||
-        start->ownerIndex >= static_cast<int32_t>(session.play.players.size()) ||
-        !Finite(start->position) || !Finite(start->velocity)) {
-        return;
-    }
-    const auto owner = static_cast<size_t>(start->ownerIndex);
-    MatchPlayer& shooter = session.play.players[owner];
-    tbullet bullet = NewBulletModel(session.world.arena);
-    bullet.bulletId = start->bulletId;
-    bullet.ownerIndex = start->ownerIndex;
-    bullet.position = start->position;
-    bullet.velocity = start->velocity;
-    bullet.flightPitch = PitchOf(start->velocity);
-    bullet.flightYaw = HeadingOf(start->velocity);
-    bullet.yaw = shooter.model.yaw + 180;
-    for (auto* parts : {&bullet.triangleParts, &bullet.quadParts}) {
-        for (tmeshpart& part : *parts) part.pitch = -shooter.aimPitch;
-    }
-    std::vector<tbullet>& bullets = session.play.bullets;
-    const auto remote = [&](const tbullet& b) {
-        return !DecidesBulletsOf(session.play.players, session.state.localPlayerIndex,
-                                 session.state.hosting, b.ownerIndex);
-    };
-    if (static_cast<size_t>(std::count_if(bullets.begin(), bullets.end(), remote)) >=
-        kMaxRemoteBullets) {
-        bullets.erase(std::find_if(bullets.begin(), bullets.end(), remote));
-    }
-    bullets.push_back(std::move(bullet));
-    shooter.muzzleStartTime = NetNow(session);
-    if (PlayerChannels* channels = ChannelsOf(session.sound, owner)) RestartSound(channels->fire);
+    if (!start || !PlayingServersLevel(session)) return;
+    Match match = MatchNow(session);
+    AddRemoteBullet(match, start->bulletId, start->ownerIndex, start->position, start->velocity);
 }
 
 void OnBulletFinish(Session& session, Bytes bytes) {
@@ -303,7 +257,7 @@ void OnKill(Session& session, Bytes bytes) {
     Client& client = session.client;
     std::optional<tkillnotice> kill = ParseKill(bytes);
     if (!kill || !PlayingServersLevel(session)) return;
-    const std::vector<MatchPlayer>& players = session.play.players;
+    const auto& players = session.play.players;
     int32_t k = FindPlayerSlot(players, kill->killerId);
     int32_t v = FindPlayerSlot(players, kill->victimId);
     if (k < 0 || v < 0) return;
@@ -314,15 +268,13 @@ void OnKill(Session& session, Bytes bytes) {
                     .name = players[static_cast<size_t>(k)].entry.name.Text(),
                     .victim = players[static_cast<size_t>(v)].entry.name.Text()},
                    now);
-    if (PlayerChannels* channels = ChannelsOf(session.sound, static_cast<size_t>(k))) {
-        PlaySound(false, channels->death);
-    }
+    // The killer's death channel sounds the kill.
+    session.play.events.push_back(PlayerSoundCue{k, PlayerSound::kDeath});
 
     // The victim's own machine lets it fall (the server, for its bots); the others see it fall
     // in its reports.
     if (kill->victimId == client.localPlayer.id) {
-        Match match = MatchOf(session);
-        match.now = now;
+        Match match = MatchNow(session);
         KillPlayer(match, v, client.localPlayer);
         session.state.localDeathPending = true;
     }
@@ -350,12 +302,8 @@ void OnRespawnPlacement(Session& session, Bytes bytes) {
     // in the air. (The server places its bots itself.)
     if (placement->id == client.localPlayer.id && !session.state.spawnConfirmed &&
         !client.clientSettings.gameOver && IsSpawnPoint(session.world.arena, placement->position)) {
-        const auto local = static_cast<size_t>(session.state.localPlayerIndex);
-        if (local < session.play.players.size()) {
-            tgeomobject& body = session.play.players[local].model;
-            body.position = placement->position;
-            body.yaw = placement->yaw;
-        }
+        Match match = MatchNow(session);
+        PlaceById(match, client.localPlayer.id, placement->position, placement->yaw);
         client.localPlayer.frags = placement->frags;
         client.localPlayer.deaths = placement->deaths;
         // Only our own placement ends the requests; a bot's answer may come first. The server

@@ -3,16 +3,13 @@
 #include <algorithm>
 
 #include "game/body_record.h"
-#include "game/respawn.h"
+#include "game/level_score.h"
+#include "game/player_models.h"
+#include "game/roster.h"
 #include "net/level_link.h"
 #include "net/net_io.h"
-#include "net/player_models.h"
-#include "net/player_slots.h"
 #include "net/server.h"
 #include "net/session.h"
-#include "sound/player_channels.h"
-#include "sound/sound_buffers.h"
-#include "sound/sound_loading.h"
 
 namespace {
 
@@ -23,7 +20,7 @@ void SendToServer(Session& session, const tdatagram& datagram) {
 // Whoever the last shots of a level killed starts the next one standing: the local player as
 // well as the bots, with no death left to show.
 void StartEveryoneAlive(Session& session) {
-    for (MatchPlayer& player : session.play.players) Revive(player);
+    ReviveEveryone(session.play);
     session.state.localDeathPending = false;
 }
 
@@ -47,7 +44,8 @@ void Disconnect(Session& session) {
     if (client.serverDestination.empty()) return;
     SendToServer(session, BuildDisconnect(client.localPlayer.id));
     session.state.playState = 0;
-    ClearPlayerSlots(session);
+    Match match = MatchOf(session);
+    UnseatEveryone(match);
     session.play.explosions.clear();
     client.impacts.clear();
     client.departedIds.clear();
@@ -138,24 +136,19 @@ void ReportFlagEvents(Session& session, uint8_t blueState, uint8_t redState) {
         uint8_t before = client.previousFlagState[flag];
         uint8_t after = states[flag];
         if (before == after) continue;
-        auto report = [&](MessageEvent event) {
+        auto report = [&](MessageEvent event, FlagChange change) {
             AddMessageLine(client.messageLog, {.event = event, .flag = static_cast<uint8_t>(flag)},
                            now);
-        };
-        auto play = [&](const char* sound, bool looping) {
-            PlayFlagSound(session.sound, sound, looping, flag);
+            session.play.events.push_back(FlagAnnounced{static_cast<uint8_t>(flag), change});
         };
         if (after == kFlagAtBase && before == kFlagCarried) {
-            report(MessageEvent::kFlagCaptured);
-            play("flagfrag.wav", false);
+            report(MessageEvent::kFlagCaptured, FlagChange::kCaptured);
         } else if (after == kFlagAtBase && before == kFlagDropped) {
-            report(MessageEvent::kFlagReturned);
-            play("flagreturn.wav", false);
+            report(MessageEvent::kFlagReturned, FlagChange::kReturned);
         } else if (after == kFlagCarried) {
-            report(MessageEvent::kFlagTaken);
-            play("flagalarm.wav", true);
+            report(MessageEvent::kFlagTaken, FlagChange::kTaken);
         } else if (after == kFlagDropped) {
-            report(MessageEvent::kFlagDropped);
+            report(MessageEvent::kFlagDropped, FlagChange::kDropped);
         }
         client.previousFlagState[flag] = after;
     }
@@ -163,7 +156,7 @@ void ReportFlagEvents(Session& session, uint8_t blueState, uint8_t redState) {
 
 void ForgetFlagEvents(Session& session) {
     session.client.previousFlagState = {kFlagAtBase, kFlagAtBase};
-    for (SoundBuffer& alarm : session.sound.flagChannel) StopSound(true, alarm);
+    session.play.events.push_back(FlagAlarmsOff{});
 }
 
 void RestartLevel(Session& session) {
@@ -171,12 +164,13 @@ void RestartLevel(Session& session) {
     Server& server = session.server;
     std::string map = client.clientSettings.mapName.Text();
     if (!map.empty()) {
-        SaveModelTextures(session);
+        Match match = MatchOf(session);
+        SaveModelTextures(match);
         if (LoadLevel(session, map)) client.loadedMap = map;
         // Both flags start the new level at home: that is no capture, and no alarm goes on.
         ForgetFlagEvents(session);
-        ReloadPlayerModels(session);
-        RestoreModelTextures(session);
+        ReloadPlayerModels(match);
+        RestoreModelTextures(match);
         StartEveryoneAlive(session);
         session.play.bullets.clear();
         session.play.explosions.clear();

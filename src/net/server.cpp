@@ -6,13 +6,13 @@
 #include <algorithm>
 
 #include "game/death.h"
+#include "game/roster.h"
 #include "net/client_session.h"
 #include "net/level_link.h"
 #include "net/map_transfer.h"
 #include "net/messages.h"
 #include "net/net_io.h"
 #include "net/session.h"
-#include "world/animation.h"
 
 namespace {
 
@@ -195,29 +195,6 @@ void OnBulletFinish(Session& session, const Datagram& datagram) {
                          session.traffic.serverStatistics.bulfn);
 }
 
-// A bot this server runs falls at once, into its death animation, with one more death.
-void KillHostedBot(Session& session, int32_t victimId) {
-    Match match = MatchOf(session);
-    match.now = NetNow(session);
-    const int32_t slot = FindPlayerSlot(match.play.players, victimId);
-    tplayerinfo* bot = match.ServerEntry(slot);
-    if (bot && bot->isBot && KillPlayer(match, slot, *bot))
-        SelectAnimation(match.play.players[static_cast<size_t>(slot)].model, kDeathAnimation);
-}
-
-// A bot this server runs stands at its place in the new level with its score cleared. The
-// server's slots and the match's differ while a departure is confirmed: its body is found by id.
-void PlaceHostedBot(Session& session, size_t entry, const tplayerinfo& placement) {
-    tplayerinfo& bot = session.server.serverPlayers[entry];
-    bot.frags = placement.frags;
-    bot.deaths = placement.deaths;
-    const int32_t slot = FindPlayerSlot(session.play.players, placement.id);
-    if (slot < 0) return;
-    tgeomobject& body = session.play.players[static_cast<size_t>(slot)].model;
-    body.position = placement.position;
-    body.yaw = placement.yaw;
-}
-
 void OnKill(Session& session, const Datagram& datagram) {
     Server& server = session.server;
     std::optional<tkillnotice> kill = ParseKill(datagram.bytes);
@@ -232,7 +209,9 @@ void OnKill(Session& session, const Datagram& datagram) {
         ++session.traffic.serverStatistics.illim;
         if (!player.isBot) SendDatagram(session, player.address.View(), kClientPort, copy);
     }
-    KillHostedBot(session, kill->victimId);
+    Match match = MatchOf(session);
+    match.now = NetNow(session);
+    KillHostedBot(match, kill->victimId);
 
     const tplayerinfo& killer = server.serverPlayers[static_cast<size_t>(k)];
     const int32_t v = FindServerPlayer(server, kill->victimId);
@@ -263,7 +242,13 @@ void OnRespawnRequest(Session& session, const Datagram& datagram) {
     placement.yaw = spawn->angle;
     SendDatagram(session, player.address.View(), kClientPort, BuildRespawnPlacement(placement));
     ++session.traffic.serverStatistics.respl;
-    if (player.isBot) PlaceHostedBot(session, static_cast<size_t>(i), placement);
+    if (!player.isBot) return;
+    // A bot this server runs stands at its place in the new level with its score cleared.
+    tplayerinfo& bot = server.serverPlayers[static_cast<size_t>(i)];
+    bot.frags = 0;
+    bot.deaths = 0;
+    Match match = MatchOf(session);
+    PlaceById(match, bot.id, placement.position, placement.yaw);
 }
 
 void OnAddedAck(Session& session, const Datagram& datagram) {

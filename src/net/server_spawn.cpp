@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/roster.h"
 #include "net/messages.h"
 #include "net/net_io.h"
 #include "net/server.h"
@@ -118,13 +119,8 @@ void PlaceBotsAtLevelStart(Session& session) {
         bot.yaw = spawn->angle;
         bot.frags = 0;
         bot.deaths = 0;
-        // The server's slots and the match's differ while a departure is confirmed.
-        const int32_t slot = FindPlayerSlot(session.play.players, bot.id);
-        if (slot < 0) continue;
-        MatchPlayer& player = session.play.players[static_cast<size_t>(slot)];
-        player.model.position = bot.position;
-        player.model.yaw = bot.yaw;
-        player.model.velocity = {};
-        player.bot.platformIndex = -1;
+        // The server's slots and the match's differ while a departure is confirmed: by id.
+        Match match = MatchOf(session);
+        PlaceById(match, bot.id, bot.position, bot.yaw);
     }
 }

@@ -54,7 +54,9 @@ struct Session {
 // random numbers.
 inline Match MatchOf(Session& session) {
     return Match{.play = session.play,
+                 .world = session.world,
                  .arena = session.world.arena,
+                 .gpu = session.services.gpu,
                  .tuning = session.tuning,
                  .random = session.random,
                  .localPlayer = session.client.localPlayer,

@@ -10,7 +10,7 @@
 #include "game/bot_bullets.h"
 #include "game/player_bodies.h"
 #include "game/player_physics.h"
-#include "net/player_slots.h"
+#include "game/roster.h"
 #include "support/match_rules.h"
 #include "support/players.h"
 #include "support/test_arena.h"
@@ -230,11 +230,11 @@ TEST_F(Bots, DuringADepartureTheBotsKillAndReportThePlayersTheyMean) {
     Add({40, kStand, 40}, 0, false);  // leaves
     const int32_t stays = Add({0, kStand, -10}, 0, false);
     const int32_t staysId = Player(stays).entry.id;
-    RemovePlayerSlot(game, 2);
+    Match match = MatchOf(game);
+    UnseatPlayer(match, 2);
     const int32_t hit = stays - 1;  // its slot on this machine now
     game.play.bullets = {BulletOf(bot, {0, kStand, -9}, {0, 0, -0.3f})};
 
-    Match match = MatchOf(game);
     for (int frame = 0; frame < 5 && !game.play.bullets.empty(); ++frame) {
         match.now = game.frame.now += 15;
         UpdateBotBullets(match);

@@ -32,7 +32,7 @@ class Movement : public testing::Test {
     void Frame(MovementControls controls, uint32_t now, float yawDelta = 0, float pitchDelta = 0) {
         tgeomobject& player = players[0];
         MovePlayer(player, controls, yawDelta, pitchDelta, lookPitch, tuning, now, {events, 0});
-        PlayMatchSounds(sound, events);
+        PlayMatchSounds(sound, events, 100, 0);
         events.clear();
         StepPlayerPhysics(player, tuning.GRAVITY, 1.0f);
         IntegratePlayer(player, 0, CollisionWorldOf(arena, Seated(players)), 1.0f, random);

@@ -4,6 +4,7 @@
 #include "app/game.h"
 #include "app/game_step.h"
 #include "app/hud_words.h"
+#include "game/bullets.h"
 #include "net/client_receive.h"
 #include "net/client_session.h"
 #include "net/server.h"
@@ -36,6 +37,7 @@ struct ClientFixture : ::testing::Test, LoneGame {
 
     void Receive(const tdatagram& datagram, const std::string& from = kServer) {
         UDPServClUDPRead(game, From(from, datagram));
+        DeliverMatchSounds(game);
     }
 
     // Joins as player 3 at the end of the table.
@@ -375,8 +377,10 @@ TEST_F(ClientFixture, FlagChangesAreAnnouncedOnce) {
     ReportFlagEvents(game, kFlagCarried, kFlagAtBase);
     ReportFlagEvents(game, kFlagCarried, kFlagAtBase);
     ReportFlagEvents(game, kFlagDropped, kFlagCarried);
+    DeliverMatchSounds(game);
     EXPECT_TRUE(audio.Find(game.sound.flagChannel[1].channel)->looping);  // the red alarm
     ReportFlagEvents(game, kFlagAtBase, kFlagAtBase);
+    DeliverMatchSounds(game);
     const auto& lines = game.client.messageLog.lines;
     EXPECT_EQ(English(lines[0]), "Blue flag taken");
     EXPECT_EQ(English(lines[1]), "Blue flag dropped");

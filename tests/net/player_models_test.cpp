@@ -1,5 +1,5 @@
 // Player and muzzle models made as players appear, removed as they leave, kept through restarts.
-#include "net/player_models.h"
+#include "game/player_models.h"
 
 #include <gtest/gtest.h>
 
@@ -98,9 +98,10 @@ TEST(PlayerModels, SkinsSurviveTheReloadOfALevelRestart) {
     bot.triangleParts[static_cast<size_t>(head)].triangleRuns.front().textureRestartFrame = 4;
     bot.position = {3, 0, 3};
 
-    SaveModelTextures(host.game);
-    ReloadPlayerModels(host.game);
-    RestoreModelTextures(host.game);
+    Match match = MatchOf(host.game);
+    SaveModelTextures(match);
+    ReloadPlayerModels(match);
+    RestoreModelTextures(match);
     EXPECT_EQ(bot.triangleParts[static_cast<size_t>(head)].triangleRuns.front().textureRestartFrame,
               4);
     EXPECT_EQ(bot.position, (tvec3{3, 0, 3}));

@@ -2,6 +2,7 @@
 // reordering and delay, with and without hostile senders. The long soak is bench/net_soak.
 #include <gtest/gtest.h>
 
+#include "game/bullets.h"
 #include "support/soak_match.h"
 
 namespace {

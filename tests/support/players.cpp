@@ -1,6 +1,7 @@
 #include "support/players.h"
 
-#include "net/player_slots.h"
+#include "game/roster.h"
+#include "sound/match_sounds.h"
 
 int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team, bool bot) {
     const auto slot = static_cast<int32_t>(session.play.players.size());
@@ -12,7 +13,9 @@ int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team, bool bot) {
         session.server.serverPlayers.push_back(record);
         session.server.lastHeard.push_back(session.frame.now);
     }
-    AddPlayerSlot(session, record);
+    Match match = MatchOf(session);
+    SeatPlayer(match, record);
+    DeliverMatchSounds(session);
     // The caller's model, in place of the one the slot loads when the session has a Gpu.
     MatchPlayer& player = session.play.players.back();
     player.model = std::move(model);
@@ -27,4 +30,10 @@ std::vector<MatchPlayer> Seated(std::span<const tgeomobject> bodies) {
         players[i].hasModel = true;
     }
     return players;
+}
+
+void DeliverMatchSounds(Session& session) {
+    PlayMatchSounds(session.sound, session.play.events, session.userSettings.soundVolume,
+                    session.state.localPlayerIndex);
+    session.play.events.clear();
 }

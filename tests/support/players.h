@@ -32,8 +32,12 @@ inline tplayerinfo Bot(int32_t id, uint8_t team = 0) {
 
 // Seats `model` in the next player slot of `session`: its entry (id 100 + slot, `team`, a bot when
 // `bot`) in the match and on a host in the server's table, its muzzle models and sound channels as
-// a join makes them (AddPlayerSlot), with `model` as its model. Returns the slot.
+// a join makes them (SeatPlayer), with `model` as its model. Returns the slot.
 int32_t AddPlayer(Session& session, tgeomobject model, uint8_t team = 0, bool bot = false);
+
+// The sounds of the events the match reported so far, played at once as a frame would (the
+// players' channels follow their seats), and the events forgotten.
+void DeliverMatchSounds(Session& session);
 
 // Bodies seated as players of a match (with models), for a collision world of loose models.
 std::vector<MatchPlayer> Seated(std::span<const tgeomobject> bodies);

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "game/poses.h"
+#include "game/roster.h"
 #include "game/view_cameras.h"
 #include "game/view_layout.h"
-#include "net/player_slots.h"
 #include "platform/bitmap_font.h"
 #include "platform/gl_extensions.h"
 #include "platform/gl_gpu.h"
@@ -73,7 +73,9 @@ class RenderHarness {
     // Starts a level on a map file and resets the cameras as a match start does.
     void LoadMapFile(const std::filesystem::path& map) {
         // Room for every model a test places, so references to them stay valid.
-        ClearPlayerSlots(session);
+        Match match = MatchOf(session);
+        UnseatEveryone(match);
+        DeliverMatchSounds(session);
         players.reserve(kRoomForModels);
         bullets.reserve(kRoomForModels);
         if (!StartLevel(world, *gpu_, session.random, {0, tuning.CYL_SIDE_COUNT}, map))

@@ -1,11 +1,9 @@
-#include "net/player_models.h"
+#include "game/player_models.h"
 
 #include <array>
 
 #include "base/load_error.h"
-#include "game/body_record.h"
-#include "net/net_io.h"
-#include "net/session.h"
+#include "game/match.h"
 #include "world/animation.h"
 #include "world/gpu.h"
 #include "world/level_start.h"
@@ -13,9 +11,9 @@
 
 namespace {
 
-MatchPlayer* SlotOf(Session& session, int32_t index) {
-    if (index < 0 || static_cast<size_t>(index) >= session.play.players.size()) return nullptr;
-    return &session.play.players[static_cast<size_t>(index)];
+MatchPlayer* SlotOf(Match& match, int32_t index) {
+    if (index < 0 || static_cast<size_t>(index) >= match.play.players.size()) return nullptr;
+    return &match.play.players[static_cast<size_t>(index)];
 }
 
 // The first texture run of part `name` in both part lists gets `frame` as its restart frame.
@@ -51,25 +49,25 @@ void ApplySkins(MatchPlayer& player) {
 }
 
 // Loads player.txt; nullopt without a Gpu or a readable file (the player then has no model).
-std::optional<tgeomobject> LoadPlayerModel(Session& session) {
-    if (!session.services.gpu) return std::nullopt;
-    ModelLoadContext context{session.world.textures, *session.services.gpu,
-                             session.world.modelVertexCounters};
+std::optional<tgeomobject> LoadPlayerModel(Match& match) {
+    if (!match.gpu) return std::nullopt;
+    ModelLoadContext context{match.world.textures, *match.gpu,
+                             match.world.modelVertexCounters};
     // Every player draws the mesh of the level's player template.
-    SharedMesh& shared = session.world.sharedMesh;
+    SharedMesh& shared = match.world.sharedMesh;
     try {
-        return LoadModel(session.world.playerModelFile, context, shared.triangles != nullptr,
+        return LoadModel(match.world.playerModelFile, context, shared.triangles != nullptr,
                          shared);
     } catch (const WorldLoadError&) {
         return std::nullopt;
     }
 }
 
-tmuzzlemodels BuildMuzzles(Session& session, const tgeomobject& player) {
+tmuzzlemodels BuildMuzzles(Match& match, const tgeomobject& player) {
     tmuzzlemodels muzzles;
-    if (!session.services.gpu) return muzzles;
-    muzzles.side = BuildMuzzleModel(player, false, session.world.textures, *session.services.gpu);
-    muzzles.top = BuildMuzzleModel(player, true, session.world.textures, *session.services.gpu);
+    if (!match.gpu) return muzzles;
+    muzzles.side = BuildMuzzleModel(player, false, match.world.textures, *match.gpu);
+    muzzles.top = BuildMuzzleModel(player, true, match.world.textures, *match.gpu);
     return muzzles;
 }
 
@@ -146,10 +144,10 @@ tgeomobject BuildMuzzleModel(const tgeomobject& player, bool top, TextureTable& 
     return muzzle;
 }
 
-void CreatePlayerModel(Session& session, int32_t index) {
-    MatchPlayer* player = SlotOf(session, index);
+void CreatePlayerModel(Match& match, int32_t index) {
+    MatchPlayer* player = SlotOf(match, index);
     if (!player) return;
-    std::optional<tgeomobject> model = LoadPlayerModel(session);
+    std::optional<tgeomobject> model = LoadPlayerModel(match);
     if (!model) return;
     model->position = player->model.position;
     model->yaw = player->model.yaw;
@@ -157,37 +155,35 @@ void CreatePlayerModel(Session& session, int32_t index) {
     player->model = std::move(*model);
     player->hasModel = true;
     ApplySkins(*player);
-    session.play.muzzleModels[static_cast<size_t>(index)] = BuildMuzzles(session, player->model);
+    match.play.muzzleModels[static_cast<size_t>(index)] = BuildMuzzles(match, player->model);
 }
 
-void ApplyReportedState(Session& session, int32_t index, const tplayerinfo& record) {
-    MatchPlayer* player = SlotOf(session, index);
-    if (!player) return;
-    player->model.position = record.position;
-    player->model.yaw = record.yaw;
-    player->model.animationPace = record.animationPace;
-    player->dead = record.dead != 0;
-    player->aimPitch = record.aimPitch;
-    player->animation = record.animation;
-    SetPartPitch(player->model.triangleParts, record.aimPitch, record.animation);
-    SetPartPitch(player->model.quadParts, record.aimPitch, record.animation);
+void ShowReportedPose(MatchPlayer& player, const tplayerinfo& record) {
+    player.model.position = record.position;
+    player.model.yaw = record.yaw;
+    player.model.animationPace = record.animationPace;
+    player.dead = record.dead != 0;
+    player.aimPitch = record.aimPitch;
+    player.animation = record.animation;
+    SetPartPitch(player.model.triangleParts, record.aimPitch, record.animation);
+    SetPartPitch(player.model.quadParts, record.aimPitch, record.animation);
 }
 
-void SaveModelTextures(Session& session) {
-    for (MatchPlayer& player : session.play.players) {
+void SaveModelTextures(Match& match) {
+    for (MatchPlayer& player : match.play.players) {
         if (!player.hasModel) continue;
         player.headSkinFrame = SkinFrame(player.model, "head");
         player.bodySkinFrame = SkinFrame(player.model, "body");
     }
 }
 
-void ReloadPlayerModels(Session& session) {
-    std::vector<MatchPlayer>& players = session.play.players;
-    if (!session.services.gpu) return;
+void ReloadPlayerModels(Match& match) {
+    std::vector<MatchPlayer>& players = match.play.players;
+    if (!match.gpu) return;
     // The level start replaced the template mesh; the models are reloaded against it.
     std::vector<int32_t> order;
-    int32_t local = session.state.localPlayerIndex;
-    if (SlotOf(session, local)) order.push_back(local);
+    int32_t local = match.localPlayerIndex;
+    if (SlotOf(match, local)) order.push_back(local);
     for (int32_t bots = 0; bots < 2; ++bots) {
         for (size_t i = 0; i < players.size(); ++i) {
             if (static_cast<int32_t>(i) != local && players[i].isBot == (bots == 1)) {
@@ -198,7 +194,7 @@ void ReloadPlayerModels(Session& session) {
     for (int32_t index : order) {
         MatchPlayer& player = players[static_cast<size_t>(index)];
         if (!player.hasModel) continue;
-        std::optional<tgeomobject> model = LoadPlayerModel(session);
+        std::optional<tgeomobject> model = LoadPlayerModel(match);
         if (!model) continue;
         model->position = player.model.position;
         model->yaw = player.model.yaw;
@@ -207,12 +203,12 @@ void ReloadPlayerModels(Session& session) {
     }
     for (size_t i = 0; i < players.size(); ++i) {
         if (players[i].hasModel)
-            session.play.muzzleModels[i] = BuildMuzzles(session, players[i].model);
+            match.play.muzzleModels[i] = BuildMuzzles(match, players[i].model);
     }
 }
 
-void RestoreModelTextures(Session& session) {
-    for (MatchPlayer& player : session.play.players) {
+void RestoreModelTextures(Match& match) {
+    for (MatchPlayer& player : match.play.players) {
         if (!player.hasModel) continue;
         SetSkinFrame(player.model, "head", player.headSkinFrame);
         WearBodySkin(player.model, player.bodySkinFrame);
