@@ -1,8 +1,12 @@
 #include "app/frame_loop.h"
 
+#include <charconv>
+#include <string>
+
 #include "app/game.h"
 #include "app/game_step.h"
 #include "app/hud_feed.h"
+#include "app/log_file.h"
 #include "app/map_store.h"
 #include "net/client_session.h"
 #include "net/map_transfer.h"
@@ -87,6 +91,28 @@ void GameStepOrLevelRestart(Game& game, uint32_t now) {
     }
 }
 
+// The shortest text that reads back as `value`, whatever the locale: "27.58", not "27.580000".
+std::string ShortestNumber(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+// After a level change the server places this machine's player. Where it landed goes to stderr
+// and log.txt: read after a bad spawn, it tells which map's point it was given. Checked before
+// the game step, which would already move the player from there.
+void LogPlacementAfterLevelChange(Game& game) {
+    const ProgramState& state = game.state;
+    const bool placed = state.spawnConfirmed && !game.spawnConfirmedSeen;
+    game.spawnConfirmedSeen = state.spawnConfirmed;
+    const auto local = static_cast<size_t>(state.localPlayerIndex);
+    if (!placed || state.playState != 1 || local >= game.play.players.size()) return;
+    const tvec3& at = game.play.players[local].model.position;
+    TellLogLine(game.paths.logFile, "placed on " + game.client.loadedMap + " at " +
+                                        ShortestNumber(at.x) + " " + ShortestNumber(at.y) + " " +
+                                        ShortestNumber(at.z));
+}
+
 // Tab moves the edit focus once per press, repeating every 200 ms while held.
 void MenuTabHandling(Game& game, uint32_t now) {
     FrameTiming& timing = game.frame;
@@ -158,6 +184,7 @@ FrameDraw RunFrame(Game& game) {
     DecayMovementInput(game);
     PollInput(game);
     RemoveOldExplosions(game);
+    LogPlacementAfterLevelChange(game);
     GameStepOrLevelRestart(game, now);
     // The game step hands on its own; what the input handlers set off (a reload) goes here.
     DeliverMatchEvents(game);

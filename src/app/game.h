@@ -23,4 +23,6 @@ struct Game : Frontend {
     Renderer renderer;
     HudState hud;
     std::vector<StartupNotice> startupNotices;
+    // spawnConfirmed as the last frame saw it: its rise while playing is a placement to log.
+    bool spawnConfirmedSeen = true;
 };

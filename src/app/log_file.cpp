@@ -1,6 +1,7 @@
 #include "app/log_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
@@ -26,6 +27,14 @@ void AppendLogLine(const std::filesystem::path& path, std::string_view text) {
     std::ofstream file(path, std::ios::binary | std::ios::app);
     file << text << "\n";
     if (!file.flush()) ThrowFileError(path);
+}
+
+void TellLogLine(const std::filesystem::path& path, std::string_view text) {
+    std::fprintf(stderr, "zarnok: %.*s\n", static_cast<int>(text.size()), text.data());
+    try {
+        AppendLogLine(path, text);
+    } catch (const std::exception&) {
+    }
 }
 
 std::vector<std::string> ExitLogLines(const TrafficLog& traffic) {

@@ -10,6 +10,8 @@
 
 void CreateLogFile(const std::filesystem::path& path);
 void AppendLogLine(const std::filesystem::path& path, std::string_view text);
+// `text` to stderr and to log.txt; a log that cannot take it changes nothing.
+void TellLogLine(const std::filesystem::path& path, std::string_view text);
 // The exit lines in order: visitors, then the counters.
 std::vector<std::string> ExitLogLines(const TrafficLog& traffic);
 void WriteExitLog(const std::filesystem::path& path, const TrafficLog& traffic);

@@ -153,10 +153,11 @@ start_private_display() {
 }
 
 # Hosts from the main menu: new game, $1 bots (the tuning file must show the bots box), the game
-# type moved on $2 times (DeathMatch, CTF, TDM), the frag limit ${4:-} if given, the first map,
-# "Start game". The new-game form as filled in goes to the screenshot $3.
+# type moved on $2 times (DeathMatch, CTF, TDM), the frag limit ${4:-} if given, the first ${5:-1}
+# maps of the list in the rotation, "Start game". The new-game form as filled in goes to the
+# screenshot $3.
 host_with_bots() {
-    local bots=$1 steps=$2 form=$3 frag_limit=${4:-}
+    local bots=$1 steps=$2 form=$3 frag_limit=${4:-} maps=${5:-1} row
     shot "$form.before.png"
     click_at 0 0.15          # main menu: new game
     wait_until_changed "$form.before.png" "$form" || fail "the new-game screen did not open"
@@ -166,10 +167,13 @@ host_with_bots() {
         click_at 0.47 0.245  # the game type's right arrow
         sleep 0.3
     done
-    click_at -0.35 0.025     # first available map
-    sleep 0.3
-    click_at 0 0.01          # ">>" adds it to the rotation
-    sleep 0.3
+    for row in $(seq 0 $((maps - 1))); do
+        # The available maps, one a row of 0.05 from the first.
+        click_at -0.35 "$(awk -v r="$row" 'BEGIN { print 0.025 - 0.05 * r }')"
+        sleep 0.3
+        click_at 0 0.01      # ">>" adds it to the rotation
+        sleep 0.3
+    done
     shot "$form"
     click_at 0.35 -0.41      # "Start game"
     wait_until_changed "$form" "$form.hosted.png" ||
