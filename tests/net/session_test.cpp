@@ -1,6 +1,7 @@
 // A host and joining players on one in-memory bus, through whole joins, leaves and level changes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string_view>
 
@@ -179,6 +180,35 @@ TEST_F(TwoMachines, LevelEndsAtTheFragLimitAndEveryoneRestartsOnTheNextMap) {
     EXPECT_EQ(joiner.levelsStarted.back(), "arena2.map");
     EXPECT_EQ(host.levelsStarted.size(), 5u);
     EXPECT_EQ(host.game.traffic.serverStatistics.endlv2, 8);  // two table entries, four levels
+}
+
+// A level that ends with a flag carried, the machines restarting in either order: the next
+// level's flags at home are no capture, on either machine (tables of the two levels are never
+// compared).
+TEST_F(TwoMachines, AFlagCarriedAtALevelEndIsNoCaptureInTheNext) {
+    net.bus.SetFaults({.reorderChance = 0.3f, .delayMs = 40, .delayJitterMs = 60});
+    net.Host(host,
+             {.maps = {"arena1.map", "arena2.map"}, .gameType = kCaptureTheFlag, .fragLimit = 1});
+    net.Join(joiner, "Joe");
+    const auto captures = [](const NetMachine& machine) {
+        const tmessagelog& log = machine.game.client.messageLog;
+        return std::count_if(
+            log.lines.begin(), log.lines.begin() + log.count,
+            [](const tmessageline& line) { return line.event == MessageEvent::kFlagCaptured; });
+    };
+    for (int level = 0; level < 4; ++level) {
+        tgamesettings& settings = host.server().serverSettings;
+        settings.redFlag.state = kFlagCarried;
+        settings.redFlag.carrier = 0;
+        settings.blueFlag.score = 1;  // the next state report ends the level
+        net.RunFor(200);
+        ASSERT_TRUE(settings.gameOver);
+        net.RunFor(5600);  // both machines restart, then play a while
+        ASSERT_FALSE(joiner.client().clientSettings.gameOver);
+        EXPECT_EQ(captures(joiner), 0) << "level " << level;
+        EXPECT_EQ(captures(host), 0) << "level " << level;
+        EXPECT_EQ(joiner.client().previousFlagState[1], kFlagAtBase);
+    }
 }
 
 TEST_F(TwoMachines, FullServerIgnoresFurtherJoins) {
