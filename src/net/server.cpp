@@ -127,9 +127,13 @@ void OnConnect(Session& session, const Datagram& datagram) {
     }
 
     // The newcomer's table still lists the players whose departure is being confirmed: it is
-    // told of each departure like everyone else, or it would keep their slots for good.
-    if (rejoin < 0) {
-        for (tfeedbackrec& departure : server.departures) departure.recipients.push_back(entry.id);
+    // told of each departure like everyone else, or it would keep their slots for good. So is a
+    // player joining again, whose machine starts over from this table: a removal its old id
+    // had already confirmed is new to it.
+    for (tfeedbackrec& departure : server.departures) {
+        if (std::find(departure.recipients.begin(), departure.recipients.end(), entry.id) ==
+            departure.recipients.end())
+            departure.recipients.push_back(entry.id);
     }
     SendAdded(session, index);
 }

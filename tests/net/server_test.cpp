@@ -411,13 +411,16 @@ TEST_F(ServerFixture, JoinFromAMachineAlreadyPlayingTakesOverItsEntry) {
     network.sent.clear();
 
     // Joe's answer was lost and he tries again under a new id: same place, nothing left behind.
+    // His old game had confirmed Ann's leave; the new one starts from a table that lists her.
+    Receive("10.0.0.2", BuildDeletedAck({400, 300}));
     server.lastHeard[3] = clock.now + kJoinGraceMs;  // joined, never heard from
     Receive("10.0.0.2", BuildConnect(Human(301, "Joe", "", 1)));
     ASSERT_EQ(server.serverPlayers.size(), 5u);
     EXPECT_EQ(server.serverPlayers[3].id, 301);
     EXPECT_EQ(server.lastHeard[3], clock.now + kJoinGraceMs);
-    // The copy joined while Ann's departure was being confirmed: it owes a confirmation too.
-    EXPECT_EQ(server.departures[0].recipients, (std::vector<int32_t>{100, 301, 500}));
+    // The copy joined while Ann's departure was being confirmed: it owes a confirmation too,
+    // and so does Joe's new game.
+    EXPECT_EQ(server.departures[0].recipients, (std::vector<int32_t>{100, 500, 301}));
     auto accepted = network.Tagged(tmessagetag::kJoinAccepted);
     ASSERT_EQ(accepted.size(), 1u);
     EXPECT_EQ(accepted[0].address, "10.0.0.2");

@@ -288,7 +288,8 @@ void SoakMatch::RejoinDropped() {
 }
 
 void SoakMatch::Churn() {
-    if (options_.churnEveryMs == 0 || static_cast<int32_t>(net.clock.now - nextChurnAt_) < 0)
+    if (options_.churnEveryMs == 0 || churnOver_ ||
+        static_cast<int32_t>(net.clock.now - nextChurnAt_) < 0)
         return;
     nextChurnAt_ = net.clock.now + options_.churnEveryMs;
     std::vector<NetMachine*> churners;
@@ -450,6 +451,7 @@ SoakFigures SoakMatch::Run(uint32_t convergeLimitMs) {
     nextLevelEndAt_ = net.clock.now + playMs / static_cast<uint32_t>(options_.levelChanges + 1);
     uint32_t start = net.clock.now;
     PlayFor(playMs, true);
+    churnOver_ = true;
     // The player out of the game for the churn comes back before the faults stop.
     if (churnedOut_) {
         JoinGame(*churnedOut_, kHostAddress, churnedOut_->client().localPlayer.name.Text(), 1);

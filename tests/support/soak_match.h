@@ -127,6 +127,7 @@ class SoakMatch {
     // that is no drop.
     std::vector<NetMachine*> churnJoining_;
     uint32_t nextChurnAt_ = 0;
+    bool churnOver_ = false;  // no churn once the faults stop: the tables must settle
     size_t nextChurner_ = 0;
     std::vector<bool> wasConfirmed_, wasOver_;
     std::string serverLevelMap_;
