@@ -4,6 +4,7 @@
 
 #include "app/game.h"
 #include "app/hud_words.h"
+#include "game/spawn_protection.h"
 #include "game/weapon.h"
 
 namespace {
@@ -60,6 +61,8 @@ HudInput GatherHudInput(Game& game) {
         .deaths = client.localPlayer.deaths,
         .team = client.localPlayer.team,
         .weapon = LocalWeapon(game),
+        .spawnProtectionMs =
+            LocalPlayer(game) ? SpawnProtectionLeft(*LocalPlayer(game), game.frame.now) : 0,
         .gameType = settings.gameType,
         .gameOver = settings.gameOver != 0,
         .blueScore = settings.blueFlag.score,

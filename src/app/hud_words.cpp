@@ -17,6 +17,10 @@ constexpr Phrase kNameHeader{"\xC8\xEC\xFF", "Name"};
 // "Убил", "Умер": short enough for the table's narrow columns.
 constexpr Phrase kKillsHeader{"\xD3\xE1\xE8\xEB", "Kills"};
 constexpr Phrase kDeathsHeader{"\xD3\xEC\xE5\xF0", "Deaths"};
+// "Защита при появлении"
+constexpr Phrase kSpawnProtection{
+    "\xC7\xE0\xF9\xE8\xF2\xE0 \xEF\xF0\xE8 \xEF\xEE\xFF\xE2\xEB\xE5\xED\xE8\xE8",
+    "Spawn protection"};
 
 // The match.
 // "Соединение с сервером разорвано"
@@ -106,7 +110,8 @@ HudTexts HudTextsIn(Language language) {
                     .killsHeader = Say(kKillsHeader, language),
                     .deathsHeader = Say(kDeathsHeader, language),
                     .blueFlagTaken = Say(kBlueFlagTaken, language),
-                    .redFlagTaken = Say(kRedFlagWarning, language)};
+                    .redFlagTaken = Say(kRedFlagWarning, language),
+                    .spawnProtection = Say(kSpawnProtection, language)};
 }
 
 std::string WinnerText(const MatchWinner& winner, Language language) {

@@ -42,7 +42,7 @@ bool StartServerLevel(Session& session) {
     settings.blueFlag = {arena.blueFlagHome, 0, kFlagAtBase, 0, 0};
     settings.redFlag = {arena.redFlagHome, 0, kFlagAtBase, 0, 0};
     ClearLevelScore(server.levelScore, settings);
-    ReviveEveryone(session.play);
+    ReviveEveryone(session.play, NetNow(session));
     session.play.bullets.clear();
     session.play.explosions.clear();
     PlaceBotsAtLevelStart(session);

@@ -11,6 +11,7 @@
 #include "game/match.h"
 #include "game/player_command.h"
 #include "game/player_movement.h"
+#include "game/spawn_protection.h"
 #include "game/weapon.h"
 
 namespace {
@@ -63,7 +64,7 @@ float LimitedTurn(float difference, float speedFactor) {
 }
 
 // The nearest living player `bot` may shoot: anyone in deathmatch, the other team otherwise
-// (the host's own player included). -1 when nobody is in reach.
+// (the host's own player included), unless it has just come into play. -1 when nobody is in reach.
 int32_t NearestEnemy(const Match& match, size_t bot) {
     const std::vector<MatchPlayer>& players = match.play.players;
     const bool teamGame = match.serverSettings.gameType != kDeathMatch;
@@ -73,7 +74,7 @@ int32_t NearestEnemy(const Match& match, size_t bot) {
     for (size_t other = 0; other < players.size(); ++other) {
         const MatchPlayer& candidate = players[other];
         if (other == bot || !candidate.hasModel || candidate.dead ||
-            !Finite(candidate.model.position)) {
+            SpawnProtected(candidate, match.now) || !Finite(candidate.model.position)) {
             continue;
         }
         const auto otherSlot = static_cast<int32_t>(other);

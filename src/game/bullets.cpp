@@ -6,6 +6,7 @@
 #include "game/explosions.h"
 #include "game/frags.h"
 #include "game/match.h"
+#include "game/spawn_protection.h"
 #include "world/bullet_model.h"
 
 namespace {
@@ -114,6 +115,7 @@ bool AddRemoteBullet(Match& match, int32_t bulletId, int32_t ownerIndex, const t
                      const tvec3& velocity) {
     MatchPlayer* shooter = match.Player(ownerIndex);
     if (!shooter || !Finite(position) || !Finite(velocity)) return false;
+    EndSpawnProtection(*shooter);
     tbullet bullet = NewBulletModel(match.arena);
     bullet.bulletId = bulletId;
     bullet.ownerIndex = ownerIndex;

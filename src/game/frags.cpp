@@ -2,6 +2,7 @@
 
 #include "base/clock.h"
 #include "game/match.h"
+#include "game/spawn_protection.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ bool CountsAsKill(Match& match, int32_t shooterIndex, uint8_t shooterTeam, int32
     if (victimIndex == shooterIndex) return false;
     const MatchPlayer* victim = match.Playing(victimIndex);
     if (!victim || victim->dead || JustKilled(*victim, match.now)) return false;
+    // Just come into play: the bullet bursts on it and does no harm.
+    if (SpawnProtected(*victim, match.now)) return false;
     // In team games friendly fire neither kills nor scores.
     return match.clientSettings.gameType == kDeathMatch || victim->entry.team != shooterTeam;
 }

@@ -33,6 +33,7 @@ struct HudTexts {
     std::string_view connectionLost;
     std::string_view statistics, nameHeader, killsHeader, deathsHeader;
     std::string_view blueFlagTaken, redFlagTaken;
+    std::string_view spawnProtection;
 };
 
 struct HudInput {
@@ -41,6 +42,7 @@ struct HudInput {
     int32_t deaths = 0;
     uint8_t team = 0;
     HudWeapon weapon;
+    int32_t spawnProtectionMs = 0;  // left of its protection after coming into play
 
     // The match, from the client's copy of the settings.
     uint8_t gameType = kDeathMatch;

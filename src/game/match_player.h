@@ -43,6 +43,9 @@ struct MatchPlayer {
     int32_t respawnDelay = 2000;  // ms
     uint32_t lastShotTime = 0;
     uint32_t muzzleStartTime = 0;  // the last shot seen, for the muzzle flash
+    // Since when it is protected after coming into play (game/spawn_protection.h).
+    bool spawnProtected = false;
+    uint32_t protectedSince = 0;
 
     // As the player's own machine last reported it.
     float aimPitch = 0;

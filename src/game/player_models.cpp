@@ -51,13 +51,11 @@ void ApplySkins(MatchPlayer& player) {
 // Loads player.txt; nullopt without a Gpu or a readable file (the player then has no model).
 std::optional<tgeomobject> LoadPlayerModel(Match& match) {
     if (!match.gpu) return std::nullopt;
-    ModelLoadContext context{match.world.textures, *match.gpu,
-                             match.world.modelVertexCounters};
+    ModelLoadContext context{match.world.textures, *match.gpu, match.world.modelVertexCounters};
     // Every player draws the mesh of the level's player template.
     SharedMesh& shared = match.world.sharedMesh;
     try {
-        return LoadModel(match.world.playerModelFile, context, shared.triangles != nullptr,
-                         shared);
+        return LoadModel(match.world.playerModelFile, context, shared.triangles != nullptr, shared);
     } catch (const WorldLoadError&) {
         return std::nullopt;
     }
@@ -202,8 +200,7 @@ void ReloadPlayerModels(Match& match) {
         player.model = std::move(*model);
     }
     for (size_t i = 0; i < players.size(); ++i) {
-        if (players[i].hasModel)
-            match.play.muzzleModels[i] = BuildMuzzles(match, players[i].model);
+        if (players[i].hasModel) match.play.muzzleModels[i] = BuildMuzzles(match, players[i].model);
     }
 }
 

@@ -1,7 +1,7 @@
 // Player models: models are loaded from the player model file (World::playerModelFile) as the
 // roster seats players (with their head skin and, in team games, their team skin), each with its
-// two muzzle-flash models; a remote player's pose shows what its machine reports. Models need a Gpu: a game without one
-// keeps only the players' records.
+// two muzzle-flash models; a remote player's pose shows what its machine reports. Models need a
+// Gpu: a game without one keeps only the players' records.
 #pragma once
 #include <cstdint>
 

@@ -1,35 +1,83 @@
 #include "game/respawn.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "base/clock.h"
 #include "base/random.h"
 #include "game/match.h"
 #include "game/roster.h"
+#include "game/spawn_protection.h"
 
 namespace {
 
-constexpr int32_t kTeamDraws = 1001;
+// The share of the points, farthest from the enemies first, that a spawn is drawn from.
+constexpr size_t kFarthestShare = 3;
 
 bool RespawnDue(const MatchPlayer& player, uint32_t now) {
     return player.dead && Elapsed(now, player.deathTime) >= player.respawnDelay;
 }
 
-void PlaceAtSpawn(MatchPlayer& player, const tspawnpoint& spawn) {
-    PlaceAt(player, {spawn.x, spawn.y, spawn.z}, spawn.angle);
+// Back in play at `spawn` (at its own place on a map without points), protected for a moment.
+void ComeBack(Match& match, MatchPlayer& player, const tspawnpoint* spawn) {
+    if (spawn) PlaceAt(player, {spawn->x, spawn->y, spawn->z}, spawn->angle);
+    Revive(player);
+    ProtectSpawn(player, match.now);
+}
+
+// The points a player of `team` may come in at.
+std::vector<const tspawnpoint*> PointsOfSide(const Arena& arena, uint8_t gameType, uint8_t team) {
+    std::vector<const tspawnpoint*> points;
+    for (const tspawnpoint& point : arena.spawnPoints) {
+        if (gameType == kDeathMatch || point.team == team) points.push_back(&point);
+    }
+    if (points.empty()) {
+        for (const tspawnpoint& point : arena.spawnPoints) points.push_back(&point);
+    }
+    return points;
+}
+
+std::vector<tvec3> LivingEnemies(std::span<const MatchPlayer> players, int32_t self,
+                                 uint8_t gameType, uint8_t team) {
+    std::vector<tvec3> enemies;
+    for (size_t i = 0; i < players.size(); ++i) {
+        const MatchPlayer& other = players[i];
+        if (static_cast<int32_t>(i) == self || other.dead || !Finite(other.model.position))
+            continue;
+        if (gameType != kDeathMatch && other.entry.team == team) continue;
+        enemies.push_back(other.model.position);
+    }
+    return enemies;
+}
+
+float NearestDistance(const tspawnpoint& point, std::span<const tvec3> enemies) {
+    float nearest = INFINITY;
+    for (const tvec3& enemy : enemies) {
+        const tvec3 d = enemy - tvec3{point.x, point.y, point.z};
+        nearest = std::min(nearest, std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z));
+    }
+    return nearest;
 }
 
 }  // namespace
 
-const tspawnpoint* DrawRespawnPoint(const Arena& arena, Random& random, uint8_t gameType,
-                                    uint8_t team) {
-    const std::vector<tspawnpoint>& points = arena.spawnPoints;
+const tspawnpoint* ChooseRespawnPoint(const Arena& arena, std::span<const MatchPlayer> players,
+                                      int32_t self, uint8_t gameType, uint8_t team,
+                                      Random& random) {
+    std::vector<const tspawnpoint*> points = PointsOfSide(arena, gameType, team);
     if (points.empty()) return nullptr;
-    const auto count = static_cast<int32_t>(points.size());
-    const tspawnpoint* drawn = &points[static_cast<size_t>(random.Below(count))];
-    if (gameType == kDeathMatch) return drawn;
-    for (int32_t draw = 1; draw < kTeamDraws && drawn->team != team; ++draw) {
-        drawn = &points[static_cast<size_t>(random.Below(count))];
-    }
-    return drawn;
+    const std::vector<tvec3> enemies = LivingEnemies(players, self, gameType, team);
+    std::vector<std::pair<float, const tspawnpoint*>> byDistance;
+    for (const tspawnpoint* point : points)
+        byDistance.emplace_back(NearestDistance(*point, enemies), point);
+    std::stable_sort(byDistance.begin(), byDistance.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    // Without enemies every point is as far as any other: all of them are drawn from.
+    const size_t farthest = enemies.empty()
+                                ? byDistance.size()
+                                : std::max<size_t>(1, byDistance.size() / kFarthestShare);
+    return byDistance[static_cast<size_t>(random.Below(static_cast<int32_t>(farthest)))].second;
 }
 
 void Revive(MatchPlayer& player) {
@@ -40,20 +88,20 @@ void Revive(MatchPlayer& player) {
 }
 
 void RespawnLocalPlayerIfDue(Match& match) {
-    MatchPlayer* player = match.Playing(match.localPlayerIndex);
+    const int32_t local = match.localPlayerIndex;
+    MatchPlayer* player = match.Playing(local);
     if (!player || !RespawnDue(*player, match.now)) return;
-    const tspawnpoint* spawn = DrawRespawnPoint(
-        match.arena, match.random, match.clientSettings.gameType, match.localPlayer.team);
-    if (spawn) PlaceAtSpawn(*player, *spawn);
-    Revive(*player);
+    ComeBack(
+        match, *player,
+        ChooseRespawnPoint(match.arena, match.play.players, local, match.clientSettings.gameType,
+                           match.localPlayer.team, match.random));
     match.play.weapon = WeaponState{};
 }
 
 void RespawnBotIfDue(Match& match, int32_t index) {
     MatchPlayer* player = match.Playing(index);
     if (!player || !RespawnDue(*player, match.now)) return;
-    const tspawnpoint* spawn = DrawRespawnPoint(match.arena, match.random,
-                                                match.serverSettings.gameType, match.TeamOf(index));
-    if (spawn) PlaceAtSpawn(*player, *spawn);
-    Revive(*player);
+    ComeBack(match, *player,
+             ChooseRespawnPoint(match.arena, match.play.players, index,
+                                match.serverSettings.gameType, match.TeamOf(index), match.random));
 }

@@ -1,10 +1,11 @@
-// Respawn: a dead player comes back once its respawn delay has passed, at a random spawn point
-// that the machine running it draws itself: the local player's own machine, the host for its
-// bots. Nothing is asked of the server (its placements are for the start of a level only). The
-// integration step calls RespawnLocalPlayerIfDue every frame, the bot step RespawnBotIfDue for
+// Respawn: a dead player comes back once its respawn delay has passed, at a spawn point away from
+// its enemies that the machine running it chooses itself: the local player's own machine, the host
+// for its bots. Nothing is asked of the server (its placements are for the start of a level only).
+// The integration step calls RespawnLocalPlayerIfDue every frame, the bot step RespawnBotIfDue for
 // each bot.
 #pragma once
 #include <cstdint>
+#include <span>
 
 #include "world/arena.h"
 
@@ -12,17 +13,20 @@ struct Match;
 struct MatchPlayer;
 class Random;
 
-// The rule for a random spawn point: any point in deathmatch; in a team game points are drawn
-// until one of `team` comes up, at most 1001 times, and the last draw stands. Null without points.
-const tspawnpoint* DrawRespawnPoint(const Arena& arena, Random& random, uint8_t gameType,
-                                    uint8_t team);
+// Where a player of `team` comes into a running level: any point in deathmatch, a point of its
+// team in a team game (any point on a map without one). Of those, it is drawn among the third
+// farthest from the nearest living enemy, so that nobody appears in front of a gun and yet
+// nobody can tell the exact spot. `self` is the slot of the player placed (-1 for one not yet
+// seated). Null on a map without points.
+const tspawnpoint* ChooseRespawnPoint(const Arena& arena, std::span<const MatchPlayer> players,
+                                      int32_t self, uint8_t gameType, uint8_t team, Random& random);
 
 // Alive again, standing: the dead flag is cleared and no part runs an animation.
 void Revive(MatchPlayer& player);
 
-// Every frame: a dead local player whose delay has passed comes back at a random spawn point
-// of its team (any point in deathmatch) with a fresh weapon.
+// Every frame: a dead local player whose delay has passed comes back, protected for a moment
+// (game/spawn_protection.h), with a fresh weapon.
 void RespawnLocalPlayerIfDue(Match& match);
 
-// A dead bot whose delay has passed comes back at a random point of its team (host only).
+// A dead bot whose delay has passed comes back the same way (host only).
 void RespawnBotIfDue(Match& match, int32_t index);

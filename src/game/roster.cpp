@@ -7,6 +7,7 @@
 #include "game/match.h"
 #include "game/player_models.h"
 #include "game/respawn.h"
+#include "game/spawn_protection.h"
 
 namespace {
 
@@ -65,7 +66,12 @@ int32_t SeatNewcomers(Match& match, std::span<const tplayerinfo> records) {
     std::vector<MatchPlayer>& players = match.play.players;
     const size_t known = players.size();
     for (size_t i = 0; i < records.size() && i < known; ++i) players[i].entry = records[i];
-    for (size_t i = known; i < records.size(); ++i) SeatPlayer(match, records[i]);
+    for (size_t i = known; i < records.size(); ++i) {
+        SeatPlayer(match, records[i]);
+        // A newcomer has just been placed; a join's table seats the others long in play.
+        if (known > 0 || static_cast<int32_t>(i) == match.localPlayerIndex)
+            ProtectSpawn(players.back(), match.now);
+    }
     return records.size() > known ? static_cast<int32_t>(records.size() - known) : 0;
 }
 
@@ -87,8 +93,20 @@ void FollowTable(Match& match, std::span<const tplayerinfo> table) {
            players[same].entry.id == table[same].id) {
         ++same;
     }
+    // Those seated again keep their protection; a newcomer has just been placed.
+    std::vector<MatchPlayer> reseated(players.begin() + static_cast<std::ptrdiff_t>(same),
+                                      players.end());
     while (players.size() > same) UnseatPlayer(match, static_cast<int32_t>(players.size() - 1));
-    for (size_t i = same; i < table.size(); ++i) SeatPlayer(match, table[i]);
+    for (size_t i = same; i < table.size(); ++i) {
+        SeatPlayer(match, table[i]);
+        const int32_t before = FindPlayerSlot(reseated, table[i].id);
+        if (before < 0) {
+            ProtectSpawn(players.back(), match.now);
+        } else {
+            players.back().spawnProtected = reseated[static_cast<size_t>(before)].spawnProtected;
+            players.back().protectedSince = reseated[static_cast<size_t>(before)].protectedSince;
+        }
+    }
     for (size_t i = 0; i < table.size(); ++i) {
         players[i].entry = table[i];
         if (!players[i].isBot) ApplyReportedState(match, static_cast<int32_t>(i), table[i]);
@@ -101,6 +119,8 @@ void ApplyReportedState(Match& match, int32_t slot, const tplayerinfo& record) {
     // The looping movement sounds follow the animation a player runs.
     if (record.animation != player->animation)
         match.play.events.push_back(GaitChanged{slot, record.animation});
+    // Alive again: its machine placed it at a spawn point.
+    if (player->dead && record.dead == 0) ProtectSpawn(*player, match.now);
     ShowReportedPose(*player, record);
 }
 
@@ -120,6 +140,9 @@ bool PlaceById(Match& match, int32_t id, const tvec3& position, float yaw) {
     return true;
 }
 
-void ReviveEveryone(PlayState& play) {
-    for (MatchPlayer& player : play.players) Revive(player);
+void ReviveEveryone(PlayState& play, uint32_t now) {
+    for (MatchPlayer& player : play.players) {
+        Revive(player);
+        ProtectSpawn(player, now);
+    }
 }

@@ -40,5 +40,5 @@ void ApplyReportedState(Match& match, int32_t slot, const tplayerinfo& record);
 void PlaceAt(MatchPlayer& player, const tvec3& position, float yaw);
 // The same for the player with table id `id`; false when nobody here has it.
 bool PlaceById(Match& match, int32_t id, const tvec3& position, float yaw);
-// A new level: whoever the last shots killed stands again.
-void ReviveEveryone(PlayState& play);
+// A new level: whoever the last shots killed stands again, and everybody comes into it protected.
+void ReviveEveryone(PlayState& play, uint32_t now);

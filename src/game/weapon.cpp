@@ -5,6 +5,7 @@
 #include "base/clock.h"
 #include "base/random.h"
 #include "game/match.h"
+#include "game/spawn_protection.h"
 #include "world/bullet_model.h"
 
 namespace {
@@ -101,5 +102,7 @@ void FireBullet(Match& match, int32_t ownerIndex, float pitch, float yaw) {
     match.play.events.push_back(
         ShotFired{bullet.bulletId, ownerIndex, bullet.position, bullet.velocity});
     match.play.bullets.push_back(std::move(bullet));
-    match.play.players[static_cast<size_t>(ownerIndex)].muzzleStartTime = match.now;
+    MatchPlayer& shooter = match.play.players[static_cast<size_t>(ownerIndex)];
+    shooter.muzzleStartTime = match.now;
+    EndSpawnProtection(shooter);
 }

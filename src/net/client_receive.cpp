@@ -7,6 +7,7 @@
 #include "game/death.h"
 #include "game/flags.h"
 #include "game/roster.h"
+#include "game/spawn_protection.h"
 #include "net/client_session.h"
 #include "net/level_link.h"
 #include "net/map_transfer.h"
@@ -304,6 +305,8 @@ void OnRespawnPlacement(Session& session, Bytes bytes) {
         !client.clientSettings.gameOver && IsSpawnPoint(session.world.arena, placement->position)) {
         Match match = MatchNow(session);
         PlaceById(match, client.localPlayer.id, placement->position, placement->yaw);
+        if (MatchPlayer* self = match.Player(session.state.localPlayerIndex))
+            ProtectSpawn(*self, match.now);
         client.localPlayer.frags = placement->frags;
         client.localPlayer.deaths = placement->deaths;
         // Only our own placement ends the requests; a bot's answer may come first. The server

@@ -20,7 +20,7 @@ void SendToServer(Session& session, const tdatagram& datagram) {
 // Whoever the last shots of a level killed starts the next one standing: the local player as
 // well as the bots, with no death left to show.
 void StartEveryoneAlive(Session& session) {
-    ReviveEveryone(session.play);
+    ReviveEveryone(session.play, NetNow(session));
     session.state.localDeathPending = false;
 }
 

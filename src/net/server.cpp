@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "game/death.h"
+#include "game/respawn.h"
 #include "game/roster.h"
 #include "net/client_session.h"
 #include "net/level_link.h"
@@ -97,7 +98,10 @@ void OnConnect(Session& session, const Datagram& datagram) {
 
     uint8_t team = joining->team == 0 ? 0 : 1;
     ++server.teamCounts[team];
-    const tspawnpoint& spawn = *ChooseSpawnPoint(session, team);
+    // Into a running level, away from the players already in it.
+    const tspawnpoint& spawn =
+        *ChooseRespawnPoint(session.world.arena, session.play.players, -1,
+                            server.serverSettings.gameType, team, session.random);
     tplayerinfo entry;
     entry.id = joining->id;
     entry.address.Assign(datagram.fromAddress);

@@ -2,6 +2,7 @@
 #include <array>
 #include <string>
 
+#include "game/spawn_protection.h"
 #include "render/hud.h"
 #include "render/hud_drawing.h"
 #include "render/scene.h"
@@ -27,6 +28,15 @@ void DrawMessageLines(const RenderScene& scene, const HudInput& hud) {
     }
 }
 
+// Under the crosshair while the local player's protection lasts, with a bar that runs out with it.
+void DrawSpawnProtection(const RenderScene& scene, const HudInput& hud) {
+    if (hud.spawnProtectionMs <= 0) return;
+    constexpr HudColour kShieldBlue{0.55f, 0.85f, 1};
+    DrawHudText(scene.renderer.smallFont, -0.2f, -0.3f, hud.texts.spawnProtection, kShieldBlue);
+    const float share = static_cast<float>(hud.spawnProtectionMs) / kSpawnProtectionMs;
+    DrawHudPicture(scene.world.textures, -1, -0.2f, -0.34f, -0.2f + 0.4f * share, -0.36f);
+}
+
 }  // namespace
 
 void DrawPlayerHud(const RenderScene& scene) {
@@ -42,4 +52,5 @@ void DrawPlayerHud(const RenderScene& scene) {
         DrawHudText(scene.renderer.smallFont, -0.9f, -0.9f, HiddenLine(), kHudWhite);
     }
     DrawMessageLines(scene, hud);
+    DrawSpawnProtection(scene, hud);
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/spawn_protection.h"
 #include "render/gl_state.h"
 #include "render/model_runs.h"
 
@@ -134,7 +135,7 @@ void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
 
 void DrawPlayerModelsByPicture(std::span<MatchPlayer> players, size_t skipped,
                                const TextureTable& textures, const VertexBufferSet& playerBuffers,
-                               PoseLook look) {
+                               PoseLook look, uint32_t now) {
     std::vector<RecordedRun>& runs = RecordedRunScratch();
     runs.clear();
     // The picture each run would show drawn player by player: a run without a slot of its own
@@ -142,7 +143,7 @@ void DrawPlayerModelsByPicture(std::span<MatchPlayer> players, size_t skipped,
     int32_t picture = kPictureAsFound;
     bool allOpaque = true;
     for (size_t i = 0; i < players.size(); ++i) {
-        if (i == skipped || !players[i].hasModel) continue;
+        if (i == skipped || !players[i].hasModel || PlayerBlinkedOut(players[i], now)) continue;
         tgeomobject& player = players[i].model;
         ForEachPosedRun(player, look,
                         [&](tmeshpart& part, int32_t frame, ttexrun& run, VertexSetHalf half) {
@@ -168,6 +169,12 @@ void DrawPlayerModelsByPicture(std::span<MatchPlayer> players, size_t skipped,
         DrawPlayerRun(*run.player, *run.part, run.frame, run.half, playerBuffers, boundHalf);
     }
     glDisable(GL_TEXTURE_2D);
+}
+
+bool PlayerBlinkedOut(const MatchPlayer& player, uint32_t now) {
+    constexpr int32_t kBlinkHalfMs = 125;
+    const int32_t left = SpawnProtectionLeft(player, now);
+    return left > 0 && (left / kBlinkHalfMs) % 2 == 1;
 }
 
 void DrawCylinder(const tgeomobject& cylinder, const TextureTable& textures,

@@ -23,12 +23,16 @@ void DrawModel(tgeomobject& object, const TextureTable& textures);
 void DrawPlayerModel(tgeomobject& object, const TextureTable& textures,
                      const VertexBufferSet& playerBuffers, PoseLook look);
 
-// Every player's model but the one at `skipped`, as DrawPlayerModel would draw them one after
-// another, except that when all their pictures are opaque the runs sharing a picture are drawn
-// together: each change of texture costs the software rasteriser more than a small draw.
+// Every player's model but the one at `skipped` and those blinking out (PlayerBlinkedOut), as
+// DrawPlayerModel would draw them one after another, except that when all their pictures are opaque
+// the runs sharing a picture are drawn together: each change of texture costs the software
+// rasteriser more than a small draw.
 void DrawPlayerModelsByPicture(std::span<MatchPlayer> players, size_t skipped,
                                const TextureTable& textures, const VertexBufferSet& playerBuffers,
-                               PoseLook look);
+                               PoseLook look, uint32_t now);
+
+// A player just come into play blinks while its protection lasts: this is its dark half.
+bool PlayerBlinkedOut(const MatchPlayer& player, uint32_t now);
 
 // Caps from the arena triangle buffers, then the side from the arena quad buffers, each with its
 // own texture slot; the caller has switched the arrays on.

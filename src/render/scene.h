@@ -49,6 +49,7 @@ struct RenderScene {
     std::span<const ExplosionSite> explosions{};
     bool captureTheFlag = false;    // the flags are drawn only in that game type
     const HudInput* hud = nullptr;  // what the HUD shows; no HUD without it
+    uint32_t now = 0;               // the frame's tick, for what blinks
     SceneCounts* counts = nullptr;  // added to when given
 
     const tgeomobject* LocalPlayer() const {

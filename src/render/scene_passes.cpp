@@ -417,9 +417,10 @@ void DrawMovingModels(const RenderScene& scene, FlagLighting flagLighting, PoseL
     const VertexBufferSet& playerBuffers = scene.world.arena.playerBuffers;
     DrawModelCopies(scene.bullets, textures);
     const auto local = static_cast<size_t>(scene.localPlayerIndex);
-    DrawPlayerModelsByPicture(scene.players, local, textures, playerBuffers, look);
+    DrawPlayerModelsByPicture(scene.players, local, textures, playerBuffers, look, scene.now);
     // The local player last, over everyone standing at the same spot.
-    if (local < scene.players.size() && scene.players[local].hasModel)
+    if (local < scene.players.size() && scene.players[local].hasModel &&
+        !PlayerBlinkedOut(scene.players[local], scene.now))
         DrawPlayerModel(scene.players[local].model, textures, playerBuffers, look);
     if (scene.captureTheFlag) {
         DrawFlag(scene.world.arena.blueFlag, scene, flagLighting);

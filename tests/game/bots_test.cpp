@@ -11,6 +11,7 @@
 #include "game/player_bodies.h"
 #include "game/player_physics.h"
 #include "game/roster.h"
+#include "game/spawn_protection.h"
 #include "support/match_rules.h"
 #include "support/players.h"
 #include "support/test_arena.h"
@@ -127,7 +128,7 @@ TEST_F(Bots, WalkOnlyWhileTheNextStepStaysOnTheirPlatform) {
     EXPECT_EQ(Model(onTop).triangleParts[0].currentAnimation, 0);
 }
 
-TEST_F(Bots, InTeamGamesSkipTeamMatesAndTheHostOnTheirTeam) {
+TEST_F(Bots, SkipTeamMatesInTeamGamesAndWhoeverHasJustComeIntoPlay) {
     // The bot faces heading 135: the host (nearer, heading 180) lies to one side, the enemy
     // (heading 90) to the other.
     Add({0, kStand, -3}, 0, false, 0);
@@ -139,6 +140,9 @@ TEST_F(Bots, InTeamGamesSkipTeamMatesAndTheHostOnTheirTeam) {
     game.server.serverSettings.gameType = kDeathMatch;
     Decide(2);
     EXPECT_FLOAT_EQ(Model(bot).yaw, 316);  // toward the nearest player
+    ProtectSpawn(Player(0), game.frame.now);
+    Decide(2);
+    EXPECT_FLOAT_EQ(Model(bot).yaw, 314);  // past the host, who has just come into play
 }
 
 TEST_F(Bots, BulletsEndOnAnyPlayerButTheirShooterAndScoreOnlyOnEnemies) {

@@ -2,12 +2,14 @@
 #include "game/bullets.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
 
 #include "app/game_step.h"
 #include "game/collision.h"
 #include "game/explosions.h"
+#include "game/roster.h"
 #include "game/weapon.h"
 #include "net/client_receive.h"
 #include "support/match_rules.h"
@@ -238,6 +240,46 @@ TEST_F(Frags, ADeadPlayerGivesNoFragAndOurOwnBodyIsNoTarget) {
     Fire();
     StepFor(300);
     EXPECT_EQ(game.play.bullets.size(), 1u);
+}
+
+// A player just come into play takes no hits until its protection runs out or it fires; this
+// machine sees another machine's player come back in its report, and everybody in a new level.
+TEST_F(Frags, APlayerJustComeIntoPlayIsNotKilledUntilItsProtectionEndsOrItFires) {
+    SetUpDuel(kDeathMatch, 0, 0);
+    const auto reportedBack = [&] {
+        Player(1).dead = true;
+        tplayerinfo report = Player(1).entry;
+        report.position = Model(1).position;
+        report.dead = 0;
+        RunRule(game, ApplyReportedState, 1, report);
+    };
+    const auto newLevel = [&] { ReviveEveryone(game.play, clock.now); };
+    struct Case {
+        const char* what;
+        std::function<void()> comeIntoPlay;
+        uint32_t waitMs;
+        bool firesFirst;
+        size_t kills;
+    };
+    const Case cases[] = {
+        {"reported back", reportedBack, 0, false, 0},
+        {"reported back 1.5 s ago", reportedBack, 1500, false, 1},
+        {"reported back, then it fired", reportedBack, 0, true, 1},
+        {"a new level", newLevel, 1000, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        network.sent.clear();
+        Player(1).deathTime = 0;
+        c.comeIntoPlay();
+        Advance(c.waitMs);
+        if (c.firesFirst) Receive(BuildBulletStart({5, 1, {0, 1, 5}, {0, 0, 0.3f}}));
+        Fire();
+        StepFor(1000);
+        EXPECT_EQ(Finishes().size(), 1u);  // the bullet bursts on it either way
+        EXPECT_EQ(Kills(), c.kills);
+        Player(1).dead = false;
+    }
 }
 
 // A spot that some part of `model` covers in a later entry of its animation but not in pose 0 nor

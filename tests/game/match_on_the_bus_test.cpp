@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/hud_words.h"
+#include "game/spawn_protection.h"
 #include "game/weapon.h"
 #include "support/match_rules.h"
 #include "support/net_harness.h"
@@ -49,7 +50,7 @@ TEST_F(MatchOnTheBus, OnePlayerShootsAnotherWhoDiesAndComesBack) {
 
     Place(host, {0, 1.2f, 0}, 0);  // facing -z, towards the joiner
     Place(joiner, {0, 1.2f, -6}, 180);
-    net.RunFor(300);
+    net.RunFor(kSpawnProtectionMs);  // the newcomer's protection runs out
     ASSERT_NEAR(Model(host, 1).position.z, -6, 1e-4);
 
     RunRule(host.game, FireBullet, 0, 0, 0);
@@ -108,7 +109,7 @@ TEST_F(MatchOnTheBus, APlayerKilledByTheShotThatEndsTheLevelPlaysTheNextOneAlive
     net.Join(joiner, "Joe", 300);
     Place(host, {0, 1.2f, 0}, 0);
     Place(joiner, {0, 1.2f, -6}, 180);
-    net.RunFor(300);
+    net.RunFor(kSpawnProtectionMs);  // the newcomer's protection runs out
     RunRule(host.game, FireBullet, 0, 0, 0);
     for (int frame = 0; frame < 200 && !joiner.client().clientSettings.gameOver; ++frame)
         net.RunFrame();

@@ -5,7 +5,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/game.h"
+#include "game/spawn_protection.h"
 #include "support/match_rules.h"
 #include "support/play_fixture.h"
 
@@ -32,14 +35,49 @@ TEST(Respawn, ABotComesBackAtAPointOfItsTeamAfterItsDelay) {
     RunRule(game, RespawnBotIfDue, 5);  // no such bot: nothing
 }
 
-TEST(Respawn, WithoutAPointOfItsTeamThePlayerTakesTheLastDraw) {
-    Arena arena;
-    arena.spawnPoints = {{1, 0, 0, 0, 0}, {2, 0, 0, 0, 0}};
-    Random random;
-    const tspawnpoint* point = DrawRespawnPoint(arena, random, kTeamDeathMatch, 1);
-    ASSERT_NE(point, nullptr);
-    EXPECT_EQ(point->team, 0);
-    EXPECT_EQ(DrawRespawnPoint(Arena{}, random, kDeathMatch, 0), nullptr);
+// Of the points its side may use, a player comes back at one of the third farthest from the
+// nearest living enemy; with nobody to fear, at any of them.
+TEST(Respawn, APlayerComesBackAwayFromItsEnemies) {
+    struct Other {
+        float x;
+        uint8_t team;
+        bool dead = false;
+    };
+    struct Case {
+        const char* what;
+        uint8_t gameType;
+        uint8_t team;
+        std::vector<Other> others;
+        std::set<float> drawn;
+        bool onlyBluePoints = false;
+    };
+    const Case cases[] = {
+        {"deathmatch", kDeathMatch, 0, {{0, 0}}, {40, 50}},
+        {"only the dead", kDeathMatch, 0, {{0, 0, true}}, {0, 10, 20, 30, 40, 50}},
+        {"the blue team's points", kTeamDeathMatch, 0, {{0, 1}}, {20}},
+        {"team mates are no threat", kTeamDeathMatch, 0, {{20, 0}, {50, 1}}, {0}},
+        {"a map without red points", kCaptureTheFlag, 1, {{0, 0}}, {40, 50}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Arena arena;
+        for (float x = 0; x <= 50; x += 10)
+            arena.spawnPoints.push_back(
+                {x, 0, 0, 0, c.onlyBluePoints || x < 30 ? uint8_t{0} : uint8_t{1}});
+        std::vector<MatchPlayer> players(1);  // slot 0 is the player placed
+        for (const Other& other : c.others) {
+            MatchPlayer& player = players.emplace_back();
+            player.model.position = {other.x, 0, 0};
+            player.entry.team = other.team;
+            player.dead = other.dead;
+        }
+        Random random;
+        std::set<float> drawn;
+        for (int draw = 0; draw < 200; ++draw)
+            drawn.insert(ChooseRespawnPoint(arena, players, 0, c.gameType, c.team, random)->x);
+        EXPECT_EQ(drawn, c.drawn);
+        EXPECT_EQ(ChooseRespawnPoint(Arena{}, players, 0, c.gameType, c.team, random), nullptr);
+    }
 }
 
 class LocalRespawn : public PlayFixture {};
@@ -75,6 +113,7 @@ TEST_F(LocalRespawn, TheLocalPlayerComesBackOnItsOwnAtARandomPointOfItsTeam) {
         EXPECT_THAT(c.allowedX, testing::Contains(Model(0).position.x));
         EXPECT_EQ(Model(0).position.z, 0);
         EXPECT_EQ(game.play.weapon.spareMagazines, 5);
+        EXPECT_TRUE(SpawnProtected(Player(0), clock.now));
     }
     EXPECT_TRUE(network.sent.empty()) << "a respawn in play asks the server nothing";
 }

@@ -192,7 +192,7 @@ TEST(PlayerModels, DrawnByPictureTheyLookAsDrawnOneByOne) {
     const VertexBufferSet& buffers = harness.world.arena.playerBuffers;
     const auto byPicture = frame([&] {
         DrawPlayerModelsByPicture(harness.players, std::numeric_limits<size_t>::max(), textures,
-                                  buffers, PoseLook::kStepped);
+                                  buffers, PoseLook::kStepped, 0);
     });
     harness.players = standing;
     const auto oneByOne = frame([&] {

@@ -47,6 +47,7 @@ RenderScene GatherScene(Game& game, const SceneEffects& effects, const HudInput&
         .explosions = effects.explosions,
         .captureTheFlag = game.client.clientSettings.gameType == kCaptureTheFlag,
         .hud = &hud,
+        .now = game.frame.now,
     };
 }
 
