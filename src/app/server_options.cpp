@@ -23,6 +23,20 @@ std::optional<uint8_t> GameTypeNamed(const std::string& text) {
     return std::nullopt;
 }
 
+struct SkillWord {
+    const char* word;
+    BotSkill skill;
+};
+constexpr SkillWord kSkillWords[] = {
+    {"easy", BotSkill::kEasy}, {"normal", BotSkill::kNormal}, {"hard", BotSkill::kHard}};
+
+std::optional<BotSkill> BotSkillNamed(const std::string& text) {
+    for (const SkillWord& each : kSkillWords) {
+        if (text == each.word) return each.skill;
+    }
+    return std::nullopt;
+}
+
 ServerCommandLine Refused(std::string error) {
     ServerCommandLine line;
     line.outcome = ServerCommandLine::Outcome::kError;
@@ -31,6 +45,13 @@ ServerCommandLine Refused(std::string error) {
 }
 
 }  // namespace
+
+const char* BotSkillName(BotSkill skill) {
+    for (const SkillWord& each : kSkillWords) {
+        if (skill == each.skill) return each.word;
+    }
+    return "normal";
+}
 
 ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments) {
     ServerCommandLine line;
@@ -42,8 +63,8 @@ ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments)
             line.outcome = ServerCommandLine::Outcome::kHelp;
             return line;
         }
-        if (option != "--map" && option != "--type" && option != "--bots" && option != "--frags" &&
-            option != "--name") {
+        if (option != "--map" && option != "--type" && option != "--bots" &&
+            option != "--bot-skill" && option != "--frags" && option != "--name") {
             return Refused("unknown option " + option + " (see --help)");
         }
         if (i + 1 >= arguments.size()) return Refused(option + " needs a value (see --help)");
@@ -59,6 +80,10 @@ ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments)
             const std::optional<int32_t> bots = WholeNumber(value, 0, kBotLimit);
             if (!bots) return Refused("--bots wants a number from 0 to 8: " + value);
             options.bots = *bots;
+        } else if (option == "--bot-skill") {
+            const std::optional<BotSkill> skill = BotSkillNamed(value);
+            if (!skill) return Refused("--bot-skill wants easy, normal or hard: " + value);
+            options.botSkill = *skill;
         } else if (option == "--frags") {
             const std::optional<int32_t> frags = WholeNumber(value, 0, kHighestFragLimit);
             if (!frags)
@@ -83,6 +108,7 @@ std::string ServerUsage() {
            "  --map NAME     the first map of the rotation (default: the first by name)\n"
            "  --type TYPE    dm (deathmatch, the default), tdm (team deathmatch) or ctf\n"
            "  --bots N       bots that play, 0 to 8 (default 4)\n"
+           "  --bot-skill S  how well the bots play: easy, normal (the default) or hard\n"
            "  --frags N      frags (captures in ctf) that end a level, 0 (none) to 127\n"
            "                 (default 5)\n"
            "  --name NAME    the game's name, up to 16 characters (default \"zarnok server\")\n"

@@ -5,12 +5,14 @@
 #include <span>
 #include <string>
 
+#include "game/bot_skill.h"
 #include "game/match_records.h"
 
 struct ServerOptions {
     std::string map;  // the first level; empty: the first map of the folder
     uint8_t gameType = kDeathMatch;
     int32_t bots = 4;
+    BotSkill botSkill = BotSkill::kNormal;
     int32_t fragLimit = 5;  // frags in deathmatch and TDM, captures in CTF
     std::string name = "zarnok server";
 };
@@ -23,5 +25,7 @@ struct ServerCommandLine {
 
 // The arguments after the program's name, `--server` among them.
 ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments);
+// The word `--bot-skill` takes for `skill`.
+const char* BotSkillName(BotSkill skill);
 // The text of `--help`.
 std::string ServerUsage();

@@ -87,6 +87,7 @@ std::string SetUpServerGame(Session& session, const ServerOptions& options,
     settings.gameType = options.gameType;
     settings.fragLimit = static_cast<uint8_t>(options.fragLimit);
     settings.botCount = static_cast<uint8_t>(options.bots);
+    server.botSkill = options.botSkill;
     settings.running = 1;
     server.serverIdle = false;
     session.state.hosting = true;

@@ -17,7 +17,6 @@
 namespace {
 
 constexpr float kAimTolerance = 0.2f;       // degrees off that still count as on target
-constexpr float kTurnLimit = 1.0f;          // degrees a bot turns or tilts its weapon a 15 ms frame
 constexpr float kFiringTurnLimit = 3.0f;    // degrees off its target a bot still fires
 constexpr float kTargetHorizon = 99999.0f;  // nobody farther counts as a target
 // Bots hunt at half the walking speed; about the flags they walk at a player's walking speed, or a
@@ -57,9 +56,9 @@ float WrappedDifference(float a, float b) {
     return static_cast<float>(difference);
 }
 
-// A turn of at most kTurnLimit a reference frame, so bots turn as fast at any frame rate.
-float LimitedTurn(float difference, float speedFactor) {
-    const float limit = kTurnLimit * speedFactor;
+// A turn of at most the skill's degrees a reference frame, so bots turn as fast at any frame rate.
+float LimitedTurn(float difference, const Match& match) {
+    const float limit = ProfileOf(match.botSkill).turnDegrees * match.speedFactor;
     return std::clamp(difference, -limit, limit);
 }
 
@@ -197,12 +196,28 @@ int32_t WalkToward(PlayerCommand& command, MatchPlayer& player, tvec3 goal, bool
 
 // Turns toward the heading (the model faces yaw - 180) while the goal is in view; returns how
 // far off the heading the bot faced before it turned.
-float TurnToward(PlayerCommand& command, const BotAim& aim, bool inView, float speedFactor) {
+float TurnToward(PlayerCommand& command, const BotAim& aim, bool inView, const Match& match) {
     const float difference = WrappedDifference(aim.heading, command.yaw - 180);
     if (std::fabs(difference) > kAimTolerance && inView) {
-        command.yaw += LimitedTurn(difference, speedFactor);
+        command.yaw += LimitedTurn(difference, match);
     }
     return difference;
+}
+
+// Keeps count of how long the bot has had its enemy in sight: a new enemy, or one seen again after
+// the bot lost it (out of view, or either of them dead in between), starts the count afresh.
+// Returns whether the bot has seen it long enough to shoot.
+bool Reacted(BotMemory& memory, int32_t enemy, bool inSight, const Match& match) {
+    // Longer than a frame of any sane rate: the bot did not see it last frame.
+    constexpr int32_t kLostSightMs = 100;
+    if (!inSight) return false;
+    if (enemy != memory.sightedEnemy || Elapsed(match.now, memory.lastSighted) > kLostSightMs) {
+        memory.sightedEnemy = enemy;
+        memory.sightedSince = match.now;
+    }
+    memory.lastSighted = match.now;
+    const auto reaction = static_cast<int32_t>(ProfileOf(match.botSkill).reactionMs);
+    return Elapsed(match.now, memory.sightedSince) >= reaction;
 }
 
 // Tilts arm and muzzle toward the aim; true when the weapon is on target and the bot may fire:
@@ -212,13 +227,21 @@ bool AimAndDecideFire(PlayerCommand& command, const MatchPlayer& player, const B
                       float headingOff, const Match& match) {
     const float difference = WrappedDifference(aim.pitch, command.aimPitch);
     if (std::fabs(difference) > kAimTolerance) {
-        command.aimPitch += LimitedTurn(difference, match.speedFactor);
+        command.aimPitch += LimitedTurn(difference, match);
         return false;
     }
+    const int32_t shotTimeouts = ProfileOf(match.botSkill).shotTimeouts;
     const bool ready =
-        Elapsed(match.now, player.lastShotTime) > kBotShotTimeouts * match.tuning.FIRE_TIMEOUT;
+        Elapsed(match.now, player.lastShotTime) > shotTimeouts * match.tuning.FIRE_TIMEOUT;
     return std::fabs(headingOff) <= kFiringTurnLimit && ready && aim.horizontal >= kNearestFight &&
            aim.horizontal <= match.tuning.SHOOT_DISTANCE;
+}
+
+// Up to the skill's aim error either way, at random (a bot that never errs draws nothing, and
+// leaves the match's random numbers as they were).
+float AimError(Match& match) {
+    const float error = ProfileOf(match.botSkill).aimErrorDegrees;
+    return error > 0 ? (match.random.Unit() * 2 - 1) * error : 0;
 }
 
 void DecideFor(Match& match, size_t index) {
@@ -247,12 +270,16 @@ void DecideFor(Match& match, size_t index) {
         PlayerCommand command = CurrentCommand(bot);
         SetAnimation(
             bot, WalkToward(command, player, flag ? *flag : *enemy, !flag, flag || inView, match));
-        const float headingOff = TurnToward(command, aim, inView, match.speedFactor);
-        const bool fire = AimAndDecideFire(command, player, aim, headingOff, match) && fighting;
+        const float headingOff = TurnToward(command, aim, inView, match);
+        const bool reacted = Reacted(memory, target, fighting && inView, match);
+        const bool fire =
+            AimAndDecideFire(command, player, aim, headingOff, match) && fighting && reacted;
         ApplyPlayerCommand(bot, command);
         if (fire) {
             player.lastShotTime = match.now;
-            FireBullet(match, static_cast<int32_t>(index), command.aimPitch, command.yaw);
+            const float pitchError = AimError(match);
+            FireBullet(match, static_cast<int32_t>(index), command.aimPitch + pitchError,
+                       command.yaw + AimError(match));
         }
     }
     memory.previousAnimation = RunningAnimation(bot);

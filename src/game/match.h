@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/tuning.h"
+#include "game/bot_skill.h"
 #include "game/match_records.h"
 #include "game/play_state.h"
 #include "world/arena.h"
@@ -36,6 +37,8 @@ struct Match {
     // This machine's own player's slot; it moves down when a player before it leaves.
     int32_t& localPlayerIndex;
     bool hosting = false;
+    // How well the host's bots play.
+    BotSkill botSkill = BotSkill::kNormal;
 
     // The player in slot `index`, or null for a slot nobody holds.
     MatchPlayer* Player(int32_t index) {

@@ -15,7 +15,9 @@
 // What a bot remembers between frames: the arena cylinder it stands on (-1 unknown), the
 // animation it ran last frame (its looping sounds change with it), and what gets it unstuck:
 // whether it meant to walk, where and how long ago it last got somewhere, how long it still steps
-// sideways (to which side), how long its platform's edge has held it back and it steps off.
+// sideways (to which side), how long its platform's edge has held it back and it steps off; and
+// the enemy it has in sight, since when, and the last frame it saw it (its skill's reaction time
+// runs from the first).
 struct BotMemory {
     int32_t platformIndex = -1;
     int32_t previousAnimation = -1;
@@ -26,6 +28,9 @@ struct BotMemory {
     float sidestepSide = 1;
     float heldMs = 0;
     float leavingMs = 0;
+    int32_t sightedEnemy = -1;
+    uint32_t sightedSince = 0;
+    uint32_t lastSighted = 0;
 };
 
 struct MatchPlayer {

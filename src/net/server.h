@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/bot_skill.h"
 #include "game/level_score.h"
 #include "net/wire_codec.h"
 #include "world/arena.h"
@@ -41,6 +42,8 @@ struct Server {
 
     std::vector<std::string> mapList;
     int32_t mapIndex = 0;
+    // How well its bots play; the host's alone, never sent.
+    BotSkill botSkill = BotSkill::kNormal;
 
     // Grows as needed; the original fixed table of 21 could be overrun by bots added to a
     // server with several humans.

@@ -66,5 +66,6 @@ inline Match MatchOf(Session& session) {
                  .now = session.frame.now,
                  .speedFactor = session.frame.speedFactor,
                  .localPlayerIndex = session.state.localPlayerIndex,
-                 .hosting = session.state.hosting};
+                 .hosting = session.state.hosting,
+                 .botSkill = session.server.botSkill};
 }

@@ -46,6 +46,7 @@ void StartGameFromMenu(Frontend& frontend, const NewGameForm& form) {
     }
     settings.fragLimit = static_cast<uint8_t>(form.fragLimit);
     settings.botCount = ClampToByte(form.botCount, kBotLimit);
+    frontend.server.botSkill = form.botSkill;
     frontend.server.mapList = form.maps;
     frontend.server.mapIndex = 0;
     if (form.maps.empty()) {

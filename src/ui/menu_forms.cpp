@@ -48,6 +48,7 @@ NewGameForm ReadNewGameForm(const tgnewgame& screen) {
     form.gameType = screen.gameType.current;
     form.fragLimit = LeadingNumber(screen.fragLimit.text);
     form.botCount = std::min(LeadingNumber(screen.bots.text), kMaxBots);
+    form.botSkill = static_cast<BotSkill>(std::clamp(screen.botSkill.current, 0, 2));
     form.playerName = CutText(screen.playerName.text, kPlayerNameLimit);
     form.team = screen.team.current;
     for (const tselectoption& row : screen.chosen.items) form.maps.push_back(row.label);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/bot_skill.h"
 #include "ui/menus.h"
 #include "ui/options.h"
 
@@ -24,6 +25,7 @@ struct NewGameForm {
     int32_t gameType = 0;    // 0 DeathMatch, 1 CTF, 2 TDM
     int32_t fragLimit = 0;
     int32_t botCount = 0;  // at most 8
+    BotSkill botSkill = BotSkill::kNormal;
     std::string playerName;
     int32_t team = 0;
     std::vector<std::string> maps;  // the rotation, in list order

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/bot_skill.h"
 #include "ui/menu_phrases.h"
 #include "ui/menu_textures.h"
 #include "ui/options.h"
@@ -140,6 +141,12 @@ void BuildNewGame(tgnewgame& screen, const MenuSources& sources, Language langua
     screen.fragLimit = Edit("5", -0.3f, 0.2f, sources.client);
     screen.botsLabel = Label(say(kBots), 0.05f, 0.4f);
     screen.bots = Edit("0", 0.15f, 0.4f, sources.client);
+    // In the order of BotSkill, normal at first. An arrow takes clicks up to 0.075 from its
+    // point, so the list keeps clear of the game type's and the map lists' controls: under the
+    // available maps, left of the buttons.
+    screen.botSkill = MakeOptionList(say(kBotSkill), -0.49f, -0.41f, 0.45f,
+                                     {say(kSkillEasy), say(kSkillNormal), say(kSkillHard)},
+                                     static_cast<int32_t>(BotSkill::kNormal), ListStyle::Wrapping);
     screen.available = MakeSelect(-0.45f, 0.05f, 0.4f, 0.4f);
     SetSelectItems(screen.available, sources.mapNames);
     screen.chosen = MakeSelect(0.05f, 0.05f, 0.4f, 0.4f);

@@ -63,6 +63,14 @@ inline constexpr Phrase kServerName{"\xD1\xE5\xF0\xE2\xE5\xF0", "Server name"};
 inline constexpr Phrase kFragLimit{"\xD4\xF0\xE0\xE3\xE8", "Frag limit"};
 // "Боты"
 inline constexpr Phrase kBots{"\xC1\xEE\xF2\xFB", "Bots"};
+// "Сила ботов"
+inline constexpr Phrase kBotSkill{"\xD1\xE8\xEB\xE0 \xE1\xEE\xF2\xEE\xE2", "Bot skill"};
+// "Лёгкий"
+inline constexpr Phrase kSkillEasy{"\xCB\xB8\xE3\xEA\xE8\xE9", "Easy"};
+// "Средний"
+inline constexpr Phrase kSkillNormal{"\xD1\xF0\xE5\xE4\xED\xE8\xE9", "Normal"};
+// "Сложный"
+inline constexpr Phrase kSkillHard{"\xD1\xEB\xEE\xE6\xED\xFB\xE9", "Hard"};
 // "Режим"
 inline constexpr Phrase kGameType{"\xD0\xE5\xE6\xE8\xEC", "Gametype"};
 // "Начать игру"

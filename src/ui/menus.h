@@ -69,6 +69,7 @@ struct tgnewgame : tgform {
     tselect available, chosen;
     tgbutton add, remove;
     tglist gameType, team;
+    tglist botSkill;  // easy, normal, hard; shown with the bots box
     tgbutton start, cancel;
     uint8_t focus = kNoFocus;
     bool showBots = false;

@@ -153,6 +153,7 @@ void MenuMouseDown(Menus& menus, PixelPoint pointer) {
                 PressIfUnder(*button, pointer, client);
             PressListArrows(screen.gameType, pointer, client);
             PressListArrows(screen.team, pointer, client);
+            if (screen.showBots) PressListArrows(screen.botSkill, pointer, client);
             PressArrows(screen.available, pointer, client);
             PressArrows(screen.chosen, pointer, client);
             break;
@@ -179,7 +180,7 @@ static void ReleaseAllControls(Menus& menus) {
         list->down.pressed = false;
     }
     for (tglist* list : {&options.sensitivity, &options.resolution, &options.detail,
-                         &options.volume, &join.team, &game.gameType, &game.team}) {
+                         &options.volume, &join.team, &game.gameType, &game.team, &game.botSkill}) {
         list->left.pressed = false;
         list->right.pressed = false;
     }
@@ -201,6 +202,7 @@ void MenuMouseUp(Menus& menus, PixelPoint pointer) {
         case Overlay::NewGame:
             ReleaseListArrows(menus.newGame.gameType, pointer, client);
             ReleaseListArrows(menus.newGame.team, pointer, client);
+            if (menus.newGame.showBots) ReleaseListArrows(menus.newGame.botSkill, pointer, client);
             break;
         default:
             break;

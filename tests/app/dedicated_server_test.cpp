@@ -15,10 +15,14 @@ TEST(DedicatedServer, TheCommandLineTakesTheGameOrRefusesInOneLine) {
     };
     const Case cases[] = {
         {{"--server"}, kRun},
-        {{"--server", "--map", "ctf.map", "--type", "ctf", "--bots", "8", "--frags", "3"}, kRun},
+        {{"--server", "--map", "ctf.map", "--type", "ctf", "--bots", "8", "--frags", "3",
+          "--bot-skill", "easy"},
+         kRun},
         {{"--server", "--help"}, kHelp},
         {{"--server", "--bots", "9"}, kError},
         {{"--server", "--bots"}, kError},
+        {{"--server", "--bot-skill", "Hard"}, kError},
+        {{"--server", "--bot-skill", "hard"}, kRun},
         {{"--server", "--type", "coop"}, kError},
         {{"--server", "--map", "../secret.map"}, kError},
         {{"--server", "--frags", "0"}, kRun},
@@ -37,6 +41,8 @@ TEST(DedicatedServer, TheCommandLineTakesTheGameOrRefusesInOneLine) {
     EXPECT_EQ(chosen.gameType, kCaptureTheFlag);
     EXPECT_EQ(chosen.bots, 8);
     EXPECT_EQ(chosen.fragLimit, 3);
+    EXPECT_EQ(chosen.botSkill, BotSkill::kEasy);
+    EXPECT_EQ(ParseServerCommandLine(cases[0].arguments).options.botSkill, BotSkill::kNormal);
 }
 
 TEST(DedicatedServer, TwoPlayersPlayACaptureTheFlagLevelToItsEndAndTheRotationGoesOn) {

@@ -28,6 +28,8 @@ class Bots : public testing::Test {
     Bots() {
         game.state.hosting = true;
         game.frame.now = 100000;
+        // The cases below are the bots' own rules, which hard bots play without a handicap.
+        game.server.botSkill = BotSkill::kHard;
         // A platform of radius 3 whose top is at height 2.
         game.world.arena = SmallArena({{20, 0, 0, 3, 2}});
     }
@@ -97,6 +99,49 @@ TEST_F(Bots, AtFiveUnitsFiresOnceItsPitchIsWithinAFifthOfADegree) {
     // Then one shot per three FIRE_TIMEOUTs at most.
     Decide(20);  // 300 ms
     EXPECT_EQ(game.play.bullets.size(), 2u);
+}
+
+// A player standing 3 units in front of a bot that faces it, as each skill plays it: whether the
+// first shot comes within a person's reaction time, and how far off the line to the player the
+// shots of a minute go.
+TEST_F(Bots, SkillsDifferInHowSoonAndHowStraightTheyShoot) {
+    struct Row {
+        BotSkill skill;
+        bool firesWithin300Ms;
+        float meanDegreesOff = 0;
+    };
+    Row rows[] = {{BotSkill::kHard, true}, {BotSkill::kNormal, false}, {BotSkill::kEasy, false}};
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        Row& row = rows[i];
+        game.server.botSkill = row.skill;
+        const float x = 100.0f * static_cast<float>(i);  // far from the other rows' pairs
+        const int32_t bot = Add({x, kStand, 0}, 0, true);
+        const tvec3 target{x, kStand, -3};
+        Add(target, 0, false);
+        const uint32_t seen = game.frame.now;
+        uint32_t firstShot = 0;
+        float degreesOff = 0;
+        int shots = 0;
+        for (size_t fired = game.play.bullets.size(); game.frame.now - seen < 60000;) {
+            Decide();
+            for (; fired < game.play.bullets.size(); ++fired) {
+                const tbullet& shot = game.play.bullets[fired];
+                if (shot.ownerIndex != bot) continue;
+                if (shots++ == 0) firstShot = game.frame.now - seen;
+                const tvec3 line = target - shot.position;
+                const tvec3 v = shot.velocity;
+                const float cosine = (line.x * v.x + line.y * v.y + line.z * v.z) /
+                                     std::hypot(line.x, line.y, line.z) / std::hypot(v.x, v.y, v.z);
+                degreesOff += std::acos(std::min(cosine, 1.0f)) * 57.2957795f;
+            }
+        }
+        ASSERT_GT(shots, 0);
+        EXPECT_EQ(firstShot <= 300, row.firesWithin300Ms) << firstShot << " ms";
+        row.meanDegreesOff = degreesOff / static_cast<float>(shots);
+    }
+    EXPECT_LT(rows[0].meanDegreesOff, 0.5f);
+    EXPECT_LT(rows[0].meanDegreesOff, rows[1].meanDegreesOff);
+    EXPECT_LT(rows[1].meanDegreesOff, rows[2].meanDegreesOff);
 }
 
 TEST_F(Bots, WalkOnlyWhileTheNextStepStaysOnTheirPlatform) {

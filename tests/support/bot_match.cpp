@@ -27,14 +27,14 @@ NullGpu& SharedGpu() {
     return gpu;
 }
 
+}  // namespace
+
 float WrappedDegrees(float degrees) {
     float wrapped = std::fmod(degrees, 360.0f);
     if (wrapped > 180) wrapped -= 360;
     if (wrapped < -180) wrapped += 360;
     return wrapped;
 }
-
-}  // namespace
 
 std::vector<BotMatchOptions> EveryShippedGame() {
     std::vector<BotMatchOptions> games;
@@ -73,7 +73,8 @@ BotMatch::BotMatch(const BotMatchOptions& options) {
     HostGame(*machine_, {.maps = options.maps,
                          .bots = options.bots,
                          .gameType = options.gameType,
-                         .fragLimit = options.fragLimit});
+                         .fragLimit = options.fragLimit,
+                         .botSkill = options.botSkill});
     // The host stands where it spawned, one more target for the bots: they must find each other.
 }
 

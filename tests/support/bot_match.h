@@ -16,12 +16,15 @@ struct BotMatchOptions {
     uint8_t fragLimit = 120;
     uint8_t bots = 8;
     uint32_t seed = 11;
+    BotSkill botSkill = BotSkill::kNormal;
 };
 
 // Every shipped map in every game type it supports (team games where it has team spawns).
 std::vector<BotMatchOptions> EveryShippedGame();
 // "arena.map DM" and the like.
 std::string GameName(const BotMatchOptions& game);
+// An angle's difference from 0 the short way round, within [-180, 180] degrees.
+float WrappedDegrees(float degrees);
 
 struct BotMatchTally {
     int32_t shots = 0;

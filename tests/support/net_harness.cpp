@@ -87,6 +87,7 @@ void HostGame(NetMachine& host, const HostOptions& options) {
     server.serverSettings.botCount = options.bots;
     server.serverSettings.gameType = options.gameType;
     server.serverSettings.fragLimit = options.fragLimit;
+    server.botSkill = options.botSkill;
     host.client().localPlayer.name.Assign(options.name);
     host.client().localPlayer.team = options.team;
     StartHostedGame(host.game);

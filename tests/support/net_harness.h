@@ -47,6 +47,7 @@ struct HostOptions {
     uint8_t fragLimit = 10;
     std::string name = "Host";
     uint8_t team = 0;
+    BotSkill botSkill = BotSkill::kNormal;
 };
 
 class NetHarness {

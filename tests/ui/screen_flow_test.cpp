@@ -246,8 +246,14 @@ TEST_F(ScreenFlowTest, JoinScreenCopiesAServerRowAndConnectsWithTheLoopbackWhenE
 }
 
 TEST_F(ScreenFlowTest, NewGameBuildsTheRotationAndCapsBots) {
+    MenuSources sources = Sources();
+    sources.showBots = true;
+    BuildMenuScreens(menus, sources);
     OpenScreen(menus, Overlay::NewGame);
     tgnewgame& game = menus.newGame;
+    EXPECT_EQ(game.botSkill.valueText, "Normal");
+    ClickAt(AtNdc(game.botSkill.leftAnchor.x - 0.035f, game.botSkill.leftAnchor.y - 0.005f));
+    EXPECT_EQ(game.botSkill.valueText, "Easy");
     ClickAt(AtNdc(game.available.x + 0.1f, game.available.y - 0.07f));  // b.map
     ClickAt(Centre(game.add));
     ClickAt(Centre(game.add));
@@ -263,6 +269,7 @@ TEST_F(ScreenFlowTest, NewGameBuildsTheRotationAndCapsBots) {
     EXPECT_EQ(form.botCount, 8);
     EXPECT_EQ(form.fragLimit, 0);
     EXPECT_EQ(form.gameType, 2);
+    EXPECT_EQ(form.botSkill, BotSkill::kEasy);
     EXPECT_EQ(form.maps, (std::vector<std::string>{"b.map", "b.map"}));
     EXPECT_EQ(form.serverName, "ZarnokServer");
 }

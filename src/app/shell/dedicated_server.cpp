@@ -168,8 +168,9 @@ int RunDedicatedServer(std::span<const std::string> arguments) {
     const tgamesettings& settings = session.server.serverSettings;
     PrintLine("zarnok server \"" + settings.gameName.Text() + "\" on " + Addresses() +
               ", UDP ports 7050/7051: " + settings.mapName.Text() + ", " +
-              GameTypeName(settings.gameType) + ", " + std::to_string(line.options.bots) +
-              " bots, limit " + std::to_string(line.options.fragLimit));
+              GameTypeName(settings.gameType) + ", " + std::to_string(line.options.bots) + " " +
+              BotSkillName(line.options.botSkill) + " bots, limit " +
+              std::to_string(line.options.fragLimit));
     BroadcastPresence(session);
 
     const int status = Serve(*server, stop);

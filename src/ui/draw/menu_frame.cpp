@@ -63,6 +63,7 @@ void DrawNewGame(const WidgetPainter& painter, tgnewgame& screen) {
     Draw(painter, screen.playerLabel);
     Draw(painter, screen.fragLabel);
     if (screen.showBots) Draw(painter, screen.botsLabel);
+    if (screen.showBots) Draw(painter, screen.botSkill);
     Draw(painter, screen.available);
     Draw(painter, screen.chosen);
     Draw(painter, screen.gameType);
