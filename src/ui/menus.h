@@ -125,6 +125,10 @@ struct Menus {
     // Messages told while the box shows another: each shows when the one before is closed.
     std::deque<MenuMessage> waitingMessages;
 
+    // What the game does without (sound, a map it cannot offer), a line each at the foot of the
+    // menus, in `language`, for as long as the program runs.
+    std::vector<std::string> footLines;
+
     MenuPictures pictures;
     Language language = Language::kRussian;  // of every text and menu picture shown
     Language environmentLanguage =

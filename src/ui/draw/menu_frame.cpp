@@ -79,6 +79,21 @@ void DrawMessage(const WidgetPainter& painter, tgmes& screen) {
     Draw(painter, screen.ok);
 }
 
+void DrawFootLines(const WidgetPainter& painter, const std::vector<std::string>& lines) {
+    constexpr float kLineHeight = 0.06f;
+    float top = -1 + kLineHeight * static_cast<float>(lines.size());
+    for (const std::string& text : lines) {
+        tselectoption line;
+        line.x = -1;
+        line.y = top;
+        line.w = 2;
+        line.h = kLineHeight;
+        line.label = text;
+        Draw(painter, line);
+        top -= kLineHeight;
+    }
+}
+
 void SwapWindow() {
     if (SDL_Window* window = SDL_GL_GetCurrentWindow()) SDL_GL_SwapWindow(window);
 }
@@ -121,6 +136,7 @@ void DrawMenuFrame(const MenuScene& scene) {
     if (menus.join.open) DrawJoin(painter, menus.join);
     if (menus.newGame.open) DrawNewGame(painter, menus.newGame);
     if (menus.message.open) DrawMessage(painter, menus.message);
+    DrawFootLines(painter, menus.footLines);
 }
 
 void DrawLoadingFrame(const MenuScene& scene) {
