@@ -104,10 +104,8 @@ void ShowStartupNotices(Game& game) {
     const Language language = game.menus.language;
     for (const StartupNotice& notice : game.startupNotices) {
         if (!notice.inBox) {
-            for (const std::string& line : notice.lines) {
-                game.menus.footLines.push_back(std::string(Say(notice.headline, language)) + ": " +
-                                               DetailInLanguage(line, language));
-            }
+            for (const std::string& line : notice.lines)
+                game.menus.footLines.push_back({notice.headline, line});
             continue;
         }
         std::string detail = DetailInLanguage(notice.lines.front(), language);

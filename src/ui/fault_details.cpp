@@ -318,16 +318,23 @@ size_t SlotLength(std::string_view text) {
     return text.starts_with("{}") ? 2 : 3;
 }
 
-// Matches `text` to `wording`, the shortest value first in each slot; `values` gets them.
+// Matches `text` to `wording`, the shortest value first in each slot; `values` gets them. A value
+// ends only where the wording's next words follow it, so a long line is no long search.
 bool Matches(std::string_view wording, std::string_view text, std::vector<std::string>& values) {
     const size_t slot = wording.find('{');
     if (slot == std::string_view::npos) return wording == text;
     if (text.substr(0, slot) != wording.substr(0, slot)) return false;
     const std::string_view rest = wording.substr(slot + SlotLength(wording.substr(slot)));
     text.remove_prefix(slot);
-    for (size_t length = 1; length <= text.size(); ++length) {
-        values.emplace_back(text.substr(0, length));
-        if (Matches(rest, text.substr(length), values)) return true;
+    if (rest.empty()) {
+        values.emplace_back(text);
+        return !text.empty();
+    }
+    const std::string_view follows = rest.substr(0, rest.find('{'));
+    for (size_t end = text.find(follows, 1); end != std::string_view::npos;
+         end = text.find(follows, end + 1)) {
+        values.emplace_back(text.substr(0, end));
+        if (Matches(rest, text.substr(end), values)) return true;
         values.pop_back();
     }
     return false;
@@ -367,7 +374,9 @@ bool WordAnew(std::string_view what, Language language, std::string& said) {
 }  // namespace
 
 std::string DetailInLanguage(const std::string& detail, Language language) {
-    if (language == Language::kEnglish) return detail;
+    // A detail may quote a line of any length from a file; one that long is shown as it is.
+    constexpr size_t kLongestWorded = 1024;
+    if (language == Language::kEnglish || detail.size() > kLongestWorded) return detail;
     // The place is everything before the first ": " after which the rest has a wording.
     for (size_t from = 0; from != std::string::npos;) {
         std::string said;
@@ -377,4 +386,9 @@ std::string DetailInLanguage(const std::string& detail, Language language) {
         from = colon == std::string::npos ? colon : colon + 2;
     }
     return detail;
+}
+
+std::string FootLineText(const FootLine& line, Language language) {
+    return std::string(Say(line.headline, language)) + ": " +
+           DetailInLanguage(line.detail, language);
 }

@@ -8,3 +8,13 @@
 #include "base/phrase.h"
 
 std::string DetailInLanguage(const std::string& detail, Language language);
+
+// What the game does without (sound, a map it cannot offer), told at the foot of the menus for as
+// long as the program runs. Worded when shown, so that it follows a change of language.
+struct FootLine {
+    Phrase headline;
+    std::string detail;  // as the game wrote it, in English
+};
+
+// "headline: detail" in `language`.
+std::string FootLineText(const FootLine& line, Language language);

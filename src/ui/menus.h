@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/phrase.h"
+#include "ui/fault_details.h"
 #include "ui/widgets.h"
 
 // Which menu is on screen. Overlay screens come in two values: over the main menu (lower) and
@@ -125,9 +126,7 @@ struct Menus {
     // Messages told while the box shows another: each shows when the one before is closed.
     std::deque<MenuMessage> waitingMessages;
 
-    // What the game does without (sound, a map it cannot offer), a line each at the foot of the
-    // menus, in `language`, for as long as the program runs.
-    std::vector<std::string> footLines;
+    std::vector<FootLine> footLines;
 
     MenuPictures pictures;
     Language language = Language::kRussian;  // of every text and menu picture shown

@@ -136,8 +136,9 @@ TEST_F(StartupTest, NoSoundDeviceAndAMapNamedTooLongAreToldAtTheFootOfTheMenus) 
     ShowStartupNotices(game);
     EXPECT_FALSE(game.menus.message.open);
     ASSERT_EQ(game.menus.footLines.size(), 2u);
-    EXPECT_TRUE(game.menus.footLines[0].starts_with("Sound off"));
-    EXPECT_NE(game.menus.footLines[1].find("seventeen_cha.map: the name is longer than 16"),
+    EXPECT_TRUE(FootLineText(game.menus.footLines[0], Language::kEnglish).starts_with("Sound off"));
+    EXPECT_NE(FootLineText(game.menus.footLines[1], Language::kEnglish)
+                  .find("seventeen_cha.map: the name is longer than 16"),
               std::string::npos);
     EXPECT_NE(dir.Read("log.txt").find("seventeen_cha.map"), std::string::npos);
 }

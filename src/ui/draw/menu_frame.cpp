@@ -79,16 +79,17 @@ void DrawMessage(const WidgetPainter& painter, tgmes& screen) {
     Draw(painter, screen.ok);
 }
 
-void DrawFootLines(const WidgetPainter& painter, const std::vector<std::string>& lines) {
+void DrawFootLines(const WidgetPainter& painter, const std::vector<FootLine>& lines,
+                   Language language) {
     constexpr float kLineHeight = 0.06f;
     float top = -1 + kLineHeight * static_cast<float>(lines.size());
-    for (const std::string& text : lines) {
+    for (const FootLine& told : lines) {
         tselectoption line;
         line.x = -1;
         line.y = top;
         line.w = 2;
         line.h = kLineHeight;
-        line.label = text;
+        line.label = FootLineText(told, language);
         Draw(painter, line);
         top -= kLineHeight;
     }
@@ -136,7 +137,7 @@ void DrawMenuFrame(const MenuScene& scene) {
     if (menus.join.open) DrawJoin(painter, menus.join);
     if (menus.newGame.open) DrawNewGame(painter, menus.newGame);
     if (menus.message.open) DrawMessage(painter, menus.message);
-    DrawFootLines(painter, menus.footLines);
+    DrawFootLines(painter, menus.footLines, menus.language);
 }
 
 void DrawLoadingFrame(const MenuScene& scene) {
