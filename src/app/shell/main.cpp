@@ -4,7 +4,6 @@
 // in the same graceful FormClose.
 #include <SDL.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
