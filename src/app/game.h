@@ -13,10 +13,13 @@
 #include "ui/frontend.h"
 
 // What start-up found wrong but could go on without: the player reads `headline` in a message box
-// over the first menu, with the first line below it; stderr and log.txt get every line.
+// over the first menu, with the first line below it; stderr and log.txt get every line. What the
+// game merely does without (sound, a map it cannot offer) is no box: each line stays at the foot
+// of the menus after the headline.
 struct StartupNotice {
     Phrase headline;
     std::vector<std::string> lines;
+    bool inBox = true;
 };
 
 struct Game : Frontend {

@@ -8,6 +8,7 @@
 #include "base/file_bytes.h"
 #include "base/load_error.h"
 #include "net/map_messages.h"
+#include "ui/fault_details.h"
 #include "ui/map_list.h"
 #include "ui/menu_build.h"
 #include "ui/menu_phrases.h"
@@ -75,5 +76,5 @@ void ReportMapTransferFailure(Game& game) {
     BuildMenus(game, MenuVariant::Main);
     game.menus.screenState = kMainMenu;
     ShowMenuMessage(game.menus, SayWith(kMapNotReceived, game.menus.language, {failure->map}),
-                    failure->reason);
+                    DetailInLanguage(failure->reason, game.menus.language));
 }

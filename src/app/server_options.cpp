@@ -1,5 +1,6 @@
 #include "app/server_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -44,6 +45,11 @@ ServerCommandLine Refused(std::string error) {
     return line;
 }
 
+bool TakesValue(const std::string& option) {
+    return option == "--map" || option == "--type" || option == "--bots" ||
+           option == "--bot-skill" || option == "--frags" || option == "--name";
+}
+
 }  // namespace
 
 const char* BotSkillName(BotSkill skill) {
@@ -56,6 +62,9 @@ const char* BotSkillName(BotSkill skill) {
 ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments) {
     ServerCommandLine line;
     ServerOptions& options = line.options;
+    const bool serving =
+        std::find(arguments.begin(), arguments.end(), "--server") != arguments.end();
+    if (!serving) line.outcome = ServerCommandLine::Outcome::kPlay;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
         if (option == "--server") continue;
@@ -63,10 +72,9 @@ ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments)
             line.outcome = ServerCommandLine::Outcome::kHelp;
             return line;
         }
-        if (option != "--map" && option != "--type" && option != "--bots" &&
-            option != "--bot-skill" && option != "--frags" && option != "--name") {
-            return Refused("unknown option " + option + " (see --help)");
-        }
+        if (!TakesValue(option)) return Refused("unknown option " + option + " (see --help)");
+        // The window's game takes its settings from its menus.
+        if (!serving) return Refused(option + " goes with --server (see --help)");
         if (i + 1 >= arguments.size()) return Refused(option + " needs a value (see --help)");
         const std::string& value = arguments[++i];
         if (option == "--map") {
@@ -99,11 +107,17 @@ ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments)
     return line;
 }
 
-std::string ServerUsage() {
-    return "usage: zarnok --server [options]\n"
-           "Hosts a game on this machine's network with no window, sound or display: players\n"
-           "join it from the join screen. Maps come from the game's maps/ folder and, installed,\n"
-           "from ~/.local/share/zarnok/maps/ too.\n"
+std::string ProgramUsage() {
+    return "usage: zarnok [--help]\n"
+           "       zarnok --server [options]\n"
+           "\n"
+           "Without options zarnok opens its window: the menus start or join a game on the local\n"
+           "network and set everything else. ZARNOK_DATA_DIR names another folder of content;\n"
+           "LC_ALL, LC_MESSAGES or LANG choose Russian (ru*) or English until the options do.\n"
+           "\n"
+           "--server hosts a game on this machine's network with no window, sound or display:\n"
+           "players join it from the join screen. Maps come from the game's maps/ folder and,\n"
+           "installed, from ~/.local/share/zarnok/maps/ too.\n"
            "\n"
            "  --map NAME     the first map of the rotation (default: the first by name)\n"
            "  --type TYPE    dm (deathmatch, the default), tdm (team deathmatch) or ctf\n"
@@ -114,6 +128,6 @@ std::string ServerUsage() {
            "  --name NAME    the game's name, up to 16 characters (default \"zarnok server\")\n"
            "  --help         this text\n"
            "\n"
-           "It listens on UDP port 7050 and answers players on 7051. SIGINT, SIGTERM or SIGHUP\n"
-           "close it: every player is told, and the traffic goes to log.txt.\n";
+           "The server listens on UDP port 7050 and answers players on 7051. SIGINT, SIGTERM or\n"
+           "SIGHUP close it: every player is told, and the traffic goes to log.txt.\n";
 }

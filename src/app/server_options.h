@@ -1,5 +1,6 @@
-// The dedicated server's command line: `zarnok --server [options]`. Every option has a default,
-// so `zarnok --server` alone hosts a deathmatch on the first map of the maps folder.
+// The program's command line: `zarnok` opens the window's game, `zarnok --server [options]` the
+// dedicated server. Every server option has a default, so `zarnok --server` alone hosts a
+// deathmatch on the first map of the maps folder.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -18,14 +19,16 @@ struct ServerOptions {
 };
 
 struct ServerCommandLine {
-    enum class Outcome { kRun, kHelp, kError } outcome = Outcome::kRun;
+    // kPlay: the window's game (no --server); kRun: the dedicated server with `options`.
+    enum class Outcome { kPlay, kRun, kHelp, kError } outcome = Outcome::kRun;
     ServerOptions options;
     std::string error;  // one line, for kError
 };
 
-// The arguments after the program's name, `--server` among them.
+// The arguments after the program's name. Without `--server` only --help is taken: an unknown
+// option, or a server option, is refused in one line naming it.
 ServerCommandLine ParseServerCommandLine(std::span<const std::string> arguments);
 // The word `--bot-skill` takes for `skill`.
 const char* BotSkillName(BotSkill skill);
-// The text of `--help`.
-std::string ServerUsage();
+// The text of `--help`: the options of both the window's game and the server.
+std::string ProgramUsage();

@@ -16,7 +16,9 @@
 #include "net/server.h"
 #include "sound/sound_buffers.h"
 #include "sound/sound_loading.h"
+#include "ui/fault_details.h"
 #include "ui/fault_phrases.h"
+#include "ui/map_list.h"
 #include "ui/menu_build.h"
 #include "ui/menu_requests.h"
 
@@ -25,10 +27,22 @@ namespace {
 // The refusal reads the same in either language.
 constexpr Phrase kModeRefusedPhrase{kModeRefusedText, kModeRefusedText};
 
-void AddNotice(Game& game, const Phrase& headline, std::vector<std::string> lines) {
+void AddNotice(Game& game, const Phrase& headline, std::vector<std::string> lines,
+               bool inBox = true) {
     if (lines.empty()) return;
     for (const std::string& line : lines) std::fprintf(stderr, "zarnok: %s\n", line.c_str());
-    game.startupNotices.push_back({headline, std::move(lines)});
+    game.startupNotices.push_back({headline, std::move(lines), inBox});
+}
+
+// A map whose name the network cannot carry is left out of the lists; the player learns why.
+std::vector<std::string> MapsLeftOut(const ContentPaths& paths) {
+    std::vector<std::string> lines;
+    for (const std::filesystem::path& file : MapFilesWithTooLongNames(paths)) {
+        lines.push_back(file.string() + ": the name is longer than " +
+                        std::to_string(LongestMapName()) +
+                        " characters; rename the file to play it");
+    }
+    return lines;
 }
 
 }  // namespace
@@ -41,8 +55,8 @@ void LoadSettings(Game& game) {
     game.menus.language = game.menus.environmentLanguage;
     UseContentPaths(game.world, game.paths);
     ReadConfig(game.paths.configFile, game.tuning);
-    UserSettingsRead read =
-        ReadUserSettings(game.paths.settingsFile, window.ScreenWidth(), window.ScreenHeight());
+    UserSettingsRead read = ReadUserSettings(game.paths.settingsFile, window.ScreenWidth(),
+                                             window.ScreenHeight(), game.paths.settingsWritable);
     game.userSettings = read.settings;
     if (!read.damageNotice.empty()) AddNotice(game, kSettingsDamagedPhrase, {read.damageNotice});
     game.display = ReadDisplaySettings(game.paths.displayFile);
@@ -61,7 +75,11 @@ void LoadSettings(Game& game) {
     EnumerateDisplayModes(window, game.displayModes);
     InstallLevelHooks(game);
     InstallMapStore(game, game.paths);
-    InitSound(game.sound, game.services.audio);
+    if (InitSound(game.sound, game.services.audio) == kSoundNoDevice) {
+        AddNotice(game, kSoundOffPhrase, {"no sound device was found; the game runs silent"},
+                  false);
+    }
+    AddNotice(game, kMapLeftOutPhrase, MapsLeftOut(game.paths), false);
     game.menus.screenState = kMainMenu;
 }
 
@@ -75,6 +93,7 @@ void FinishStartUp(Game& game) {
 }
 
 void StartLogFile(const Game& game) {
+    if (!game.paths.logWritable) return;
     CreateLogFile(game.paths.logFile);
     for (const StartupNotice& notice : game.startupNotices) {
         for (const std::string& line : notice.lines) AppendLogLine(game.paths.logFile, line);
@@ -82,24 +101,32 @@ void StartLogFile(const Game& game) {
 }
 
 void ShowStartupNotices(Game& game) {
+    const Language language = game.menus.language;
     for (const StartupNotice& notice : game.startupNotices) {
-        std::string detail = notice.lines.front();
+        if (!notice.inBox) {
+            for (const std::string& line : notice.lines)
+                game.menus.footLines.push_back({notice.headline, line});
+            continue;
+        }
+        std::string detail = DetailInLanguage(notice.lines.front(), language);
         if (notice.lines.size() > 1) {
             detail += " (+" + std::to_string(notice.lines.size() - 1) + ": log.txt)";
         }
-        ShowMenuMessage(game.menus, Say(notice.headline, game.menus.language), detail);
+        ShowMenuMessage(game.menus, Say(notice.headline, language), detail);
     }
 }
 
 std::string FormClose(Game& game) {
     std::string failures;
+    // A folder found unwritable at start-up was told then; it is not tried again.
     try {
-        WriteUserSettings(game.paths.settingsFile, game.userSettings);
+        if (game.paths.settingsWritable)
+            WriteUserSettings(game.paths.settingsFile, game.userSettings);
     } catch (const std::exception& error) {
         failures += std::string(error.what()) + "\n";
     }
     try {
-        WriteExitLog(game.paths.logFile, game.traffic);
+        if (game.paths.logWritable) WriteExitLog(game.paths.logFile, game.traffic);
     } catch (const std::exception& error) {
         failures += std::string(error.what()) + "\n";
     }

@@ -19,6 +19,10 @@ struct ContentPaths {
     std::filesystem::path settingsFile = "conf2.cfg";
     std::filesystem::path displayFile = "display.cfg";
     std::filesystem::path logFile = "log.txt";
+    // False when the folder of the settings (or of log.txt) could not be made or written at
+    // start-up: the game then plays on and writes nothing there, keeping what the folder holds.
+    bool settingsWritable = true;
+    bool logWritable = true;
 };
 
 // What the machine tells about this run; empty strings for unset variables.

@@ -70,6 +70,13 @@ const char* LanguageWord(LanguageChoice language) {
 
 }  // namespace
 
+WindowSize WindowWithinDesktop(WindowSize chosen, WindowSize usable, WindowSize frame) {
+    // A desktop that reports nothing usable is no reason to shrink the window to nothing.
+    if (usable.width <= frame.width || usable.height <= frame.height) return chosen;
+    return {std::min(chosen.width, usable.width - frame.width),
+            std::min(chosen.height, usable.height - frame.height)};
+}
+
 DisplaySettings ParseDisplaySettings(std::span<const uint8_t> bytes) {
     DisplaySettings settings;
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()),

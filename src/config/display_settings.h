@@ -28,6 +28,15 @@ inline constexpr int32_t kSmallestWindow = 320;
 inline constexpr int32_t kLargestWindow = 8192;
 inline constexpr int32_t kFewestFrames = 10, kMostFrames = 1000;
 
+struct WindowSize {
+    int32_t width = 0, height = 0;
+    bool operator==(const WindowSize&) const = default;
+};
+
+// The window the chosen size opens: never larger than the desktop's usable area (the frame
+// included), which may be smaller than any size the options offer. display.cfg keeps the choice.
+WindowSize WindowWithinDesktop(WindowSize chosen, WindowSize usable, WindowSize frame);
+
 DisplaySettings ParseDisplaySettings(std::span<const uint8_t> bytes);
 std::string FormatDisplaySettings(const DisplaySettings& settings);
 

@@ -107,7 +107,7 @@ tusersettings DecodeUserSettings(std::span<const uint8_t, kUserSettingsSize> byt
 }
 
 UserSettingsRead ReadUserSettings(const std::filesystem::path& path, int32_t screenWidth,
-                                  int32_t screenHeight) {
+                                  int32_t screenHeight, bool mayWrite) {
     UserSettingsRead read{DefaultUserSettings(screenWidth, screenHeight), {}};
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
@@ -115,6 +115,12 @@ UserSettingsRead ReadUserSettings(const std::filesystem::path& path, int32_t scr
         const std::string damage = ReadRecord(path, bytes);
         if (damage.empty()) {
             read.settings = DecodeUserSettings(bytes);
+            return read;
+        }
+        // Nothing is written, so the damaged file stays where it is for a later start.
+        if (!mayWrite) {
+            read.damageNotice =
+                path.string() + ": " + damage + "; starting with the default settings";
             return read;
         }
         std::filesystem::path aside = path;
@@ -126,7 +132,7 @@ UserSettingsRead ReadUserSettings(const std::filesystem::path& path, int32_t scr
         read.damageNotice = path.string() + ": " + damage + "; kept as " + aside.string() +
                             ", starting with the default settings";
     }
-    WriteUserSettings(path, read.settings);
+    if (mayWrite) WriteUserSettings(path, read.settings);
     return read;
 }
 

@@ -53,8 +53,9 @@ struct UserSettingsRead {
 // Reads `path`. A missing file is created with the defaults for the given screen size; so is a
 // damaged one, after it is renamed to `path` + ".damaged" with its bytes. Throws
 // std::runtime_error when the file cannot be created or the damaged one cannot be kept aside.
+// Without `mayWrite` (a folder the game cannot write) nothing is created, moved or written.
 UserSettingsRead ReadUserSettings(const std::filesystem::path& path, int32_t screenWidth,
-                                  int32_t screenHeight);
+                                  int32_t screenHeight, bool mayWrite = true);
 // Writes the record whole or not at all; throws std::runtime_error on failure, the old file
 // intact. A read-only file counts as a failure: the user made it so.
 void WriteUserSettings(const std::filesystem::path& path, const tusersettings& settings);

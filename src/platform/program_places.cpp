@@ -3,7 +3,10 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
@@ -41,17 +44,34 @@ fs::path InstalledDataDir() {
     return fs::is_directory(data, error) ? data : fs::path();
 }
 
-void CreateFolder(const fs::path& folder) {
-    if (folder.empty()) return;
+// Made and writable, or a line saying why not.
+std::string FolderFault(const fs::path& folder) {
     std::error_code error;
     fs::create_directories(folder, error);
-    if (error)
-        throw std::runtime_error("cannot create " + folder.string() + ": " + error.message());
+    if (error) return "cannot create " + folder.string() + ": " + error.message();
+    if (access(folder.c_str(), W_OK) != 0)
+        return "cannot write in " + folder.string() + ": " + std::strerror(errno);
+    return {};
+}
+
+// Run from the build tree the files are bare names in the current folder.
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+bool MakeFolder(const fs::path& folder, std::vector<std::string>& folderFaults) {
+    if (folder.empty()) return true;
+    std::string fault = FolderFault(folder);
+    if (fault.empty()) return true;
+    // The settings and log.txt may share a folder: it is told once.
+    if (std::find(folderFaults.begin(), folderFaults.end(), fault) == folderFaults.end())
+        folderFaults.push_back(std::move(fault));
+    return false;
 }
 
 }  // namespace
 
-ContentPaths PlacesOfThisRun() {
+ContentPaths PlacesOfThisRun(std::vector<std::string>& folderFaults) {
     PlaceFacts facts;
     facts.dataDirVariable = Variable("ZARNOK_DATA_DIR");
     facts.home = HomeFolder();
@@ -61,9 +81,9 @@ ContentPaths PlacesOfThisRun() {
     facts.installedDataDir = InstalledDataDir();
     PlacesFound found = FindContentPaths(facts);
     if (!found.error.empty()) throw std::runtime_error(found.error);
-    const ContentPaths& paths = found.paths;
-    CreateFolder(paths.settingsFile.parent_path());
-    CreateFolder(paths.logFile.parent_path());
-    CreateFolder(paths.userMapsDir);
-    return found.paths;
+    ContentPaths& paths = found.paths;
+    paths.settingsWritable = MakeFolder(FolderOf(paths.settingsFile), folderFaults);
+    paths.logWritable = MakeFolder(FolderOf(paths.logFile), folderFaults);
+    MakeFolder(paths.userMapsDir, folderFaults);
+    return paths;
 }

@@ -1,6 +1,7 @@
 #include "platform/sdl_main_window.h"
 
 #include "base/cp1251.h"
+#include "config/display_settings.h"
 
 namespace {
 
@@ -110,7 +111,15 @@ void SdlMainWindow::SetWindowed(bool windowed, int32_t width, int32_t height) {
     SDL_SetWindowFullscreen(window_, 0);
     SDL_SetWindowBordered(window_, SDL_TRUE);
     SDL_SetWindowResizable(window_, SDL_TRUE);
-    SDL_SetWindowSize(window_, width, height);
+    SDL_Rect usable{0, 0, 0, 0};
+    SDL_GetDisplayUsableBounds(kDisplay, &usable);
+    WindowSize frame;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    // Known only where a window manager frames the window; without one there is no frame.
+    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0)
+        frame = {left + right, top + bottom};
+    const WindowSize size = WindowWithinDesktop({width, height}, {usable.w, usable.h}, frame);
+    SDL_SetWindowSize(window_, size.width, size.height);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);

@@ -16,7 +16,11 @@ static bool HasMapExtension(const std::string& name) {
 }
 
 static bool TravelsByName(const std::string& name) {
-    return IsBareMapName(name) && name.size() <= decltype(tgamesettings::mapName)::capacity;
+    return IsBareMapName(name) && name.size() <= LongestMapName();
+}
+
+size_t LongestMapName() {
+    return decltype(tgamesettings::mapName)::capacity;
 }
 
 std::vector<std::string> ListMapFiles(const std::filesystem::path& folder) {
@@ -44,6 +48,17 @@ std::vector<std::string> ListMapFiles(const ContentPaths& paths) {
     }
     std::erase_if(names, [](const std::string& name) { return !TravelsByName(name); });
     return names;
+}
+
+std::vector<std::filesystem::path> MapFilesWithTooLongNames(const ContentPaths& paths) {
+    std::vector<std::filesystem::path> files;
+    for (const std::filesystem::path& folder : {paths.mapsDir, paths.userMapsDir}) {
+        if (folder.empty()) continue;
+        for (const std::string& name : ListMapFiles(folder)) {
+            if (name.size() > LongestMapName()) files.push_back(folder / name);
+        }
+    }
+    return files;
 }
 
 std::filesystem::path MapFile(const ContentPaths& paths, const std::string& name) {

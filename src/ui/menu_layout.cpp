@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/bot_skill.h"
+#include "ui/game_type_names.h"
 #include "ui/menu_phrases.h"
 #include "ui/menu_textures.h"
 #include "ui/options.h"
@@ -152,8 +153,11 @@ void BuildNewGame(tgnewgame& screen, const MenuSources& sources, Language langua
     screen.chosen = MakeSelect(0.05f, 0.05f, 0.4f, 0.4f);
     screen.add = Button(">>", -0.05f, 0.05f, 0.1f, sources.client);
     screen.remove = Button("<<", -0.05f, -0.05f, 0.1f, sources.client);
-    screen.gameType = MakeOptionList(say(kGameType), 0.07f, 0.25f, 0.4f,
-                                     {"DeathMatch", "CTF", "TDM"}, 0, ListStyle::Wrapping);
+    screen.gameType =
+        MakeOptionList(say(kGameType), 0.07f, 0.25f, 0.4f,
+                       {say(GameTypePhrase(kDeathMatch)), say(GameTypePhrase(kCaptureTheFlag)),
+                        say(GameTypePhrase(kTeamDeathMatch))},
+                       0, ListStyle::Wrapping);
     screen.team = MakeOptionList(say(kTeam), 0.07f, 0.15f, 0.4f, {say(kBlue), say(kRed)}, 0,
                                  ListStyle::Wrapping);
     screen.start = Button(say(kStartGame), 0.2f, kButtonRowY, 0.3f, sources.client);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "net/client.h"
+#include "ui/fault_details.h"
 #include "ui/fault_phrases.h"
 #include "ui/frontend.h"
 #include "ui/menu_actions.h"
@@ -105,6 +106,7 @@ void ShowServerSilentMessage(Frontend& frontend) {
 void ShowLevelFailure(Frontend& frontend) {
     std::string& error = frontend.client.levelError;
     if (error.empty() || frontend.state.playState != 0) return;
-    ShowMenuMessage(frontend.menus, Say(kMapFailed, frontend.menus.language), error);
+    ShowMenuMessage(frontend.menus, Say(kMapFailed, frontend.menus.language),
+                    DetailInLanguage(error, frontend.menus.language));
     error.clear();
 }

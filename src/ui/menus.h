@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/phrase.h"
+#include "ui/fault_details.h"
 #include "ui/widgets.h"
 
 // Which menu is on screen. Overlay screens come in two values: over the main menu (lower) and
@@ -125,6 +126,8 @@ struct Menus {
     tgmes message;
     // Messages told while the box shows another: each shows when the one before is closed.
     std::deque<MenuMessage> waitingMessages;
+
+    std::vector<FootLine> footLines;
 
     MenuPictures pictures;
     Language language = Language::kRussian;  // of every text and menu picture shown

@@ -4,16 +4,11 @@
 #include <tuple>
 
 #include "net/client.h"
+#include "ui/game_type_names.h"
 #include "ui/menu_phrases.h"
 #include "ui/select_list.h"
 
 namespace {
-
-const char* GameTypeName(uint8_t gameType) {
-    if (gameType == kCaptureTheFlag) return "CTF";
-    if (gameType == kTeamDeathMatch) return "TDM";
-    return "DeathMatch";
-}
 
 std::string_view WithoutMapExtension(std::string_view map) {
     constexpr std::string_view kExtension = ".map";
@@ -63,7 +58,7 @@ std::string ServerRowText(const tfoundserver& server, Language language) {
     const tserverpresence& game = *server.presence;
     std::string row = game.gameName.Text() + " - " +
                       std::string(WithoutMapExtension(game.mapName.View())) + " - " +
-                      GameTypeName(game.gameType) + " - " +
+                      Say(GameTypePhrase(game.gameType), language) + " - " +
                       std::to_string(game.players + game.bots) + "/" + std::to_string(game.limit);
     if (!game.open) row += Say(kRowFull, language);
     if (game.bots > 0) row += SayWith(kRowBots, language, {std::to_string(game.bots)});

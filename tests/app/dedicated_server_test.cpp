@@ -29,10 +29,15 @@ TEST(DedicatedServer, TheCommandLineTakesTheGameOrRefusesInOneLine) {
         {{"--server", "--frags", "128"}, kError},
         {{"--server", "--name", "a name of seventeen"}, kError},
         {{"--server", "--port", "7060"}, kError},
+        // The window's game takes no option but --help.
+        {{}, kPlay},
+        {{"--help"}, kHelp},
+        {{"--fullscreen"}, kError},
+        {{"--bots", "4"}, kError},
     };
     for (const Case& c : cases) {
         const ServerCommandLine line = ParseServerCommandLine(c.arguments);
-        EXPECT_EQ(line.outcome, c.outcome) << c.arguments.back();
+        EXPECT_EQ(line.outcome, c.outcome) << testing::PrintToString(c.arguments);
         EXPECT_EQ(line.error.empty(), c.outcome != kError) << line.error;
         EXPECT_EQ(line.error.find('\n'), std::string::npos);
     }

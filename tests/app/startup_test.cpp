@@ -46,6 +46,7 @@ void LinkShippedContent(Game& game, const TempDir& folder) {
 struct StartupTest : ::testing::Test {
     StartupTest() {
         game.services.window = &window;
+        game.services.audio = &audio;
         game.paths.configFile = dir.File("config.txt");
         game.paths.settingsFile = dir.File("conf2.cfg");
         game.paths.displayFile = dir.File("display.cfg");
@@ -66,6 +67,7 @@ struct StartupTest : ::testing::Test {
     }
     TempDir dir;
     FakeMainWindow window;
+    FakeAudio audio;
     Game game;
 };
 
@@ -94,6 +96,51 @@ TEST_F(StartupTest, BadConfigStopsStartUpBeforeSettingsAreTouched) {
     dir.Write("config.txt", "GRAVITY heavy\n");
     EXPECT_THROW(LoadSettings(game), ConfigError);
     EXPECT_FALSE(std::filesystem::exists(dir.File("conf2.cfg")));
+}
+
+// A settings folder the game cannot write: what the player saved before is read and left as it
+// is, and closing writes nothing and complains of nothing.
+TEST_F(StartupTest, AnUnwritableFolderKeepsTheSettingsAsTheyWere) {
+    tusersettings saved = DefaultUserSettings(1280, 1024);
+    saved.soundVolume = 30;
+    for (const bool present : {true, false}) {
+        SCOPED_TRACE(present);
+        std::filesystem::remove(dir.File("conf2.cfg"));
+        if (present) WriteUserSettings(dir.File("conf2.cfg"), saved);
+        const std::string before = dir.Read("conf2.cfg");
+        Game started;
+        started.services.window = &window;
+        started.paths = game.paths;
+        started.paths.settingsWritable = started.paths.logWritable = false;
+        LoadSettings(started);
+        EXPECT_EQ(started.userSettings.soundVolume, present ? 30 : 100);
+        started.userSettings.soundVolume = 70;
+        EXPECT_EQ(FormClose(started), "");
+        EXPECT_EQ(std::filesystem::exists(dir.File("conf2.cfg")), present);
+        EXPECT_EQ(dir.Read("conf2.cfg"), before);
+        EXPECT_FALSE(std::filesystem::exists(dir.File("log.txt")));
+    }
+}
+
+// What the game does without is no box to close: a line at the foot of the menus, and log.txt.
+TEST_F(StartupTest, NoSoundDeviceAndAMapNamedTooLongAreToldAtTheFootOfTheMenus) {
+    FakeGpu gpu;
+    game.services.gpu = &gpu;
+    game.services.audio = nullptr;
+    game.paths.mapsDir = dir.File("maps");
+    game.paths.userMapsDir = dir.File("own");
+    std::filesystem::create_directories(game.paths.mapsDir);
+    dir.Write("own/seventeen_cha.map", "");
+    LoadSettings(game);
+    FinishStartUp(game);
+    ShowStartupNotices(game);
+    EXPECT_FALSE(game.menus.message.open);
+    ASSERT_EQ(game.menus.footLines.size(), 2u);
+    EXPECT_TRUE(FootLineText(game.menus.footLines[0], Language::kEnglish).starts_with("Sound off"));
+    EXPECT_NE(FootLineText(game.menus.footLines[1], Language::kEnglish)
+                  .find("seventeen_cha.map: the name is longer than 16"),
+              std::string::npos);
+    EXPECT_NE(dir.Read("log.txt").find("seventeen_cha.map"), std::string::npos);
 }
 
 TEST_F(StartupTest, CloseWithoutAServerLogsTheFifteenCountersOnly) {

@@ -72,3 +72,19 @@ TEST(DisplaySettings, TheSavedLanguageWinsOverTheEnvironment) {
 }
 
 }  // namespace
+
+TEST(DisplaySettings, AWindowNeverOutgrowsTheDesktop) {
+    struct Case {
+        WindowSize chosen, usable, frame, opened;
+    };
+    const Case cases[] = {
+        {{8192, 8192}, {1280, 1024}, {}, {1280, 1024}},
+        {{8192, 600}, {1920, 1050}, {10, 30}, {1910, 600}},
+        {{1024, 768}, {1920, 1050}, {10, 30}, {1024, 768}},
+        {{1024, 768}, {0, 0}, {}, {1024, 768}},
+    };
+    for (const Case& c : cases) {
+        const WindowSize opened = WindowWithinDesktop(c.chosen, c.usable, c.frame);
+        EXPECT_EQ(opened, c.opened) << c.chosen.width << "x" << c.chosen.height;
+    }
+}

@@ -83,7 +83,7 @@ done
 dpkg-deb --info "$package" >"$work/info.txt"
 grep -q '^ Package: zarnok$' "$work/info.txt" || fail "dpkg-deb --info names no package zarnok"
 depends=$(sed -n 's/^ Depends: //p' "$work/info.txt")
-for library in libsdl2 libopenal libfreetype libfontconfig libjpeg; do
+for library in libsdl2 libopenal libfreetype libfontconfig libjpeg fonts-; do
     [[ "$depends" == *"$library"* ]] || fail "the package's Depends names no $library: $depends"
 done
 echo "PASS: installed game and package ($depends)"

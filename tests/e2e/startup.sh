@@ -16,6 +16,9 @@ trap cleanup EXIT
 
 cp -r "$run_folder"/. "$work"/
 rm -f "$work/conf2.cfg" "$work/log.txt"
+# A sound device that plays into nothing, whatever this machine has: log.txt then holds only the
+# lines checked below.
+export ALSOFT_DRIVERS=null
 cd "$work"
 "$binary" >stdout.txt 2>stderr.txt &
 pid=$!
@@ -121,4 +124,39 @@ grep -q '^zarnok: config.txt:2: value does not convert: RUN_TIME fast$' stderr.t
 grep -q '^config.txt:2: value does not convert: RUN_TIME fast$' log.txt ||
   fail "log.txt does not name the bad line: $(cat log.txt)"
 cmp -s conf2.cfg conf2.first || fail "a failed start changed conf2.cfg"
+# The options: --help lists the game's and the server's and exits 0; an unknown one is refused.
+"$binary" --help >help.txt 2>&1 || fail "--help exited with $?"
+grep -q -- '--server' help.txt && grep -q -- '--frags' help.txt || fail "--help: $(cat help.txt)"
+status=0
+"$binary" --fullscreen >/dev/null 2>refused.txt || status=$?
+[ "$status" -eq 2 ] && grep -q -- 'unknown option --fullscreen' refused.txt ||
+  fail "an unknown option gave $status: $(cat refused.txt)"
+
+# A settings folder that cannot be made (its parent is a file), with no sound device: the game's
+# own screen names the folder; a key goes on to the menus, which say the game runs silent; closing
+# writes no settings anywhere and exits 0.
+rm -f log.txt
+cp "$run_folder/config.txt" config.txt
+printf 'not a folder' >blocked
+mkdir state
+(export ZARNOK_DATA_DIR="$work" XDG_CONFIG_HOME="$work/blocked" XDG_STATE_HOME="$work/state" \
+  XDG_DATA_HOME="$work/state" ALSOFT_DRIVERS=nosuchdevice
+  exec "$binary" 2>stderr.txt) &
+pid=$!
+wait_window "$pid" >/dev/null || fail "no window for an unwritable settings folder: $(cat stderr.txt)"
+poll grep -q "cannot create $work/blocked/zarnok: Not a directory" stderr.txt ||
+  fail "stderr does not name the folder: $(cat stderr.txt)"
+wait_until_still folder_fault.png || fail "the fault screen never settled"
+[ "$(convert folder_fault.png -format '%k' info:)" -gt 1 ] || fail "the fault screen shows nothing"
+xdotool key Return
+wait_until_changed folder_fault.png menus.png || fail "a key did not lead on to the menus"
+close_game "$pid" || fail "the game did not close"
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "exit status $status without a settings folder: $(cat stderr.txt)"
+[ "$(cat blocked)" = "not a folder" ] || fail "the game wrote over the blocked settings folder"
+grep -q "no sound device was found; the game runs silent" state/zarnok/log.txt ||
+  fail "log.txt does not say the game runs silent: $(cat state/zarnok/log.txt)"
+! find . -name conf2.cfg -newer blocked | grep -q . || fail "conf2.cfg was written somewhere"
 echo "startup e2e passed"

@@ -129,16 +129,7 @@ int Serve(DedicatedServer& server, StopSignals& stop) {
 
 }  // namespace
 
-int RunDedicatedServer(std::span<const std::string> arguments) {
-    const ServerCommandLine line = ParseServerCommandLine(arguments);
-    if (line.outcome == ServerCommandLine::Outcome::kHelp) {
-        std::fputs(ServerUsage().c_str(), stdout);
-        return 0;
-    }
-    if (line.outcome == ServerCommandLine::Outcome::kError) {
-        std::fprintf(stderr, "zarnok: %s\n", line.error.c_str());
-        return 2;
-    }
+int RunDedicatedServer(const ServerOptions& options) {
     // Before anything else: a signal that comes during the start-up waits for the loop.
     StopSignals stop;
     auto server = std::make_unique<DedicatedServer>();
@@ -149,14 +140,16 @@ int RunDedicatedServer(std::span<const std::string> arguments) {
     session.services.gpu = &server->gpu;
     session.services.network = &server->network;
     try {
-        server->paths = PlacesOfThisRun();
+        std::vector<std::string> folderFaults;
+        server->paths = PlacesOfThisRun(folderFaults);
+        for (const std::string& fault : folderFaults) PrintLine(fault);
         UseContentPaths(session.world, server->paths);
         ReadConfig(server->paths.configFile, session.tuning);
         CreateLogFile(server->paths.logFile);
     } catch (const std::exception& error) {
         return Fail(error.what());
     }
-    const std::string error = SetUpServerGame(session, line.options, ListMapFiles(server->paths));
+    const std::string error = SetUpServerGame(session, options, ListMapFiles(server->paths));
     if (!error.empty()) return Fail(error + " in " + MapFolders(server->paths));
     if (!server->network.Listen(kServerPort)) {
         return Fail("UDP port 7050 is in use: another game or server hosts on this machine");
@@ -168,9 +161,8 @@ int RunDedicatedServer(std::span<const std::string> arguments) {
     const tgamesettings& settings = session.server.serverSettings;
     PrintLine("zarnok server \"" + settings.gameName.Text() + "\" on " + Addresses() +
               ", UDP ports 7050/7051: " + settings.mapName.Text() + ", " +
-              GameTypeName(settings.gameType) + ", " + std::to_string(line.options.bots) + " " +
-              BotSkillName(line.options.botSkill) + " bots, limit " +
-              std::to_string(line.options.fragLimit));
+              GameTypeName(settings.gameType) + ", " + std::to_string(options.bots) + " " +
+              BotSkillName(options.botSkill) + " bots, limit " + std::to_string(options.fragLimit));
     BroadcastPresence(session);
 
     const int status = Serve(*server, stop);

@@ -4,7 +4,6 @@
 // in the same graceful FormClose.
 #include <SDL.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -16,6 +15,7 @@
 #include "app/frame_loop.h"
 #include "app/game.h"
 #include "app/log_file.h"
+#include "app/server_options.h"
 #include "app/shell/dedicated_server.h"
 #include "app/shell/draw_steps.h"
 #include "app/shell/window_events.h"
@@ -37,6 +37,7 @@
 #include "platform/splash_window.h"
 #include "platform/udp_network.h"
 #include "ui/draw/menu_frame.h"
+#include "ui/fault_details.h"
 #include "ui/fault_phrases.h"
 #include "ui/options.h"
 
@@ -61,6 +62,7 @@ struct GraphicsResources {
 // log.txt gets what start-up said and why it stopped; a log that cannot be written is no
 // reason to hide the fault itself.
 void LogStartUpFault(const Game& game, const std::string& text) {
+    if (!game.paths.logWritable) return;
     try {
         StartLogFile(game);
         AppendLogLine(game.paths.logFile, text);
@@ -77,11 +79,27 @@ int FailWithWindow(Game& game, SdlMainWindow& window, const GraphicsResources& g
     splash.reset();
     ShowDisplay(game);
     const Language language = game.menus.language;
-    const std::string lines[] = {Say(kStartFailedPhrase, language), text,
-                                 Say(kStartAdvicePhrase, language),
-                                 Say(kPressAnyKeyPhrase, language)};
+    const std::string lines[] = {
+        Say(kStartFailedPhrase, language), DetailInLanguage(text, language),
+        Say(kStartAdvicePhrase, language), Say(kPressAnyKeyPhrase, language)};
     ShowFaultScreen(window, graphics.smallFont, lines);
     return 1;
+}
+
+// A player's folder that cannot be made or written: nothing the player saved before is lost, so
+// the game says which folder and why, and plays on without writing there.
+void TellUnwritableFolders(Game& game, SdlMainWindow& window, const GraphicsResources& graphics,
+                           const std::vector<std::string>& folderFaults) {
+    if (folderFaults.empty()) return;
+    for (const std::string& fault : folderFaults) TellLogLine(game.paths.logFile, fault);
+    if (!graphics.fontsBuilt) return;
+    const Language language = game.menus.language;
+    std::vector<std::string> lines{Say(kFoldersUnwritablePhrase, language)};
+    for (const std::string& fault : folderFaults)
+        lines.push_back(DetailInLanguage(fault, language));
+    lines.push_back(Say(kFoldersAdvicePhrase, language));
+    lines.push_back(Say(kPlayWithoutSavingPhrase, language));
+    ShowFaultScreen(window, graphics.smallFont, lines);
 }
 
 // The frame limit: a rate sleeps out the rest of each frame's share; vsync the driver would not
@@ -139,10 +157,14 @@ int RunGame() {
     };
     game->menus.paintLoading = [shown = game.get()] { PaintLoadingFrame(MenuSceneOf(*shown)); };
 
+    std::vector<std::string> folderFaults;
+    std::string placesError;
     try {
-        game->paths = PlacesOfThisRun();
+        game->paths = PlacesOfThisRun(folderFaults);
     } catch (const std::exception& error) {
-        return FailStartUp(error.what());
+        // Told on the game's own screen once there is one; there is no folder for log.txt.
+        placesError = error.what();
+        game->paths.settingsWritable = game->paths.logWritable = false;
     }
     auto splash = std::make_unique<SplashWindow>();
     splash->Show();
@@ -156,6 +178,7 @@ int RunGame() {
     }
     game->renderer.smallFont = &graphics.smallFont;
     game->renderer.largeFont = &graphics.largeFont;
+    if (!placesError.empty()) return FailWithWindow(*game, window, graphics, splash, placesError);
     try {
         LoadSettings(*game);
     } catch (const std::exception& error) {
@@ -180,6 +203,7 @@ int RunGame() {
     window.DrawableSize(width, height);
     FormResize(game->view, width, height);
     game->menus.client = {width, height};
+    TellUnwritableFolders(*game, window, graphics, folderFaults);
     ShowStartupNotices(*game);
     SDL_StartTextInput();
     game->state.startupComplete = true;
@@ -205,9 +229,19 @@ bool DisplayServerNamed() {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    // The dedicated server needs no display, SDL or sound.
-    if (std::find(arguments.begin(), arguments.end(), "--server") != arguments.end()) {
-        return RunDedicatedServer(arguments);
+    const ServerCommandLine line = ParseServerCommandLine(arguments);
+    switch (line.outcome) {
+        case ServerCommandLine::Outcome::kHelp:
+            std::fputs(ProgramUsage().c_str(), stdout);
+            return 0;
+        case ServerCommandLine::Outcome::kError:
+            std::fprintf(stderr, "zarnok: %s\n", line.error.c_str());
+            return 2;
+        case ServerCommandLine::Outcome::kRun:
+            // The dedicated server needs no display, SDL or sound.
+            return RunDedicatedServer(line.options);
+        case ServerCommandLine::Outcome::kPlay:
+            break;
     }
     if (!DisplayServerNamed()) {
         std::fprintf(stderr,

@@ -80,6 +80,22 @@ void DrawMessage(const WidgetPainter& painter, tgmes& screen) {
     Draw(painter, screen.ok);
 }
 
+void DrawFootLines(const WidgetPainter& painter, const std::vector<FootLine>& lines,
+                   Language language) {
+    constexpr float kLineHeight = 0.06f;
+    float top = -1 + kLineHeight * static_cast<float>(lines.size());
+    for (const FootLine& told : lines) {
+        tselectoption line;
+        line.x = -1;
+        line.y = top;
+        line.w = 2;
+        line.h = kLineHeight;
+        line.label = FootLineText(told, language);
+        Draw(painter, line);
+        top -= kLineHeight;
+    }
+}
+
 void SwapWindow() {
     if (SDL_Window* window = SDL_GL_GetCurrentWindow()) SDL_GL_SwapWindow(window);
 }
@@ -122,6 +138,7 @@ void DrawMenuFrame(const MenuScene& scene) {
     if (menus.join.open) DrawJoin(painter, menus.join);
     if (menus.newGame.open) DrawNewGame(painter, menus.newGame);
     if (menus.message.open) DrawMessage(painter, menus.message);
+    DrawFootLines(painter, menus.footLines, menus.language);
 }
 
 void DrawLoadingFrame(const MenuScene& scene) {
