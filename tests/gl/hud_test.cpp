@@ -105,6 +105,22 @@ TEST_F(HudTest, SplitViewPutsThePlayerGroupLeftAndTheAmmunitionRight) {
               10u);
 }
 
+// The message lines are drawn before the top view: the cylinder caps it shows keep their colour.
+TEST_F(HudTest, TheTopViewKeepsItsColoursUnderAMessageLine) {
+    arena.Load(harness, {{3, 0, -8, 3, 1}});
+    harness.AddPlayer({0, 1.2f, 0}, 0, "SEAT");
+    harness.ShowHud(hud);
+    const Area topView = Right(-0.9f, -0.9f, 0.9f, 0.6f);
+    harness.DrawSplit(kNow);
+    const auto plain = Read(topView);
+    ASSERT_GT(Count(topView, [](Rgb p) { return p.b > p.r + 40; }), 500u);  // the blue cap
+    hud.messageLines = lines;
+    for (int frame = 0; frame < 2; ++frame) {
+        harness.DrawSplit(kNow);
+        EXPECT_TRUE(Read(topView) == plain) << "frame " << frame;
+    }
+}
+
 TEST_F(HudTest, ChaseViewSpreadsTheGroupsOverTheWholeWindow) {
     hud.messageLines = lines;
     harness.DrawChase(kNow);
