@@ -267,11 +267,51 @@ TEST_F(ScreenFlowTest, NewGameBuildsTheRotationAndCapsBots) {
     EXPECT_EQ(form.serverName, "ZarnokServer");
 }
 
-TEST_F(ScreenFlowTest, StartWithoutMapsOnlyClosesAndRemoveDropsTheSelectedRow) {
-    OpenScreen(menus, Overlay::NewGame);
-    EXPECT_EQ(HandleEnter(menus, playState), MenuRequest::None);
-    EXPECT_EQ(menus.screenState, kMainMenu);
+TEST_F(ScreenFlowTest, StartWithAnEmptyRotationTakesTheHighlightedMapOrSaysWhyNot) {
+    const struct {
+        const char* situation;
+        std::vector<std::string> mapFiles;
+        int highlightedRow;  // -1: none
+        MenuRequest request;
+        int32_t screenAfter;
+        const char* note;
+        std::vector<std::string> rotation;
+    } cases[] = {
+        {"a map highlighted",
+         {"a.map", "b.map"},
+         1,
+         MenuRequest::StartGame,
+         kMainMenu,
+         "",
+         {"b.map"}},
+        {"none highlighted",
+         {"a.map"},
+         -1,
+         MenuRequest::None,
+         kNewGameOverMain,
+         "Choose a map with >>",
+         {}},
+        {"no map files", {}, -1, MenuRequest::None, kNewGameOverMain, "No map to play", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.situation);
+        MenuSources sources = Sources();
+        sources.mapNames = c.mapFiles;
+        BuildMenuScreens(menus, sources);
+        OpenScreen(menus, Overlay::NewGame);
+        tgnewgame& game = menus.newGame;
+        if (c.highlightedRow >= 0)
+            ClickAt(AtNdc(game.available.x + 0.1f,
+                          game.available.y - 0.02f - 0.05f * static_cast<float>(c.highlightedRow)));
+        EXPECT_EQ(HandleEnter(menus, playState), c.request);
+        EXPECT_EQ(menus.screenState, c.screenAfter);
+        EXPECT_EQ(game.note.label, c.note);
+        EXPECT_EQ(ReadNewGameForm(game).maps, c.rotation);
+        menus.screenState = kMainMenu;
+    }
+}
 
+TEST_F(ScreenFlowTest, RemoveDropsTheSelectedRow) {
     OpenScreen(menus, Overlay::NewGame);
     tgnewgame& game = menus.newGame;
     MenuDoubleClick(menus, AtNdc(game.available.x + 0.1f, game.available.y - 0.02f));  // a.map

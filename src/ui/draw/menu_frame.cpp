@@ -69,6 +69,8 @@ void DrawNewGame(const WidgetPainter& painter, tgnewgame& screen) {
     Draw(painter, screen.team);
     for (tgbutton* button : {&screen.start, &screen.cancel, &screen.add, &screen.remove})
         Draw(painter, *button);
+    for (tselectoption* line : {&screen.note, &screen.noteDetail})
+        if (!line->label.empty()) Draw(painter, *line);
 }
 
 void DrawMessage(const WidgetPainter& painter, tgmes& screen) {
