@@ -1,5 +1,5 @@
-// The match group over the whole window: statistics, the winner, the connection notice, and in
-// team games the scores with their icons and the blinking flag warnings.
+// The match group over the whole window: the key hint, statistics, the winner, the connection
+// notice, and in team games the scores with their icons and the blinking flag warnings.
 #include <string>
 
 #include "render/hud.h"
@@ -36,6 +36,16 @@ void DrawFlagWarnings(const RenderScene& scene, const HudInput& hud) {
     }
 }
 
+// Low on the left, clear of the message lines above, the statistics panel in the middle and the
+// ammunition at the right.
+void DrawKeyHint(const RenderScene& scene, const HudInput& hud) {
+    float y = -0.7f;
+    for (const std::string& line : hud.keyHint) {
+        DrawHudText(scene.renderer.smallFont, -0.97f, y, line, kHudWhite);
+        y -= 0.05f;
+    }
+}
+
 }  // namespace
 
 void DrawMatchHud(const RenderScene& scene) {
@@ -43,6 +53,7 @@ void DrawMatchHud(const RenderScene& scene) {
     const HudInput& hud = *scene.hud;
     const HudLayer layer;
     const BitmapFont* large = scene.renderer.largeFont;
+    DrawKeyHint(scene, hud);
     if (hud.StatisticsShown()) DrawStatistics(scene, hud);
     if (hud.gameOver && !hud.winnerLine.empty()) {
         DrawHudText(large, -0.4f, 0.6f, hud.winnerLine, kHudWhite);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/game.h"
+#include "app/level_loading.h"
+#include "net/client_session.h"
 
 namespace {
 
@@ -59,6 +61,41 @@ TEST(HudFeed, TheWinnerIsNamedInTheFrameThatShowsTheLevelsEnd) {
     const HudInput hud = GatherHudInput(game);
     EXPECT_EQ(hud.winnerLine, "Red team is the winner");
     EXPECT_TRUE(hud.blinkOn);
+}
+
+// The keys are told while the first level of the run is played, whole on the HUD's lines, in the
+// player's language; a later level (the next map, another game) shows none.
+TEST(HudFeed, TheKeyHintShowsDuringTheFirstLevelOfTheRunOnly) {
+    const struct {
+        int levelsEntered;
+        Language language;
+        const char* told;  // in some line; nullptr: no hint
+    } cases[] = {
+        {0, Language::kEnglish, nullptr},
+        {1, Language::kEnglish, "Q \x96 chase view, Tab \x96 statistics"},
+        {1, Language::kRussian, "Q \x96 \xE2\xE8\xE4 \xF1\xE7\xE0\xE4\xE8, Tab"},
+        {2, Language::kEnglish, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.levelsEntered);
+        Game game;
+        InstallLevelHooks(game);
+        game.menus.language = c.language;
+        for (int level = 0; level < c.levelsEntered; ++level) EnterGame(game);
+        const HudInput hud = GatherHudInput(game);
+        if (!c.told) {
+            EXPECT_TRUE(hud.keyHint.empty());
+            continue;
+        }
+        std::string all;
+        for (const std::string& line : hud.keyHint) {
+            EXPECT_LE(line.size(), tmessagelog::kLineLength) << line;
+            all += line + "\n";
+        }
+        EXPECT_NE(all.find(c.told), std::string::npos) << all;
+        for (const char* key : {"WASD", "Shift", "Ctrl", "Space", "R \x96", "Esc"})
+            EXPECT_NE(all.find(key), std::string::npos) << key;
+    }
 }
 
 }  // namespace
