@@ -169,8 +169,8 @@ void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
 }
 
 void LayOutNewGameNote(tgnewgame& screen, const std::string& text, const std::string& detail) {
-    screen.note = Label(CutText(text), -0.49f, -0.49f);
-    screen.noteDetail = Label(CutText(detail), -0.49f, -0.54f);
+    screen.note = Label(CutText(text), -0.49f, -0.465f);
+    screen.noteDetail = Label(CutText(detail), -0.49f, -0.515f);
 }
 
 void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,
