@@ -77,24 +77,19 @@ TEST(HudFeed, TheKeyHintShowsDuringTheFirstLevelOfTheRunOnly) {
         {2, Language::kEnglish, nullptr},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.levelsEntered);
         Game game;
         InstallLevelHooks(game);
         game.menus.language = c.language;
         for (int level = 0; level < c.levelsEntered; ++level) EnterGame(game);
-        const HudInput hud = GatherHudInput(game);
-        if (!c.told) {
-            EXPECT_TRUE(hud.keyHint.empty());
-            continue;
-        }
         std::string all;
-        for (const std::string& line : hud.keyHint) {
-            EXPECT_LE(line.size(), tmessagelog::kLineLength) << line;
-            all += line + "\n";
+        for (const std::string& line : GatherHudInput(game).keyHint) {
+            EXPECT_LE(line.size(), tmessagelog::kLineLength) << line;  // the HUD would cut it
+            all += line;
         }
-        EXPECT_NE(all.find(c.told), std::string::npos) << all;
-        for (const char* key : {"WASD", "Shift", "Ctrl", "Space", "R \x96", "Esc"})
-            EXPECT_NE(all.find(key), std::string::npos) << key;
+        EXPECT_EQ(all.empty(), !c.told) << c.levelsEntered;
+        if (c.told) {
+            EXPECT_NE(all.find(c.told), std::string::npos) << all;
+        }
     }
 }
 

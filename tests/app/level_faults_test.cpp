@@ -27,11 +27,7 @@ TEST(LevelFaults, AMapThatCannotBePlayedIsToldWithItsCause) {
         const char* detailHas;
     };
     const Case cases[] = {
-        {"hosting a map of random bytes, twice in the rotation",
-         {"bad.map", "bad.map"},
-         false,
-         kMapLeftRotation,
-         "bad.map"},
+        {"hosting random bytes, twice", {"bad.map", "bad.map"}, false, kMapLeftRotation, "bad.map"},
         {"hosting a map that is not there", {"gone.map"}, false, kMapLeftRotation, "gone.map"},
         {"joining a game on a map of random bytes", {}, true, kMapFailed, "bad.map"},
     };

@@ -269,45 +269,31 @@ TEST_F(ScreenFlowTest, NewGameBuildsTheRotationAndCapsBots) {
 
 TEST_F(ScreenFlowTest, StartWithAnEmptyRotationTakesTheHighlightedMapOrSaysWhyNot) {
     const struct {
-        const char* situation;
         std::vector<std::string> mapFiles;
         int highlightedRow;  // -1: none
-        MenuRequest request;
-        int32_t screenAfter;
-        const char* note;
+        const char* note;    // what the screen says when it cannot start
         std::vector<std::string> rotation;
     } cases[] = {
-        {"a map highlighted",
-         {"a.map", "b.map"},
-         1,
-         MenuRequest::StartGame,
-         kMainMenu,
-         "",
-         {"b.map"}},
-        {"none highlighted",
-         {"a.map"},
-         -1,
-         MenuRequest::None,
-         kNewGameOverMain,
-         "Choose a map with >>",
-         {}},
-        {"no map files", {}, -1, MenuRequest::None, kNewGameOverMain, "No map to play", {}},
+        {{"a.map", "b.map"}, 1, "", {"b.map"}},
+        {{"a.map"}, -1, "Choose a map with >>", {}},
+        {{}, -1, "No map to play", {}},  // an empty maps folder
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.situation);
+        SCOPED_TRACE(c.note);
         MenuSources sources = Sources();
         sources.mapNames = c.mapFiles;
         BuildMenuScreens(menus, sources);
+        menus.screenState = kMainMenu;
         OpenScreen(menus, Overlay::NewGame);
         tgnewgame& game = menus.newGame;
-        if (c.highlightedRow >= 0)
-            ClickAt(AtNdc(game.available.x + 0.1f,
-                          game.available.y - 0.02f - 0.05f * static_cast<float>(c.highlightedRow)));
-        EXPECT_EQ(HandleEnter(menus, playState), c.request);
-        EXPECT_EQ(menus.screenState, c.screenAfter);
+        const float rowY = game.available.y - 0.02f - 0.05f * static_cast<float>(c.highlightedRow);
+        if (c.highlightedRow >= 0) ClickAt(AtNdc(game.available.x + 0.1f, rowY));
+        const bool starts = !c.rotation.empty();
+        EXPECT_EQ(HandleEnter(menus, playState),
+                  starts ? MenuRequest::StartGame : MenuRequest::None);
+        EXPECT_EQ(menus.screenState, starts ? kMainMenu : kNewGameOverMain);
         EXPECT_EQ(game.note.label, c.note);
         EXPECT_EQ(ReadNewGameForm(game).maps, c.rotation);
-        menus.screenState = kMainMenu;
     }
 }
 
