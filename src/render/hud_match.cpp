@@ -1,5 +1,6 @@
 // The match group over the whole window: the key hint, statistics, the winner, the connection
 // notice, and in team games the scores with their icons and the blinking flag warnings.
+#include <algorithm>
 #include <string>
 
 #include "render/hud.h"
@@ -11,6 +12,8 @@ namespace {
 
 constexpr float kIconTop = 0.97f;
 constexpr float kIconBottom = 0.87f;
+// A line of the small font with room between lines.
+constexpr float kHintLinePixels = 22.0f;
 
 void DrawTeamScores(const RenderScene& scene, const HudInput& hud) {
     const bool flags = hud.gameType == kCaptureTheFlag;
@@ -37,12 +40,16 @@ void DrawFlagWarnings(const RenderScene& scene, const HudInput& hud) {
 }
 
 // Low on the left, clear of the message lines above, the statistics panel in the middle and the
-// ammunition at the right.
+// ammunition at the right; in a low window the lines keep apart by the small font's height.
 void DrawKeyHint(const RenderScene& scene, const HudInput& hud) {
+    const float fontStep = scene.windowHeight > 0
+                               ? 2.0f * kHintLinePixels / static_cast<float>(scene.windowHeight)
+                               : 0.0f;
+    const float step = std::max(0.05f, fontStep);
     float y = -0.7f;
     for (const std::string& line : hud.keyHint) {
         DrawHudText(scene.renderer.smallFont, -0.97f, y, line, kHudWhite);
-        y -= 0.05f;
+        y -= step;
     }
 }
 
