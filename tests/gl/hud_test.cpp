@@ -170,13 +170,14 @@ TEST_F(HudTest, StatisticsAppearWithTabAndStayOnceTheGameIsOver) {
     harness.DrawSplit(kNow);
     EXPECT_GT(Count(title, IsWhite), 30u);
     EXPECT_GT(Count(blueRows, [](Rgb p) { return p.b > 200 && p.b > p.r + 60; }), 10u);
-    // The see-through panel tints what lies under it.
+    // The see-through panel tints what lies under it, dark under the white headers.
     const auto shaded = Read(panel);
     ASSERT_EQ(shaded.size(), plain.size());
     for (size_t i = 0; i < plain.size(); i += 17) {
         const int change = std::abs(shaded[i].r - plain[i].r) + std::abs(shaded[i].g - plain[i].g) +
                            std::abs(shaded[i].b - plain[i].b);
         EXPECT_GT(change, 60) << i;
+        EXPECT_LT(shaded[i].r + shaded[i].g + shaded[i].b, 3 * 90) << i;
     }
 
     hud.statisticsKey = false;
