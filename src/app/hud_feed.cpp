@@ -4,6 +4,7 @@
 
 #include "app/game.h"
 #include "app/hud_words.h"
+#include "app/key_hint.h"
 #include "game/spawn_protection.h"
 #include "game/weapon.h"
 
@@ -56,6 +57,11 @@ HudInput GatherHudInput(Game& game) {
     hud.messageLines.resize(static_cast<size_t>(std::clamp(log.count, 0, tmessagelog::kSlots)));
     for (size_t i = 0; i < hud.messageLines.size(); ++i)
         hud.messageLines[i] = MessageLineText(log.lines[i], language);
+    if (hud.levelsEntered == 1) {
+        hud.keyHint = KeyHintLines(language);
+    } else {
+        hud.keyHint.clear();
+    }
     return HudInput{
         .kills = client.localPlayer.frags,
         .deaths = client.localPlayer.deaths,
@@ -74,6 +80,7 @@ HudInput GatherHudInput(Game& game) {
         .statisticsKey = game.input.held.statistics,
         .hiddenLineKey = game.input.held.hiddenLine,
         .messageLines = hud.messageLines,
+        .keyHint = hud.keyHint,
         .blinkOn = hud.blinkOn,
         .winnerLine = hud.winnerLine,
         .pictures = Pictures(game.menus.pictures),

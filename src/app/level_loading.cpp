@@ -65,5 +65,6 @@ void InstallLevelHooks(Game& game) {
     };
     game.client.levelHooks.enteredGame = [&game](Session&) {
         ResetViewCameras(game.view, game.tuning);
+        ++game.hud.levelsEntered;
     };
 }

@@ -59,6 +59,7 @@ struct HudInput {
     bool hiddenLineKey = false;  // Ctrl+I
 
     std::span<const std::string> messageLines;  // oldest first
+    std::span<const std::string> keyHint;       // lines telling the keys; none once learnt
     bool blinkOn = false;
     std::string_view winnerLine;  // empty while no winner is known
     HudPictures pictures;

@@ -21,6 +21,9 @@ struct HudState {
     std::vector<tplayerinfo> table;
     std::string winnerLine;
     std::vector<std::string> messageLines;
+    // Levels this run of the program has entered: the key hint shows during the first.
+    int32_t levelsEntered = 0;
+    std::vector<std::string> keyHint;
 };
 
 // Team games flip the blink phase when more than 200 ms passed since the last flip (a period of

@@ -77,7 +77,7 @@ void DrawChaseScene(const RenderScene& scene, const tgeomobject& player, uint32_
     glEnable(GL_BLEND);
     if (!skyBehind) DrawFloor(scene);
     glEnable(GL_LIGHTING);
-    glColor4f(1, 1, 1, 1);
+    SetLitWhite();
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();

@@ -40,3 +40,10 @@ void DisableVertexArrays() {
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
 }
+
+void SetLitWhite() {
+    glColor4f(1, 1, 1, 1);
+    glColorMaterial(GL_FRONT, GL_DIFFUSE);
+    glDisable(GL_COLOR_MATERIAL);
+    glEnable(GL_COLOR_MATERIAL);
+}

@@ -26,3 +26,9 @@ void DrawVertexRange(const VertexBufferSet& buffers, VertexSetHalf half, int32_t
 
 void EnableVertexArrays();
 void DisableVertexArrays();
+
+// Lit surfaces in white: the current colour white, and the material's diffuse colour tracking it.
+// Switching the tracking on copies the colour into the material at once: a colour drawn with
+// before (the HUD's text) can otherwise stay in the material when the current colour is
+// restored to white without a glColor call.
+void SetLitWhite();

@@ -12,5 +12,5 @@ struct RenderScene;
 void DrawPlayerHud(const RenderScene& scene);
 // Rounds left, spare magazines and the reload bar.
 void DrawAmmunitionHud(const RenderScene& scene, uint32_t now);
-// Statistics table, winner, connection notice, team scores and flag warnings.
+// Key hint, statistics table, winner, connection notice, team scores and flag warnings.
 void DrawMatchHud(const RenderScene& scene);

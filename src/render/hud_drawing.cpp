@@ -67,6 +67,8 @@ HudLayer::HudLayer() {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glDisable(GL_STENCIL_TEST);
+    // The text colours would go into the material the 3D views light.
+    glDisable(GL_COLOR_MATERIAL);
     glLoadIdentity();
 }
 

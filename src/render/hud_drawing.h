@@ -18,6 +18,9 @@ inline constexpr HudColour kHudYellow{1, 1, 0};
 inline constexpr HudColour kHudBlue{0, 0, 1};
 inline constexpr HudColour kHudRed{1, 0, 0};
 inline constexpr HudColour kHudDarkRed{0.7f, 0, 0};
+// The team colours lightened, to read on the statistics table's dark panel.
+inline constexpr HudColour kHudLightBlue{0.5f, 0.7f, 1};
+inline constexpr HudColour kHudLightRed{1, 0.45f, 0.4f};
 
 class HudLayer {
   public:

@@ -1,5 +1,6 @@
-// The match group over the whole window: statistics, the winner, the connection notice, and in
-// team games the scores with their icons and the blinking flag warnings.
+// The match group over the whole window: the key hint, statistics, the winner, the connection
+// notice, and in team games the scores with their icons and the blinking flag warnings.
+#include <algorithm>
 #include <string>
 
 #include "render/hud.h"
@@ -11,6 +12,8 @@ namespace {
 
 constexpr float kIconTop = 0.97f;
 constexpr float kIconBottom = 0.87f;
+// A line of the small font with room between lines.
+constexpr float kHintLinePixels = 22.0f;
 
 void DrawTeamScores(const RenderScene& scene, const HudInput& hud) {
     const bool flags = hud.gameType == kCaptureTheFlag;
@@ -36,6 +39,20 @@ void DrawFlagWarnings(const RenderScene& scene, const HudInput& hud) {
     }
 }
 
+// Low on the left, clear of the message lines above, the statistics panel in the middle and the
+// ammunition at the right; in a low window the lines keep apart by the small font's height.
+void DrawKeyHint(const RenderScene& scene, const HudInput& hud) {
+    const float fontStep = scene.windowHeight > 0
+                               ? 2.0f * kHintLinePixels / static_cast<float>(scene.windowHeight)
+                               : 0.0f;
+    const float step = std::max(0.05f, fontStep);
+    float y = -0.7f;
+    for (const std::string& line : hud.keyHint) {
+        DrawHudText(scene.renderer.smallFont, -0.97f, y, line, kHudWhite);
+        y -= step;
+    }
+}
+
 }  // namespace
 
 void DrawMatchHud(const RenderScene& scene) {
@@ -43,6 +60,7 @@ void DrawMatchHud(const RenderScene& scene) {
     const HudInput& hud = *scene.hud;
     const HudLayer layer;
     const BitmapFont* large = scene.renderer.largeFont;
+    DrawKeyHint(scene, hud);
     if (hud.StatisticsShown()) DrawStatistics(scene, hud);
     if (hud.gameOver && !hud.winnerLine.empty()) {
         DrawHudText(large, -0.4f, 0.6f, hud.winnerLine, kHudWhite);

@@ -20,8 +20,8 @@ struct TeamColumns {
     HudColour colour;
 };
 
-constexpr TeamColumns kBlueColumns{-0.47f, -0.17f, -0.07f, -0.2f, -0.1f, kHudBlue};
-constexpr TeamColumns kRedColumns{0.03f, 0.33f, 0.43f, 0.3f, 0.4f, kHudRed};
+constexpr TeamColumns kBlueColumns{-0.47f, -0.17f, -0.07f, -0.2f, -0.1f, kHudLightBlue};
+constexpr TeamColumns kRedColumns{0.03f, 0.33f, 0.43f, 0.3f, 0.4f, kHudLightRed};
 
 void DrawTeam(const BitmapFont* font, const HudTexts& texts, const TeamColumns& at,
               const std::vector<tstatisticsrow>& rows) {

@@ -55,7 +55,7 @@ void DrawSideView(const RenderScene& scene, const tgeomobject& player, uint32_t 
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1);
-    glColor4f(1, 1, 1, 1);
+    SetLitWhite();
     EnableVertexArrays();
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
@@ -105,7 +105,7 @@ void DrawTopView(const RenderScene& scene, const tgeomobject& player, uint32_t n
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
     glDisable(GL_LIGHT1);
-    glColor4f(1, 1, 1, 1);
+    SetLitWhite();
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     EnableVertexArrays();

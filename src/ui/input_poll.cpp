@@ -7,6 +7,7 @@
 #include "game/view_cameras.h"
 #include "ui/edit_box.h"
 #include "ui/frontend.h"
+#include "ui/key_bindings.h"
 #include "ui/screen_flow.h"
 #include "ui/window_clipboard.h"
 
@@ -25,38 +26,42 @@ bool ReleasedNow(bool& down, bool heldNow) {
     return released;
 }
 
+bool Held(const InputState& input, const HeldKey& binding) {
+    return input.KeyHeld(binding.key) || (binding.otherKey != 0 && input.KeyHeld(binding.otherKey));
+}
+
 void ReadMovement(InputState& input) {
     KeyControls& held = input.held;
     held = KeyControls{};
-    if (input.KeyHeld(DIK_UP) || input.KeyHeld(DIK_W)) {
+    if (Held(input, kForwardKey)) {
         held.forward = true;
         input.forwardAxis = -1.0f;
     }
-    if (input.KeyHeld(DIK_DOWN) || input.KeyHeld(DIK_S)) {
+    if (Held(input, kBackKey)) {
         held.back = true;
         input.forwardAxis = 1.0f;
     }
-    if (input.KeyHeld(DIK_RIGHT) || input.KeyHeld(DIK_D)) {
+    if (Held(input, kStrafeRightKey)) {
         held.strafeRight = true;
         input.strafeAxis = 1.0f;
     }
-    if (input.KeyHeld(DIK_LEFT) || input.KeyHeld(DIK_A)) {
+    if (Held(input, kStrafeLeftKey)) {
         held.strafeLeft = true;
         input.strafeAxis = -1.0f;
     }
-    const bool ctrl = input.KeyHeld(DIK_LCONTROL);
-    held.run = input.KeyHeld(DIK_LSHIFT);
+    const bool ctrl = Held(input, kCrouchKey);
+    held.run = Held(input, kRunKey);
     held.crouch = ctrl;
-    held.hiddenLine = ctrl && input.KeyHeld(DIK_I);
-    held.statistics = input.KeyHeld(DIK_TAB);
-    input.jumpRequest = input.KeyHeld(DIK_SPACE);
+    held.hiddenLine = ctrl && input.KeyHeld(kHiddenLineLetter);
+    held.statistics = Held(input, kStatisticsKey);
+    input.jumpRequest = Held(input, kJumpKey);
 }
 
 }  // namespace
 
 void PollKeyboard(InputState& input, Menus& menus, Clipboard& clipboard) {
     ReadMovement(input);
-    const bool ctrl = input.KeyHeld(DIK_LCONTROL);
+    const bool ctrl = Held(input, kCrouchKey);
     CommandKeys& keys = input.commands;
     const struct {
         bool raised;

@@ -8,6 +8,8 @@
 #include "ui/frontend.h"
 #include "ui/menu_phrases.h"
 #include "ui/menu_requests.h"
+#include "ui/screen_flow.h"
+#include "ui/select_list.h"
 
 namespace {
 
@@ -18,6 +20,19 @@ void SetLocalPlayer(Frontend& frontend, const std::string& name, int32_t team) {
 
 uint8_t ClampToByte(int32_t value, int32_t limit) {
     return static_cast<uint8_t>(std::clamp(value, 0, limit));
+}
+
+// The map that did not load leaves the rotation, so the next start does not fail on it again; the
+// new-game screen names it with the cause, which the menus' box would otherwise show.
+void DropFailedMap(Frontend& frontend, const std::string& map) {
+    tselect& chosen = frontend.menus.newGame.chosen;
+    for (int32_t row = static_cast<int32_t>(chosen.items.size()) - 1; row >= 0; --row) {
+        if (chosen.items[static_cast<size_t>(row)].label == map) RemoveSelectItem(chosen, row);
+    }
+    std::string& cause = frontend.client.levelError;
+    TellOnNewGameScreen(frontend.menus, SayWith(kMapLeftRotation, frontend.menus.language, {map}),
+                        cause);
+    cause.clear();
 }
 
 }  // namespace
@@ -50,8 +65,7 @@ void StartGameFromMenu(Frontend& frontend, const NewGameForm& form) {
     frontend.server.mapList = form.maps;
     frontend.server.mapIndex = 0;
     if (form.maps.empty()) {
-        ShowMenuMessage(frontend.menus, Say(kNoMaps, frontend.menus.language),
-                        Say(kNoMapFiles, frontend.menus.language));
+        TellNoMapChosen(frontend.menus);
         return;
     }
     SetLocalPlayer(frontend, form.playerName, form.team);
@@ -61,6 +75,7 @@ void StartGameFromMenu(Frontend& frontend, const NewGameForm& form) {
         // No level to play on: the host stops at once instead of joining an empty server.
         frontend.state.connecting = false;
         Disconnect(frontend);
+        DropFailedMap(frontend, form.maps.front());
     }
 }
 

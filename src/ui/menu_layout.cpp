@@ -162,6 +162,9 @@ void BuildNewGame(tgnewgame& screen, const MenuSources& sources, Language langua
                                  ListStyle::Wrapping);
     screen.start = Button(say(kStartGame), 0.2f, kButtonRowY, 0.3f, sources.client);
     screen.cancel = Button(say(kCancel), 0.0f, kButtonRowY, 0.2f, sources.client);
+    // Room under the buttons for the note.
+    screen.h = 1.1f;
+    if (sources.mapNames.empty()) LayOutNewGameNote(screen, say(kNoMaps), say(kNoMapFiles));
 }
 
 }  // namespace
@@ -174,6 +177,11 @@ void BuildMenuScreens(Menus& menus, const MenuSources& sources) {
     BuildJoin(menus.join, sources, menus.language);
     BuildNewGame(menus.newGame, sources, menus.language);
     LayOutMessageBox(menus.message, sources.client, Say(kServerSilent, menus.language), "");
+}
+
+void LayOutNewGameNote(tgnewgame& screen, const std::string& text, const std::string& detail) {
+    screen.note = Label(CutText(text), -0.49f, -0.465f);
+    screen.noteDetail = Label(CutText(detail), -0.49f, -0.515f);
 }
 
 void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,

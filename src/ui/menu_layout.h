@@ -28,6 +28,9 @@ struct MenuSources {
 
 void BuildMenuScreens(Menus& menus, const MenuSources& sources);
 
+// The new-game screen's note: a line, and a second one (may be empty) that says why.
+void LayOutNewGameNote(tgnewgame& screen, const std::string& text, const std::string& detail);
+
 // The message box with `text`: the small box for a line alone, a wider one with a `detail` line.
 void LayOutMessageBox(tgmes& screen, ClientSize client, const std::string& text,
                       const std::string& detail);

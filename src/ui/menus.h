@@ -74,6 +74,9 @@ struct tgnewgame : tgform {
     tgbutton start, cancel;
     uint8_t focus = kNoFocus;
     bool showBots = false;
+    // What stands in the way of starting (no map chosen, none to choose, one that did not load),
+    // under the buttons; an empty line is not drawn.
+    tselectoption note, noteDetail;
 };
 
 // The one-button message box: a line, and a second one saying what to do when there is one.

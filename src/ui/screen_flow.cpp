@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ui/menu_layout.h"
+#include "ui/menu_phrases.h"
 #include "ui/select_list.h"
 
 namespace {
@@ -203,9 +204,32 @@ MenuRequest AcceptConnect(Menus& menus) {
 }
 
 MenuRequest AcceptStartGame(Menus& menus) {
+    tgnewgame& screen = menus.newGame;
+    ReleaseButton(screen.start);
+    if (screen.chosen.items.empty()) AddChosenMap(screen);
+    if (screen.chosen.items.empty()) {
+        TellNoMapChosen(menus);
+        return MenuRequest::None;
+    }
     CloseScreen(menus);
-    ReleaseButton(menus.newGame.start);
-    return menus.newGame.chosen.items.empty() ? MenuRequest::None : MenuRequest::StartGame;
+    return MenuRequest::StartGame;
+}
+
+void TellOnNewGameScreen(Menus& menus, const std::string& text, const std::string& detail) {
+    if (!menus.newGame.open) {
+        // A level start that failed after rebuilding the menus left them set for play.
+        if (menus.screenState == kPlaying) menus.screenState = kMainMenu;
+        OpenScreen(menus, Overlay::NewGame);
+    }
+    LayOutNewGameNote(menus.newGame, text, detail);
+}
+
+void TellNoMapChosen(Menus& menus) {
+    if (menus.newGame.available.items.empty()) {
+        TellOnNewGameScreen(menus, Say(kNoMaps, menus.language), Say(kNoMapFiles, menus.language));
+    } else {
+        TellOnNewGameScreen(menus, Say(kChooseMap, menus.language), "");
+    }
 }
 
 void FocusJoinBox(tgnetwork& screen, uint8_t box) {
@@ -241,6 +265,8 @@ void AddChosenMap(tgnewgame& screen) {
     const int32_t selected = screen.available.selected;
     if (selected < 0 || selected >= static_cast<int32_t>(screen.available.items.size())) return;
     AddSelectItem(screen.chosen, screen.available.items[selected].label);
+    // A note about the rotation is out of date once it changes.
+    LayOutNewGameNote(screen, "", "");
 }
 
 void RemoveChosenMap(tgnewgame& screen) {

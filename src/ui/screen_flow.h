@@ -4,6 +4,7 @@
 // program) comes back as a MenuRequest for the caller to run.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "ui/edit_box.h"
 #include "ui/menus.h"
@@ -39,10 +40,17 @@ MenuRequest PerformEntry(Menus& menus, int32_t entry, int32_t& playState);
 MenuRequest HandleEnter(Menus& menus, int32_t& playState);
 
 // The actions of the screens' main buttons: close the screen, release the button, and ask for
-// what the button stands for ("Start game" with no chosen map asks for nothing).
+// what the button stands for. "Start game" with no chosen map takes the map highlighted in the
+// available list; with none highlighted the screen stays open and its note says what to do.
 MenuRequest AcceptOptions(Menus& menus);
 MenuRequest AcceptConnect(Menus& menus);
 MenuRequest AcceptStartGame(Menus& menus);
+
+// The new-game screen opens (over the current menu, if it is not open) with `text` as its note
+// and `detail` under it.
+void TellOnNewGameScreen(Menus& menus, const std::string& text, const std::string& detail);
+// Why no game can start without a chosen map: none to choose, or none chosen yet.
+void TellNoMapChosen(Menus& menus);
 
 // Keyboard focus: box i becomes the only active box, with its text selected.
 void FocusJoinBox(tgnetwork& screen, uint8_t box);

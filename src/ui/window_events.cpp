@@ -15,14 +15,6 @@ namespace {
 constexpr uint32_t kDoubleClickTime = 500;
 constexpr int32_t kDoubleClickDistance = 4;
 
-// Q and R, Latin or on the Russian layout (Й and К share their keys).
-bool IsViewKey(uint8_t c) {
-    return c == 'Q' || c == 'q' || c == 0xC9 || c == 0xE9;
-}
-bool IsReloadKey(uint8_t c) {
-    return c == 'R' || c == 'r' || c == 0xCA || c == 0xEA;
-}
-
 }  // namespace
 
 void FormKeyPress(Frontend& frontend, uint8_t character) {
@@ -30,14 +22,14 @@ void FormKeyPress(Frontend& frontend, uint8_t character) {
         HandleEscape(frontend.menus, frontend.state.playState);
         return;
     }
-    if (IsViewKey(character)) frontend.view.chaseView = !frontend.view.chaseView;
-    if (IsReloadKey(character) && frontend.state.playState == 1) {
+    if (TypedBy(kChaseViewKey, character)) frontend.view.chaseView = !frontend.view.chaseView;
+    if (TypedBy(kReloadKey, character) && frontend.state.playState == 1) {
         Match match = MatchOf(frontend);
         ManualReload(match);
     }
     // Ctrl+letter combinations are commands, and control keys other than Backspace (Enter, Tab)
     // are not text.
-    if (frontend.input.KeyHeld(DIK_LCONTROL)) return;
+    if (frontend.input.KeyHeld(kCrouchKey.key)) return;
     if (character != kBackspace && character < kFirstPrintable) return;
     const ActiveEdit edit = FindActiveEdit(frontend.menus);
     if (edit.box) HandleKey(*edit.box, character, edit.mode);

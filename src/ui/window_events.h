@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "ui/key_bindings.h"
 #include "ui/widgets.h"
 
 struct Frontend;
@@ -12,7 +13,6 @@ struct Frontend;
 inline constexpr int32_t kVirtualKeyEnter = 13;
 inline constexpr int32_t kVirtualKeyUp = 38;
 inline constexpr int32_t kVirtualKeyDown = 40;
-inline constexpr uint8_t kEscapeCharacter = 27;
 
 void FormKeyPress(Frontend& frontend, uint8_t character);
 void FormKeyDown(Frontend& frontend, int32_t virtualKey);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/game.h"
+#include "app/level_loading.h"
+#include "net/client_session.h"
 
 namespace {
 
@@ -59,6 +61,36 @@ TEST(HudFeed, TheWinnerIsNamedInTheFrameThatShowsTheLevelsEnd) {
     const HudInput hud = GatherHudInput(game);
     EXPECT_EQ(hud.winnerLine, "Red team is the winner");
     EXPECT_TRUE(hud.blinkOn);
+}
+
+// The keys are told while the first level of the run is played, whole on the HUD's lines, in the
+// player's language; a later level (the next map, another game) shows none.
+TEST(HudFeed, TheKeyHintShowsDuringTheFirstLevelOfTheRunOnly) {
+    const struct {
+        int levelsEntered;
+        Language language;
+        const char* told;  // in some line; nullptr: no hint
+    } cases[] = {
+        {0, Language::kEnglish, nullptr},
+        {1, Language::kEnglish, "Q \x96 chase view, Tab \x96 statistics"},
+        {1, Language::kRussian, "Q \x96 \xE2\xE8\xE4 \xF1\xE7\xE0\xE4\xE8, Tab"},
+        {2, Language::kEnglish, nullptr},
+    };
+    for (const auto& c : cases) {
+        Game game;
+        InstallLevelHooks(game);
+        game.menus.language = c.language;
+        for (int level = 0; level < c.levelsEntered; ++level) EnterGame(game);
+        std::string all;
+        for (const std::string& line : GatherHudInput(game).keyHint) {
+            EXPECT_LE(line.size(), tmessagelog::kLineLength) << line;  // the HUD would cut it
+            all += line;
+        }
+        EXPECT_EQ(all.empty(), !c.told) << c.levelsEntered;
+        if (c.told) {
+            EXPECT_NE(all.find(c.told), std::string::npos) << all;
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// A level that cannot be played is told in the menus' box with its cause, and log.txt keeps it,
-// whether the player hosts or joins, instead of a wait for a server that answered.
+// A level that cannot be played is told with its cause, and log.txt keeps it, whether the player
+// hosts (on the new-game screen, the map leaving the rotation) or joins (in the menus' box),
+// instead of a wait for a server that answered.
 #include <gtest/gtest.h>
 
 #include "app/frame_loop.h"
@@ -11,22 +12,23 @@
 #include "support/recording_network.h"
 #include "support/temp_dir.h"
 #include "ui/menu_actions.h"
+#include "ui/menu_forms.h"
 #include "ui/menu_phrases.h"
+#include "ui/select_list.h"
 
 namespace {
 
 TEST(LevelFaults, AMapThatCannotBePlayedIsToldWithItsCause) {
     struct Case {
         const char* fault;
-        std::vector<std::string> maps;  // chosen to host; empty rows: joins a game on "bad.map"
+        std::vector<std::string> maps;  // chosen to host, before "other.map"; none: joins
         bool joins;
         Phrase message;
         const char* detailHas;
     };
     const Case cases[] = {
-        {"no map to host", {}, false, kNoMaps, "maps"},
-        {"hosting a map of random bytes", {"bad.map"}, false, kMapFailed, "bad.map"},
-        {"hosting a map that is not there", {"gone.map"}, false, kMapFailed, "gone.map"},
+        {"hosting random bytes, twice", {"bad.map", "bad.map"}, false, kMapLeftRotation, "bad.map"},
+        {"hosting a map that is not there", {"gone.map"}, false, kMapLeftRotation, "gone.map"},
         {"joining a game on a map of random bytes", {}, true, kMapFailed, "bad.map"},
     };
     for (const Case& c : cases) {
@@ -51,18 +53,27 @@ TEST(LevelFaults, AMapThatCannotBePlayedIsToldWithItsCause) {
                                                     Human(game.client.localPlayer.id, "Me", "")};
             UDPServClUDPRead(game, From("10.0.0.1", BuildJoinAccepted(table, settings)));
         } else {
-            NewGameForm form;
-            form.maps = c.maps;
-            StartGameFromMenu(game, form);
+            for (const std::string& map : c.maps) AddSelectItem(game.menus.newGame.chosen, map);
+            AddSelectItem(game.menus.newGame.chosen, "other.map");
+            StartGameFromMenu(game, ReadNewGameForm(game.menus.newGame));
         }
         lone.clock.Advance(2000);  // past the wait for an answer
         RunFrame(game);
         EXPECT_FALSE(game.state.hosting || game.state.connected || game.state.connecting);
-        EXPECT_EQ(game.menus.message.message.label, Say(c.message, game.menus.language));
-        EXPECT_NE(game.menus.message.detail.label.find(c.detailHas), std::string::npos)
-            << game.menus.message.detail.label;
+        const tselectoption& told = c.joins ? game.menus.message.message : game.menus.newGame.note;
+        const tselectoption& detail =
+            c.joins ? game.menus.message.detail : game.menus.newGame.noteDetail;
+        EXPECT_EQ(told.label, SayWith(c.message, game.menus.language, {c.detailHas}));
+        EXPECT_NE(detail.label.find(c.detailHas), std::string::npos) << detail.label;
         if (!c.maps.empty() || c.joins) {
             EXPECT_NE(dir.Read("log.txt").find(c.detailHas), std::string::npos);
+        }
+        if (!c.joins) {
+            EXPECT_EQ(game.menus.screenState, kNewGameOverMain);
+            EXPECT_FALSE(game.menus.message.open);
+            // Only the map that failed leaves the rotation.
+            EXPECT_EQ(ReadNewGameForm(game.menus.newGame).maps,
+                      std::vector<std::string>{"other.map"});
         }
     }
 }

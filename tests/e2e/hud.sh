@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The HUD of a hosted game in the real program: the kills and deaths lines stand over the side
-# view, Tab shows the statistics table in the middle of the window while it is held, and Q's chase
-# view keeps the HUD. The game runs in a network namespace of its own.
+# view, the key hint low on the left, Tab shows the statistics table in the middle of the window
+# while it is held, and Q's chase view keeps the HUD. The game runs in a network namespace of its
+# own.
 set -euo pipefail
 source "$(dirname "$(realpath "$0")")/common.bash"
 start_namespaced_test "$@"
@@ -37,6 +38,14 @@ corner="$((width / 4))x$((height / 8))+0+0"
 kills=$(white_pixels "$work/play.png" "$corner")
 if [ "$kills" -lt 200 ]; then
     echo "FAIL: no kills and deaths lines at the top left ($kills white pixels)"
+    exit 1
+fi
+
+# The key hint in small white letters low on the left, during this first level of the run.
+hint="$((width / 2))x$((height * 8 / 100))+0+$((height * 835 / 1000))"
+hint_pixels=$(white_pixels "$work/play.png" "$hint")
+if [ "$hint_pixels" -lt 1000 ]; then
+    echo "FAIL: no key hint low on the left ($hint_pixels white pixels)"
     exit 1
 fi
 

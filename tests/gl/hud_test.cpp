@@ -105,6 +105,22 @@ TEST_F(HudTest, SplitViewPutsThePlayerGroupLeftAndTheAmmunitionRight) {
               10u);
 }
 
+// The message lines are drawn before the top view: the cylinder caps it shows keep their colour.
+TEST_F(HudTest, TheTopViewKeepsItsColoursUnderAMessageLine) {
+    arena.Load(harness, {{3, 0, -8, 3, 1}});
+    harness.AddPlayer({0, 1.2f, 0}, 0, "SEAT");
+    harness.ShowHud(hud);
+    const Area topView = Right(-0.9f, -0.9f, 0.9f, 0.6f);
+    harness.DrawSplit(kNow);
+    const auto plain = Read(topView);
+    ASSERT_GT(Count(topView, [](Rgb p) { return p.b > p.r + 40; }), 500u);  // the blue cap
+    hud.messageLines = lines;
+    for (int frame = 0; frame < 2; ++frame) {
+        harness.DrawSplit(kNow);
+        EXPECT_TRUE(Read(topView) == plain) << "frame " << frame;
+    }
+}
+
 TEST_F(HudTest, ChaseViewSpreadsTheGroupsOverTheWholeWindow) {
     hud.messageLines = lines;
     harness.DrawChase(kNow);
@@ -153,14 +169,15 @@ TEST_F(HudTest, StatisticsAppearWithTabAndStayOnceTheGameIsOver) {
     hud.statisticsKey = true;
     harness.DrawSplit(kNow);
     EXPECT_GT(Count(title, IsWhite), 30u);
-    EXPECT_GT(Count(blueRows, IsBlue), 10u);
-    // The see-through panel tints what lies under it.
+    EXPECT_GT(Count(blueRows, [](Rgb p) { return p.b > 200 && p.b > p.r + 60; }), 10u);
+    // The see-through panel tints what lies under it, dark under the white headers.
     const auto shaded = Read(panel);
     ASSERT_EQ(shaded.size(), plain.size());
     for (size_t i = 0; i < plain.size(); i += 17) {
         const int change = std::abs(shaded[i].r - plain[i].r) + std::abs(shaded[i].g - plain[i].g) +
                            std::abs(shaded[i].b - plain[i].b);
         EXPECT_GT(change, 60) << i;
+        EXPECT_LT(shaded[i].r + shaded[i].g + shaded[i].b, 3 * 90) << i;
     }
 
     hud.statisticsKey = false;

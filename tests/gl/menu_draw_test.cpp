@@ -8,6 +8,8 @@
 
 #include "app/game.h"
 #include "support/gl/render_harness.h"
+#include "support/picture_files.h"
+#include "support/temp_dir.h"
 #include "ui/draw/menu_frame.h"
 #include "ui/menu_layout.h"
 #include "ui/screen_flow.h"
@@ -73,6 +75,23 @@ TEST_F(MenuDrawTest, ArrowsShowTheirPressedStateAndSelectionIsHighlighted) {
     EXPECT_NEAR(selection[0], 51, 1);
     EXPECT_NEAR(selection[1], 25, 1);
     EXPECT_NEAR(selection[2], 178, 1);
+}
+
+// A screen hides the menu's entries under its panel, even where the panel's picture is
+// see-through.
+TEST_F(MenuDrawTest, AnOpenScreenHidesTheEntriesUnderItsPanel) {
+    TempDir dir;
+    const picture_files::Rgba seeThroughGrey{128, 128, 128, 100};
+    dir.WriteBytes("textures/mi_bk1.tga",
+                   picture_files::Tga(4, 4, std::vector(16, seeThroughGrey), 32));
+    TextureTable& textures = game_.world.textures;
+    ResetTextureSlots(textures, window_.gpu());
+    textures.texturesDir = dir.path() / "textures";
+    LoadTexture(textures, window_.gpu(), "mi_bk1", 1);
+    OpenScreen(game_.menus, Overlay::NewGame);
+    DrawMenuFrame({game_.menus, textures});
+    // Between the map lists: over the exit entry (white without its picture), and below it.
+    EXPECT_EQ(At(0.0f, -0.17f), At(0.0f, -0.3f));
 }
 
 TEST_F(MenuDrawTest, LoadingPictureKeepsItsShapeInTheMiddle) {

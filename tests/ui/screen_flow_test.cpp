@@ -274,11 +274,37 @@ TEST_F(ScreenFlowTest, NewGameBuildsTheRotationAndCapsBots) {
     EXPECT_EQ(form.serverName, "ZarnokServer");
 }
 
-TEST_F(ScreenFlowTest, StartWithoutMapsOnlyClosesAndRemoveDropsTheSelectedRow) {
-    OpenScreen(menus, Overlay::NewGame);
-    EXPECT_EQ(HandleEnter(menus, playState), MenuRequest::None);
-    EXPECT_EQ(menus.screenState, kMainMenu);
+TEST_F(ScreenFlowTest, StartWithAnEmptyRotationTakesTheHighlightedMapOrSaysWhyNot) {
+    const struct {
+        std::vector<std::string> mapFiles;
+        int highlightedRow;  // -1: none
+        const char* note;    // what the screen says when it cannot start
+        std::vector<std::string> rotation;
+    } cases[] = {
+        {{"a.map", "b.map"}, 1, "", {"b.map"}},
+        {{"a.map"}, -1, "Choose a map with >>", {}},
+        {{}, -1, "No map to play", {}},  // an empty maps folder
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.note);
+        MenuSources sources = Sources();
+        sources.mapNames = c.mapFiles;
+        BuildMenuScreens(menus, sources);
+        menus.screenState = kMainMenu;
+        OpenScreen(menus, Overlay::NewGame);
+        tgnewgame& game = menus.newGame;
+        const float rowY = game.available.y - 0.02f - 0.05f * static_cast<float>(c.highlightedRow);
+        if (c.highlightedRow >= 0) ClickAt(AtNdc(game.available.x + 0.1f, rowY));
+        const bool starts = !c.rotation.empty();
+        EXPECT_EQ(HandleEnter(menus, playState),
+                  starts ? MenuRequest::StartGame : MenuRequest::None);
+        EXPECT_EQ(menus.screenState, starts ? kMainMenu : kNewGameOverMain);
+        EXPECT_EQ(game.note.label, c.note);
+        EXPECT_EQ(ReadNewGameForm(game).maps, c.rotation);
+    }
+}
 
+TEST_F(ScreenFlowTest, RemoveDropsTheSelectedRow) {
     OpenScreen(menus, Overlay::NewGame);
     tgnewgame& game = menus.newGame;
     MenuDoubleClick(menus, AtNdc(game.available.x + 0.1f, game.available.y - 0.02f));  // a.map

@@ -73,15 +73,15 @@ Image Panel() {
     return image;
 }
 
-// Drawn over the running game under the statistics text: light enough that the pure blue and red
-// rows stand out (the white captions carry a dark shadow), but never opaque.
+// Drawn over the running game under the statistics text: dark enough that the white captions
+// and the light team rows read well over a bright sky, yet the game still shows through.
 Image StatisticsBackground() {
     Image image(128, 128);
     image.Paint([&](float x, float y) {
         float rim =
             RoundRectCoverage(x, y, 0, 0, 128, 128, 8) - RoundRectCoverage(x, y, 3, 3, 125, 125, 6);
-        Color c = Mix(Mix(Rgb(226, 230, 238), Rgb(196, 202, 214), y / 128), Rgb(70, 90, 140), rim);
-        c.a = RoundRectCoverage(x, y, 0, 0, 128, 128, 8) * 0.58f;
+        Color c = Mix(Mix(Rgb(22, 28, 44), Rgb(10, 12, 22), y / 128), Rgb(110, 150, 220), rim);
+        c.a = RoundRectCoverage(x, y, 0, 0, 128, 128, 8) * 0.8f;
         return c;
     });
     return image;

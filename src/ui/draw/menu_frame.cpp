@@ -9,6 +9,11 @@
 
 namespace {
 
+// How much of the window's light an open screen takes away around it.
+constexpr float kDimmedBehindPanel = 0.6f;
+// The darkest colour of the panel picture.
+constexpr float kPanelBacking[3] = {0.055f, 0.07f, 0.125f};
+
 WidgetPainter PainterFor(const MenuScene& scene) {
     return {scene.textures, scene.font ? scene.font->ListBase() : 0, scene.menus.client, scene.now};
 }
@@ -25,7 +30,15 @@ bool PictureLoaded(const MenuScene& scene, int32_t slot) {
     return false;
 }
 
+// An open screen hides what lies under it (the menu's entries, the screen it opened over): the
+// window around it is dimmed, and its picture lies on an opaque backing in its own dark colour.
 void DrawPanel(const WidgetPainter& painter, tgform& form) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0, 0, 0, kDimmedBehindPanel);
+    DrawBlendedQuad(-1, 1, 2, 2);
+    glColor4f(kPanelBacking[0], kPanelBacking[1], kPanelBacking[2], 1);
+    DrawBlendedQuad(form.x, form.y, form.w, form.h);
+    glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
     BindTexture(painter, form.background);
     DrawBlendedQuad(form.x, form.y, form.w, form.h);
@@ -70,6 +83,8 @@ void DrawNewGame(const WidgetPainter& painter, tgnewgame& screen) {
     Draw(painter, screen.team);
     for (tgbutton* button : {&screen.start, &screen.cancel, &screen.add, &screen.remove})
         Draw(painter, *button);
+    for (tselectoption* line : {&screen.note, &screen.noteDetail})
+        if (!line->label.empty()) Draw(painter, *line);
 }
 
 void DrawMessage(const WidgetPainter& painter, tgmes& screen) {
