@@ -51,10 +51,10 @@ std::vector<tvec3> LivingEnemies(std::span<const MatchPlayer> players, int32_t s
     return enemies;
 }
 
-float NearestDistance(const tspawnpoint& point, std::span<const tvec3> enemies) {
+float NearestDistance(const tspawnpoint& point, std::span<const tvec3> threats) {
     float nearest = INFINITY;
-    for (const tvec3& enemy : enemies) {
-        const tvec3 d = enemy - tvec3{point.x, point.y, point.z};
+    for (const tvec3& threat : threats) {
+        const tvec3 d = threat - tvec3{point.x, point.y, point.z};
         nearest = std::min(nearest, std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z));
     }
     return nearest;
@@ -62,22 +62,27 @@ float NearestDistance(const tspawnpoint& point, std::span<const tvec3> enemies) 
 
 }  // namespace
 
-const tspawnpoint* ChooseRespawnPoint(const Arena& arena, std::span<const MatchPlayer> players,
-                                      int32_t self, uint8_t gameType, uint8_t team,
-                                      Random& random) {
+const tspawnpoint* ChooseSpawnAwayFrom(const Arena& arena, uint8_t gameType, uint8_t team,
+                                       std::span<const tvec3> threats, Random& random) {
     std::vector<const tspawnpoint*> points = PointsOfSide(arena, gameType, team);
     if (points.empty()) return nullptr;
-    const std::vector<tvec3> enemies = LivingEnemies(players, self, gameType, team);
     std::vector<std::pair<float, const tspawnpoint*>> byDistance;
     for (const tspawnpoint* point : points)
-        byDistance.emplace_back(NearestDistance(*point, enemies), point);
+        byDistance.emplace_back(NearestDistance(*point, threats), point);
     std::stable_sort(byDistance.begin(), byDistance.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     // Without enemies every point is as far as any other: all of them are drawn from.
-    const size_t farthest = enemies.empty()
+    const size_t farthest = threats.empty()
                                 ? byDistance.size()
                                 : std::max<size_t>(1, byDistance.size() / kFarthestShare);
     return byDistance[static_cast<size_t>(random.Below(static_cast<int32_t>(farthest)))].second;
+}
+
+const tspawnpoint* ChooseRespawnPoint(const Arena& arena, std::span<const MatchPlayer> players,
+                                      int32_t self, uint8_t gameType, uint8_t team,
+                                      Random& random) {
+    return ChooseSpawnAwayFrom(arena, gameType, team, LivingEnemies(players, self, gameType, team),
+                               random);
 }
 
 void Revive(MatchPlayer& player) {

@@ -13,11 +13,14 @@ struct Match;
 struct MatchPlayer;
 class Random;
 
-// Where a player of `team` comes into a running level: any point in deathmatch, a point of its
-// team in a team game (any point on a map without one). Of those, it is drawn among the third
-// farthest from the nearest living enemy, so that nobody appears in front of a gun and yet
-// nobody can tell the exact spot. `self` is the slot of the player placed (-1 for one not yet
-// seated). Null on a map without points.
+// Where a player of `team` comes into play: any point in deathmatch, a point of its team in a
+// team game (any point on a map without one). Of those, it is drawn among the third farthest
+// from the nearest of `threats`, so that nobody appears in front of a gun and yet nobody can
+// tell the exact spot. Null on a map without points.
+const tspawnpoint* ChooseSpawnAwayFrom(const Arena& arena, uint8_t gameType, uint8_t team,
+                                       std::span<const tvec3> threats, Random& random);
+// The same away from the living enemies among `players`; `self` is the slot of the player
+// placed (-1 for one not yet seated).
 const tspawnpoint* ChooseRespawnPoint(const Arena& arena, std::span<const MatchPlayer> players,
                                       int32_t self, uint8_t gameType, uint8_t team, Random& random);
 

@@ -231,10 +231,11 @@ void OnKill(Session& session, const Datagram& datagram) {
         EndLevel(session, true);
 }
 
-// A player's place in the next level, asked for after a level change: the next point of the
-// level's order, with the score cleared. A player's machine may start the next level before the
-// server has: while the level is over, the server still has the old map, so the answer waits
-// (the machine asks every frame) until the server has started the level the asker is starting.
+// A player's place in the next level, asked for after a level change: a point away from the
+// enemies placed in it so far, with the score cleared. A player's machine may start the next level
+// before the server has: while the level is over, the server still has the old map, so the answer
+// waits (the machine asks every frame) until the server has started the level the asker is
+// starting.
 void OnRespawnRequest(Session& session, const Datagram& datagram) {
     Server& server = session.server;
     std::optional<int32_t> id = ParseSingleId(datagram.bytes);
@@ -242,7 +243,7 @@ void OnRespawnRequest(Session& session, const Datagram& datagram) {
     int32_t i = FindPlayerAt(server, *id, datagram.fromAddress);
     if (i < 0) return;
     const tplayerinfo& player = server.serverPlayers[static_cast<size_t>(i)];
-    const tspawnpoint* spawn = ChooseSpawnPoint(session, player.team);
+    const tspawnpoint* spawn = ChooseSpawnPoint(session, player.id, player.team);
     if (!spawn) return;
     tplayerinfo placement;
     placement.id = player.id;

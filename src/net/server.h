@@ -96,9 +96,10 @@ int32_t EntryOfSlot(const Server& server, int32_t slot, int32_t viewerId);
 // and a player still reporting are never taken over.
 int32_t FindRejoiningEntry(const Server& server, std::string_view address, uint32_t now,
                            int32_t hostPlayerId);
-// The next spawn point of the level's shuffled orders for a player of `team` under the current
-// game type (any point in deathmatch, the team's own otherwise); null when the level has none.
-const tspawnpoint* ChooseSpawnPoint(Session& session, uint8_t team);
+// Player `playerId`'s place at the start of a level: a point of its side away from the enemies
+// placed in the level so far (game/respawn.h), the same point when it asks again; null when the
+// level has none.
+const tspawnpoint* ChooseSpawnPoint(Session& session, int32_t playerId, uint8_t team);
 
 void QueueDeparture(Session& session, int32_t index);
 // A player's "pldel": `senderId` has removed `departedId`; the last confirmation removes it here.

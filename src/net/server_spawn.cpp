@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/respawn.h"
 #include "game/roster.h"
 #include "net/messages.h"
 #include "net/net_io.h"
@@ -39,25 +40,22 @@ std::string_view DrawBotName(Session& session) {
 
 }  // namespace
 
-const tspawnpoint* ChooseSpawnPoint(Session& session, uint8_t team) {
+const tspawnpoint* ChooseSpawnPoint(Session& session, int32_t playerId, uint8_t team) {
     Arena& arena = session.world.arena;
-    if (arena.spawnPoints.empty()) return nullptr;
-    SpawnOrder& order = arena.spawnOrder;
-    std::vector<uint8_t>* list = &order.all;
-    uint8_t* cursor = &order.allCursor;
-    // A map without points of the team still places its players, on any point.
-    if (session.server.serverSettings.gameType != kDeathMatch) {
-        std::vector<uint8_t>* teamList = team == 0 ? &order.blue : &order.red;
-        if (!teamList->empty()) {
-            list = teamList;
-            cursor = team == 0 ? &order.blueCursor : &order.redCursor;
+    const uint8_t gameType = session.server.serverSettings.gameType;
+    std::vector<tvec3> enemies;
+    for (const SpawnClaim& claim : arena.spawnClaims) {
+        // A player asking again (its answer was lost) stands where it was sent.
+        if (claim.playerId == playerId) {
+            for (const tspawnpoint& point : arena.spawnPoints) {
+                if (tvec3{point.x, point.y, point.z} == claim.position) return &point;
+            }
         }
+        if (gameType == kDeathMatch || claim.team != team) enemies.push_back(claim.position);
     }
-    if (list->empty()) return &arena.spawnPoints.front();  // orders not built yet
-    if (*cursor >= list->size()) *cursor = 0;
-    uint8_t index = (*list)[*cursor];
-    *cursor = static_cast<uint8_t>((*cursor + 1) % list->size());
-    return &arena.spawnPoints[index < arena.spawnPoints.size() ? index : 0];
+    const tspawnpoint* spawn = ChooseSpawnAwayFrom(arena, gameType, team, enemies, session.random);
+    if (spawn) arena.spawnClaims.push_back({playerId, team, {spawn->x, spawn->y, spawn->z}});
+    return spawn;
 }
 
 void AddBots(Session& session) {
@@ -73,8 +71,8 @@ void AddBots(Session& session) {
             bot.team = blue ? 0 : 1;
             ++server.teamCounts[blue ? 0 : 1];
         }
-        const tspawnpoint& spawn = *ChooseSpawnPoint(session, bot.team);
         bot.id = FreshBotId(session);
+        const tspawnpoint& spawn = *ChooseSpawnPoint(session, bot.id, bot.team);
         bot.address.Assign("127.0.0.1");
         bot.active = 1;
         bot.isBot = 1;
@@ -113,7 +111,7 @@ void SendAdded(Session& session, size_t newcomer) {
 void PlaceBotsAtLevelStart(Session& session) {
     for (tplayerinfo& bot : session.server.serverPlayers) {
         if (!bot.isBot) continue;
-        const tspawnpoint* spawn = ChooseSpawnPoint(session, bot.team);
+        const tspawnpoint* spawn = ChooseSpawnPoint(session, bot.id, bot.team);
         if (!spawn) continue;
         bot.position = {spawn->x, spawn->y, spawn->z};
         bot.yaw = spawn->angle;

@@ -69,14 +69,15 @@ struct VertexBufferSet {
     int32_t quadVertices = 0;
 };
 
-// Spawn point indices in a shuffled order, with the next one to hand out, for all points and for
-// each team's points.
-struct SpawnOrder {
-    std::vector<uint8_t> all, blue, red;
-    uint8_t allCursor = 0, blueCursor = 0, redCursor = 0;
+// A spawn point the server handed out in the current level, and to whom: the level's players
+// start apart, and a player asking again gets the same point.
+struct SpawnClaim {
+    int32_t playerId = 0;
+    uint8_t team = 0;
+    tvec3 position;
 };
 
-// The most spawn points a map may have: spawn orders hold them as bytes.
+// The most spawn points a map may have.
 inline constexpr size_t kMaxSpawnPoints = 255;
 
 struct Arena {
@@ -96,7 +97,7 @@ struct Arena {
     std::vector<tspawnpoint> spawnPoints;
     std::vector<tcharger> chargerPoints;
     tvec3 blueFlagHome, redFlagHome;
-    SpawnOrder spawnOrder;
+    std::vector<SpawnClaim> spawnClaims;  // since the level started
 
     tgeomobject chargerModel;
     tgeomobject blueFlag, redFlag;

@@ -5,17 +5,6 @@
 
 namespace {
 
-// Takes the indices out of the pool one at a time, each at random.
-std::vector<uint8_t> Shuffled(std::vector<uint8_t> pool, Random& random) {
-    std::vector<uint8_t> order;
-    while (!pool.empty()) {
-        const auto pick = static_cast<size_t>(random.Below(static_cast<int32_t>(pool.size())));
-        order.push_back(pool[pick]);
-        pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(pick));
-    }
-    return order;
-}
-
 int32_t FirstSlotOf(const TextureTable& textures, const std::string& name) {
     for (const tteximage& image : textures.textureList) {
         if (image.name == name) return image.firstSlot;
@@ -52,7 +41,7 @@ bool StartLevel(World& world, Gpu& gpu, Random& random, const LevelSettings& set
 
     LoadMap(world, gpu, random, settings, *map, mapPath.string());
     LoadLevelTextures(world, gpu);
-    world.arena.spawnOrder = ShuffleSpawnOrder(world.arena.spawnPoints, random);
+    world.arena.spawnClaims.clear();
     world.levelLoaded = true;
     return true;
 }
@@ -73,21 +62,4 @@ void ApplyPlayerColour(tgeomobject& model, int32_t index) {
             run.textureRestartFrame = colour;
         }
     }
-}
-
-SpawnOrder ShuffleSpawnOrder(std::span<const tspawnpoint> spawnPoints, Random& random) {
-    std::vector<uint8_t> all, blue, red;
-    for (size_t i = 0; i < spawnPoints.size() && i < kMaxSpawnPoints; ++i) {
-        const auto index = static_cast<uint8_t>(i);
-        all.push_back(index);
-        if (spawnPoints[i].team == 0) blue.push_back(index);
-        if (spawnPoints[i].team == 1) red.push_back(index);
-    }
-    SpawnOrder order;
-    order.all = Shuffled(std::move(all), random);
-    order.blue = Shuffled(std::move(blue), random);
-    order.red = Shuffled(std::move(red), random);
-    if (order.blue.empty()) order.blue = {0};
-    if (order.red.empty()) order.red = {0};
-    return order;
 }

@@ -29,6 +29,3 @@ bool StartLevel(World& world, Gpu& gpu, Random& random, const LevelSettings& set
 
 // Each player index shows its own frame of the "PLTEX1" skin, on every part that wears it.
 void ApplyPlayerColour(tgeomobject& model, int32_t index);
-
-// Random orders of all spawn points and of each team's; an empty team list holds index 0.
-SpawnOrder ShuffleSpawnOrder(std::span<const tspawnpoint> spawnPoints, Random& random);

@@ -20,7 +20,6 @@ struct ServerFixture : ::testing::Test, LoneGame {
         server.serverSettings.mapName.Assign("arena1.map");
         server.serverSettings.fragLimit = 5;
         game.world.arena.spawnPoints = {{1, 0, 1, 0, 0}, {2, 0, 2, 90, 1}};
-        game.world.arena.spawnOrder = ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);
         server.serverPlayers = {Human(100, "Host", "127.0.0.1"), Bot(200), Bot(201),
                                 Human(300, "Joe", "10.0.0.2", 1)};
         server.lastHeard.assign(4, 1000);
@@ -210,7 +209,8 @@ TEST_F(ServerFixture, StateReportUpdatesTheEntryAndCountsTheVisitor) {
     EXPECT_EQ(replies[0].address, "10.0.0.2");
 }
 
-TEST_F(ServerFixture, RespawnRequestIsAnsweredWithASpawnPoint) {
+TEST_F(ServerFixture, RespawnRequestIsAnsweredWithASpawnPointAwayFromThoseGivenOut) {
+    game.world.arena.spawnPoints = {{0, 0, 1, 0, 0}, {10, 0, 1, 0, 0}, {40, 0, 1, 0, 0}};
     game.server.serverPlayers[3].frags = 7;
     Receive("10.0.0.2", BuildRespawnRequest(300));
     auto placements = network.Tagged(tmessagetag::kRespawn);
@@ -223,10 +223,18 @@ TEST_F(ServerFixture, RespawnRequestIsAnsweredWithASpawnPoint) {
     EXPECT_EQ(placement->name.length, 0);
     Receive("10.0.0.2", BuildRespawnRequest(12345));
     EXPECT_EQ(network.Tagged(tmessagetag::kRespawn).size(), 1u);
-    // The server's own bot starts the level with its score cleared at once.
+    // The server's own bot starts the level with its score cleared at once, as far from Joe as
+    // the map allows.
     game.server.serverPlayers[1].frags = 4;
     Receive("127.0.0.1", BuildRespawnRequest(200));
     EXPECT_EQ(game.server.serverPlayers[1].frags, 0);
+    const auto answerX = [&](size_t n) {
+        return ParsePlayerRecord(network.Tagged(tmessagetag::kRespawn).at(n).bytes)->position.x;
+    };
+    EXPECT_EQ(answerX(1), placement->position.x == 40 ? 0 : 40);
+    // Joe asking again (the answer was lost) stands where he was sent.
+    Receive("10.0.0.2", BuildRespawnRequest(300));
+    EXPECT_EQ(answerX(2), placement->position.x);
 }
 
 TEST_F(ServerFixture, AcknowledgementRemovesOnlyTheFirstMatchingResend) {

@@ -30,7 +30,6 @@ NetMachine& NetHarness::AddMachine(const std::string& address, uint64_t seed) {
         if (map.rfind("arena", 0) != 0) return false;
         self->levelsStarted.push_back(map);
         game.world.arena.spawnPoints = TestSpawnPoints(map);
-        game.world.arena.spawnOrder = ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);
         return true;
     };
     OpenNetworkPorts(machine->game);

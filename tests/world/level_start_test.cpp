@@ -288,43 +288,4 @@ TEST_F(LevelTest, EveryPlayerIndexWearsItsOwnSkinFrame) {
     }
 }
 
-bool IsPermutation(std::vector<uint8_t> order, int count) {
-    std::sort(order.begin(), order.end());
-    for (int i = 0; i < count; ++i) {
-        if (order.size() != static_cast<size_t>(count) || order[static_cast<size_t>(i)] != i)
-            return false;
-    }
-    return order.size() == static_cast<size_t>(count);
-}
-
-TEST(SpawnOrder, ShufflesAllPointsAndEachTeamsOwn) {
-    Random random{3};
-    std::vector<tspawnpoint> points(5);
-    SpawnOrder order = ShuffleSpawnOrder(points, random);
-    EXPECT_TRUE(IsPermutation(order.all, 5));
-    EXPECT_TRUE(IsPermutation(order.blue, 5));
-    EXPECT_EQ(order.red, (std::vector<uint8_t>{0}));
-    EXPECT_EQ(order.allCursor, 0);
-
-    points[1].team = points[3].team = 1;
-    bool shuffled = false;
-    for (int round = 0; round < 20; ++round) {
-        order = ShuffleSpawnOrder(points, random);
-        std::vector<uint8_t> red = order.red;
-        std::sort(red.begin(), red.end());
-        EXPECT_EQ(red, (std::vector<uint8_t>{1, 3}));
-        EXPECT_EQ(order.blue.size(), 3u);
-        shuffled |= order.all != std::vector<uint8_t>{0, 1, 2, 3, 4};
-    }
-    EXPECT_TRUE(shuffled);
-}
-
-TEST(SpawnOrder, NoPointsLeaveOnlyTheTeamPlaceholders) {
-    Random random;
-    const SpawnOrder order = ShuffleSpawnOrder({}, random);
-    EXPECT_TRUE(order.all.empty());
-    EXPECT_EQ(order.blue, (std::vector<uint8_t>{0}));
-    EXPECT_EQ(order.red, (std::vector<uint8_t>{0}));
-}
-
 }  // namespace
