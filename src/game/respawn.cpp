@@ -14,6 +14,8 @@ namespace {
 
 // The share of the points, farthest from the enemies first, that a spawn is drawn from.
 constexpr size_t kFarthestShare = 3;
+// Nearer than this to somebody, a point is taken.
+constexpr float kTakenRadius = 2;
 
 bool RespawnDue(const MatchPlayer& player, uint32_t now) {
     return player.dead && Elapsed(now, player.deathTime) >= player.respawnDelay;
@@ -38,19 +40,6 @@ std::vector<const tspawnpoint*> PointsOfSide(const Arena& arena, uint8_t gameTyp
     return points;
 }
 
-std::vector<tvec3> LivingEnemies(std::span<const MatchPlayer> players, int32_t self,
-                                 uint8_t gameType, uint8_t team) {
-    std::vector<tvec3> enemies;
-    for (size_t i = 0; i < players.size(); ++i) {
-        const MatchPlayer& other = players[i];
-        if (static_cast<int32_t>(i) == self || other.dead || !Finite(other.model.position))
-            continue;
-        if (gameType != kDeathMatch && other.entry.team == team) continue;
-        enemies.push_back(other.model.position);
-    }
-    return enemies;
-}
-
 float NearestDistance(const tspawnpoint& point, std::span<const tvec3> threats) {
     float nearest = INFINITY;
     for (const tvec3& threat : threats) {
@@ -63,26 +52,46 @@ float NearestDistance(const tspawnpoint& point, std::span<const tvec3> threats) 
 }  // namespace
 
 const tspawnpoint* ChooseSpawnAwayFrom(const Arena& arena, uint8_t gameType, uint8_t team,
-                                       std::span<const tvec3> threats, Random& random) {
+                                       const SpawnSurroundings& around, Random& random) {
     std::vector<const tspawnpoint*> points = PointsOfSide(arena, gameType, team);
     if (points.empty()) return nullptr;
+    // Two players on one point would stand inside each other.
+    std::vector<const tspawnpoint*> free = points;
+    std::erase_if(free, [&](const tspawnpoint* point) {
+        return NearestDistance(*point, around.everyone) < kTakenRadius;
+    });
+    if (!free.empty()) points = std::move(free);
     std::vector<std::pair<float, const tspawnpoint*>> byDistance;
     for (const tspawnpoint* point : points)
-        byDistance.emplace_back(NearestDistance(*point, threats), point);
+        byDistance.emplace_back(NearestDistance(*point, around.enemies), point);
     std::stable_sort(byDistance.begin(), byDistance.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     // Without enemies every point is as far as any other: all of them are drawn from.
-    const size_t farthest = threats.empty()
+    const size_t farthest = around.enemies.empty()
                                 ? byDistance.size()
                                 : std::max<size_t>(1, byDistance.size() / kFarthestShare);
     return byDistance[static_cast<size_t>(random.Below(static_cast<int32_t>(farthest)))].second;
 }
 
+SpawnSurroundings LivingSurroundings(std::span<const MatchPlayer> players, int32_t self,
+                                     uint8_t gameType, uint8_t team) {
+    SpawnSurroundings around;
+    for (size_t i = 0; i < players.size(); ++i) {
+        const MatchPlayer& other = players[i];
+        if (static_cast<int32_t>(i) == self || other.dead || !Finite(other.model.position))
+            continue;
+        around.everyone.push_back(other.model.position);
+        if (gameType == kDeathMatch || other.entry.team != team)
+            around.enemies.push_back(other.model.position);
+    }
+    return around;
+}
+
 const tspawnpoint* ChooseRespawnPoint(const Arena& arena, std::span<const MatchPlayer> players,
                                       int32_t self, uint8_t gameType, uint8_t team,
                                       Random& random) {
-    return ChooseSpawnAwayFrom(arena, gameType, team, LivingEnemies(players, self, gameType, team),
-                               random);
+    return ChooseSpawnAwayFrom(arena, gameType, team,
+                               LivingSurroundings(players, self, gameType, team), random);
 }
 
 void Revive(MatchPlayer& player) {

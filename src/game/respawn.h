@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "world/arena.h"
 
@@ -13,14 +14,23 @@ struct Match;
 struct MatchPlayer;
 class Random;
 
+// Who stands where around a player coming into play: its enemies, and everybody.
+struct SpawnSurroundings {
+    std::vector<tvec3> enemies;
+    std::vector<tvec3> everyone;
+};
+
 // Where a player of `team` comes into play: any point in deathmatch, a point of its team in a
-// team game (any point on a map without one). Of those, it is drawn among the third farthest
-// from the nearest of `threats`, so that nobody appears in front of a gun and yet nobody can
-// tell the exact spot. Null on a map without points.
+// team game (any point on a map without one), none that somebody stands on while another is
+// free. Of those, it is drawn among the third farthest from the nearest enemy, so that nobody
+// appears in front of a gun and yet nobody can tell the exact spot. Null on a map without points.
 const tspawnpoint* ChooseSpawnAwayFrom(const Arena& arena, uint8_t gameType, uint8_t team,
-                                       std::span<const tvec3> threats, Random& random);
-// The same away from the living enemies among `players`; `self` is the slot of the player
-// placed (-1 for one not yet seated).
+                                       const SpawnSurroundings& around, Random& random);
+// The living players among `players` around a player of `team`; `self` is the slot of the
+// player placed (-1 for one not yet seated).
+SpawnSurroundings LivingSurroundings(std::span<const MatchPlayer> players, int32_t self,
+                                     uint8_t gameType, uint8_t team);
+// ChooseSpawnAwayFrom the living players.
 const tspawnpoint* ChooseRespawnPoint(const Arena& arena, std::span<const MatchPlayer> players,
                                       int32_t self, uint8_t gameType, uint8_t team, Random& random);
 

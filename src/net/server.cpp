@@ -98,10 +98,11 @@ void OnConnect(Session& session, const Datagram& datagram) {
 
     uint8_t team = joining->team == 0 ? 0 : 1;
     ++server.teamCounts[team];
-    // Into a running level, away from the players already in it.
-    const tspawnpoint& spawn =
-        *ChooseRespawnPoint(session.world.arena, session.play.players, -1,
-                            server.serverSettings.gameType, team, session.random);
+    // Away from the players in the level and from where it placed them (a host's first level
+    // places its bots after its own player).
+    const tspawnpoint& spawn = *ChooseSpawnPoint(
+        session, joining->id, team,
+        LivingSurroundings(session.play.players, -1, server.serverSettings.gameType, team));
     tplayerinfo entry;
     entry.id = joining->id;
     entry.address.Assign(datagram.fromAddress);

@@ -14,6 +14,7 @@
 
 #include "game/bot_skill.h"
 #include "game/level_score.h"
+#include "game/respawn.h"
 #include "net/wire_codec.h"
 #include "world/arena.h"
 
@@ -96,10 +97,11 @@ int32_t EntryOfSlot(const Server& server, int32_t slot, int32_t viewerId);
 // and a player still reporting are never taken over.
 int32_t FindRejoiningEntry(const Server& server, std::string_view address, uint32_t now,
                            int32_t hostPlayerId);
-// Player `playerId`'s place at the start of a level: a point of its side away from the enemies
-// placed in the level so far (game/respawn.h), the same point when it asks again; null when the
-// level has none.
-const tspawnpoint* ChooseSpawnPoint(Session& session, int32_t playerId, uint8_t team);
+// Player `playerId`'s place in the level: a point of its side away from the enemies placed in
+// the level so far and from those `around` (game/respawn.h), the same point when it asks again;
+// null when the level has none.
+const tspawnpoint* ChooseSpawnPoint(Session& session, int32_t playerId, uint8_t team,
+                                    SpawnSurroundings around = {});
 
 void QueueDeparture(Session& session, int32_t index);
 // A player's "pldel": `senderId` has removed `departedId`; the last confirmation removes it here.

@@ -40,10 +40,10 @@ std::string_view DrawBotName(Session& session) {
 
 }  // namespace
 
-const tspawnpoint* ChooseSpawnPoint(Session& session, int32_t playerId, uint8_t team) {
+const tspawnpoint* ChooseSpawnPoint(Session& session, int32_t playerId, uint8_t team,
+                                    SpawnSurroundings around) {
     Arena& arena = session.world.arena;
     const uint8_t gameType = session.server.serverSettings.gameType;
-    std::vector<tvec3> enemies;
     for (const SpawnClaim& claim : arena.spawnClaims) {
         // A player asking again (its answer was lost) stands where it was sent.
         if (claim.playerId == playerId) {
@@ -51,9 +51,10 @@ const tspawnpoint* ChooseSpawnPoint(Session& session, int32_t playerId, uint8_t 
                 if (tvec3{point.x, point.y, point.z} == claim.position) return &point;
             }
         }
-        if (gameType == kDeathMatch || claim.team != team) enemies.push_back(claim.position);
+        around.everyone.push_back(claim.position);
+        if (gameType == kDeathMatch || claim.team != team) around.enemies.push_back(claim.position);
     }
-    const tspawnpoint* spawn = ChooseSpawnAwayFrom(arena, gameType, team, enemies, session.random);
+    const tspawnpoint* spawn = ChooseSpawnAwayFrom(arena, gameType, team, around, session.random);
     if (spawn) arena.spawnClaims.push_back({playerId, team, {spawn->x, spawn->y, spawn->z}});
     return spawn;
 }

@@ -35,8 +35,8 @@ TEST(Respawn, ABotComesBackAtAPointOfItsTeamAfterItsDelay) {
     RunRule(game, RespawnBotIfDue, 5);  // no such bot: nothing
 }
 
-// Of the points its side may use, a player comes back at one of the third farthest from the
-// nearest living enemy; with nobody to fear, at any of them.
+// Of the points its side may use that nobody stands on, a player comes back at one of the third
+// farthest from the nearest living enemy; with nobody to fear, at any of them.
 TEST(Respawn, APlayerComesBackAwayFromItsEnemies) {
     struct Other {
         float x;
@@ -52,11 +52,11 @@ TEST(Respawn, APlayerComesBackAwayFromItsEnemies) {
         bool onlyBluePoints = false;
     };
     const Case cases[] = {
-        {"deathmatch", kDeathMatch, 0, {{0, 0}}, {40, 50}},
+        {"deathmatch", kDeathMatch, 0, {{0, 0}}, {50}},
         {"only the dead", kDeathMatch, 0, {{0, 0, true}}, {0, 10, 20, 30, 40, 50}},
         {"the blue team's points", kTeamDeathMatch, 0, {{0, 1}}, {20}},
         {"team mates are no threat", kTeamDeathMatch, 0, {{20, 0}, {50, 1}}, {0}},
-        {"a map without red points", kCaptureTheFlag, 1, {{0, 0}}, {40, 50}, true},
+        {"a map without red points", kCaptureTheFlag, 1, {{0, 0}, {50, 1}}, {40}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
