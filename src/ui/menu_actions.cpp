@@ -5,6 +5,7 @@
 #include "game/level_score.h"
 #include "net/client_session.h"
 #include "net/server.h"
+#include "ui/fault_details.h"
 #include "ui/frontend.h"
 #include "ui/menu_phrases.h"
 #include "ui/menu_requests.h"
@@ -30,8 +31,9 @@ void DropFailedMap(Frontend& frontend, const std::string& map) {
         if (chosen.items[static_cast<size_t>(row)].label == map) RemoveSelectItem(chosen, row);
     }
     std::string& cause = frontend.client.levelError;
-    TellOnNewGameScreen(frontend.menus, SayWith(kMapLeftRotation, frontend.menus.language, {map}),
-                        cause);
+    const Language language = frontend.menus.language;
+    TellOnNewGameScreen(frontend.menus, SayWith(kMapLeftRotation, language, {map}),
+                        DetailInLanguage(cause, language));
     cause.clear();
 }
 
