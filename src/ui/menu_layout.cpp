@@ -145,7 +145,7 @@ void BuildNewGame(tgnewgame& screen, const MenuSources& sources, Language langua
     // In the order of BotSkill, normal at first. An arrow takes clicks up to 0.075 from its
     // point, so the list keeps clear of the game type's and the map lists' controls: under the
     // available maps, left of the buttons.
-    screen.botSkill = MakeOptionList(say(kBotSkill), -0.49f, -0.41f, 0.45f,
+    screen.botSkill = MakeOptionList(say(kBotSkill), -0.47f, -0.41f, 0.43f,
                                      {say(kSkillEasy), say(kSkillNormal), say(kSkillHard)},
                                      static_cast<int32_t>(BotSkill::kNormal), ListStyle::Wrapping);
     screen.available = MakeSelect(-0.45f, 0.05f, 0.4f, 0.4f);
