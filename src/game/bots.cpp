@@ -204,18 +204,15 @@ float TurnToward(PlayerCommand& command, const BotAim& aim, bool inView, const M
     return difference;
 }
 
-// Keeps count of how long the bot has had its enemy in sight: a new enemy, or one seen again after
-// the bot lost it (out of view, or either of them dead in between), starts the count afresh.
+// Keeps count of how long the bot has had its enemy in sight, frame after frame: a new enemy, or
+// one seen again after a frame without it (out of view, or either of them dead in between),
+// starts the count afresh. Counted in frames, not a time, so that it holds at any frame rate.
 // Returns whether the bot has seen it long enough to shoot.
 bool Reacted(BotMemory& memory, int32_t enemy, bool inSight, const Match& match) {
-    // Longer than a frame of any sane rate: the bot did not see it last frame.
-    constexpr int32_t kLostSightMs = 100;
+    const bool seenLastFrame = memory.sightedEnemy == enemy;
+    memory.sightedEnemy = inSight ? enemy : -1;
     if (!inSight) return false;
-    if (enemy != memory.sightedEnemy || Elapsed(match.now, memory.lastSighted) > kLostSightMs) {
-        memory.sightedEnemy = enemy;
-        memory.sightedSince = match.now;
-    }
-    memory.lastSighted = match.now;
+    if (!seenLastFrame) memory.sightedSince = match.now;
     const auto reaction = static_cast<int32_t>(ProfileOf(match.botSkill).reactionMs);
     return Elapsed(match.now, memory.sightedSince) >= reaction;
 }
@@ -259,6 +256,8 @@ void DecideFor(Match& match, size_t index) {
     if (target >= 0) enemy = match.play.players[static_cast<size_t>(target)].model.position;
     // In capture the flag a bot goes about the flags, fighting an enemy close by on its way.
     const std::optional<tvec3> flag = FlagGoal(match, index);
+    // A frame without anything to go for is a frame without its enemy in sight.
+    if (!enemy && !flag) memory.sightedEnemy = -1;
     if (enemy || flag) {
         const bool enemyClose =
             enemy && AimAt(bot, *enemy).horizontal <= match.tuning.SHOOT_DISTANCE;
@@ -290,6 +289,11 @@ void DecideFor(Match& match, size_t index) {
 void UpdateBots(Match& match) {
     std::vector<MatchPlayer>& players = match.play.players;
     for (size_t i = 0; i < players.size(); ++i) {
-        if (players[i].isBot && players[i].hasModel && !players[i].dead) DecideFor(match, i);
+        if (!players[i].isBot || !players[i].hasModel) continue;
+        if (players[i].dead) {
+            players[i].bot.sightedEnemy = -1;  // back in play, it looks around afresh
+        } else {
+            DecideFor(match, i);
+        }
     }
 }

@@ -16,8 +16,8 @@
 // animation it ran last frame (its looping sounds change with it), and what gets it unstuck:
 // whether it meant to walk, where and how long ago it last got somewhere, how long it still steps
 // sideways (to which side), how long its platform's edge has held it back and it steps off; and
-// the enemy it has in sight, since when, and the last frame it saw it (its skill's reaction time
-// runs from the first).
+// the enemy it had in sight last frame (-1 none) and since when (its skill's reaction time runs
+// from then).
 struct BotMemory {
     int32_t platformIndex = -1;
     int32_t previousAnimation = -1;
@@ -30,7 +30,6 @@ struct BotMemory {
     float leavingMs = 0;
     int32_t sightedEnemy = -1;
     uint32_t sightedSince = 0;
-    uint32_t lastSighted = 0;
 };
 
 struct MatchPlayer {
