@@ -32,11 +32,20 @@ list_text_width() {
         -fill black +opaque white -trim -format '%w' info:
 }
 
-# The HUD's letters alone (pure white, red and blue) in a region: neither the panel behind them
-# nor the scene through it counts.
+# The HUD's letters alone (white, and the team colours of the table and the flags) in a region:
+# neither the panel behind them nor the scene through it counts.
 hud_text() {
-    convert "$1" -crop "$2" +repage -fill white -opaque '#FF0000' -opaque '#0000FF' \
-        -fill black +opaque white "$3"
+    convert "$1" -crop "$2" +repage -fuzz 1% -fill white -opaque '#FF0000' -opaque '#0000FF' \
+        -opaque '#80B2FF' -opaque '#FF7366' -fuzz 0 -fill black +opaque white "$3"
+}
+# Pixels of the top band (the title) of screenshot $1 that differ from the menu screenshot $2's
+# band dimmed as the menus dim what lies around an open box: few when $1 shows a box over the
+# menus, many when it shows a game.
+told_band_differs() {
+    convert "$1" -crop 100%x15%+0+0 +repage "$shots/told_band.png"
+    convert "$2" -crop 100%x15%+0+0 +repage -evaluate multiply 0.4 "$shots/menu_band.png"
+    compare -metric AE -fuzz 5% "$shots/told_band.png" "$shots/menu_band.png" null: 2>&1 |
+        awk '{ printf "%d", $1 }' || true
 }
 # The scene alone: the HUD's band at the top and its ammunition in the bottom right corner
 # blacked out.

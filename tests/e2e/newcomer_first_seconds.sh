@@ -18,13 +18,16 @@ wait_until_still "$work/start.png"
 host_with_bots 4 0 "$work/form.png"
 read -r width height < <(xdotool getdisplaygeometry)
 deaths_line="$((width / 4))x$((height * 6 / 100))+0+$((height * 6 / 100))"
-shot "$work/first.png"
+# The protection's light blue words under the side view's middle, looked for from the loading
+# screen on: they stand for a second and a half.
+_protected() {
+    shot "$work/first.png"
+    [ "$(convert "$work/first.png" -crop "$((width / 2))x$((height / 2))+0+$((height / 4))" \
+        +repage -fuzz 10% -fill white -opaque "rgb(140,217,255)" -fill black +opaque white \
+        -format "%[fx:round(mean*w*h)]" info:)" -gt 100 ]
+}
+poll _protected || fail "no spawn protection shown"
 convert "$work/first.png" -crop "$deaths_line" +repage "$work/deaths_first.png"
-# The protection's light blue words under the side view's middle.
-protection=$(convert "$work/first.png" -crop "$((width / 2))x$((height / 2))+0+$((height / 4))" \
-    +repage -fuzz 10% -fill white -opaque "rgb(140,217,255)" -fill black +opaque white \
-    -format "%[fx:round(mean*w*h)]" info:)
-[ "$protection" -gt 100 ] || fail "no spawn protection shown ($protection light blue pixels)"
 
 sleep 5  # what is checked is that nothing happens to a player standing still for five seconds
 shot "$work/later.png"
