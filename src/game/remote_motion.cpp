@@ -11,8 +11,11 @@
 
 namespace {
 
-// A correction is eased out over this long: a few frames, short enough not to trail behind.
+// A correction is eased out over at least this long: a few frames, short enough not to trail
+// behind; a long one (after reports held the model back) no faster than this share of the run
+// speed, so that the model is not seen racing.
 constexpr float kCorrectionMs = 100;
+constexpr float kCatchUpShareOfRunSpeed = 1.0f;
 // Reports leave their machine this often.
 constexpr int32_t kReportIntervalMs = 50;
 // Motion speeds are per reference frame of this length.
@@ -81,15 +84,16 @@ PathPoint PathAt(const Match& match, const MatchPlayer& player, uint32_t time) {
         return Between(reports[i - 1], reports[i], 1 - static_cast<float>(toNext) / leg);
     }
     const ReportedPose& newest = reports[motion.count - 1];
-    if (motion.count < 2) return PointOf(newest);
+    if (motion.count < 2 || motion.repeated) return PointOf(newest);
     return GoOnPast(match, player, reports[motion.count - 2], newest,
                     Elapsed(time, newest.arrived));
 }
 
 // What is left of the last correction at `now`: all of it at first, none after kCorrectionMs.
 float CorrectionLeft(const RemoteMotion& motion, uint32_t now) {
-    return std::clamp(1 - static_cast<float>(Elapsed(now, motion.correctedAt)) / kCorrectionMs,
-                      0.0f, 1.0f);
+    if (!(motion.correctionMs > 0)) return 0;
+    return std::clamp(
+        1 - static_cast<float>(Elapsed(now, motion.correctedAt)) / motion.correctionMs, 0.0f, 1.0f);
 }
 
 PathPoint ShownAt(const Match& match, const MatchPlayer& player, uint32_t now) {
@@ -138,18 +142,25 @@ void RecordRemoteReport(Match& match, int32_t slot, const tplayerinfo& record) {
         return;
     }
     const ReportedPose& newest = motion.reports[motion.count - 1];
-    // The same report again says nothing new until a report interval has passed without a
-    // different one (the server repeats what it has; a player who stopped sends the same).
-    const bool same = newest.position == report.position && newest.yaw == report.yaw &&
-                      newest.aimPitch == report.aimPitch;
-    if (same && Elapsed(match.now, newest.arrived) < kReportIntervalMs * 3 / 2) return;
+    // The same report again is no new point of the path: stamped now, it would stop a runner
+    // whose next report was merely lost on its way to the server, and rush it on afterwards.
+    if (newest.position == report.position && newest.yaw == report.yaw &&
+        newest.aimPitch == report.aimPitch) {
+        motion.repeated = true;
+        return;
+    }
     // A report that changes the path at the moment shown is eased in from what is shown now.
     const PathPoint before = ShownAt(match, *player, match.now);
+    motion.repeated = false;
     Append(motion, report);
     const PathPoint after = PathAt(match, *player, match.now - kRemoteDisplayDelayMs);
     motion.correction = before.position - after.position;
     motion.yawCorrection = Turn(after.yaw, before.yaw);
     motion.correctedAt = match.now;
+    const float catchUpPerMs = kCatchUpShareOfRunSpeed * match.tuning.RUN_SPEED / kReferenceFrameMs;
+    const tvec3& c = motion.correction;
+    motion.correctionMs =
+        std::max(kCorrectionMs, std::sqrt(c.x * c.x + c.y * c.y + c.z * c.z) / catchUpPerMs);
 }
 
 void ForgetRemoteMotion(MatchPlayer& player) {

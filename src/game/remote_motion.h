@@ -4,10 +4,11 @@
 // arrived, in a short history, and every frame the model is drawn a little behind the newest
 // report, on the straight path between the two reports around that moment. When the next report
 // is late or lost the model goes on along the last path for a short while, never into a
-// cylinder, and then holds; whatever the next report corrects is eased out over a few frames
-// instead of snapping. A teleport (a respawn, a new level, a report farther than a player could
-// run) starts the history afresh, so the model moves there at once. The pose set here is the one
-// bullets are tested against, so hits agree with what the screen shows.
+// cylinder, and then holds (at once when the newest report came again); whatever the next report
+// corrects is eased out over a few frames instead of snapping. A teleport (a respawn, a new level,
+// a report farther than a player could run) starts the history afresh, so the model moves there at
+// once. The pose set here is the one bullets are tested against, so hits agree with what the screen
+// shows.
 #pragma once
 #include <array>
 #include <cstddef>
@@ -32,9 +33,13 @@ struct RemoteMotion {
     static constexpr size_t kCapacity = 6;
     std::array<ReportedPose, kCapacity> reports;
     size_t count = 0;
+    // The newest report came again: its player stopped there, or its machine's next report has
+    // not reached the server. Either way the model does not go on past it.
+    bool repeated = false;
     tvec3 correction;
     float yawCorrection = 0;
     uint32_t correctedAt = 0;
+    float correctionMs = 0;  // how long it takes to ease out
 };
 
 // Drawn this far behind the newest report: one report interval, so that a report on time is
