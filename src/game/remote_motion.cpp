@@ -134,7 +134,8 @@ void RecordRemoteReport(Match& match, int32_t slot, const tplayerinfo& record) {
     RemoteMotion& motion = player->remoteMotion;
     const ReportedPose report{match.now, record.position, record.yaw, record.aimPitch};
     const bool dead = record.dead != 0;
-    if (motion.count == 0 || dead != player->dead || dead ||
+    const bool revived = player->dead && !dead;
+    if (motion.count == 0 || revived ||
         Teleported(motion.reports[motion.count - 1], report, match.tuning.RUN_SPEED)) {
         ForgetRemoteMotion(*player);
         Append(motion, report);

@@ -48,8 +48,8 @@ inline constexpr uint32_t kRemoteDisplayDelayMs = 50;
 // How long the model goes on past its newest report before it holds.
 inline constexpr uint32_t kRemoteExtrapolationMs = 100;
 
-// Keeps `record`, just arrived, in the history of player `slot`; a teleport, a death or a return
-// to life clears the history first and shows the report at once.
+// Keeps `record`, just arrived, in the history of player `slot`; a teleport or a return to life
+// clears the history first and shows the report at once.
 void RecordRemoteReport(Match& match, int32_t slot, const tplayerinfo& record);
 // The history is cleared: the next report is shown where it says, at once.
 void ForgetRemoteMotion(MatchPlayer& player);
