@@ -142,7 +142,7 @@ void RecordRemoteReport(Match& match, int32_t slot, const tplayerinfo& record) {
         Show(*player, PointOf(report));
         return;
     }
-    const ReportedPose& newest = motion.reports[motion.count - 1];
+    const ReportedPose newest = motion.reports[motion.count - 1];
     // The same report again is no new point of the path: stamped now, it would stop a runner
     // whose next report was merely lost on its way to the server, and rush it on afterwards.
     if (newest.position == report.position && newest.yaw == report.yaw &&
@@ -153,7 +153,12 @@ void RecordRemoteReport(Match& match, int32_t slot, const tplayerinfo& record) {
     // A report that changes the path at the moment shown is eased in from what is shown now.
     const PathPoint before = ShownAt(match, *player, match.now);
     motion.repeated = false;
-    Append(motion, report);
+    // Reports that waited for a slow frame arrive together; stamped about a report interval
+    // apart, as they left, they keep their pace instead of making a leg of no time: a jump.
+    ReportedPose spaced = report;
+    const uint32_t earliest = newest.arrived + kReportIntervalMs * 3 / 4;
+    if (Elapsed(earliest, spaced.arrived) > 0) spaced.arrived = earliest;
+    Append(motion, spaced);
     const PathPoint after = PathAt(match, *player, match.now - kRemoteDisplayDelayMs);
     motion.correction = before.position - after.position;
     motion.yawCorrection = Turn(after.yaw, before.yaw);
