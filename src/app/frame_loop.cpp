@@ -8,6 +8,7 @@
 #include "app/hud_feed.h"
 #include "app/log_file.h"
 #include "app/map_store.h"
+#include "app/remote_trace.h"
 #include "net/client_session.h"
 #include "net/map_transfer.h"
 #include "net/net_frame.h"
@@ -81,6 +82,7 @@ void GameStepOrLevelRestart(Game& game, uint32_t now) {
     bool playersLoaded = !game.play.players.empty();
     if (playersLoaded && state.playState == 1 && !levelOver) {
         RunGameStep(game);
+        TraceRemotePlayers(game);
         return;
     }
     if (state.playState > 0) StepPosesWithoutPlay(game);

@@ -4,6 +4,8 @@
 // can run side by side in one process (tests do). Only app/ and the program see this aggregate;
 // every layer below takes the state it reads and writes (the match, the session, the frontend).
 #pragma once
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -28,4 +30,7 @@ struct Game : Frontend {
     std::vector<StartupNotice> startupNotices;
     // spawnConfirmed as the last frame saw it: its rise while playing is a placement to log.
     bool spawnConfirmedSeen = true;
+    // Where other machines' players are drawn, frame by frame, when ZARNOK_TRACE_REMOTE asks.
+    std::filesystem::path remoteTracePath;
+    std::ofstream remoteTrace;
 };

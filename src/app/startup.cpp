@@ -9,6 +9,7 @@
 #include "app/level_loading.h"
 #include "app/log_file.h"
 #include "app/map_store.h"
+#include "app/remote_trace.h"
 #include "base/main_window.h"
 #include "config/config_reader.h"
 #include "config/display_settings.h"
@@ -53,6 +54,7 @@ void LoadSettings(Game& game) {
     game.menus.environmentLanguage = LanguageOfEnvironment(
         std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
     game.menus.language = game.menus.environmentLanguage;
+    OpenRemoteTraceFromEnvironment(game);
     UseContentPaths(game.world, game.paths);
     ReadConfig(game.paths.configFile, game.tuning);
     UserSettingsRead read = ReadUserSettings(game.paths.settingsFile, window.ScreenWidth(),

@@ -1,15 +1,17 @@
 // MatchPlayer: everything this machine knows of one player of the match, one record per slot in
 // the order of the server's table: its table entry (name, id, team, score), its body and pose (the
 // model), whether and since when it is dead, its last shot, what its own machine last reported of
-// it, the skins it wears and, for a bot, the bot's memory. The roster (game/roster.h) seats,
-// places and updates it from what the network decodes; the rules, the renderer and the sound read
-// it. The muzzle-flash models and sound channels are kept by slot beside it.
+// it (and, for a player another machine runs, its last reports), the skins it wears and, for a bot,
+// the bot's memory. The roster (game/roster.h) seats, places and updates it from what the network
+// decodes; the rules, the renderer and the sound read it. The muzzle-flash models and sound
+// channels are kept by slot beside it.
 #pragma once
 #include <cstdint>
 #include <span>
 #include <vector>
 
 #include "game/match_records.h"
+#include "game/remote_motion.h"
 #include "world/geom_object.h"
 
 // What a bot remembers between frames: the arena cylinder it stands on (-1 unknown), the
@@ -54,6 +56,8 @@ struct MatchPlayer {
     // As the player's own machine last reported it.
     float aimPitch = 0;
     int8_t animation = -1;
+    // Another machine's player: its last reports, the path it is drawn along.
+    RemoteMotion remoteMotion;
 
     // Skin frames: the head's, and the team skin of body and shoulders (0: default).
     int32_t headSkinFrame = 0;

@@ -7,6 +7,7 @@
 #include "game/match.h"
 #include "game/player_bodies.h"
 #include "game/poses.h"
+#include "game/remote_motion.h"
 
 void StepMatch(Match& match, const std::function<void(Match&)>& stepLocalPlayer) {
     // The host runs the bots and the flag rules; everybody else sees their results reported.
@@ -15,6 +16,8 @@ void StepMatch(Match& match, const std::function<void(Match&)>& stepLocalPlayer)
         if (match.hosting) RunFlagRules(match);
         PlaceFlagModels(match);
     }
+    // Other machines' players move along their reported paths before anything meets them.
+    StepRemotePlayers(match);
     if (stepLocalPlayer) stepLocalPlayer(match);
     StepMatchPoses(match.play, match.arena, match.now);
     if (match.hosting) UpdateBotBullets(match);

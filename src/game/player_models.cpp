@@ -69,10 +69,15 @@ tmuzzlemodels BuildMuzzles(Match& match, const tgeomobject& player) {
     return muzzles;
 }
 
-// The aim pitch on the arm and muzzle parts, the reported animation on every part.
-void SetPartPitch(std::vector<tmeshpart>& parts, float pitch, int8_t animation) {
+void SetAimPitch(std::vector<tmeshpart>& parts, float pitch) {
     for (tmeshpart& part : parts) {
         if (part.name == "HAND" || part.name == "BSTART") part.pitch = pitch;
+    }
+}
+
+// The reported animation on every part.
+void SetPartAnimation(std::vector<tmeshpart>& parts, int8_t animation) {
+    for (tmeshpart& part : parts) {
         if (part.currentAnimation == animation) continue;
         part.currentAnimation = animation;
         if (animation >= 0 && static_cast<size_t>(animation) < part.animations.size()) {
@@ -157,14 +162,19 @@ void CreatePlayerModel(Match& match, int32_t index) {
 }
 
 void ShowReportedPose(MatchPlayer& player, const tplayerinfo& record) {
-    player.model.position = record.position;
-    player.model.yaw = record.yaw;
     player.model.animationPace = record.animationPace;
     player.dead = record.dead != 0;
-    player.aimPitch = record.aimPitch;
     player.animation = record.animation;
-    SetPartPitch(player.model.triangleParts, record.aimPitch, record.animation);
-    SetPartPitch(player.model.quadParts, record.aimPitch, record.animation);
+    SetPartAnimation(player.model.triangleParts, record.animation);
+    SetPartAnimation(player.model.quadParts, record.animation);
+}
+
+void ShowMotion(MatchPlayer& player, const tvec3& position, float yaw, float aimPitch) {
+    player.model.position = position;
+    player.model.yaw = yaw;
+    player.aimPitch = aimPitch;
+    SetAimPitch(player.model.triangleParts, aimPitch);
+    SetAimPitch(player.model.quadParts, aimPitch);
 }
 
 void SaveModelTextures(Match& match) {

@@ -19,9 +19,12 @@ tgeomobject BuildMuzzleModel(const tgeomobject& player, bool top, TextureTable& 
 
 // Loads the model of the player in slot `index`, where it stands, with its skins and muzzle models.
 void CreatePlayerModel(Match& match, int32_t index);
-// Shows a player as its own machine reported it (a table entry): place, heading, aim, animation
-// and pace, whether dead. The roster's ApplyReportedState is its one caller.
+// Shows a player as its own machine reported it (a table entry): animation and pace, whether dead.
+// The roster's ApplyReportedState is its one caller; place, heading and aim follow the reported
+// path (game/remote_motion.h).
 void ShowReportedPose(MatchPlayer& player, const tplayerinfo& record);
+// Stands a player at `position` facing `yaw`, its arm and muzzle raised to `aimPitch`.
+void ShowMotion(MatchPlayer& player, const tvec3& position, float yaw, float aimPitch);
 
 // Around a level restart: the skins each model shows are kept while every model is reloaded
 // (local player first, other humans next, bots last) with fresh muzzle models.

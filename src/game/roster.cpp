@@ -6,6 +6,7 @@
 #include "game/flags.h"
 #include "game/match.h"
 #include "game/player_models.h"
+#include "game/remote_motion.h"
 #include "game/respawn.h"
 #include "game/spawn_protection.h"
 
@@ -121,6 +122,8 @@ void ApplyReportedState(Match& match, int32_t slot, const tplayerinfo& record) {
         match.play.events.push_back(GaitChanged{slot, record.animation});
     // Alive again: its machine placed it at a spawn point.
     if (player->dead && record.dead == 0) ProtectSpawn(*player, match.now);
+    // Before the pose takes the report's dead flag: a change of it is a teleport.
+    RecordRemoteReport(match, slot, record);
     ShowReportedPose(*player, record);
 }
 
@@ -131,6 +134,7 @@ void PlaceAt(MatchPlayer& player, const tvec3& position, float yaw) {
     player.model.frameVelocity = {};
     // A bot placed anew no longer knows which cylinder it stands on.
     player.bot.platformIndex = -1;
+    ForgetRemoteMotion(player);
 }
 
 bool PlaceById(Match& match, int32_t id, const tvec3& position, float yaw) {
@@ -144,5 +148,7 @@ void ReviveEveryone(PlayState& play, uint32_t now) {
     for (MatchPlayer& player : play.players) {
         Revive(player);
         ProtectSpawn(player, now);
+        // Nobody glides from the last level's place into this one.
+        ForgetRemoteMotion(player);
     }
 }
