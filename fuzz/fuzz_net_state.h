@@ -13,7 +13,6 @@
 #include "net/messages.h"
 #include "net/network.h"
 #include "net/server.h"
-#include "world/level_start.h"
 
 class DiscardingNetwork final : public Network {
   public:
@@ -48,7 +47,6 @@ inline Game HostedGameInProgress(Clock& clock, Network& network) {
     server.serverSettings.fragLimit = 3;
     server.serverSettings.gameType = kCaptureTheFlag;
     game.world.arena.spawnPoints = {{1, 0, 1, 0, 0}, {2, 0, 2, 90, 1}, {3, 0, 3, 0, 1}};
-    game.world.arena.spawnOrder = ShuffleSpawnOrder(game.world.arena.spawnPoints, game.random);
     server.serverPlayers = {FuzzPlayer(100, "127.0.0.1", 0), FuzzPlayer(200, "127.0.0.1", 1),
                             FuzzPlayer(201, "127.0.0.1", 1), FuzzPlayer(300, "10.0.0.2", 0)};
     server.lastHeard.assign(server.serverPlayers.size(), 0);
