@@ -4,8 +4,8 @@
 // can run side by side in one process (tests do). Only app/ and the program see this aggregate;
 // every layer below takes the state it reads and writes (the match, the session, the frontend).
 #pragma once
-#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +31,6 @@ struct Game : Frontend {
     // spawnConfirmed as the last frame saw it: its rise while playing is a placement to log.
     bool spawnConfirmedSeen = true;
     // Where other machines' players are drawn, frame by frame, when ZARNOK_TRACE_REMOTE asks.
-    std::filesystem::path remoteTracePath;
-    std::ofstream remoteTrace;
+    // Shared, so that a Game stays copyable (tests and fuzzers copy a prepared one).
+    std::shared_ptr<std::ofstream> remoteTrace;
 };

@@ -7,21 +7,21 @@
 void OpenRemoteTraceFromEnvironment(Game& game) {
     const char* path = std::getenv("ZARNOK_TRACE_REMOTE");
     if (!path || !*path) return;
-    game.remoteTracePath = path;
-    game.remoteTrace.open(game.remoteTracePath, std::ios::trunc);
+    game.remoteTrace = std::make_shared<std::ofstream>(path, std::ios::trunc);
 }
 
 void TraceRemotePlayers(Game& game) {
-    if (!game.remoteTrace.is_open()) return;
+    if (!game.remoteTrace || !game.remoteTrace->is_open()) return;
+    std::ofstream& trace = *game.remoteTrace;
     const std::vector<MatchPlayer>& players = game.play.players;
     for (size_t i = 0; i < players.size(); ++i) {
         const bool own = static_cast<int32_t>(i) == game.state.localPlayerIndex ||
                          (game.state.hosting && players[i].isBot);
         if (own) continue;
         const tgeomobject& model = players[i].model;
-        game.remoteTrace << game.frame.now << ' ' << i << ' ' << model.position.x << ' '
-                         << model.position.y << ' ' << model.position.z << ' ' << model.yaw << '\n';
+        trace << game.frame.now << ' ' << i << ' ' << model.position.x << ' ' << model.position.y
+              << ' ' << model.position.z << ' ' << model.yaw << '\n';
     }
     // Read while the game runs: each frame's lines are out before the next.
-    game.remoteTrace.flush();
+    trace.flush();
 }
