@@ -22,14 +22,6 @@ constexpr float kShallowDepth = 0.3f;
 constexpr float kLargestSidePush = 0.4f;
 constexpr float kSmallestSidePush = 0.05f;
 
-tvec3 Scaled(tvec3 v, float factor) {
-    return {v.x * factor, v.y * factor, v.z * factor};
-}
-
-float Length(tvec3 v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
-
 float HorizontalDistance(float x, float z, float toX, float toZ) {
     const float dx = x - toX, dz = z - toZ;
     return std::sqrt(dx * dx + dz * dz);

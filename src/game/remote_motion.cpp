@@ -21,10 +21,6 @@ constexpr int32_t kReportIntervalMs = 50;
 // Motion speeds are per reference frame of this length.
 constexpr float kReferenceFrameMs = 15;
 
-tvec3 Scaled(tvec3 v, float factor) {
-    return {v.x * factor, v.y * factor, v.z * factor};
-}
-
 // The signed turn from `from` to `to` the short way round, in degrees.
 float Turn(float from, float to) {
     float turn = std::fmod(to - from, 360.0f);

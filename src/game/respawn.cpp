@@ -43,8 +43,7 @@ std::vector<const tspawnpoint*> PointsOfSide(const Arena& arena, uint8_t gameTyp
 float NearestDistance(const tspawnpoint& point, std::span<const tvec3> threats) {
     float nearest = INFINITY;
     for (const tvec3& threat : threats) {
-        const tvec3 d = threat - tvec3{point.x, point.y, point.z};
-        nearest = std::min(nearest, std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z));
+        nearest = std::min(nearest, Length(threat - tvec3{point.x, point.y, point.z}));
     }
     return nearest;
 }

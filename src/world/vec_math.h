@@ -17,6 +17,12 @@ inline tvec3 operator-(tvec3 a, tvec3 b) {
 inline bool operator==(tvec3 a, tvec3 b) {
     return a.x == b.x && a.y == b.y && a.z == b.z;
 }
+inline tvec3 Scaled(tvec3 v, float factor) {
+    return {v.x * factor, v.y * factor, v.z * factor};
+}
+inline float Length(tvec3 v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
 // False for a vector with a NaN or infinite component (from a damaged file or a hostile datagram).
 inline bool Finite(tvec3 v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
